@@ -1,0 +1,173 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <!-- categories -->
+    <message id="Resistors">
+        <source>Resistors</source>
+        <translation>Resistors</translation>
+    </message>
+    <message id="ResistorColors">
+        <source>Resistor Colour Codes</source>
+        <translation>Resistor Colour Codes</translation>
+    </message>
+    <message id="LEDDroppingResistor">
+        <source>LED Dropping Resistor</source>
+        <translation>LED Dropping Resistor</translation>
+    </message>
+    <message id="OhmsLaw">
+        <source>Ohm's Law</source>
+        <translation>Ohm's Law</translation>
+    </message>
+    <message id="SeriesParallelConnection">
+        <source>Series &amp; Parallel</source>
+        <translation>Series &amp; Parallel</translation>
+    </message>
+    <message id="Miscellaneous">
+        <source>Miscellaneous</source>
+        <translation>Miscellaneous</translation>
+    </message>
+    <message id="HeatSinks">
+        <source>Heat Sinks</source>
+        <translation>Heat Sinks</translation>
+    </message>
+    <message id="Coils">
+        <source>Coils</source>
+        <translation>Coils</translation>
+    </message>
+    <message id="AirCoredCoils">
+        <source>Air-Cored Coils</source>
+        <translation>Air-Cored Coils</translation>
+    </message>
+    <message id="Tubes">
+        <source>Tubes</source>
+        <translation>Tubes</translation>
+    </message>
+    <message id="TubeIdent">
+        <source>Tube Designations</source>
+        <translation>Tube Designations</translation>
+    </message>
+    <message id="ICs">
+        <source>ICs</source>
+        <translation>ICs</translation>
+    </message>
+    <message id="NE555">
+        <source>555 Timer</source>
+        <translation>555 Timer</translation>
+    </message>
+    <message id="About">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <!-- end of categories -->
+    <!-- shared captions and units -->
+    <message id="Resistance">
+        <source>Resistance</source>
+        <translation>Resistance</translation>
+    </message>
+    <message id="Power">
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message id="Voltage">
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message id="Current">
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+    <message id="Ohm">
+        <source>Ω</source>
+        <translation>Ω</translation>
+    </message>
+    <message id="KiloOhm">
+        <source>kΩ</source>
+        <translation>kΩ</translation>
+    </message>
+    <message id="MegaOhm">
+        <source>MΩ</source>
+        <translation>MΩ</translation>
+    </message>
+    <message id="GigaOhm">
+        <source>GΩ</source>
+        <translation>GΩ</translation>
+    </message>
+    <!-- end of shared captions and units -->
+    <!-- resistor colour codes -->
+    <message id="Tolerance">
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <!-- end of resistor colour codes -->
+    <!-- ohm's law -->
+    <message id="Clear">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <!-- end of ohm's law -->
+    <!-- led dropping resistor -->
+    <!-- end of led dropping resistor -->
+    <!-- series and parallel -->
+    <message id="Capacitors">
+        <source>Capacitors</source>
+        <translation>Capacitors</translation>
+    </message>
+    <message id="Series">
+        <source>Series</source>
+        <translation>Series</translation>
+    </message>
+    <message id="Parallel">
+        <source>Parallel</source>
+        <translation>Parallel</translation>
+    </message>
+    <!-- end of series and parallel -->
+    <!-- heat sink -->
+    <message id="TRHeatSink">
+        <source>Heat sink thermal resistance</source>
+        <translation>Heat sink thermal resistance</translation>
+    </message>
+    <message id="MaxChipTemp">
+        <source>Max. chip temperature</source>
+        <translation>Max. chip temperature</translation>
+    </message>
+    <message id="ResultingChipTemp">
+        <source>Resulting chip temperature</source>
+        <translation>Resulting chip temperature</translation>
+    </message>
+    <message id="HeatSinkResultMsg">
+        <source>Max. heat sink resistance</source>
+        <translation>Max. heat sink resistance</translation>
+    </message>
+    <message id="HeatSinkInvalidInput">
+        <source>No heat sink can keep the chip below its maximum temperature.</source>
+        <translation>No heat sink can keep the chip below its maximum temperature.</translation>
+    </message>
+    <message id="MaxChipTempWarning">
+        <source>The ambient temperature is at or above the maximum chip temperature.</source>
+        <translation>The ambient temperature is at or above the maximum chip temperature.</translation>
+    </message>
+    <!-- end of heat sink -->
+    <!-- air-cored coil -->
+    <message id="Inductance">
+        <source>Inductance</source>
+        <translation>Inductance</translation>
+    </message>
+    <!-- end of air-cored coil -->
+    <!-- 555 timer -->
+    <message id="Frequency">
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message id="ImpDuration">
+        <source>Pulse duration</source>
+        <translation>Pulse duration</translation>
+    </message>
+    <!-- end of 555 timer -->
+    <!-- tube designations -->
+    <!-- end of tube designations -->
+    <!-- about -->
+    <!-- end of about -->
+</context>
+</TS>

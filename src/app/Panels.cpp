@@ -1,0 +1,47 @@
+#include "app/Panels.h"
+
+#include "app/AboutHandler.h"
+#include "calculators/AirCoredCoilHandler.h"
+#include "calculators/HeatSinkHandler.h"
+#include "calculators/LEDDroppingResistorHandler.h"
+#include "calculators/NE555Handler.h"
+#include "calculators/OhmsLawHandler.h"
+#include "calculators/SeriesParallelConnectionHandler.h"
+#include "resistor/ResistorColorCodesHandler.h"
+#include "tubes/TubeIdentHandler.h"
+
+#include <QWidget>
+
+namespace {
+
+template <typename Handler>
+QWidget *makePanel(QWidget *owner, const char *name, Handler **handler = nullptr)
+{
+    auto *panel = new QWidget(owner);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->hide();
+    auto *created = new Handler(panel);
+    if (handler)
+        *handler = created;
+    return panel;
+}
+
+} // namespace
+
+Panels createPanels(QWidget *owner)
+{
+    Panels p;
+    p.resistorCodesView = makePanel<ResistorColorCodesHandler>(owner, "resistorCodesView",
+                                                               &p.resistorViewHandler);
+    p.ledDroppingResistorView =
+        makePanel<LEDDroppingResistorHandler>(owner, "ledDroppingResistorView");
+    p.ohmsLawView = makePanel<OhmsLawHandler>(owner, "ohmsLawView");
+    p.seriesParallelView =
+        makePanel<SeriesParallelConnectionHandler>(owner, "seriesParallelView");
+    p.heatSinksView = makePanel<HeatSinkHandler>(owner, "heatSinksView");
+    p.airCoredCoilView = makePanel<AirCoredCoilHandler>(owner, "airCoredCoilView");
+    p.tubeView = makePanel<TubeIdentHandler>(owner, "tubeView");
+    p.ne555View = makePanel<NE555Handler>(owner, "ne555View");
+    p.aboutView = makePanel<AboutHandler>(owner, "aboutView");
+    return p;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The application controller: builds the window and the category list, shows the first
+// panel, fades the window in, asks once for a donation, and swaps panels on every pick.
+
+#include "ui_MainWindow.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class OutlineViewDataSource;
+class QPropertyAnimation;
+class ResistorColorCodesHandler;
+
+class ZelkorAppDelegate : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The settings key that records that the donation sheet was dismissed.
+    static constexpr const char *kDonationShownKey = "donationMessage3";
+    // What the sheet reports when its first button ("Donate") closes it.
+    static constexpr int kAlertFirstButtonReturn = 1000;
+    static constexpr int kAlertSecondButtonReturn = 1001;
+    // The row selected at launch: the first leaf, the resistor colour codes.
+    static constexpr int kFirstCalculatorRow = 1;
+
+    explicit ZelkorAppDelegate(QObject *parent = nullptr);
+    ~ZelkorAppDelegate() override;
+
+    QWidget *window() const { return m_window.get(); }
+    SourceListView *categoriesOutlineView() const { return ui.categoriesOutlineView; }
+    PanelContainer *containerView() const { return ui.containerView; }
+    OutlineViewDataSource *outlineViewDataSource() const { return m_outlineViewDataSource; }
+    // The donation sheet while it is open, else null.
+    QMessageBox *donationSheet() const { return m_donationSheet; }
+
+    void applicationDidFinishLaunching();
+
+public Q_SLOTS:
+    void categoryChanged();
+    void mailingListDialogDidEnd(int returnCode);
+
+private:
+    void awakeFromNib();
+    void showDonationSheet();
+
+    std::unique_ptr<QWidget> m_window;
+    Ui::MainWindow ui;
+    QWidget *m_panelStore = nullptr;
+    OutlineViewDataSource *m_outlineViewDataSource = nullptr;
+    ResistorColorCodesHandler *resistorViewHandler = nullptr;
+    QPropertyAnimation *m_windowFade = nullptr;
+    QPointer<QMessageBox> m_donationSheet;
+};

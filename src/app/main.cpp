@@ -1,0 +1,18 @@
+#include "app/ZelkorAppDelegate.h"
+#include "text/Texts.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Zelkor"));
+    QApplication::setApplicationName(QStringLiteral("Zelkor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zelkor"));
+    QApplication::setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
+    zelkor::installTranslations(app);
+
+    ZelkorAppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    return QApplication::exec();
+}

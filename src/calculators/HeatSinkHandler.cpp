@@ -1,0 +1,6 @@
+#include "calculators/HeatSinkHandler.h"
+
+HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+}

@@ -1,0 +1,6 @@
+#include "calculators/LEDDroppingResistorHandler.h"
+
+LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Ohm's law: from any two of power, voltage and current, the third one and the resistance.
+//
+// P = U·I, U = P/I, I = P/U, then R = U/I, all in single precision with no guard against
+// zero: current 0 gives an infinite resistance, and the field shows "inf".
+
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace zelkor::ohmslaw {
+
+enum class Quantity { Power, Voltage, Current };
+
+struct Solution
+{
+    float power = 0.0f;
+    float voltage = 0.0f;
+    float current = 0.0f;
+    float resistance = 0.0f;
+};
+
+// Computes the two quantities that a and b leave open, and the resistance.
+Solution solve(Quantity a, float aValue, Quantity b, float bValue);
+
+// Which of power, voltage and current the user typed ("given"), and in which order. A field
+// the calculation wrote is "computed" until the user edits it again.
+class GivenFields
+{
+public:
+    void edited(Quantity quantity);
+    void computed(Quantity quantity);
+    void clear();
+    bool isGiven(Quantity quantity) const { return m_editStamp[index(quantity)] != 0; }
+
+    // The two most recently edited given fields that are filled, the newer first; nothing
+    // when fewer than two qualify. filled is indexed like Quantity.
+    std::optional<std::pair<Quantity, Quantity>> inputs(const std::array<bool, 3> &filled) const;
+
+private:
+    static std::size_t index(Quantity quantity) { return static_cast<std::size_t>(quantity); }
+
+    std::array<unsigned long, 3> m_editStamp{};
+    unsigned long m_clock = 0;
+};
+
+} // namespace zelkor::ohmslaw

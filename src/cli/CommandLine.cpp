@@ -1,0 +1,67 @@
+#include "cli/CommandLine.h"
+
+#include "text/NumberReader.h"
+
+#include <CLI/CLI.hpp>
+
+namespace zelkor::cli {
+
+float number(const std::string &option, const std::string &value)
+{
+    const auto parsed = parseNumber(QString::fromStdString(value));
+    if (!parsed)
+        throw InputError(option + ": '" + value + "' is not a number");
+    return *parsed;
+}
+
+namespace {
+
+// Error texts may quote user input; keep the message on one line.
+std::string oneLine(std::string message)
+{
+    for (char &c : message) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    while (!message.empty() && message.back() == ' ')
+        message.pop_back();
+    return message;
+}
+
+} // namespace
+
+Result run(const std::vector<std::string> &args)
+{
+    Result result;
+    const Printer print = [&result](const QString &text) {
+        result.out += text.toStdString();
+        result.out += '\n';
+    };
+    try {
+        CLI::App app{"Zelkor's electronics calculators for scripts.", "zelkor-calc"};
+        app.set_version_flag("--version", std::string("zelkor-calc ") + ZELKOR_VERSION);
+        app.require_subcommand(1, 1);
+        app.fallthrough(false);
+        addOhmCommand(app, print);
+
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        try {
+            app.parse(reversed);
+        } catch (const CLI::CallForHelp &) {
+            result.out = app.help();
+        } catch (const CLI::CallForAllHelp &) {
+            result.out = app.help("", CLI::AppFormatMode::All);
+        } catch (const CLI::CallForVersion &) {
+            result.out = std::string("zelkor-calc ") + ZELKOR_VERSION + "\n";
+        } catch (const CLI::ParseError &error) {
+            result = {2, {}, "zelkor-calc: " + oneLine(error.what()) + "\n"};
+        }
+    } catch (const InputError &error) {
+        result = {2, {}, "zelkor-calc: " + oneLine(error.what()) + "\n"};
+    } catch (const std::exception &error) {
+        result = {2, {}, "zelkor-calc: " + oneLine(error.what()) + "\n"};
+    }
+    return result;
+}
+
+} // namespace zelkor::cli

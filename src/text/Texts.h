@@ -1,0 +1,19 @@
+#pragma once
+// The visible texts. Every caption, unit and result label is looked up by its key in the
+// translation tables compiled into the binary; a key without a text shows as the key itself.
+
+#include <QLocale>
+#include <QString>
+
+class QCoreApplication;
+
+namespace zelkor {
+
+// The text for key in the installed language.
+QString text(const char *key);
+
+// Installs the translation for locale's language on app, falling back to English. Returns the
+// language that was installed ("en", "de", ...), or an empty string when no table was found.
+QString installTranslations(QCoreApplication &app, const QLocale &locale = QLocale());
+
+} // namespace zelkor

@@ -1,0 +1,42 @@
+#include "support/TestSupport.h"
+
+#include "text/Texts.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace zelkor::test {
+
+void initIsolatedApp()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("ZelkorTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("ZelkorTest"));
+    clearSettings();
+    if (QCoreApplication::instance())
+        installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
+}
+
+void clearSettings()
+{
+    QSettings settings;
+    settings.clear();
+    settings.sync();
+}
+
+UrlRecorder::UrlRecorder(QObject *parent) : QObject(parent)
+{
+    for (const char *scheme : {"http", "https", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+}
+
+UrlRecorder::~UrlRecorder()
+{
+    for (const char *scheme : {"http", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
+
+} // namespace zelkor::test

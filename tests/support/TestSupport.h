@@ -1,0 +1,32 @@
+#pragma once
+// Shared set-up for the suites: settings in a temporary place, URL opening captured, and the
+// English texts installed.
+
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+namespace zelkor::test {
+
+// Call first in initTestCase(): isolates settings, installs the English texts.
+void initIsolatedApp();
+
+// Forgets everything written to the settings.
+void clearSettings();
+
+// Records every URL the app asks to open, instead of opening it.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit UrlRecorder(QObject *parent = nullptr);
+    ~UrlRecorder() override;
+
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+} // namespace zelkor::test
