@@ -1,0 +1,79 @@
+// Renders the main window with each panel showing typical input, one PNG per panel.
+// Run through scripts/screenshots, which starts it under Xvfb.
+
+#include "app/ZelkorAppDelegate.h"
+#include "categories/OutlineViewDataSource.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+struct Scene
+{
+    const char *file;     // docs/screenshots/<file>.png
+    int row;              // row in the source list
+    std::function<void(QWidget *panel)> prepare;
+};
+
+void type(QWidget *panel, const char *field, const char *text)
+{
+    if (auto *edit = panel->findChild<QLineEdit *>(QString::fromLatin1(field))) {
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+}
+
+const std::vector<Scene> &scenes()
+{
+    static const std::vector<Scene> all = {
+        {"resistor-colour-codes", 1, {}},
+        {"ohms-law", 4,
+         [](QWidget *panel) {
+             type(panel, "voltageField", "12");
+             type(panel, "currentField", "0.5");
+         }},
+    };
+    return all;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    zelkor::test::initIsolatedApp();
+    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                    : QStringLiteral("docs/screenshots");
+    QDir().mkpath(outDir);
+
+    ZelkorAppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QWidget *window = delegate.window();
+    window->resize(800, 520);
+    QTest::qWait(400); // let the window fade finish
+
+    for (const Scene &scene : scenes()) {
+        delegate.containerView()->setTransitionEnabled(false);
+        delegate.categoriesOutlineView()->selectRow(scene.row);
+        QWidget *panel = delegate.containerView()->panel();
+        if (scene.prepare)
+            scene.prepare(panel);
+        QTest::qWait(50);
+        const QString path = outDir + u'/' + QString::fromLatin1(scene.file) + QStringLiteral(".png");
+        if (!window->grab().save(path)) {
+            qWarning("cannot write %s", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
