@@ -6,6 +6,7 @@
 #include "resistor/ResistorColorCodesHandler.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -73,11 +74,17 @@ void ZelkorAppDelegate::applicationDidFinishLaunching()
     ui.containerView->setPanel(firstLeaf->viewToOpen);
     ui.containerView->setTransitionEnabled(true);
 
-    m_window->setWindowOpacity(0.0);
+    // Windows without a compositor (offscreen rendering) have no opacity to fade.
+    const bool canFade = !QGuiApplication::platformName().startsWith(u"offscreen")
+                         && !QGuiApplication::platformName().startsWith(u"minimal");
+    if (canFade)
+        m_window->setWindowOpacity(0.0);
     m_window->show();
-    m_windowFade->setStartValue(0.0);
-    m_windowFade->setEndValue(1.0);
-    m_windowFade->start();
+    if (canFade) {
+        m_windowFade->setStartValue(0.0);
+        m_windowFade->setEndValue(1.0);
+        m_windowFade->start();
+    }
 
     if (QSettings().value(QLatin1String(kDonationShownKey)).toBool())
         return;

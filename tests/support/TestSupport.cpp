@@ -7,11 +7,16 @@
 #include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 namespace zelkor::test {
 
 void initIsolatedApp()
 {
+    // Each suite gets settings of its own, so that suites can run side by side.
+    static QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("ZelkorTest"));
     QCoreApplication::setApplicationName(QStringLiteral("ZelkorTest"));
