@@ -1,0 +1,46 @@
+#pragma once
+// Ends a start-up benchmark at the first frame: when the window is first exposed, print the
+// resident memory and quit. Both start-up programs use it, so they stop at the same point.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QObject>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace zelkor::bench {
+
+class QuitOnFirstExpose : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && !m_done) {
+            m_done = true;
+            printResidentMemory();
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static void printResidentMemory()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:"))
+                std::printf("rss_kb %s\n", line.mid(6).trimmed().split(' ').first().constData());
+        }
+    }
+
+    bool m_done = false;
+};
+
+} // namespace zelkor::bench
