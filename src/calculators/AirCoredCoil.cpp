@@ -30,8 +30,8 @@ std::optional<float> inductance(Winding winding, const Dimensions &coil)
     const float inner = inches(coil.innerDiameter);
     if (inner == 0.0f || coil.innerDiameter > coil.outerDiameter)
         return std::nullopt;
-    const float a = (outer + inner) / 4.0f;  // mean radius of the winding
-    const float c = (outer - inner) / 2.0f;  // radial depth of the winding
+    const float a = (outer + inner) / 4.0f; // mean radius of the winding
+    const float c = (outer - inner) / 2.0f; // radial depth of the winding
     return 0.8f * (a * a) * (n * n) / (6.0f * a + 9.0f * l + 10.0f * c);
 }
 

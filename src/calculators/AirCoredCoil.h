@@ -8,13 +8,16 @@
 // with D the outer and d the inner diameter. Millimetres become inches in double precision and
 // are then narrowed; everything after that is single precision, which the printed digits follow.
 
-#include <QString>
-
 #include <optional>
+#include <QString>
 
 namespace zelkor::coil {
 
-enum class Winding { SingleLayer, MultiLayer };
+enum class Winding
+{
+    SingleLayer,
+    MultiLayer
+};
 
 struct Dimensions
 {

@@ -23,16 +23,15 @@ private Q_SLOTS:
         QTest::addColumn<float>("length");
         QTest::addColumn<QString>("microhenries");
 
-        QTest::newRow("single: one-inch former, two inches long") << false << 100.0f << 25.4f
-                                                                  << 0.0f << 50.8f << "102.041";
-        QTest::newRow("single: small coil") << false << 20.0f << 10.0f << 0.0f << 20.0f
-                                            << "1.607";
-        QTest::newRow("single: inner diameter is ignored") << false << 20.0f << 10.0f << 99.0f
-                                                           << 20.0f << "1.607";
-        QTest::newRow("multi: half-inch bore") << true << 100.0f << 25.4f << 12.7f << 50.8f
-                                               << "49.451";
-        QTest::newRow("multi: deep winding") << true << 200.0f << 30.0f << 10.0f << 20.0f
-                                             << "370.542";
+        QTest::newRow("single: one-inch former, two inches long")
+            << false << 100.0f << 25.4f << 0.0f << 50.8f << "102.041";
+        QTest::newRow("single: small coil") << false << 20.0f << 10.0f << 0.0f << 20.0f << "1.607";
+        QTest::newRow("single: inner diameter is ignored")
+            << false << 20.0f << 10.0f << 99.0f << 20.0f << "1.607";
+        QTest::newRow("multi: half-inch bore")
+            << true << 100.0f << 25.4f << 12.7f << 50.8f << "49.451";
+        QTest::newRow("multi: deep winding")
+            << true << 200.0f << 30.0f << 10.0f << 20.0f << "370.542";
         QTest::newRow("multi: no depth") << true << 50.0f << 20.0f << 20.0f << 10.0f << "52.493";
     }
 
@@ -45,9 +44,9 @@ private Q_SLOTS:
         QFETCH(float, length);
         QFETCH(QString, microhenries);
 
-        const auto l = zelkor::coil::inductance(
-            multiLayer ? Winding::MultiLayer : Winding::SingleLayer,
-            Dimensions{turns, outer, inner, length});
+        const auto l =
+            zelkor::coil::inductance(multiLayer ? Winding::MultiLayer : Winding::SingleLayer,
+                                     Dimensions{turns, outer, inner, length});
         QVERIFY(l.has_value());
         QCOMPARE(zelkor::formatFixed(*l, 3), microhenries);
     }
@@ -67,8 +66,7 @@ private Q_SLOTS:
         QTest::newRow("multi: no outer diameter") << true << 200.0f << 0.0f << 10.0f << 20.0f;
         QTest::newRow("multi: no length") << true << 200.0f << 30.0f << 10.0f << 0.0f;
         QTest::newRow("multi: no inner diameter") << true << 200.0f << 30.0f << 0.0f << 20.0f;
-        QTest::newRow("multi: inner wider than outer") << true << 200.0f << 30.0f << 30.5f
-                                                       << 20.0f;
+        QTest::newRow("multi: inner wider than outer") << true << 200.0f << 30.0f << 30.5f << 20.0f;
     }
 
     void noCoil()

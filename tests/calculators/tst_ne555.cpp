@@ -1,9 +1,8 @@
 #include "calculators/NE555.h"
 #include "support/TestSupport.h"
 
-#include <QTest>
-
 #include <cmath>
+#include <QTest>
 
 class TestNE555 : public QObject
 {
@@ -20,14 +19,14 @@ private Q_SLOTS:
         QTest::addColumn<float>("c1");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("1k, 10k, 10 uF") << 1000.0f << 10000.0f << 10.0f
-                                        << "Frequency: 6.90131140 Hz";
-        QTest::newRow("10k, 10k, 1 uF") << 10000.0f << 10000.0f << 1.0f
-                                        << "Frequency: 48.30917740 Hz";
-        QTest::newRow("1k, 1k, 100 uF") << 1000.0f << 1000.0f << 100.0f
-                                        << "Frequency: 4.83091831 Hz";
-        QTest::newRow("zero capacitance is infinite") << 1000.0f << 1000.0f << 0.0f
-                                                      << "Frequency: inf Hz";
+        QTest::newRow("1k, 10k, 10 uF")
+            << 1000.0f << 10000.0f << 10.0f << "Frequency: 6.90131140 Hz";
+        QTest::newRow("10k, 10k, 1 uF")
+            << 10000.0f << 10000.0f << 1.0f << "Frequency: 48.30917740 Hz";
+        QTest::newRow("1k, 1k, 100 uF")
+            << 1000.0f << 1000.0f << 100.0f << "Frequency: 4.83091831 Hz";
+        QTest::newRow("zero capacitance is infinite")
+            << 1000.0f << 1000.0f << 0.0f << "Frequency: inf Hz";
     }
 
     void astable()

@@ -5,6 +5,7 @@
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
+#include <functional>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -13,14 +14,12 @@
 #include <QSettings>
 #include <QTest>
 
-#include <functional>
-
 namespace {
 
 struct Scene
 {
-    const char *file;     // docs/screenshots/<file>.png
-    int row;              // row in the source list
+    const char *file; // docs/screenshots/<file>.png
+    int row;          // row in the source list
     std::function<void(QWidget *panel)> prepare;
 };
 
@@ -43,7 +42,8 @@ const std::vector<Scene> &scenes()
          }},
         {"air-cored-coil", 9,
          [](QWidget *panel) {
-             if (auto *multi = panel->findChild<QAbstractButton *>(QStringLiteral("multiLayerRadio")))
+             if (auto *multi =
+                     panel->findChild<QAbstractButton *>(QStringLiteral("multiLayerRadio")))
                  multi->click();
              type(panel, "turns", "100");
              type(panel, "outerDiameter", "25.4");
@@ -68,8 +68,8 @@ int main(int argc, char *argv[])
     zelkor::test::initIsolatedApp();
     QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
 
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QStringLiteral("docs/screenshots");
+    const QString outDir =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(outDir);
 
     ZelkorAppDelegate delegate;
@@ -85,7 +85,8 @@ int main(int argc, char *argv[])
         if (scene.prepare)
             scene.prepare(panel);
         QTest::qWait(50);
-        const QString path = outDir + u'/' + QString::fromLatin1(scene.file) + QStringLiteral(".png");
+        const QString path =
+            outDir + u'/' + QString::fromLatin1(scene.file) + QStringLiteral(".png");
         if (!window->grab().save(path)) {
             qWarning("cannot write %s", qPrintable(path));
             return 1;
