@@ -5,7 +5,6 @@
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
-#include <functional>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -14,12 +13,14 @@
 #include <QSettings>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 struct Scene
 {
-    const char *file; // docs/screenshots/<file>.png
-    int row;          // row in the source list
+    const char *file;     // docs/screenshots/<file>.png
+    int row;              // row in the source list
     std::function<void(QWidget *panel)> prepare;
 };
 
@@ -68,8 +69,8 @@ int main(int argc, char *argv[])
     zelkor::test::initIsolatedApp();
     QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
 
-    const QString outDir =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                    : QStringLiteral("docs/screenshots");
     QDir().mkpath(outDir);
 
     ZelkorAppDelegate delegate;
@@ -85,8 +86,7 @@ int main(int argc, char *argv[])
         if (scene.prepare)
             scene.prepare(panel);
         QTest::qWait(50);
-        const QString path =
-            outDir + u'/' + QString::fromLatin1(scene.file) + QStringLiteral(".png");
+        const QString path = outDir + u'/' + QString::fromLatin1(scene.file) + QStringLiteral(".png");
         if (!window->grab().save(path)) {
             qWarning("cannot write %s", qPrintable(path));
             return 1;
