@@ -80,11 +80,6 @@ private Q_SLOTS:
         QVERIFY(!zelkor::coil::inductance(multiLayer ? Winding::MultiLayer : Winding::SingleLayer,
                                           Dimensions{turns, outer, inner, length}));
     }
-
-    void text()
-    {
-        QCOMPARE(zelkor::coil::inductanceText(102.0408f), QStringLiteral("Inductance: 102.041µH"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAirCoredCoil)
