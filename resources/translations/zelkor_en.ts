@@ -154,6 +154,34 @@
         <source>Inductance</source>
         <translation>Inductance</translation>
     </message>
+    <message id="CoilWinding">
+        <source>Winding</source>
+        <translation>Winding</translation>
+    </message>
+    <message id="SingleLayer">
+        <source>Single layer</source>
+        <translation>Single layer</translation>
+    </message>
+    <message id="MultiLayer">
+        <source>Multi-layer</source>
+        <translation>Multi-layer</translation>
+    </message>
+    <message id="Turns">
+        <source>Turns</source>
+        <translation>Turns</translation>
+    </message>
+    <message id="OuterDiameter">
+        <source>Outer diameter</source>
+        <translation>Outer diameter</translation>
+    </message>
+    <message id="InnerDiameter">
+        <source>Inner diameter</source>
+        <translation>Inner diameter</translation>
+    </message>
+    <message id="CoilLength">
+        <source>Length</source>
+        <translation>Length</translation>
+    </message>
     <!-- end of air-cored coil -->
     <!-- 555 timer -->
     <message id="Frequency">
@@ -163,6 +191,14 @@
     <message id="ImpDuration">
         <source>Pulse duration</source>
         <translation>Pulse duration</translation>
+    </message>
+    <message id="Astable">
+        <source>Astable</source>
+        <translation>Astable</translation>
+    </message>
+    <message id="Monostable">
+        <source>Monostable</source>
+        <translation>Monostable</translation>
     </message>
     <!-- end of 555 timer -->
     <!-- tube designations -->

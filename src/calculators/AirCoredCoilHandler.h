@@ -12,6 +12,17 @@ public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit AirCoredCoilHandler(QWidget *panel);
 
+    // Button ids in coilType.
+    static constexpr int kSingleLayer = 0;
+    static constexpr int kMultiLayer = 1;
+
+public Q_SLOTS:
+    // Follows the winding choice (inner diameter, caption colours), then shows the inductance
+    // when every needed dimension is there.
+    void airCoredCoilChanged();
+
 private:
+    void setMultiLayerCaptionColour(const QColor &colour);
+
     Ui::AirCoredCoilPanel ui;
 };

@@ -12,6 +12,14 @@ public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit NE555Handler(QWidget *panel);
 
+    // Button ids in ne555ModeSegControl, equal to the page indexes of ne555ModeTabView.
+    static constexpr int kAstable = 0;
+    static constexpr int kMonostable = 1;
+
+public Q_SLOTS:
+    // Shows the chosen circuit's page and its result; an incomplete input shows nothing.
+    void calculateNE555();
+
 private:
     Ui::NE555Panel ui;
 };

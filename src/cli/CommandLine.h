@@ -40,5 +40,7 @@ using Printer = std::function<void(const QString &text)>;
 
 // One per subcommand, each in its own file.
 void addOhmCommand(CLI::App &app, const Printer &print);
+void addCoilCommand(CLI::App &app, const Printer &print);
+void addNE555Command(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli

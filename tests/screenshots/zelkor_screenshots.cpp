@@ -5,6 +5,7 @@
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -39,6 +40,22 @@ const std::vector<Scene> &scenes()
          [](QWidget *panel) {
              type(panel, "voltageField", "12");
              type(panel, "currentField", "0.5");
+         }},
+        {"air-cored-coil", 9,
+         [](QWidget *panel) {
+             if (auto *multi =
+                     panel->findChild<QAbstractButton *>(QStringLiteral("multiLayerRadio")))
+                 multi->click();
+             type(panel, "turns", "100");
+             type(panel, "outerDiameter", "25.4");
+             type(panel, "innerDiameter", "12.7");
+             type(panel, "length", "50.8");
+         }},
+        {"ne555-timer", 13,
+         [](QWidget *panel) {
+             type(panel, "r1ValueField", "1000");
+             type(panel, "r2ValueField", "10000");
+             type(panel, "c1ValueField", "10");
          }},
     };
     return all;
