@@ -1,12 +1,11 @@
 // Renders one SVG into a PNG at a pixel ratio: render-svg in.svg out.png ratio
 // Built and run by scripts/render-images.
 
+#include <cstdio>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {

@@ -1,7 +1,7 @@
 #include "views/BackgroundView.h"
 
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 BackgroundView::BackgroundView(QWidget *parent) : QWidget(parent)
 {

@@ -1,7 +1,7 @@
 #include "views/ColoredDebugView.h"
 
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 ColoredDebugView::ColoredDebugView(QWidget *parent) : QWidget(parent)
 {

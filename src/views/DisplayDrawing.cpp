@@ -4,8 +4,7 @@ namespace zelkor::views {
 
 DisplayDrawing displayDrawing(const QSizeF &view)
 {
-    return {QRectF(0, 0, kDisplayWidth, view.height()),
-            QRectF(0, 0, view.width(), view.height())};
+    return {QRectF(0, 0, kDisplayWidth, view.height()), QRectF(0, 0, view.width(), view.height())};
 }
 
 DisplayDrawing clippedToImage(const DisplayDrawing &drawing, const QSizeF &imageSize)

@@ -7,8 +7,8 @@ namespace {
 // Both halves brighten or darken upwards: the starting grey lies along the bottom edge.
 GradientFill upwards(const QRectF &rect, double bottomGrey, double topGrey)
 {
-    return {rect, QPointF(rect.left(), rect.top()), QPointF(rect.left(), rect.bottom()),
-            bottomGrey, topGrey};
+    return {rect, QPointF(rect.left(), rect.top()), QPointF(rect.left(), rect.bottom()), bottomGrey,
+            topGrey};
 }
 
 } // namespace

@@ -16,7 +16,8 @@ VerticallyCenteredTextCell::VerticallyCenteredTextCell(QWidget *parent) : QLabel
 QRectF VerticallyCenteredTextCell::drawingRect() const
 {
     const int flags = int(alignment()) | Qt::TextExpandTabs;
-    const QSize textSize = fontMetrics().size(flags, text().isEmpty() ? QStringLiteral(" ") : text());
+    const QSize textSize =
+        fontMetrics().size(flags, text().isEmpty() ? QStringLiteral(" ") : text());
     return verticallyCenteredTextRect(QRectF(contentsRect()), textSize.height());
 }
 

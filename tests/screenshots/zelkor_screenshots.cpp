@@ -40,6 +40,7 @@ const std::vector<Scene> &scenes()
              type(panel, "voltageField", "12");
              type(panel, "currentField", "0.5");
          }},
+        {"about", 15, {}},
     };
     return all;
 }
