@@ -17,7 +17,6 @@ class TestChromeDrawing : public QObject
 private Q_SLOTS:
     void headerSplitsAtHalfItsHeight_data();
     void headerSplitsAtHalfItsHeight();
-    void headerGreyLevels();
     void yUpGeometryTurnsOverForQt();
     void displayDrawing_data();
     void displayDrawing();
@@ -56,24 +55,6 @@ void TestChromeDrawing::headerSplitsAtHalfItsHeight()
     QCOMPARE(d.topLine.to, QPointF(upper.width(), topLineY));
     QCOMPARE(d.bottomLine.from, QPointF(0, 0));
     QCOMPARE(d.bottomLine.to, QPointF(lower.width(), 0));
-}
-
-void TestChromeDrawing::headerGreyLevels()
-{
-    const HeaderDrawing d = headerDrawing(QRectF(0, 0, 300, 40));
-    // Each gradient runs from its starting grey at its lower edge up to its ending grey.
-    QCOMPARE(d.upperHalf.start, QPointF(0, 20));
-    QCOMPARE(d.upperHalf.end, QPointF(0, 40));
-    QCOMPARE(d.upperHalf.startGrey, 0.24);
-    QCOMPARE(d.upperHalf.endGrey, 0.46);
-    QCOMPARE(d.lowerHalf.start, QPointF(0, 0));
-    QCOMPARE(d.lowerHalf.end, QPointF(0, 20));
-    QCOMPARE(d.lowerHalf.startGrey, 0.199);
-    QCOMPARE(d.lowerHalf.endGrey, 0.167);
-    QCOMPARE(d.topLine.grey, 0.6);
-    QCOMPARE(d.bottomLine.grey, 0.15);
-    QCOMPARE(d.topLine.width, 1.0);
-    QCOMPARE(d.bottomLine.width, 1.0);
 }
 
 void TestChromeDrawing::yUpGeometryTurnsOverForQt()
