@@ -204,6 +204,26 @@
     <!-- tube designations -->
     <!-- end of tube designations -->
     <!-- about -->
+    <message id="AboutVersion">
+        <source>Version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message id="AboutDescription">
+        <source>An electronics toolbox for the bench: resistor colour codes, LED dropping resistors, Ohm's law, series and parallel connections, heat sinks, air-cored coils, 555 timers and tube designations.</source>
+        <translation>An electronics toolbox for the bench: resistor colour codes, LED dropping resistors, Ohm's law, series and parallel connections, heat sinks, air-cored coils, 555 timers and tube designations.</translation>
+    </message>
+    <message id="AboutWebsite">
+        <source>Visit Website</source>
+        <translation>Visit Website</translation>
+    </message>
+    <message id="AboutMail">
+        <source>Send E-Mail</source>
+        <translation>Send E-Mail</translation>
+    </message>
+    <message id="AboutDonate">
+        <source>Donate</source>
+        <translation>Donate</translation>
+    </message>
     <!-- end of about -->
 </context>
 </TS>

@@ -1,6 +1,41 @@
 #include "app/AboutHandler.h"
 
+#include "app/Links.h"
+#include "text/NumberFormat.h"
+#include "text/Texts.h"
+
+#include <QDesktopServices>
+#include <QIcon>
+
 AboutHandler::AboutHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
+    const int iconSide = ui.appIcon->minimumWidth();
+    ui.appIcon->setPixmap(QIcon(QStringLiteral(":/images/zelkor.png"))
+                              .pixmap(QSize(iconSide, iconSide), panel->devicePixelRatioF()));
+    ui.websiteButton->setToolTip(zelkor::links::website().toDisplayString());
+    ui.mailButton->setToolTip(zelkor::links::mail().toDisplayString());
+    ui.donateButton->setToolTip(zelkor::links::donation().toDisplayString());
+    ui.versionLabel->setText(
+        zelkor::formatText(zelkor::text("AboutVersion"), {QStringLiteral(ZELKOR_VERSION)}));
+
+    connect(ui.websiteButton, &QPushButton::clicked, this, &AboutHandler::visitWebsite);
+    connect(ui.mailButton, &QPushButton::clicked, this, &AboutHandler::mailMe);
+    connect(ui.donateButton, &QPushButton::clicked, this, &AboutHandler::donate);
+}
+
+// Whether a browser or mail program took the address is not worth a message: the user sees it.
+void AboutHandler::visitWebsite()
+{
+    QDesktopServices::openUrl(zelkor::links::website());
+}
+
+void AboutHandler::mailMe()
+{
+    QDesktopServices::openUrl(zelkor::links::mail());
+}
+
+void AboutHandler::donate()
+{
+    QDesktopServices::openUrl(zelkor::links::donation());
 }

@@ -1,4 +1,6 @@
 #pragma once
+// The About panel: who made Zelkor, which version this is, and three buttons that open the
+// maker's web page, a new mail to the maker and the donation page.
 
 #include "ui_AboutPanel.h"
 
@@ -11,6 +13,11 @@ class AboutHandler : public QObject
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit AboutHandler(QWidget *panel);
+
+public Q_SLOTS:
+    void visitWebsite();
+    void mailMe();
+    void donate();
 
 private:
     Ui::AboutPanel ui;

@@ -57,6 +57,7 @@ const std::vector<Scene> &scenes()
              type(panel, "r2ValueField", "10000");
              type(panel, "c1ValueField", "10");
          }},
+        {"about", 15, {}},
     };
     return all;
 }

@@ -1,0 +1,27 @@
+#pragma once
+// A result field: its text in the label font at 16 points, centred vertically and indented
+// 10 points from the left whenever the field is taller than its text. A form promotes the
+// QLabel that shows a result to it. It stays a QLabel, so the text can still be selected and
+// copied; the font is held at 16 points whatever the form or a style sets.
+
+#include <QLabel>
+
+class VerticallyCenteredTextCell : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit VerticallyCenteredTextCell(QWidget *parent = nullptr);
+
+    // The rectangle the text is laid out in, in the field's coordinates.
+    QRectF drawingRect() const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void applyLabelFont();
+    void applyDrawingRect();
+};
