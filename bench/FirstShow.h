@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QObject>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 

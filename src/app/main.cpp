@@ -2,6 +2,7 @@
 #include "text/Texts.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zelkor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zelkor"));
     QApplication::setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/zelkor.png")));
     zelkor::installTranslations(app);
 
     ZelkorAppDelegate delegate;
