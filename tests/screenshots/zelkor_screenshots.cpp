@@ -40,6 +40,14 @@ const std::vector<Scene> &scenes()
              type(panel, "voltageField", "12");
              type(panel, "currentField", "0.5");
          }},
+        {"series-parallel", 5,
+         [](QWidget *panel) {
+             for (const char *part : {"100", "220", "470", "1000"}) {
+                 type(panel, "partsValueField", part);
+                 QTest::keyClick(panel->findChild<QLineEdit *>(QStringLiteral("partsValueField")),
+                                 Qt::Key_Return);
+             }
+         }},
     };
     return all;
 }
