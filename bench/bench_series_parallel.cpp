@@ -6,8 +6,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
+
+#include <iterator>
 
 namespace {
 constexpr int kParts = 10'000;

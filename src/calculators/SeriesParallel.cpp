@@ -33,8 +33,8 @@ QString resultText(PartKind kind, const QList<QString> &parts)
     const QStringView pattern = kind == PartKind::Resistors
                                     ? QStringView(u"%@: %.02f Ohm\n%@: %.02f Ohm")
                                     : QStringView(u"%@: %.02f µF\n%@: %.02f µF");
-    return formatText(pattern, {text("Series"), totals->series(kind), text("Parallel"),
-                                totals->parallel(kind)});
+    return formatText(
+        pattern, {text("Series"), totals->series(kind), text("Parallel"), totals->parallel(kind)});
 }
 
 QString unit(PartKind kind)

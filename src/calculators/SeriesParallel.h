@@ -16,7 +16,11 @@
 
 namespace zelkor::seriesparallel {
 
-enum class PartKind { Resistors, Capacitors };
+enum class PartKind
+{
+    Resistors,
+    Capacitors
+};
 
 struct Totals
 {
