@@ -122,6 +122,26 @@
         <source>Parallel</source>
         <translation>Parallel</translation>
     </message>
+    <message id="PartValue">
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message id="AddPart">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="RemovePart">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="PartNotANumber">
+        <source>A part's value must begin with a number, such as 4.7 or 1e3.</source>
+        <translation>A part's value must begin with a number, such as 4.7 or 1e3.</translation>
+    </message>
+    <message id="Capacitance">
+        <source>Capacitance</source>
+        <translation>Capacitance</translation>
+    </message>
     <!-- end of series and parallel -->
     <!-- heat sink -->
     <message id="TRHeatSink">

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculators/PartsTableModel.h"
+#include "calculators/SeriesParallel.h"
 #include "ui_SeriesParallelConnectionPanel.h"
 
 #include <QObject>
@@ -12,6 +14,24 @@ public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit SeriesParallelConnectionHandler(QWidget *panel);
 
+public Q_SLOTS:
+    // Appends the entry field's text when it begins with a number; otherwise marks the field.
+    void addPart();
+    // Removes the selected part; nothing when no row is selected.
+    void removePart();
+    void resistorOrCapacityOptionChanged();
+    void calculateConnection();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    zelkor::seriesparallel::PartKind kind() const;
+    int selectedRow() const;
+    void markInvalidEntry();
+    void clearInvalidEntry();
+    void updateRemoveButton();
+
     Ui::SeriesParallelConnectionPanel ui;
+    PartsTableModel m_parts;
 };

@@ -45,6 +45,7 @@ Result run(const std::vector<std::string> &args)
         addOhmCommand(app, print);
         addCoilCommand(app, print);
         addNE555Command(app, print);
+        addCombineCommand(app, print);
 
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         try {

@@ -42,5 +42,6 @@ using Printer = std::function<void(const QString &text)>;
 void addOhmCommand(CLI::App &app, const Printer &print);
 void addCoilCommand(CLI::App &app, const Printer &print);
 void addNE555Command(CLI::App &app, const Printer &print);
+void addCombineCommand(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli

@@ -58,6 +58,14 @@ const std::vector<Scene> &scenes()
              type(panel, "c1ValueField", "10");
          }},
         {"about", 15, {}},
+        {"series-parallel", 5,
+         [](QWidget *panel) {
+             for (const char *part : {"100", "220", "470", "1000"}) {
+                 type(panel, "partsValueField", part);
+                 QTest::keyClick(panel->findChild<QLineEdit *>(QStringLiteral("partsValueField")),
+                                 Qt::Key_Return);
+             }
+         }},
     };
     return all;
 }

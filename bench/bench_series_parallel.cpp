@@ -1,0 +1,51 @@
+// How long the series/parallel totals take for a long parts list, alone and through the panel.
+
+#include "BenchHarness.h"
+#include "calculators/SeriesParallel.h"
+#include "calculators/SeriesParallelConnectionHandler.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTableView>
+
+#include <iterator>
+
+namespace {
+constexpr int kParts = 10'000;
+const char *const kValues[] = {"100", "220", "4.7", "0.47", "1e3", "10000", "33 ohm"};
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+
+    QList<QString> parts;
+    for (int i = 0; i < kParts; ++i)
+        parts.append(QString::fromLatin1(kValues[i % std::size(kValues)]));
+    zelkor::bench::measure("series/parallel totals of 10,000 parts", 200, [&] {
+        const auto text =
+            zelkor::seriesparallel::resultText(zelkor::seriesparallel::PartKind::Resistors, parts);
+        Q_ASSERT(!text.isEmpty());
+    });
+
+    // The panel's own path: a shown panel with 10,000 rows, then one more part added and
+    // removed, each recomputing the totals and updating the table.
+    QWidget panel;
+    SeriesParallelConnectionHandler handler(&panel);
+    panel.show();
+    auto *field = panel.findChild<QLineEdit *>(QStringLiteral("partsValueField"));
+    auto *table = panel.findChild<QTableView *>(QStringLiteral("partsTableView"));
+    for (int i = 0; i < kParts; ++i) {
+        field->setText(parts.at(i));
+        handler.addPart();
+    }
+    QApplication::processEvents();
+    field->setText(QStringLiteral("470"));
+    zelkor::bench::measure("series/parallel panel: add and remove with 10,000 rows", 50, [&] {
+        handler.addPart();
+        table->selectRow(kParts);
+        handler.removePart();
+        QApplication::processEvents();
+    });
+    return 0;
+}
