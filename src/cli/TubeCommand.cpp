@@ -2,7 +2,6 @@
 #include "tubes/Tube.h"
 
 #include <CLI/CLI.hpp>
-
 #include <memory>
 
 namespace zelkor::cli {

@@ -16,7 +16,8 @@
 class zkTube
 {
 public:
-    enum class Failure {
+    enum class Failure
+    {
         None,
         Empty,       // no first character
         NoBaseDigit, // no digit after the first character: "E", "ECC", "6"
