@@ -40,6 +40,7 @@ const std::vector<Scene> &scenes()
              type(panel, "voltageField", "12");
              type(panel, "currentField", "0.5");
          }},
+        {"tube-designations", 11, [](QWidget *panel) { type(panel, "tubeNumber", "ECC83"); }},
     };
     return all;
 }
