@@ -222,6 +222,14 @@
     </message>
     <!-- end of 555 timer -->
     <!-- tube designations -->
+    <message id="TubeNumber">
+        <source>Type designation</source>
+        <translation>Type designation</translation>
+    </message>
+    <message id="TubeNumberPlaceholder">
+        <source>e.g. ECC83</source>
+        <translation>e.g. ECC83</translation>
+    </message>
     <!-- end of tube designations -->
     <!-- about -->
     <message id="AboutVersion">

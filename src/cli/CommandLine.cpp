@@ -46,6 +46,7 @@ Result run(const std::vector<std::string> &args)
         addCoilCommand(app, print);
         addNE555Command(app, print);
         addCombineCommand(app, print);
+        addTubeCommand(app, print);
 
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         try {

@@ -43,5 +43,6 @@ void addOhmCommand(CLI::App &app, const Printer &print);
 void addCoilCommand(CLI::App &app, const Printer &print);
 void addNE555Command(CLI::App &app, const Printer &print);
 void addCombineCommand(CLI::App &app, const Printer &print);
+void addTubeCommand(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli

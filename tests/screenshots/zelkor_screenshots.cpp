@@ -66,6 +66,7 @@ const std::vector<Scene> &scenes()
                                  Qt::Key_Return);
              }
          }},
+        {"tube-designations", 11, [](QWidget *panel) { type(panel, "tubeNumber", "ECC83"); }},
     };
     return all;
 }

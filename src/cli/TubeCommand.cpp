@@ -1,0 +1,54 @@
+#include "cli/CommandLine.h"
+#include "tubes/Tube.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
+namespace zelkor::cli {
+
+namespace {
+
+// The designation as the error message quotes it: valid characters as typed, but nothing that
+// could move the terminal's cursor or reorder the line.
+QString quoted(const QString &designation)
+{
+    QString shown;
+    for (const QChar c : designation)
+        shown += c.isSurrogate() ? QString(c) : zkTube::shownCharacter(c.unicode());
+    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+}
+
+std::string reason(zkTube::Failure failure)
+{
+    switch (failure) {
+    case zkTube::Failure::Empty:
+        return "the designation is empty";
+    case zkTube::Failure::NoBaseDigit:
+    case zkTube::Failure::None:
+        break;
+    }
+    return "no digit after the letters";
+}
+
+} // namespace
+
+void addTubeCommand(CLI::App &app, const Printer &print)
+{
+    auto designation = std::make_shared<std::string>();
+    CLI::App *command = app.add_subcommand(
+        "tube", "Decodes a European receiving-tube designation such as ECC83: the electrode "
+                "systems, the heater supply and the base");
+    command->add_option("DESIGNATION", *designation, "The type designation, e.g. ECC83")
+        ->required();
+
+    command->callback([=] {
+        const zkTube tube(QString::fromStdString(*designation));
+        if (!tube.isDecoded()) {
+            throw InputError("cannot decode " + quoted(tube.tubeId()).toStdString() + ": " +
+                             reason(tube.failure()));
+        }
+        print(tube.decodedText());
+    });
+}
+
+} // namespace zelkor::cli
