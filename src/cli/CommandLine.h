@@ -40,5 +40,6 @@ using Printer = std::function<void(const QString &text)>;
 
 // One per subcommand, each in its own file.
 void addOhmCommand(CLI::App &app, const Printer &print);
+void addResistorCommand(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli

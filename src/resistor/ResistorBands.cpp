@@ -11,11 +11,10 @@ namespace zelkor::resistor {
 namespace {
 
 constexpr int kFirstDigitCodes[] = {Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White};
-constexpr int kDigitCodes[] = {Black,  Brown, Red,    Orange, Yellow,
-                               Green, Blue,  Violet, Grey,   White};
-constexpr int kFourBandsMultiplierCodes[] = {Silver, Gold,  Black,  Brown, Red,  Orange,
-                                             Yellow, Green, Blue,   Violet, Grey, White};
-constexpr int kFiveBandsMultiplierCodes[] = {Silver, Gold,  Black, Brown, Red,
+constexpr int kDigitCodes[] = {Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White};
+constexpr int kFourBandsMultiplierCodes[] = {Silver, Gold,  Black, Brown,  Red,  Orange,
+                                             Yellow, Green, Blue,  Violet, Grey, White};
+constexpr int kFiveBandsMultiplierCodes[] = {Silver, Gold,   Black, Brown, Red,
                                              Orange, Yellow, Green, Blue};
 // Ordered by rising percentage, 20 % (no band) last.
 constexpr int kFourBandsToleranceCodes[] = {Green, Brown, Red, Gold, Silver, NoBand};
@@ -23,7 +22,7 @@ constexpr int kFiveBandsToleranceCodes[] = {Silver, Gold, Brown, Red, Green, Blu
 
 constexpr float kFourBandsTolerances[] = {0.5f, 1.0f, 2.0f, 5.0f, 10.0f, 20.0f};
 constexpr float kFiveBandsTolerances[] = {10.0f, 5.0f, 1.0f, 2.0f, 0.5f, 0.25f, 0.1f, 0.05f};
-constexpr float kFiveBandsMultipliers[] = {0.01f,   0.1f,     1.0f,      10.0f,  100.0f,
+constexpr float kFiveBandsMultipliers[] = {0.01f,   0.1f,     1.0f,      10.0f,     100.0f,
                                            1000.0f, 10000.0f, 100000.0f, 1000000.0f};
 
 struct ColorNames
@@ -33,10 +32,10 @@ struct ColorNames
 };
 
 constexpr ColorNames kColorNames[kColorCodeCount] = {
-    {"ColorSilver", "silver"}, {"ColorGold", "gold"},     {"ColorBlack", "black"},
-    {"ColorBrown", "brown"},   {"ColorRed", "red"},       {"ColorOrange", "orange"},
-    {"ColorYellow", "yellow"}, {"ColorGreen", "green"},   {"ColorBlue", "blue"},
-    {"ColorViolet", "violet"}, {"ColorGrey", "grey"},     {"ColorWhite", "white"},
+    {"ColorSilver", "silver"}, {"ColorGold", "gold"},   {"ColorBlack", "black"},
+    {"ColorBrown", "brown"},   {"ColorRed", "red"},     {"ColorOrange", "orange"},
+    {"ColorYellow", "yellow"}, {"ColorGreen", "green"}, {"ColorBlue", "blue"},
+    {"ColorViolet", "violet"}, {"ColorGrey", "grey"},   {"ColorWhite", "white"},
     {"ColorNoBand", "none"},
 };
 
@@ -140,9 +139,9 @@ QString parseStringsFor(float resistance, float tolerance)
     }
     const QString unit = text(unitKeys[n]);
     const float spread = (tolerance / 100.0f) * v;
-    return formatText(u"%@: %.02f %@\n%@: %@%% (±%.02f %@)",
-                      {text("Resistance"), v, unit, text("Tolerance"), toleranceText(tolerance),
-                       spread, unit});
+    return formatText(
+        u"%@: %.02f %@\n%@: %@%% (±%.02f %@)",
+        {text("Resistance"), v, unit, text("Tolerance"), toleranceText(tolerance), spread, unit});
 }
 
 const char *colorTextKey(int code)

@@ -6,18 +6,18 @@
 // the pick, the drawing only its colour code; bandColorCodes() is the one list behind both, so
 // the two cannot disagree. All arithmetic is single precision: the printed digits depend on it.
 
-#include <QString>
-#include <QStringView>
-
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <QString>
+#include <QStringView>
 #include <span>
 
 namespace zelkor::resistor {
 
 // A band colour's code: the pop-up items' tag and the key of the colour table.
-enum ColorCode : int {
+enum ColorCode : int
+{
     Silver = 0,
     Gold,
     Black,
@@ -35,7 +35,8 @@ enum ColorCode : int {
 inline constexpr int kColorCodeCount = 13;
 
 // One pop-up per band and band count, numbered like the pop-ups.
-enum class Band {
+enum class Band
+{
     FourBandsFirst,  // digit 1..9
     FourBandsSecond, // digit 0..9
     FourBandsThird,  // multiplier 0.01 .. 1 G

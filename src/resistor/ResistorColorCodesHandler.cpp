@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QPropertyAnimation>
 
+#include <algorithm>
+
 using namespace zelkor::resistor;
 
 namespace {
@@ -127,7 +129,8 @@ void ResistorColorCodesHandler::popupValueChanged()
     Reading reading;
     if (selectedSegment() == 0) {
         const auto p = fourBandsPopups();
-        reading = fourBandsReading({position(p[0]), position(p[1]), position(p[2]), position(p[3])});
+        reading =
+            fourBandsReading({position(p[0]), position(p[1]), position(p[2]), position(p[3])});
     } else {
         const auto p = fiveBandsPopups();
         reading = fiveBandsReading(
@@ -153,8 +156,7 @@ void ResistorColorCodesHandler::setResistorViewColors()
                                                       tag(p[4]));
     } else {
         const auto p = fourBandsPopups();
-        ui.displayResistorView->setColorsByColorCodes(tag(p[0]), tag(p[1]), tag(p[2]),
-                                                      tag(p[3]));
+        ui.displayResistorView->setColorsByColorCodes(tag(p[0]), tag(p[1]), tag(p[2]), tag(p[3]));
     }
 }
 

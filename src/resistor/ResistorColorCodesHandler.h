@@ -2,9 +2,8 @@
 
 #include "ui_ResistorColorCodesPanel.h"
 
-#include <QObject>
-
 #include <array>
+#include <QObject>
 
 class QButtonGroup;
 class QComboBox;

@@ -15,19 +15,19 @@ constexpr Rgb grey(double white)
 }
 
 constexpr Rgb kColorTable[kColorCodeCount] = {
-    grey(0.8),          // silver
-    {1.0, 0.76, 0.0},   // gold
-    grey(0.0),          // black
-    {0.6, 0.4, 0.2},    // brown
-    {1.0, 0.0, 0.0},    // red
-    kOrange,            // orange
-    {1.0, 1.0, 0.0},    // yellow
-    {0.0, 1.0, 0.0},    // green
-    {0.0, 0.0, 1.0},    // blue
-    {0.5, 0.0, 0.5},    // violet
-    grey(0.5),          // grey
-    grey(1.0),          // white
-    kNoBandColor,       // no band
+    grey(0.8),        // silver
+    {1.0, 0.76, 0.0}, // gold
+    grey(0.0),        // black
+    {0.6, 0.4, 0.2},  // brown
+    {1.0, 0.0, 0.0},  // red
+    kOrange,          // orange
+    {1.0, 1.0, 0.0},  // yellow
+    {0.0, 1.0, 0.0},  // green
+    {0.0, 0.0, 1.0},  // blue
+    {0.5, 0.0, 0.5},  // violet
+    grey(0.5),        // grey
+    grey(1.0),        // white
+    kNoBandColor,     // no band
 };
 
 constexpr Rgb kBodyColor = grey(0.6);
