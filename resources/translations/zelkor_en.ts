@@ -100,6 +100,82 @@
         <source>Tolerance</source>
         <translation>Tolerance</translation>
     </message>
+    <message id="FourBands">
+        <source>4 bands</source>
+        <translation>4 bands</translation>
+    </message>
+    <message id="FiveBands">
+        <source>5 bands</source>
+        <translation>5 bands</translation>
+    </message>
+    <message id="FirstDigit">
+        <source>1st digit</source>
+        <translation>1st digit</translation>
+    </message>
+    <message id="SecondDigit">
+        <source>2nd digit</source>
+        <translation>2nd digit</translation>
+    </message>
+    <message id="ThirdDigit">
+        <source>3rd digit</source>
+        <translation>3rd digit</translation>
+    </message>
+    <message id="Multiplier">
+        <source>Multiplier</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message id="ColorSilver">
+        <source>Silver</source>
+        <translation>Silver</translation>
+    </message>
+    <message id="ColorGold">
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message id="ColorBlack">
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message id="ColorBrown">
+        <source>Brown</source>
+        <translation>Brown</translation>
+    </message>
+    <message id="ColorRed">
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message id="ColorOrange">
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message id="ColorYellow">
+        <source>Yellow</source>
+        <translation>Yellow</translation>
+    </message>
+    <message id="ColorGreen">
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message id="ColorBlue">
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message id="ColorViolet">
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message id="ColorGrey">
+        <source>Grey</source>
+        <translation>Grey</translation>
+    </message>
+    <message id="ColorWhite">
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message id="ColorNoBand">
+        <source>No band</source>
+        <translation>No band</translation>
+    </message>
     <!-- end of resistor colour codes -->
     <!-- ohm's law -->
     <message id="Clear">

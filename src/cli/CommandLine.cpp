@@ -47,6 +47,7 @@ Result run(const std::vector<std::string> &args)
         addNE555Command(app, print);
         addCombineCommand(app, print);
         addTubeCommand(app, print);
+        addResistorCommand(app, print);
 
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         try {

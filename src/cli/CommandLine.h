@@ -44,5 +44,6 @@ void addCoilCommand(CLI::App &app, const Printer &print);
 void addNE555Command(CLI::App &app, const Printer &print);
 void addCombineCommand(CLI::App &app, const Printer &print);
 void addTubeCommand(CLI::App &app, const Printer &print);
+void addResistorCommand(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli

@@ -2,8 +2,14 @@
 
 #include "ui_ResistorColorCodesPanel.h"
 
+#include <array>
 #include <QObject>
 
+class QButtonGroup;
+class QComboBox;
+
+// The colour-code panel: band pop-ups for four- and five-band resistors, the drawn resistor
+// and the result text.
 class ResistorColorCodesHandler : public QObject
 {
     Q_OBJECT
@@ -12,10 +18,23 @@ public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit ResistorColorCodesHandler(QWidget *panel);
 
+    // 0 for four bands, 1 for five.
+    int selectedSegment() const;
+
 public Q_SLOTS:
-    // Recomputes the result from the band pop-ups.
+    // Redraws the resistor and recomputes the result from the shown page's pop-ups.
     void popupValueChanged();
+    // Shows the other page of pop-ups and the resistor and result that it describes.
+    void numberOfBandsChanged();
+    // Passes the colour codes of the active pop-ups to the resistor view.
+    void setResistorViewColors();
 
 private:
+    std::array<QComboBox *, 4> fourBandsPopups() const;
+    std::array<QComboBox *, 5> fiveBandsPopups() const;
+    void showBandsPage(int index);
+
     Ui::ResistorColorCodesPanel ui;
+    QButtonGroup *m_segments = nullptr;
+    bool multipleBandsTabActive = false;
 };

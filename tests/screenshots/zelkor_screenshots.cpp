@@ -32,10 +32,38 @@ void type(QWidget *panel, const char *field, const char *text)
     }
 }
 
+void choose(QWidget *panel, const char *popup, int index)
+{
+    if (auto *combo = panel->findChild<QComboBox *>(QString::fromLatin1(popup)))
+        combo->setCurrentIndex(index);
+}
+
+void click(QWidget *panel, const char *button)
+{
+    if (auto *widget = panel->findChild<QAbstractButton *>(QString::fromLatin1(button)))
+        QTest::mouseClick(widget, Qt::LeftButton);
+}
+
 const std::vector<Scene> &scenes()
 {
     static const std::vector<Scene> all = {
-        {"resistor-colour-codes", 1, {}},
+        {"resistor-colour-codes", 1,
+         [](QWidget *panel) {
+             choose(panel, "fourBandsFirstBand", 3);  // yellow
+             choose(panel, "fourBandsSecondBand", 7); // violet
+             choose(panel, "fourBandsThirdBand", 5);  // orange
+             choose(panel, "fourBandsFourthBand", 3); // gold
+         }},
+        {"resistor-colour-codes-5-bands", 1,
+         [](QWidget *panel) {
+             click(panel, "fiveBandsSegment");
+             choose(panel, "fiveBandsFirstBand", 1);  // red
+             choose(panel, "fiveBandsSecondBand", 2); // red
+             choose(panel, "fiveBandsThirdBand", 0);  // black
+             choose(panel, "fiveBandsFourthBand", 2); // black
+             choose(panel, "fiveBandsFifthBand", 2);  // brown
+             QTest::qWait(300); // let the page fade finish
+         }},
         {"ohms-law", 4,
          [](QWidget *panel) {
              type(panel, "voltageField", "12");

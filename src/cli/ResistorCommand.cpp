@@ -1,0 +1,80 @@
+#include "cli/CommandLine.h"
+#include "resistor/ResistorBands.h"
+
+#include <array>
+#include <CLI/CLI.hpp>
+#include <memory>
+
+namespace zelkor::cli {
+
+namespace {
+
+using resistor::Band;
+
+constexpr std::array<Band, 4> kFourBands = {Band::FourBandsFirst, Band::FourBandsSecond,
+                                            Band::FourBandsThird, Band::FourBandsFourth};
+constexpr std::array<Band, 5> kFiveBands = {Band::FiveBandsFirst, Band::FiveBandsSecond,
+                                            Band::FiveBandsThird, Band::FiveBandsFourth,
+                                            Band::FiveBandsFifth};
+
+std::string allowedNames(Band band)
+{
+    std::string names;
+    for (const int code : resistor::bandColorCodes(band)) {
+        if (!names.empty())
+            names += ", ";
+        names += resistor::colorName(code).toStdString();
+    }
+    return names;
+}
+
+// The pick's position in the band's pop-up, the same number the panel computes from.
+std::uint32_t position(Band band, std::size_t number, const std::string &name)
+{
+    const std::string where = "resistor: band " + std::to_string(number) + ": ";
+    const auto code = resistor::colorCodeForName(QString::fromStdString(name));
+    if (!code)
+        throw InputError(where + "'" + name + "' is not a colour; use " + allowedNames(band));
+    const auto found = resistor::positionOf(band, *code);
+    if (!found)
+        throw InputError(where + "cannot be " + resistor::colorName(*code).toStdString() +
+                         "; use " + allowedNames(band));
+    return *found;
+}
+
+template <std::size_t N>
+std::array<std::uint32_t, N> positions(const std::array<Band, N> &bands,
+                                       const std::vector<std::string> &names)
+{
+    std::array<std::uint32_t, N> result{};
+    for (std::size_t i = 0; i < N; ++i)
+        result[i] = position(bands[i], i + 1, names[i]);
+    return result;
+}
+
+} // namespace
+
+void addResistorCommand(CLI::App &app, const Printer &print)
+{
+    auto colours = std::make_shared<std::vector<std::string>>();
+    CLI::App *command = app.add_subcommand(
+        "resistor", "Resistor colour code: four or five band colours, first band first; prints "
+                    "resistance and tolerance");
+    command->add_option("colours", *colours,
+                        "black, brown, red, orange, yellow, green, blue, violet, grey, white, "
+                        "gold, silver, none (also gray, purple)");
+
+    command->callback([=] {
+        resistor::Reading reading;
+        if (colours->size() == 4)
+            reading = resistor::fourBandsReading(positions(kFourBands, *colours));
+        else if (colours->size() == 5)
+            reading = resistor::fiveBandsReading(positions(kFiveBands, *colours));
+        else
+            throw InputError("resistor: give four or five colours, not " +
+                             std::to_string(colours->size()));
+        print(resistor::parseStringsFor(reading.resistance, reading.tolerance));
+    });
+}
+
+} // namespace zelkor::cli
