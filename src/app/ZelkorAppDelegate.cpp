@@ -2,6 +2,7 @@
 
 #include "app/Links.h"
 #include "app/Panels.h"
+#include "app/ResultCopy.h"
 #include "categories/OutlineViewDataSource.h"
 #include "resistor/ResistorColorCodesHandler.h"
 
@@ -11,6 +12,7 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 
 namespace {
 constexpr int kWindowFadeMilliseconds = 250;
@@ -38,6 +40,13 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
     m_outlineViewDataSource->tubeView = panels.tubeView;
     m_outlineViewDataSource->ne555View = panels.ne555View;
     m_outlineViewDataSource->aboutView = panels.aboutView;
+
+    for (int number = 1; number <= kPanelShortcuts; ++number) {
+        auto *shortcut =
+            new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number)), m_window.get());
+        connect(shortcut, &QShortcut::activated, this, [this, number] { selectPanel(number); });
+    }
+    new ResultCopier(m_window.get(), ui.containerView); // a child of the window
 
     awakeFromNib();
 }
@@ -132,4 +141,22 @@ void ZelkorAppDelegate::categoryChanged()
     if (!item || item->isGroup)
         return;
     ui.containerView->replacePanel(item->viewToOpen);
+}
+
+void ZelkorAppDelegate::selectPanel(int number)
+{
+    // Through the list's selection, so that the list shows the pick and categoryChanged()
+    // swaps the panel just as for a click.
+    SourceListView *list = ui.categoriesOutlineView;
+    int leaves = 0;
+    for (int row = 0; row < list->numberOfRows(); ++row) {
+        const Node *item = m_outlineViewDataSource->nodeForIndex(list->itemAtRow(row));
+        if (!item || item->isGroup)
+            continue;
+        if (++leaves == number) {
+            list->selectRow(row);
+            list->scrollTo(list->itemAtRow(row));
+            return;
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The application controller: builds the window and the category list, shows the first
-// panel, fades the window in, asks once for a donation, and swaps panels on every pick.
+// panel, fades the window in, asks once for a donation, and swaps panels on every pick. Its
+// keyboard: Ctrl+1 to Ctrl+9 pick a panel, Ctrl+C copies the shown panel's result.
 
 #include "ui_MainWindow.h"
 
@@ -26,6 +27,8 @@ public:
     static constexpr int kAlertSecondButtonReturn = 1001;
     // The row selected at launch: the first leaf, the resistor colour codes.
     static constexpr int kFirstCalculatorRow = 1;
+    // Ctrl+1 to Ctrl+9 pick the panels in the order of the list.
+    static constexpr int kPanelShortcuts = 9;
 
     explicit ZelkorAppDelegate(QObject *parent = nullptr);
     ~ZelkorAppDelegate() override;
@@ -41,6 +44,8 @@ public:
 
 public Q_SLOTS:
     void categoryChanged();
+    // Picks the number-th panel of the list (counting from 1, headers skipped).
+    void selectPanel(int number);
     void mailingListDialogDidEnd(int returnCode);
 
 private:

@@ -1,0 +1,201 @@
+// The window's keyboard: Ctrl+1 to Ctrl+9 pick panels through the list, Ctrl+C copies the
+// shown panel's result unless a field inside it has a selection of its own.
+
+#include "app/PanelContainer.h"
+#include "app/ZelkorAppDelegate.h"
+#include "categories/OutlineViewDataSource.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup() { m_app.reset(); }
+
+    void panelShortcuts_data();
+    void panelShortcuts();
+    void copyOhmsLawFields();
+    void copyOutputField_data();
+    void copyOutputField();
+    void selectedTextWins();
+    void emptyResultKeepsClipboard();
+
+private:
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
+    QWidget *panel() const { return m_app->containerView()->panel(); }
+    template <typename T> T *child(const char *name) const
+    {
+        return panel()->findChild<T *>(QString::fromLatin1(name));
+    }
+
+    std::unique_ptr<ZelkorAppDelegate> m_app;
+};
+
+void TestKeyboard::initTestCase()
+{
+    zelkor::test::initIsolatedApp();
+}
+
+void TestKeyboard::init()
+{
+    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+    m_app = std::make_unique<ZelkorAppDelegate>();
+    m_app->applicationDidFinishLaunching();
+    QWidget *window = m_app->window();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QGuiApplication::clipboard()->setText(u"before"_s);
+}
+
+// Keys go where the user's keyboard would send them: to the focused widget.
+void TestKeyboard::press(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : m_app->window(), Qt::Key(key), modifiers);
+}
+
+void TestKeyboard::panelShortcuts_data()
+{
+    QTest::addColumn<int>("digit");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Ctrl+1 colour codes") << 1 << 1 << "Resistor Colour Codes";
+    QTest::newRow("Ctrl+2 LED") << 2 << 2 << "LED Dropping Resistor";
+    QTest::newRow("Ctrl+3 Ohm's law") << 3 << 4 << "Ohm's Law";
+    QTest::newRow("Ctrl+4 series and parallel") << 4 << 5 << "Series & Parallel";
+    QTest::newRow("Ctrl+5 heat sinks") << 5 << 7 << "Heat Sinks";
+    QTest::newRow("Ctrl+6 coils") << 6 << 9 << "Air-Cored Coils";
+    QTest::newRow("Ctrl+7 tubes") << 7 << 11 << "Tube Designations";
+    QTest::newRow("Ctrl+8 555") << 8 << 13 << "555 Timer";
+    QTest::newRow("Ctrl+9 about") << 9 << 15 << "About";
+}
+
+void TestKeyboard::panelShortcuts()
+{
+    QFETCH(int, digit);
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    SourceListView *list = m_app->categoriesOutlineView();
+    // Start away from the target, and from inside a text field, where digits are typed.
+    press(digit == 9 ? Qt::Key_3 : Qt::Key_9);
+    QVERIFY(list->selectedRow() != row);
+    if (auto *field = panel()->findChild<QLineEdit *>())
+        field->setFocus();
+
+    press(Qt::Key_0 + digit);
+    QCOMPARE(list->selectedRow(), row);
+    QCOMPARE(list->itemAtRow(row).data().toString(), name);
+    const Node *leaf = m_app->outlineViewDataSource()->nodeForIndex(list->itemAtRow(row));
+    QCOMPARE(panel(), leaf->viewToOpen);
+}
+
+void TestKeyboard::copyOhmsLawFields()
+{
+    press(Qt::Key_3);
+    auto *power = child<QLineEdit>("powerField");
+    auto *voltage = child<QLineEdit>("voltageField");
+    QVERIFY(power && voltage);
+    QTest::keyClicks(power, u"24"_s);
+    QTest::keyClicks(voltage, u"12"_s);
+    voltage->setFocus();
+
+    press(Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             u"Power: 24 W\nVoltage: 12 V\nCurrent: 2 A\nResistance: 6 Ω"_s);
+}
+
+void TestKeyboard::copyOutputField_data()
+{
+    QTest::addColumn<int>("digit");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("colour codes from the category list")
+        << 1 << QString() << QString()
+        << QString(); // the launch result, whatever the initial bands give
+    QTest::newRow("tube decoder from its input field")
+        << 7 << "tubeNumber" << "ECC83"
+        << "Micropower Triode\nMicropower Triode\n\nHeating: 6.3V, Noval, 9 Pins";
+}
+
+void TestKeyboard::copyOutputField()
+{
+    QFETCH(int, digit);
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    press(Qt::Key_0 + digit);
+    if (field.isEmpty()) {
+        m_app->categoriesOutlineView()->setFocus();
+    } else {
+        auto *input = panel()->findChild<QLineEdit *>(field);
+        QVERIFY(input);
+        input->setFocus();
+        QTest::keyClicks(input, typed);
+    }
+    auto *output = panel()->findChild<QWidget *>(u"outputField"_s);
+    QVERIFY(output);
+    const auto *label = qobject_cast<QLabel *>(output);
+    const auto *text = qobject_cast<QPlainTextEdit *>(output);
+    const QString shown = label ? label->text() : text ? text->toPlainText() : QString();
+    QVERIFY(!shown.isEmpty());
+    if (!expected.isEmpty())
+        QCOMPARE(shown, expected);
+
+    press(Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown);
+}
+
+void TestKeyboard::selectedTextWins()
+{
+    press(Qt::Key_3);
+    auto *voltage = child<QLineEdit>("voltageField");
+    QTest::keyClicks(child<QLineEdit>("powerField"), u"24"_s);
+    QTest::keyClicks(voltage, u"12"_s);
+    voltage->setFocus();
+    voltage->selectAll();
+    press(Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"12"_s);
+
+    // Part of the tube result, selected in the output itself.
+    press(Qt::Key_7);
+    QTest::keyClicks(child<QLineEdit>("tubeNumber"), u"EL34"_s);
+    auto *output = child<QPlainTextEdit>("outputField");
+    output->setFocus();
+    QTextCursor cursor = output->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+    output->setTextCursor(cursor);
+    press(Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Power"_s);
+}
+
+void TestKeyboard::emptyResultKeepsClipboard()
+{
+    press(Qt::Key_3); // Ohm's law starts empty
+    child<QLineEdit>("powerField")->setFocus();
+    press(Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"before"_s);
+
+    press(Qt::Key_9); // the About panel shows no result
+    press(Qt::Key_C);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"before"_s);
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
