@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zelkor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zelkor"));
     QApplication::setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
+    // Lets the desktop match the window to its entry and icon (org.zelkor.Zelkor.desktop).
+    QApplication::setDesktopFileName(QStringLiteral("org.zelkor.Zelkor"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/zelkor.png")));
     zelkor::installTranslations(app);
 
