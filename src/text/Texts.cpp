@@ -1,11 +1,26 @@
 #include "text/Texts.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <memory>
 
 namespace zelkor {
+
+namespace {
+
+// Marks the translators installed here, so that a second call replaces them.
+const QString kTranslatorName = QStringLiteral("zelkorTranslator");
+
+void install(QCoreApplication &app, std::unique_ptr<QTranslator> translator)
+{
+    translator->setObjectName(kTranslatorName);
+    translator->setParent(&app);
+    QCoreApplication::installTranslator(translator.release());
+}
+
+} // namespace
 
 QString text(const char *key)
 {
@@ -22,8 +37,21 @@ QString installTranslations(QCoreApplication &app, const QLocale &locale)
     if (!loaded)
         return {};
     const QString language = translator->language().section(u'_', 0, 0);
-    translator->setParent(&app);
-    QCoreApplication::installTranslator(translator.release());
+
+    for (QTranslator *old :
+         app.findChildren<QTranslator *>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(old);
+        old->deleteLater();
+    }
+    install(app, std::move(translator));
+    // Qt's own texts (a field's context menu, standard buttons) in the same language, where the
+    // system has them; English needs none.
+    if (language != u"en") {
+        auto qtTexts = std::make_unique<QTranslator>();
+        if (qtTexts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            install(app, std::move(qtTexts));
+    }
     return language;
 }
 

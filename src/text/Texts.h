@@ -12,8 +12,10 @@ namespace zelkor {
 // The text for key in the installed language.
 QString text(const char *key);
 
-// Installs the translation for locale's language on app, falling back to English. Returns the
-// language that was installed ("en", "de", ...), or an empty string when no table was found.
+// Installs the translation for locale's language on app, falling back to English, and replaces
+// the one an earlier call installed. Returns the language that was installed ("en", "de", ...),
+// or an empty string when no table was found. The default locale follows the environment:
+// LANGUAGE first (as in LANGUAGE=de), then LC_ALL, LC_MESSAGES and LANG.
 QString installTranslations(QCoreApplication &app, const QLocale &locale = QLocale());
 
 } // namespace zelkor

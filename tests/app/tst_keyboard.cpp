@@ -6,6 +6,7 @@
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
+#include <memory>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -13,8 +14,6 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -129,7 +128,8 @@ void TestKeyboard::copyOutputField_data()
         << 1 << QString() << QString()
         << QString(); // the launch result, whatever the initial bands give
     QTest::newRow("tube decoder from its input field")
-        << 7 << "tubeNumber" << "ECC83"
+        << 7 << "tubeNumber"
+        << "ECC83"
         << "Micropower Triode\nMicropower Triode\n\nHeating: 6.3V, Noval, 9 Pins";
 }
 

@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name></name>
+    <!-- categories -->
+    <message id="Resistors">
+        <source>Resistors</source>
+        <translation>Widerstände</translation>
+    </message>
+    <message id="ResistorColors">
+        <source>Resistor Colour Codes</source>
+        <translation>Widerstands-Farbcodes</translation>
+    </message>
+    <message id="LEDDroppingResistor">
+        <source>LED Dropping Resistor</source>
+        <translation>LED-Vorwiderstand</translation>
+    </message>
+    <message id="OhmsLaw">
+        <source>Ohm's Law</source>
+        <translation>Ohmsches Gesetz</translation>
+    </message>
+    <message id="SeriesParallelConnection">
+        <source>Series &amp; Parallel</source>
+        <translation>Reihe &amp; Parallel</translation>
+    </message>
+    <message id="Miscellaneous">
+        <source>Miscellaneous</source>
+        <translation>Verschiedenes</translation>
+    </message>
+    <message id="HeatSinks">
+        <source>Heat Sinks</source>
+        <translation>Kühlkörper</translation>
+    </message>
+    <message id="Coils">
+        <source>Coils</source>
+        <translation>Spulen</translation>
+    </message>
+    <message id="AirCoredCoils">
+        <source>Air-Cored Coils</source>
+        <translation>Luftspulen</translation>
+    </message>
+    <message id="Tubes">
+        <source>Tubes</source>
+        <translation>Röhren</translation>
+    </message>
+    <message id="TubeIdent">
+        <source>Tube Designations</source>
+        <translation>Röhrenbezeichnungen</translation>
+    </message>
+    <message id="ICs">
+        <source>ICs</source>
+        <translation>ICs</translation>
+    </message>
+    <message id="NE555">
+        <source>555 Timer</source>
+        <translation>555-Timer</translation>
+    </message>
+    <message id="About">
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <!-- end of categories -->
+    <!-- shared captions and units -->
+    <message id="Resistance">
+        <source>Resistance</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message id="Power">
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message id="Voltage">
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message id="Current">
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message id="Ohm">
+        <source>Ω</source>
+        <translation>Ω</translation>
+    </message>
+    <message id="KiloOhm">
+        <source>kΩ</source>
+        <translation>kΩ</translation>
+    </message>
+    <message id="MegaOhm">
+        <source>MΩ</source>
+        <translation>MΩ</translation>
+    </message>
+    <message id="GigaOhm">
+        <source>GΩ</source>
+        <translation>GΩ</translation>
+    </message>
+    <!-- end of shared captions and units -->
+    <!-- resistor colour codes -->
+    <message id="Tolerance">
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message id="FourBands">
+        <source>4 bands</source>
+        <translation>4 Ringe</translation>
+    </message>
+    <message id="FiveBands">
+        <source>5 bands</source>
+        <translation>5 Ringe</translation>
+    </message>
+    <message id="FirstDigit">
+        <source>1st digit</source>
+        <translation>1. Ziffer</translation>
+    </message>
+    <message id="SecondDigit">
+        <source>2nd digit</source>
+        <translation>2. Ziffer</translation>
+    </message>
+    <message id="ThirdDigit">
+        <source>3rd digit</source>
+        <translation>3. Ziffer</translation>
+    </message>
+    <message id="Multiplier">
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message id="ColorSilver">
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message id="ColorGold">
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message id="ColorBlack">
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message id="ColorBrown">
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message id="ColorRed">
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message id="ColorOrange">
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message id="ColorYellow">
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message id="ColorGreen">
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message id="ColorBlue">
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message id="ColorViolet">
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message id="ColorGrey">
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message id="ColorWhite">
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message id="ColorNoBand">
+        <source>No band</source>
+        <translation>Kein Ring</translation>
+    </message>
+    <!-- end of resistor colour codes -->
+    <!-- ohm's law -->
+    <message id="Clear">
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <!-- end of ohm's law -->
+    <!-- led dropping resistor -->
+    <!-- end of led dropping resistor -->
+    <!-- series and parallel -->
+    <message id="Capacitors">
+        <source>Capacitors</source>
+        <translation>Kondensatoren</translation>
+    </message>
+    <message id="Series">
+        <source>Series</source>
+        <translation>Reihe</translation>
+    </message>
+    <message id="Parallel">
+        <source>Parallel</source>
+        <translation>Parallel</translation>
+    </message>
+    <message id="PartValue">
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message id="AddPart">
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="RemovePart">
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message id="PartNotANumber">
+        <source>A part's value must begin with a number, such as 4.7 or 1e3.</source>
+        <translation>Der Wert eines Bauteils muss mit einer Zahl beginnen, etwa 4.7 oder 1e3.</translation>
+    </message>
+    <message id="Capacitance">
+        <source>Capacitance</source>
+        <translation>Kapazität</translation>
+    </message>
+    <!-- end of series and parallel -->
+    <!-- heat sink -->
+    <message id="TRHeatSink">
+        <source>Heat sink thermal resistance</source>
+        <translation>Wärmewiderstand Kühlkörper</translation>
+    </message>
+    <message id="MaxChipTemp">
+        <source>Max. chip temperature</source>
+        <translation>Max. Chiptemperatur</translation>
+    </message>
+    <message id="ResultingChipTemp">
+        <source>Resulting chip temperature</source>
+        <translation>Resultierende Chiptemperatur</translation>
+    </message>
+    <message id="HeatSinkResultMsg">
+        <source>Max. heat sink resistance</source>
+        <translation>Max. Wärmewiderstand Kühlkörper</translation>
+    </message>
+    <message id="HeatSinkInvalidInput">
+        <source>No heat sink can keep the chip below its maximum temperature.</source>
+        <translation>Kein Kühlkörper kann den Chip unter seiner Höchsttemperatur halten.</translation>
+    </message>
+    <message id="MaxChipTempWarning">
+        <source>The ambient temperature is at or above the maximum chip temperature.</source>
+        <translation>Die Umgebungstemperatur liegt bei oder über der maximalen Chiptemperatur.</translation>
+    </message>
+    <!-- end of heat sink -->
+    <!-- air-cored coil -->
+    <message id="Inductance">
+        <source>Inductance</source>
+        <translation>Induktivität</translation>
+    </message>
+    <message id="CoilWinding">
+        <source>Winding</source>
+        <translation>Wicklung</translation>
+    </message>
+    <message id="SingleLayer">
+        <source>Single layer</source>
+        <translation>Einlagig</translation>
+    </message>
+    <message id="MultiLayer">
+        <source>Multi-layer</source>
+        <translation>Mehrlagig</translation>
+    </message>
+    <message id="Turns">
+        <source>Turns</source>
+        <translation>Windungen</translation>
+    </message>
+    <message id="OuterDiameter">
+        <source>Outer diameter</source>
+        <translation>Außendurchmesser</translation>
+    </message>
+    <message id="InnerDiameter">
+        <source>Inner diameter</source>
+        <translation>Innendurchmesser</translation>
+    </message>
+    <message id="CoilLength">
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <!-- end of air-cored coil -->
+    <!-- 555 timer -->
+    <message id="Frequency">
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message id="ImpDuration">
+        <source>Pulse duration</source>
+        <translation>Impulsdauer</translation>
+    </message>
+    <message id="Astable">
+        <source>Astable</source>
+        <translation>Astabil</translation>
+    </message>
+    <message id="Monostable">
+        <source>Monostable</source>
+        <translation>Monostabil</translation>
+    </message>
+    <!-- end of 555 timer -->
+    <!-- tube designations -->
+    <message id="TubeNumber">
+        <source>Type designation</source>
+        <translation>Typbezeichnung</translation>
+    </message>
+    <message id="TubeNumberPlaceholder">
+        <source>e.g. ECC83</source>
+        <translation>z. B. ECC83</translation>
+    </message>
+    <!-- end of tube designations -->
+    <!-- about -->
+    <message id="AboutVersion">
+        <source>Version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message id="AboutDescription">
+        <source>An electronics toolbox for the bench: resistor colour codes, LED dropping resistors, Ohm's law, series and parallel connections, heat sinks, air-cored coils, 555 timers and tube designations.</source>
+        <translation>Ein Elektronik-Werkzeugkasten für die Werkbank: Widerstands-Farbcodes, LED-Vorwiderstände, Ohmsches Gesetz, Reihen- und Parallelschaltungen, Kühlkörper, Luftspulen, 555-Timer und Röhrenbezeichnungen.</translation>
+    </message>
+    <message id="AboutWebsite">
+        <source>Visit Website</source>
+        <translation>Website besuchen</translation>
+    </message>
+    <message id="AboutMail">
+        <source>Send E-Mail</source>
+        <translation>E-Mail schreiben</translation>
+    </message>
+    <message id="AboutDonate">
+        <source>Donate</source>
+        <translation>Spenden</translation>
+    </message>
+    <!-- end of about -->
+</context>
+</TS>
