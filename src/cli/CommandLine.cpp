@@ -43,6 +43,8 @@ Result run(const std::vector<std::string> &args)
         app.require_subcommand(1, 1);
         app.fallthrough(false);
         addOhmCommand(app, print);
+        addLedCommand(app, print);
+        addHeatSinkCommand(app, print);
 
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         try {

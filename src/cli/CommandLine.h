@@ -40,5 +40,7 @@ using Printer = std::function<void(const QString &text)>;
 
 // One per subcommand, each in its own file.
 void addOhmCommand(CLI::App &app, const Printer &print);
+void addLedCommand(CLI::App &app, const Printer &print);
+void addHeatSinkCommand(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli
