@@ -6,17 +6,17 @@
 // Given T_max:   R_sink = ((T_max - T_amb) - P * (R_chip + R_mount)) / P
 // Single precision, evaluated in exactly these orders: the printed digits depend on it.
 
-#include <QString>
-
 #include <array>
 #include <optional>
+#include <QString>
 
 namespace zelkor::heatsink {
 
 // Case-to-heat-sink resistances of the mounting list, by list index (K/W).
 inline constexpr std::array<float, 3> kMountingPresets = {0.3f, 0.1f, 0.1f};
 
-enum class Mode {
+enum class Mode
+{
     SinkResistanceGiven,     // yields the chip temperature
     MaxChipTemperatureGiven, // yields the largest heat-sink resistance allowed
 };
@@ -24,18 +24,19 @@ enum class Mode {
 struct Inputs
 {
     Mode mode = Mode::SinkResistanceGiven;
-    float power = 0.0f;              // W
-    float chipResistance = 0.0f;     // K/W
-    float mountingResistance = 0.0f; // K/W
+    float power = 0.0f;                          // W
+    float chipResistance = 0.0f;                 // K/W
+    float mountingResistance = 0.0f;             // K/W
     float sinkResistanceOrMaxTemperature = 0.0f; // K/W or °C, after mode
     std::optional<float> ambientTemperature;     // °C; nothing when the field is empty
 };
 
-enum class Outcome {
-    ChipTemperature,    // value in °C
-    MaxSinkResistance,  // value in K/W
-    NoSinkSuffices,     // chip and mounting alone already exceed T_max
-    AmbientTooHot,      // T_amb >= T_max
+enum class Outcome
+{
+    ChipTemperature,   // value in °C
+    MaxSinkResistance, // value in K/W
+    NoSinkSuffices,    // chip and mounting alone already exceed T_max
+    AmbientTooHot,     // T_amb >= T_max
 };
 
 struct Result

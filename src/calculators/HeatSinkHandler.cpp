@@ -2,6 +2,10 @@
 
 #include "text/NumberReader.h"
 
+#include <algorithm>
+#include <QFontMetrics>
+#include <utility>
+
 using zelkor::heatsink::Mode;
 
 namespace {
@@ -15,14 +19,21 @@ HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
     ui.trHousingHeatsink->setPresets(zelkor::heatsink::kMountingPresets);
     ui.trOrTemperature->setId(ui.sinkResistanceModeButton, kSinkResistanceSegment);
     ui.trOrTemperature->setId(ui.maxTemperatureModeButton, kMaxTemperatureSegment);
+    // The field column stays put when caption and unit change with the mode.
+    for (const auto &[label, text] : {std::pair{ui.label1, &zelkor::heatsink::modeFieldCaption},
+                                      std::pair{ui.label2, &zelkor::heatsink::modeFieldUnit}}) {
+        const QFontMetrics metrics(label->font());
+        label->setMinimumWidth(
+            std::max(metrics.horizontalAdvance(text(Mode::SinkResistanceGiven)),
+                     metrics.horizontalAdvance(text(Mode::MaxChipTemperatureGiven))));
+    }
     showModeCaptions();
 
     connect(ui.trOrTemperature, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             calculateHeatSink();
     });
-    connect(ui.trHousingHeatsink, &QComboBox::activated, this,
-            &HeatSinkHandler::calculateHeatSink);
+    connect(ui.trHousingHeatsink, &QComboBox::activated, this, &HeatSinkHandler::calculateHeatSink);
     for (QLineEdit *field : {ui.power, ui.trChip, ui.trHousingHeatsink->lineEdit(),
                              ui.trHeatSinkOrMaxTemperature, ui.ambientTemperature}) {
         connect(field, &QLineEdit::textEdited, this, &HeatSinkHandler::calculateHeatSink);

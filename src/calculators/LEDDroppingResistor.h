@@ -5,17 +5,15 @@
 // this order, since the printed digits depend on it. A supply below the forward voltage is not
 // rejected: R and P come out negative and are printed so.
 
-#include <QString>
-
 #include <array>
 #include <optional>
+#include <QString>
 
 namespace zelkor::led {
 
 // Forward voltages of the preset list, by list index. Not ascending: index 2 (green) is 2.2 V
 // and index 3 (yellow) is 2.1 V.
-inline constexpr std::array<float, 6> kForwardVoltagePresets = {1.5f, 1.6f, 2.2f,
-                                                                2.1f, 2.9f, 4.0f};
+inline constexpr std::array<float, 6> kForwardVoltagePresets = {1.5f, 1.6f, 2.2f, 2.1f, 2.9f, 4.0f};
 
 // Above this the resistor needs a warning: few through-hole resistors take more.
 inline constexpr float kPowerWarningWatts = 10.0f;

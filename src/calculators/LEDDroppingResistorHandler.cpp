@@ -13,8 +13,7 @@ LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject
     for (QLineEdit *field :
          {ui.ledForwardBias->lineEdit(), ui.ledSupplyVoltage, ui.ledOperatingCurrent}) {
         connect(field, &QLineEdit::textEdited, this, &LEDDroppingResistorHandler::valueChanged);
-        connect(field, &QLineEdit::returnPressed, this,
-                &LEDDroppingResistorHandler::valueChanged);
+        connect(field, &QLineEdit::returnPressed, this, &LEDDroppingResistorHandler::valueChanged);
     }
 }
 

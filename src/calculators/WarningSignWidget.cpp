@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kIconSize = 28;
+constexpr int kIconSize = 22;
 
 QPixmap warningPixmap(qreal devicePixelRatio)
 {

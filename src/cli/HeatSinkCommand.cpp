@@ -2,7 +2,6 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cmath>
 #include <memory>
 
@@ -38,17 +37,17 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
         "heatsink", "Heat sink: the chip temperature for a heat sink (--sink), or the largest "
                     "heat-sink resistance for a maximum chip temperature (--max-temp)");
     auto *power = command->add_option("--power", options->power, "Power dissipated in W");
-    auto *chip = command->add_option("--chip", options->chip,
-                                      "Thermal resistance chip to case in K/W");
+    auto *chip =
+        command->add_option("--chip", options->chip, "Thermal resistance chip to case in K/W");
     auto *mount = command->add_option("--mount", options->mount,
                                       "Thermal resistance case to heat sink in K/W");
     auto *mountPreset = command->add_option(
         "--mount-preset", options->mountPreset,
         "Mounting preset: 0 mica washer 0.3 K/W, 1 thermal paste 0.1 K/W, 2 thermal pad 0.1 K/W");
-    auto *sink = command->add_option("--sink", options->sink,
-                                     "Thermal resistance of the heat sink in K/W");
-    auto *maxTemp = command->add_option("--max-temp", options->maxTemp,
-                                        "Maximum chip temperature in °C");
+    auto *sink =
+        command->add_option("--sink", options->sink, "Thermal resistance of the heat sink in K/W");
+    auto *maxTemp =
+        command->add_option("--max-temp", options->maxTemp, "Maximum chip temperature in °C");
     auto *ambient = command->add_option("--ambient", options->ambient, "Ambient temperature in °C");
 
     command->callback([=] {
@@ -65,8 +64,7 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
             if (index < 0.0f || index >= count || std::trunc(index) != index)
                 throw InputError("heatsink: --mount-preset: '" + options->mountPreset +
                                  "' is not a preset number from 0 to 2");
-            inputs.mountingResistance =
-                heatsink::kMountingPresets[static_cast<std::size_t>(index)];
+            inputs.mountingResistance = heatsink::kMountingPresets[static_cast<std::size_t>(index)];
         } else {
             if (!mount->count())
                 throw InputError("heatsink: --mount or --mount-preset is missing");

@@ -2,7 +2,6 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cmath>
 #include <memory>
 

@@ -6,7 +6,8 @@
 using namespace zelkor::heatsink;
 
 namespace {
-const QString kNoSink = QStringLiteral("No heat sink can keep the chip below its maximum temperature.");
+const QString kNoSink =
+    QStringLiteral("No heat sink can keep the chip below its maximum temperature.");
 const QString kTooHot =
     QStringLiteral("The ambient temperature is at or above the maximum chip temperature.");
 } // namespace
@@ -30,15 +31,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("warnings");
         const Mode sink = Mode::SinkResistanceGiven;
         const Mode limit = Mode::MaxChipTemperatureGiven;
-        QTest::newRow("chip temperature")
-            << sink << 10.0f << 1.5f << 0.3f << 2.0f << 25.0f
-            << "Resulting chip temperature: 63.00" << false;
+        QTest::newRow("chip temperature") << sink << 10.0f << 1.5f << 0.3f << 2.0f << 25.0f
+                                          << "Resulting chip temperature: 63.00" << false;
         QTest::newRow("chip temperature below freezing ambient")
-            << sink << 5.0f << 2.5f << 0.1f << 4.0f << -10.0f
-            << "Resulting chip temperature: 23.00" << false;
+            << sink << 5.0f << 2.5f << 0.1f << 4.0f << -10.0f << "Resulting chip temperature: 23.00"
+            << false;
         QTest::newRow("chip temperature at 0 degrees ambient")
-            << sink << 10.0f << 1.5f << 0.3f << 2.0f << 0.0f
-            << "Resulting chip temperature: 38.00" << false;
+            << sink << 10.0f << 1.5f << 0.3f << 2.0f << 0.0f << "Resulting chip temperature: 38.00"
+            << false;
         QTest::newRow("heat sink for 150 degrees")
             << limit << 10.0f << 1.5f << 0.3f << 150.0f << 25.0f
             << QString::fromUtf8("Max. heat sink resistance: 10.70 °K/W") << false;

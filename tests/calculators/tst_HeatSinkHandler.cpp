@@ -104,20 +104,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ambient");
         QTest::addColumn<QString>("mountShown");
         QTest::addColumn<QString>("output");
-        QTest::newRow("chip temperature with mica washer")
-            << false << "10" << "1.5" << 0 << "2" << "25" << "0.3" << chipTemperature("63.00");
-        QTest::newRow("chip temperature in frost")
-            << false << "5" << "2.5" << 1 << "4" << "-10" << "0.1" << chipTemperature("23.00");
-        QTest::newRow("chip temperature at 0 degrees ambient")
-            << false << "10" << "1.5" << 0 << "2" << "0" << "0.3" << chipTemperature("38.00");
+        QTest::newRow("chip temperature with mica washer") << false << "10"
+                                                           << "1.5" << 0 << "2"
+                                                           << "25"
+                                                           << "0.3" << chipTemperature("63.00");
+        QTest::newRow("chip temperature in frost") << false << "5"
+                                                   << "2.5" << 1 << "4"
+                                                   << "-10"
+                                                   << "0.1" << chipTemperature("23.00");
+        QTest::newRow("chip temperature at 0 degrees ambient") << false << "10"
+                                                               << "1.5" << 0 << "2"
+                                                               << "0"
+                                                               << "0.3" << chipTemperature("38.00");
         QTest::newRow("heat sink for 150 degrees")
-            << true << "10" << "1.5" << 0 << "150" << "25" << "0.3"
-            << QString::fromUtf8("Max. heat sink resistance: 10.70 °K/W");
+            << true << "10"
+            << "1.5" << 0 << "150"
+            << "25"
+            << "0.3" << QString::fromUtf8("Max. heat sink resistance: 10.70 °K/W");
         QTest::newRow("heat sink for 125 degrees, third preset")
-            << true << "10" << "1.5" << 2 << "125" << "25" << "0.1"
-            << QString::fromUtf8("Max. heat sink resistance: 8.40 °K/W");
+            << true << "10"
+            << "1.5" << 2 << "125"
+            << "25"
+            << "0.1" << QString::fromUtf8("Max. heat sink resistance: 8.40 °K/W");
         QTest::newRow("no heat sink suffices")
-            << true << "100" << "1.5" << 0 << "150" << "25" << "0.3"
+            << true << "100"
+            << "1.5" << 0 << "150"
+            << "25"
+            << "0.3"
             << "No heat sink can keep the chip below its maximum temperature.";
     }
     void computes()
@@ -143,8 +156,9 @@ private Q_SLOTS:
         HeatSinkPanel p;
         p.fill(p.temperatureMode, QStringLiteral("1"), QStringLiteral("1.5"), 0,
                QStringLiteral("25"), QStringLiteral("25"));
-        QCOMPARE(p.output->text(),
-                 QStringLiteral("The ambient temperature is at or above the maximum chip temperature."));
+        QCOMPARE(
+            p.output->text(),
+            QStringLiteral("The ambient temperature is at or above the maximum chip temperature."));
         QCOMPARE(p.warnings(), kBothWarnings);
 
         HeatSinkPanel::type(p.ambient, QStringLiteral("20"));
@@ -156,10 +170,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("text");
-        QTest::newRow("ambient emptied") << "ambientTemperature" << "";
-        QTest::newRow("power zero") << "power" << "0";
-        QTest::newRow("chip resistance not a number") << "trChip" << "abc";
-        QTest::newRow("ideal heat sink") << "trHeatSinkOrMaxTemperature" << "0";
+        QTest::newRow("ambient emptied") << "ambientTemperature"
+                                         << "";
+        QTest::newRow("power zero") << "power"
+                                    << "0";
+        QTest::newRow("chip resistance not a number") << "trChip"
+                                                      << "abc";
+        QTest::newRow("ideal heat sink") << "trHeatSinkOrMaxTemperature"
+                                         << "0";
     }
     void incompleteInputKeepsResult()
     {

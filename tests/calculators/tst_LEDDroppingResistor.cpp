@@ -34,9 +34,11 @@ private Q_SLOTS:
             << 1000.0f << 2.0f << 20.0f << "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W"
             << true;
         QTest::newRow("exactly 10 W does not warn")
-            << 12.0f << 2.0f << 1000.0f << "Resistance: \t\t10.0 Ohm\nPower: \t\t\t10.000 W" << false;
+            << 12.0f << 2.0f << 1000.0f << "Resistance: \t\t10.0 Ohm\nPower: \t\t\t10.000 W"
+            << false;
         QTest::newRow("just above 10 W warns")
-            << 12.5f << 2.0f << 1000.0f << "Resistance: \t\t10.5 Ohm\nPower: \t\t\t10.500 W" << true;
+            << 12.5f << 2.0f << 1000.0f << "Resistance: \t\t10.5 Ohm\nPower: \t\t\t10.500 W"
+            << true;
         QTest::newRow("supply below forward is negative")
             << 1.5f << 2.1f << 20.0f << "Resistance: \t\t-30.0 Ohm\nPower: \t\t\t-0.012 W" << false;
     }

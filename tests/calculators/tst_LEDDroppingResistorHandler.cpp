@@ -1,10 +1,10 @@
 #include "calculators/LEDDroppingResistorHandler.h"
+#include "calculators/TabAlignedTextWidget.h"
 #include "calculators/WarningSignWidget.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -17,8 +17,10 @@ struct LedPanel
     QComboBox *forward = panel.findChild<QComboBox *>(QStringLiteral("ledForwardBias"));
     QLineEdit *supply = panel.findChild<QLineEdit *>(QStringLiteral("ledSupplyVoltage"));
     QLineEdit *current = panel.findChild<QLineEdit *>(QStringLiteral("ledOperatingCurrent"));
-    QLabel *output = panel.findChild<QLabel *>(QStringLiteral("outputField"));
-    WarningSignWidget *warning = panel.findChild<WarningSignWidget *>(QStringLiteral("warningSign"));
+    TabAlignedTextWidget *output =
+        panel.findChild<TabAlignedTextWidget *>(QStringLiteral("outputField"));
+    WarningSignWidget *warning =
+        panel.findChild<WarningSignWidget *>(QStringLiteral("warningSign"));
 
     LedPanel() { panel.show(); }
 
@@ -62,7 +64,9 @@ private Q_SLOTS:
     void presetItemsNameColourAndVoltage()
     {
         LedPanel p;
-        QVERIFY(p.forward && p.supply && p.current && p.output && p.warning);
+        QVERIFY(p.forward && p.supply && p.current);
+        QVERIFY(p.output);
+        QVERIFY(p.warning);
         QCOMPARE(p.forward->count(), 6);
         QCOMPARE(p.forward->itemText(2), QStringLiteral("Green (2.2 V)"));
         QCOMPARE(p.forward->itemText(3), QStringLiteral("Yellow (2.1 V)"));
@@ -79,22 +83,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("output");
         QTest::addColumn<bool>("warning");
         QTest::newRow("yellow preset at 5 V")
-            << 3 << "" << "5" << "20" << "2.1"
+            << 3 << ""
+            << "5"
+            << "20"
+            << "2.1"
             << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W" << false;
         QTest::newRow("red preset at 12 V")
-            << 1 << "" << "12" << "20" << "1.6"
+            << 1 << ""
+            << "12"
+            << "20"
+            << "1.6"
             << "Resistance: \t\t520.0 Ohm\nPower: \t\t\t0.208 W" << false;
         QTest::newRow("white preset is a whole number")
-            << 5 << "" << "12" << "20" << "4"
+            << 5 << ""
+            << "12"
+            << "20"
+            << "4"
             << "Resistance: \t\t400.0 Ohm\nPower: \t\t\t0.160 W" << false;
         QTest::newRow("typed forward voltage, 1000 V warns")
-            << -1 << "2" << "1000" << "20" << "2"
+            << -1 << "2"
+            << "1000"
+            << "20"
+            << "2"
             << "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W" << true;
         QTest::newRow("typed forward voltage is not reformatted")
-            << -1 << "2.10" << "5" << "20" << "2.10"
+            << -1 << "2.10"
+            << "5"
+            << "20"
+            << "2.10"
             << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W" << false;
         QTest::newRow("supply below forward voltage")
-            << -1 << "2.1" << "1.5" << "20" << "2.1"
+            << -1 << "2.1"
+            << "1.5"
+            << "20"
+            << "2.1"
             << "Resistance: \t\t-30.0 Ohm\nPower: \t\t\t-0.012 W" << false;
     }
     void computes()
@@ -138,7 +160,8 @@ private Q_SLOTS:
 
         // A later complete calculation under 10 W fades the sign out.
         LedPanel::type(p.supply, QStringLiteral("5"));
-        QCOMPARE(p.output->text(), QStringLiteral("Resistance: \t\t175.0 Ohm\nPower: \t\t\t0.070 W"));
+        QCOMPARE(p.output->text(),
+                 QStringLiteral("Resistance: \t\t175.0 Ohm\nPower: \t\t\t0.070 W"));
         QVERIFY(!p.warningShown());
     }
 
@@ -150,7 +173,8 @@ private Q_SLOTS:
         p.forward->setEditText(QStringLiteral("2.1"));
         QVERIFY(p.output->text().isEmpty());
         QTest::keyClick(p.current, Qt::Key_Return);
-        QCOMPARE(p.output->text(), QStringLiteral("Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W"));
+        QCOMPARE(p.output->text(),
+                 QStringLiteral("Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W"));
     }
 
     void germanDecimalComma()

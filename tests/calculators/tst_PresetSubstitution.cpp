@@ -1,8 +1,7 @@
 #include "calculators/PresetSubstitution.h"
 
-#include <QTest>
-
 #include <array>
+#include <QTest>
 
 using namespace zelkor;
 
@@ -21,14 +20,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first item becomes its number") << "Mica" << "en_US" << "0.3";
-        QTest::newRow("decimal comma locale") << "Mica" << "de_DE" << "0,3";
-        QTest::newRow("equal items: the later one wins") << "Paste" << "en_US" << "0.1";
-        QTest::newRow("case counts") << "mica" << "en_US" << "mica";
-        QTest::newRow("blanks count") << "Mica " << "en_US" << "Mica ";
-        QTest::newRow("items past the presets are not presets") << "Extra" << "en_US" << "Extra";
-        QTest::newRow("typed number stays as typed") << "0.30" << "en_US" << "0.30";
-        QTest::newRow("empty text stays empty") << "" << "en_US" << "";
+        QTest::newRow("first item becomes its number") << "Mica"
+                                                       << "en_US"
+                                                       << "0.3";
+        QTest::newRow("decimal comma locale") << "Mica"
+                                              << "de_DE"
+                                              << "0,3";
+        QTest::newRow("equal items: the later one wins") << "Paste"
+                                                         << "en_US"
+                                                         << "0.1";
+        QTest::newRow("case counts") << "mica"
+                                     << "en_US"
+                                     << "mica";
+        QTest::newRow("blanks count") << "Mica "
+                                      << "en_US"
+                                      << "Mica ";
+        QTest::newRow("items past the presets are not presets") << "Extra"
+                                                                << "en_US"
+                                                                << "Extra";
+        QTest::newRow("typed number stays as typed") << "0.30"
+                                                     << "en_US"
+                                                     << "0.30";
+        QTest::newRow("empty text stays empty") << ""
+                                                << "en_US"
+                                                << "";
     }
     void substitution()
     {
@@ -50,12 +65,18 @@ private Q_SLOTS:
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("one fraction digit") << 1.5f << "en_US" << "1.5";
-        QTest::newRow("comma locale") << 1.5f << "de_DE" << "1,5";
-        QTest::newRow("whole number has no fraction") << 4.0f << "en_US" << "4";
-        QTest::newRow("whole number ending in zero") << 10.0f << "de_DE" << "10";
-        QTest::newRow("float noise hidden") << 2.2f << "en_US" << "2.2";
-        QTest::newRow("no grouping") << 1000.5f << "de_DE" << "1000,5";
+        QTest::newRow("one fraction digit") << 1.5f << "en_US"
+                                            << "1.5";
+        QTest::newRow("comma locale") << 1.5f << "de_DE"
+                                      << "1,5";
+        QTest::newRow("whole number has no fraction") << 4.0f << "en_US"
+                                                      << "4";
+        QTest::newRow("whole number ending in zero") << 10.0f << "de_DE"
+                                                     << "10";
+        QTest::newRow("float noise hidden") << 2.2f << "en_US"
+                                            << "2.2";
+        QTest::newRow("no grouping") << 1000.5f << "de_DE"
+                                     << "1000,5";
     }
     void presetText()
     {
@@ -70,11 +91,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<float>("expected");
-        QTest::newRow("comma in comma locale") << "1,5" << "de_DE" << 1.5f;
-        QTest::newRow("point in comma locale") << "1.5" << "de_DE" << 1.5f;
-        QTest::newRow("comma in point locale stops the number") << "1,5" << "en_US" << 1.0f;
-        QTest::newRow("point in point locale") << "0.3" << "en_US" << 0.3f;
-        QTest::newRow("not a number") << "Mica" << "de_DE" << 0.0f;
+        QTest::newRow("comma in comma locale") << "1,5"
+                                               << "de_DE" << 1.5f;
+        QTest::newRow("point in comma locale") << "1.5"
+                                               << "de_DE" << 1.5f;
+        QTest::newRow("comma in point locale stops the number") << "1,5"
+                                                                << "en_US" << 1.0f;
+        QTest::newRow("point in point locale") << "0.3"
+                                               << "en_US" << 0.3f;
+        QTest::newRow("not a number") << "Mica"
+                                      << "de_DE" << 0.0f;
     }
     void reading()
     {

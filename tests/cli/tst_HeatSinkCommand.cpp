@@ -56,21 +56,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("named");
-        QTest::newRow("missing ambient")
-            << "--power 10 --chip 1.5 --mount 0.3 --sink 2"
-            << "--ambient";
-        QTest::newRow("zero power")
-            << "--power 0 --chip 1.5 --mount 0.3 --sink 2 --ambient 25"
-            << "--power";
+        QTest::newRow("missing ambient") << "--power 10 --chip 1.5 --mount 0.3 --sink 2"
+                                         << "--ambient";
+        QTest::newRow("zero power") << "--power 0 --chip 1.5 --mount 0.3 --sink 2 --ambient 25"
+                                    << "--power";
         QTest::newRow("ideal heat sink")
             << "--power 10 --chip 1.5 --mount 0.3 --sink 0 --ambient 25"
             << "--sink";
         QTest::newRow("chip resistance not a number")
             << "--power 10 --chip x --mount 0.3 --sink 2 --ambient 25"
             << "--chip";
-        QTest::newRow("no mounting")
-            << "--power 10 --chip 1.5 --sink 2 --ambient 25"
-            << "--mount";
+        QTest::newRow("no mounting") << "--power 10 --chip 1.5 --sink 2 --ambient 25"
+                                     << "--mount";
         QTest::newRow("mounting preset out of range")
             << "--power 10 --chip 1.5 --mount-preset 3 --sink 2 --ambient 25"
             << "--mount-preset";

@@ -27,9 +27,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("out");
-        QTest::newRow("yellow preset")
-            << "--supply 5 --preset 3 --current 20"
-            << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\n";
+        QTest::newRow("yellow preset") << "--supply 5 --preset 3 --current 20"
+                                       << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\n";
         QTest::newRow("typed forward voltage")
             << "--supply 12 --forward 1.6 --current 20"
             << "Resistance: \t\t520.0 Ohm\nPower: \t\t\t0.208 W\n";
@@ -57,19 +56,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("named");
         QTest::newRow("missing supply") << "--preset 0 --current 20"
                                         << "--supply";
-        QTest::newRow("zero current")
-            << "--supply 5 --preset 0 --current 0" << "--current";
-        QTest::newRow("forward voltage not a number")
-            << "--supply 5 --forward red --current 20" << "--forward";
-        QTest::newRow("neither forward nor preset")
-            << "--supply 5 --current 20" << "--forward";
-        QTest::newRow("both forward and preset")
-            << "--supply 5 --forward 2 --preset 1 --current 20"
-            << "--preset";
-        QTest::newRow("preset out of range")
-            << "--supply 5 --preset 6 --current 20" << "--preset";
-        QTest::newRow("preset not whole")
-            << "--supply 5 --preset 1.5 --current 20" << "--preset";
+        QTest::newRow("zero current") << "--supply 5 --preset 0 --current 0"
+                                      << "--current";
+        QTest::newRow("forward voltage not a number") << "--supply 5 --forward red --current 20"
+                                                      << "--forward";
+        QTest::newRow("neither forward nor preset") << "--supply 5 --current 20"
+                                                    << "--forward";
+        QTest::newRow("both forward and preset") << "--supply 5 --forward 2 --preset 1 --current 20"
+                                                 << "--preset";
+        QTest::newRow("preset out of range") << "--supply 5 --preset 6 --current 20"
+                                             << "--preset";
+        QTest::newRow("preset not whole") << "--supply 5 --preset 1.5 --current 20"
+                                          << "--preset";
     }
     void rejects()
     {

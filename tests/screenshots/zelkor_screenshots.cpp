@@ -5,6 +5,7 @@
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -31,14 +32,49 @@ void type(QWidget *panel, const char *field, const char *text)
     }
 }
 
+void choose(QWidget *panel, const char *combo, int index)
+{
+    if (auto *box = panel->findChild<QComboBox *>(QString::fromLatin1(combo))) {
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
+    }
+}
+
+void click(QWidget *panel, const char *button)
+{
+    if (auto *b = panel->findChild<QAbstractButton *>(QString::fromLatin1(button)))
+        b->click();
+}
+
 const std::vector<Scene> &scenes()
 {
     static const std::vector<Scene> all = {
         {"resistor-colour-codes", 1, {}},
+        {"led-dropping-resistor", 2,
+         [](QWidget *panel) {
+             type(panel, "ledSupplyVoltage", "12");
+             type(panel, "ledOperatingCurrent", "20");
+             choose(panel, "ledForwardBias", 1);
+         }},
         {"ohms-law", 4,
          [](QWidget *panel) {
              type(panel, "voltageField", "12");
              type(panel, "currentField", "0.5");
+         }},
+        {"heat-sink", 7,
+         [](QWidget *panel) {
+             click(panel, "sinkResistanceModeButton");
+             type(panel, "power", "10");
+             type(panel, "trChip", "1.5");
+             type(panel, "trHeatSinkOrMaxTemperature", "2");
+             type(panel, "ambientTemperature", "25");
+             choose(panel, "trHousingHeatsink", 0);
+         }},
+        {"heat-sink-temperature", 7,
+         [](QWidget *panel) {
+             click(panel, "maxTemperatureModeButton");
+             type(panel, "trHeatSinkOrMaxTemperature", "150");
+             choose(panel, "trHousingHeatsink", 0);
          }},
     };
     return all;
