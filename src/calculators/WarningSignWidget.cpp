@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int kIconSize = 22;
+constexpr int kFadeMilliseconds = 250;
 
 QPixmap warningPixmap(qreal devicePixelRatio)
 {
@@ -42,6 +43,11 @@ WarningSignWidget::WarningSignWidget(QWidget *parent)
             hide();
     });
     hide();
+}
+
+bool WarningSignWidget::isFading() const
+{
+    return m_fade->state() == QAbstractAnimation::Running;
 }
 
 void WarningSignWidget::setShown(bool shown)

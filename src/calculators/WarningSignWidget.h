@@ -19,8 +19,7 @@ public:
     void setShown(bool shown);
     // Where the sign is going (true while it fades in, false while it fades out).
     bool isShown() const { return m_shown; }
-
-    static constexpr int kFadeMilliseconds = 250;
+    bool isFading() const;
 
 private:
     QGraphicsOpacityEffect *m_opacity;

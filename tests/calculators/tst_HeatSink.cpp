@@ -100,16 +100,6 @@ private Q_SLOTS:
             inputs.ambientTemperature = 25.0f;
         QVERIFY(!zelkor::heatsink::calculate(inputs));
     }
-
-    void modeCaptions()
-    {
-        QCOMPARE(modeFieldCaption(Mode::SinkResistanceGiven),
-                 QStringLiteral("Heat sink thermal resistance:"));
-        QCOMPARE(modeFieldUnit(Mode::SinkResistanceGiven), QString::fromUtf8("°K/W"));
-        QCOMPARE(modeFieldCaption(Mode::MaxChipTemperatureGiven),
-                 QStringLiteral("Max. chip temperature:"));
-        QCOMPARE(modeFieldUnit(Mode::MaxChipTemperatureGiven), QString::fromUtf8("°C"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestHeatSink)

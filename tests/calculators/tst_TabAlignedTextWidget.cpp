@@ -54,15 +54,6 @@ private Q_SLOTS:
         QCOMPARE(starts.size(), 2);
         QCOMPARE(starts[0], starts[1]);
     }
-
-    void aligningWidth()
-    {
-        // One tab after a 200 px caption needs stops wider than 66 px to meet three tabs after
-        // a 10 px one; none up to 60 px will do.
-        QCOMPARE(TabAlignedTextWidget::aligningTabWidth({200.0, 10.0}, {1, 3}, 4, 60), 0);
-        // The smallest width wins: 72 → 75 → 90 and 45 → 60 → 75 → 90.
-        QCOMPARE(TabAlignedTextWidget::aligningTabWidth({72.0, 45.0}, {2, 3}, 4, 400), 15);
-    }
 };
 
 QTEST_MAIN(TestTabAlignedTextWidget)

@@ -29,9 +29,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("out");
         QTest::newRow("yellow preset") << "--supply 5 --preset 3 --current 20"
                                        << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\n";
-        QTest::newRow("typed forward voltage")
-            << "--supply 12 --forward 1.6 --current 20"
-            << "Resistance: \t\t520.0 Ohm\nPower: \t\t\t0.208 W\n";
         QTest::newRow("above 10 W adds the warning line")
             << "--supply 1000 --forward 2 --current 20"
             << "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W\n"
@@ -60,14 +57,10 @@ private Q_SLOTS:
                                       << "--current";
         QTest::newRow("forward voltage not a number") << "--supply 5 --forward red --current 20"
                                                       << "--forward";
-        QTest::newRow("neither forward nor preset") << "--supply 5 --current 20"
-                                                    << "--forward";
         QTest::newRow("both forward and preset") << "--supply 5 --forward 2 --preset 1 --current 20"
                                                  << "--preset";
         QTest::newRow("preset out of range") << "--supply 5 --preset 6 --current 20"
                                              << "--preset";
-        QTest::newRow("preset not whole") << "--supply 5 --preset 1.5 --current 20"
-                                          << "--preset";
     }
     void rejects()
     {
