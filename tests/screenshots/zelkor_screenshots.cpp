@@ -65,7 +65,7 @@ const std::vector<Scene> &scenes()
              choose(panel, "fiveBandsFourthBand", 2); // black
              choose(panel, "fiveBandsFifthBand", 2);  // brown
              QTest::qWait(300); // let the page fade finish
-        {"resistor-colour-codes", 1, {}},
+         }},
         {"led-dropping-resistor", 2,
          [](QWidget *panel) {
              type(panel, "ledSupplyVoltage", "12");
