@@ -103,4 +103,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestHeatSink)
-#include "tst_HeatSink.moc"
+#include "tst_heatsink.moc"

@@ -180,4 +180,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestLEDDroppingResistorHandler)
-#include "tst_LEDDroppingResistorHandler.moc"
+#include "tst_leddroppingresistorhandler.moc"

@@ -57,4 +57,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestTabAlignedTextWidget)
-#include "tst_TabAlignedTextWidget.moc"
+#include "tst_tabalignedtextwidget.moc"

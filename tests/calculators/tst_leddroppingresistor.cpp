@@ -74,4 +74,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestLEDDroppingResistor)
-#include "tst_LEDDroppingResistor.moc"
+#include "tst_leddroppingresistor.moc"

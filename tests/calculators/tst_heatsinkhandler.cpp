@@ -166,4 +166,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestHeatSinkHandler)
-#include "tst_HeatSinkHandler.moc"
+#include "tst_heatsinkhandler.moc"

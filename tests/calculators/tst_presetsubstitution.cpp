@@ -95,4 +95,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestPresetSubstitution)
-#include "tst_PresetSubstitution.moc"
+#include "tst_presetsubstitution.moc"
