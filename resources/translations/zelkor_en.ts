@@ -184,6 +184,46 @@
     </message>
     <!-- end of ohm's law -->
     <!-- led dropping resistor -->
+    <message id="ForwardVoltage">
+        <source>Forward voltage</source>
+        <translation>Forward voltage</translation>
+    </message>
+    <message id="SupplyVoltage">
+        <source>Supply voltage</source>
+        <translation>Supply voltage</translation>
+    </message>
+    <message id="OperatingCurrent">
+        <source>Operating current</source>
+        <translation>Operating current</translation>
+    </message>
+    <message id="LEDPresetInfrared">
+        <source>Infrared (1.5 V)</source>
+        <translation>Infrared (1.5 V)</translation>
+    </message>
+    <message id="LEDPresetRed">
+        <source>Red (1.6 V)</source>
+        <translation>Red (1.6 V)</translation>
+    </message>
+    <message id="LEDPresetGreen">
+        <source>Green (2.2 V)</source>
+        <translation>Green (2.2 V)</translation>
+    </message>
+    <message id="LEDPresetYellow">
+        <source>Yellow (2.1 V)</source>
+        <translation>Yellow (2.1 V)</translation>
+    </message>
+    <message id="LEDPresetBlue">
+        <source>Blue (2.9 V)</source>
+        <translation>Blue (2.9 V)</translation>
+    </message>
+    <message id="LEDPresetWhite">
+        <source>White (4.0 V)</source>
+        <translation>White (4.0 V)</translation>
+    </message>
+    <message id="LEDPowerWarning">
+        <source>Warning: resistor power above 10 W</source>
+        <translation>Warning: resistor power above 10 W</translation>
+    </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
     <message id="Capacitors">
@@ -243,6 +283,42 @@
     <message id="MaxChipTempWarning">
         <source>The ambient temperature is at or above the maximum chip temperature.</source>
         <translation>The ambient temperature is at or above the maximum chip temperature.</translation>
+    </message>
+    <message id="HeatSinkModeChipTemperature">
+        <source>Chip temperature</source>
+        <translation>Chip temperature</translation>
+    </message>
+    <message id="HeatSinkModeSinkResistance">
+        <source>Required heat sink</source>
+        <translation>Required heat sink</translation>
+    </message>
+    <message id="HeatSinkPowerCaption">
+        <source>Power:</source>
+        <translation>Power:</translation>
+    </message>
+    <message id="ChipToCaseCaption">
+        <source>Chip to case:</source>
+        <translation>Chip to case:</translation>
+    </message>
+    <message id="CaseToHeatSinkCaption">
+        <source>Case to heat sink:</source>
+        <translation>Case to heat sink:</translation>
+    </message>
+    <message id="AmbientTemperatureCaption">
+        <source>Ambient temperature:</source>
+        <translation>Ambient temperature:</translation>
+    </message>
+    <message id="MountingMicaWasher">
+        <source>Mica washer, thermal paste (0.3 K/W)</source>
+        <translation>Mica washer, thermal paste (0.3 K/W)</translation>
+    </message>
+    <message id="MountingThermalPaste">
+        <source>Direct, thermal paste (0.1 K/W)</source>
+        <translation>Direct, thermal paste (0.1 K/W)</translation>
+    </message>
+    <message id="MountingThermalPad">
+        <source>Direct, thermal pad (0.1 K/W)</source>
+        <translation>Direct, thermal pad (0.1 K/W)</translation>
     </message>
     <!-- end of heat sink -->
     <!-- air-cored coil -->

@@ -12,6 +12,11 @@ public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit LEDDroppingResistorHandler(QWidget *panel);
 
+public Q_SLOTS:
+    // Turns a chosen preset into its number, then computes resistor and power once all three
+    // inputs are there; until then the previous result stays.
+    void valueChanged();
+
 private:
     Ui::LEDDroppingResistorPanel ui;
 };

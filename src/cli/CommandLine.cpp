@@ -48,6 +48,8 @@ Result run(const std::vector<std::string> &args)
         addCombineCommand(app, print);
         addTubeCommand(app, print);
         addResistorCommand(app, print);
+        addLedCommand(app, print);
+        addHeatSinkCommand(app, print);
 
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         try {

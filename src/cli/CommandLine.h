@@ -45,5 +45,7 @@ void addNE555Command(CLI::App &app, const Printer &print);
 void addCombineCommand(CLI::App &app, const Printer &print);
 void addTubeCommand(CLI::App &app, const Printer &print);
 void addResistorCommand(CLI::App &app, const Printer &print);
+void addLedCommand(CLI::App &app, const Printer &print);
+void addHeatSinkCommand(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli

@@ -32,10 +32,12 @@ void type(QWidget *panel, const char *field, const char *text)
     }
 }
 
-void choose(QWidget *panel, const char *popup, int index)
+void choose(QWidget *panel, const char *combo, int index)
 {
-    if (auto *combo = panel->findChild<QComboBox *>(QString::fromLatin1(popup)))
-        combo->setCurrentIndex(index);
+    if (auto *box = panel->findChild<QComboBox *>(QString::fromLatin1(combo))) {
+        box->setCurrentIndex(index);
+        Q_EMIT box->activated(index);
+    }
 }
 
 void click(QWidget *panel, const char *button)
@@ -63,6 +65,12 @@ const std::vector<Scene> &scenes()
              choose(panel, "fiveBandsFourthBand", 2); // black
              choose(panel, "fiveBandsFifthBand", 2);  // brown
              QTest::qWait(300); // let the page fade finish
+         }},
+        {"led-dropping-resistor", 2,
+         [](QWidget *panel) {
+             type(panel, "ledSupplyVoltage", "12");
+             type(panel, "ledOperatingCurrent", "20");
+             choose(panel, "ledForwardBias", 1);
          }},
         {"ohms-law", 4,
          [](QWidget *panel) {
@@ -95,6 +103,21 @@ const std::vector<Scene> &scenes()
              }
          }},
         {"tube-designations", 11, [](QWidget *panel) { type(panel, "tubeNumber", "ECC83"); }},
+        {"heat-sink", 7,
+         [](QWidget *panel) {
+             click(panel, "sinkResistanceModeButton");
+             type(panel, "power", "10");
+             type(panel, "trChip", "1.5");
+             type(panel, "trHeatSinkOrMaxTemperature", "2");
+             type(panel, "ambientTemperature", "25");
+             choose(panel, "trHousingHeatsink", 0);
+         }},
+        {"heat-sink-temperature", 7,
+         [](QWidget *panel) {
+             click(panel, "maxTemperatureModeButton");
+             type(panel, "trHeatSinkOrMaxTemperature", "150");
+             choose(panel, "trHousingHeatsink", 0);
+         }},
     };
     return all;
 }

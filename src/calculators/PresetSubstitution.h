@@ -1,0 +1,35 @@
+#pragma once
+// Editable combo boxes whose list names presets ("Red (1.6 V)") but whose text is a number.
+//
+// Choosing a list item turns the combo box's text into the item's number, written the way the
+// user's locale writes decimals, so that the field shows what the calculation reads and the
+// user can edit it further. Reading the text back accepts that locale's decimal separator as
+// well as ".", so "1,5" under a German locale is 1.5 and not 1.
+
+#include <optional>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <span>
+
+namespace zelkor {
+
+// The index of the preset whose list item equals text exactly (case and blanks count). Only the
+// first presetCount items name presets; when several are equal the last one wins.
+std::optional<qsizetype> matchingPreset(const QString &text, const QStringList &items,
+                                        qsizetype presetCount);
+
+// A preset number in locale's decimal notation, without trailing zeros or digit grouping:
+// 1.5 is "1.5" or "1,5", 4 is "4".
+QString presetText(float value, const QLocale &locale = QLocale());
+
+// The combo box's new text: the matching preset's number, or text unchanged when the user
+// typed something of their own.
+QString substitutePresetValue(const QString &text, const QStringList &items,
+                              std::span<const float> presets, const QLocale &locale = QLocale());
+
+// A preset combo box's number: floatValue() that also takes locale's decimal separator.
+float presetFieldValue(QStringView text, const QLocale &locale = QLocale());
+
+} // namespace zelkor
