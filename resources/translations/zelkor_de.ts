@@ -184,6 +184,46 @@
     </message>
     <!-- end of ohm's law -->
     <!-- led dropping resistor -->
+    <message id="ForwardVoltage">
+        <source>Forward voltage</source>
+        <translation>Durchlassspannung</translation>
+    </message>
+    <message id="SupplyVoltage">
+        <source>Supply voltage</source>
+        <translation>Versorgungsspannung</translation>
+    </message>
+    <message id="OperatingCurrent">
+        <source>Operating current</source>
+        <translation>Betriebsstrom</translation>
+    </message>
+    <message id="LEDPresetInfrared">
+        <source>Infrared (1.5 V)</source>
+        <translation>Infrarot (1.5 V)</translation>
+    </message>
+    <message id="LEDPresetRed">
+        <source>Red (1.6 V)</source>
+        <translation>Rot (1.6 V)</translation>
+    </message>
+    <message id="LEDPresetGreen">
+        <source>Green (2.2 V)</source>
+        <translation>Grün (2.2 V)</translation>
+    </message>
+    <message id="LEDPresetYellow">
+        <source>Yellow (2.1 V)</source>
+        <translation>Gelb (2.1 V)</translation>
+    </message>
+    <message id="LEDPresetBlue">
+        <source>Blue (2.9 V)</source>
+        <translation>Blau (2.9 V)</translation>
+    </message>
+    <message id="LEDPresetWhite">
+        <source>White (4.0 V)</source>
+        <translation>Weiß (4.0 V)</translation>
+    </message>
+    <message id="LEDPowerWarning">
+        <source>Warning: resistor power above 10 W</source>
+        <translation>Achtung: Verlustleistung des Widerstands über 10 W</translation>
+    </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
     <message id="Capacitors">
@@ -243,6 +283,42 @@
     <message id="MaxChipTempWarning">
         <source>The ambient temperature is at or above the maximum chip temperature.</source>
         <translation>Die Umgebungstemperatur liegt bei oder über der maximalen Chiptemperatur.</translation>
+    </message>
+    <message id="HeatSinkModeChipTemperature">
+        <source>Chip temperature</source>
+        <translation>Chiptemperatur</translation>
+    </message>
+    <message id="HeatSinkModeSinkResistance">
+        <source>Required heat sink</source>
+        <translation>Nötiger Kühlkörper</translation>
+    </message>
+    <message id="HeatSinkPowerCaption">
+        <source>Power:</source>
+        <translation>Leistung:</translation>
+    </message>
+    <message id="ChipToCaseCaption">
+        <source>Chip to case:</source>
+        <translation>Chip zu Gehäuse:</translation>
+    </message>
+    <message id="CaseToHeatSinkCaption">
+        <source>Case to heat sink:</source>
+        <translation>Gehäuse zu Kühlkörper:</translation>
+    </message>
+    <message id="AmbientTemperatureCaption">
+        <source>Ambient temperature:</source>
+        <translation>Umgebungstemperatur:</translation>
+    </message>
+    <message id="MountingMicaWasher">
+        <source>Mica washer, thermal paste (0.3 K/W)</source>
+        <translation>Glimmerscheibe, Wärmeleitpaste (0.3 K/W)</translation>
+    </message>
+    <message id="MountingThermalPaste">
+        <source>Direct, thermal paste (0.1 K/W)</source>
+        <translation>Direkt, Wärmeleitpaste (0.1 K/W)</translation>
+    </message>
+    <message id="MountingThermalPad">
+        <source>Direct, thermal pad (0.1 K/W)</source>
+        <translation>Direkt, Wärmeleitpad (0.1 K/W)</translation>
     </message>
     <!-- end of heat sink -->
     <!-- air-cored coil -->
