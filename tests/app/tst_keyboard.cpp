@@ -9,6 +9,7 @@
 #include <memory>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -121,32 +122,33 @@ void TestKeyboard::copyOhmsLawFields()
 void TestKeyboard::copyOutputField_data()
 {
     QTest::addColumn<int>("digit");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("colour codes from the category list")
-        << 1 << QString() << QString()
-        << QString(); // the launch result, whatever the initial bands give
+    // "field=text" typed in order; the last field keeps the focus. None: the list has it.
+    QTest::addColumn<QStringList>("typing");
+    QTest::addColumn<QString>("expected"); // empty: whatever the panel shows
+    QTest::newRow("colour codes from the category list") << 1 << QStringList() << QString();
+    QTest::newRow("LED result in a tab-aligned text")
+        << 2 << QStringList{"ledForwardBias=2", "ledSupplyVoltage=12", "ledOperatingCurrent=20"}
+        << "Resistance: \t\t500.0 Ohm\nPower: \t\t\t0.200 W";
     QTest::newRow("tube decoder from its input field")
-        << 7 << "tubeNumber"
-        << "ECC83"
+        << 7 << QStringList{"tubeNumber=ECC83"}
         << "Micropower Triode\nMicropower Triode\n\nHeating: 6.3V, Noval, 9 Pins";
 }
 
 void TestKeyboard::copyOutputField()
 {
     QFETCH(int, digit);
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
+    QFETCH(QStringList, typing);
     QFETCH(QString, expected);
     press(Qt::Key_0 + digit);
-    if (field.isEmpty()) {
-        m_app->categoriesOutlineView()->setFocus();
-    } else {
-        auto *input = panel()->findChild<QLineEdit *>(field);
+    m_app->categoriesOutlineView()->setFocus();
+    for (const QString &step : typing) {
+        auto *input = panel()->findChild<QLineEdit *>(step.section(u'=', 0, 0));
+        if (auto *combo = panel()->findChild<QComboBox *>(step.section(u'=', 0, 0)))
+            input = combo->lineEdit();
         QVERIFY(input);
         input->setFocus();
-        QTest::keyClicks(input, typed);
+        input->clear();
+        QTest::keyClicks(input, step.section(u'=', 1));
     }
     auto *output = panel()->findChild<QWidget *>(u"outputField"_s);
     QVERIFY(output);
