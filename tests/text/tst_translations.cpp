@@ -25,8 +25,8 @@ struct Entry
 // Every message of a .ts file by its id; a repeated id is reported as an error.
 QMap<QString, Entry> readTable(const QString &language, QStringList &errors)
 {
-    const QString path = QStringLiteral(ZELKOR_SOURCE_DIR "/resources/translations/zelkor_%1.ts")
-                             .arg(language);
+    const QString path =
+        QStringLiteral(ZELKOR_SOURCE_DIR "/resources/translations/zelkor_%1.ts").arg(language);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         errors.append(path + u": cannot read"_s);
@@ -126,8 +126,8 @@ void TestTranslations::entriesFinished()
             errors.append(where + u" is "_s + it->type);
         if (it->translation.trimmed().isEmpty())
             errors.append(where + u" has no text"_s);
-        if (english.contains(it.key())
-            && placeholders(it->translation) != placeholders(english[it.key()].translation))
+        if (english.contains(it.key()) &&
+            placeholders(it->translation) != placeholders(english[it.key()].translation))
             errors.append(where + u" does not keep the placeholders of the English text"_s);
     }
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
@@ -144,8 +144,8 @@ void TestTranslations::germanLoads_data()
         << QLocale(QLocale::German, QLocale::Switzerland) << u"de"_s << u"Widerstand"_s;
     QTest::newRow("French falls back to English")
         << QLocale(QLocale::French, QLocale::France) << u"en"_s << u"Resistance"_s;
-    QTest::newRow("English after German") << QLocale(QLocale::English) << u"en"_s
-                                          << u"Resistance"_s;
+    QTest::newRow("English after German")
+        << QLocale(QLocale::English) << u"en"_s << u"Resistance"_s;
 }
 
 void TestTranslations::germanLoads()
