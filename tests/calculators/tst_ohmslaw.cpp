@@ -2,16 +2,31 @@
 
 #include "calculators/OhmsLaw.h"
 #include "calculators/OhmsLawHandler.h"
+#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
 using zelkor::ohmslaw::GivenFields;
 using zelkor::ohmslaw::Quantity;
+
+namespace {
+
+const char *const kFields[] = {"powerField", "voltageField", "currentField", "resistanceField"};
+
+struct OhmsLawPanel : zelkor::test::PanelFixture<OhmsLawHandler>
+{
+    QStringList texts() const // P, U, I, R
+    {
+        QStringList shown;
+        for (const char *name : kFields)
+            shown << find<QLineEdit>(name)->text();
+        return shown;
+    }
+};
+
+} // namespace
 
 class TestOhmsLaw : public QObject
 {
@@ -88,100 +103,66 @@ void TestOhmsLaw::newestTwoGivenFieldsAreTheInputs()
 
 void TestOhmsLaw::panel_data()
 {
-    QTest::addColumn<QString>("power");
-    QTest::addColumn<QString>("voltage");
-    QTest::addColumn<QString>("current");
-    QTest::addColumn<QStringList>("shown"); // P, U, I, R after typing in that order
+    QTest::addColumn<QStringList>("typed"); // P, U, I, typed in that order
+    QTest::addColumn<QStringList>("shown"); // P, U, I, R
 
-    QTest::newRow("voltage and current") << "" << "12" << "2"
-                                         << QStringList{"24", "12", "2", "6"};
+    QTest::newRow("voltage and current")
+        << QStringList{"", "12", "2"} << QStringList{"24", "12", "2", "6"};
     QTest::newRow("power and current, one pass")
-        << "24" << "" << "2" << QStringList{"24", "12", "2", "6"};
-    QTest::newRow("power and voltage") << "24" << "12" << ""
-                                       << QStringList{"24", "12", "2", "6"};
+        << QStringList{"24", "", "2"} << QStringList{"24", "12", "2", "6"};
+    QTest::newRow("power and voltage")
+        << QStringList{"24", "12", ""} << QStringList{"24", "12", "2", "6"};
     QTest::newRow("current zero gives infinite resistance")
-        << "" << "5" << "0" << QStringList{"0", "5", "0", "inf"};
+        << QStringList{"", "5", "0"} << QStringList{"0", "5", "0", "inf"};
     QTest::newRow("a lone blank is filled and reads zero")
-        << "" << "5" << " " << QStringList{"0", "5", " ", "inf"};
-    QTest::newRow("zero over zero is nan") << "0" << "0" << "" << QStringList{"0", "0", "nan", "nan"};
-    QTest::newRow("a single field computes nothing") << "" << "12" << ""
-                                                     << QStringList{"", "12", "", ""};
+        << QStringList{"", "5", " "} << QStringList{"0", "5", " ", "inf"};
+    QTest::newRow("zero over zero is nan")
+        << QStringList{"0", "0", ""} << QStringList{"0", "0", "nan", "nan"};
+    QTest::newRow("a single field computes nothing")
+        << QStringList{"", "12", ""} << QStringList{"", "12", "", ""};
     QTest::newRow("fractions in single precision")
-        << "" << "3.3" << "0.02" << QStringList{"0.066", "3.3", "0.02", "165"};
+        << QStringList{"", "3.3", "0.02"} << QStringList{"0.066", "3.3", "0.02", "165"};
 }
 
 void TestOhmsLaw::panel()
 {
-    QFETCH(QString, power);
-    QFETCH(QString, voltage);
-    QFETCH(QString, current);
-    QFETCH(QStringList, shown);
-
-    QWidget panel;
-    new OhmsLawHandler(&panel);
-    auto *p = panel.findChild<QLineEdit *>(QStringLiteral("powerField"));
-    auto *u = panel.findChild<QLineEdit *>(QStringLiteral("voltageField"));
-    auto *i = panel.findChild<QLineEdit *>(QStringLiteral("currentField"));
-    auto *r = panel.findChild<QLineEdit *>(QStringLiteral("resistanceField"));
-    QVERIFY(p && u && i && r);
-    QVERIFY(r->isReadOnly());
-
-    QTest::keyClicks(p, power);
-    QTest::keyClicks(u, voltage);
-    QTest::keyClicks(i, current);
-    QCOMPARE((QStringList{p->text(), u->text(), i->text(), r->text()}), shown);
+    QFETCH(QStringList, typed);
+    OhmsLawPanel p;
+    QVERIFY(p.find<QLineEdit>("resistanceField")->isReadOnly());
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClicks(p.find<QLineEdit>(kFields[i]), typed[i]);
+    QTEST(p.texts(), "shown");
 }
 
 void TestOhmsLaw::editingKeepsWhatWasTyped()
 {
-    QWidget panel;
-    new OhmsLawHandler(&panel);
-    auto *p = panel.findChild<QLineEdit *>(QStringLiteral("powerField"));
-    auto *u = panel.findChild<QLineEdit *>(QStringLiteral("voltageField"));
-    auto *i = panel.findChild<QLineEdit *>(QStringLiteral("currentField"));
-    auto *r = panel.findChild<QLineEdit *>(QStringLiteral("resistanceField"));
+    OhmsLawPanel p;
+    QTest::keyClicks(p.find<QLineEdit>("voltageField"), u"12"_s);
+    QTest::keyClicks(p.find<QLineEdit>("currentField"), u"2"_s);
+    QCOMPARE(p.texts()[0], u"24"_s);
 
-    QTest::keyClicks(u, QStringLiteral("12"));
-    QTest::keyClicks(i, QStringLiteral("2"));
-    QCOMPARE(p->text(), QStringLiteral("24"));
-
-    u->selectAll();
-    QTest::keyClicks(u, QStringLiteral("10"));
-    QCOMPARE(u->text(), QStringLiteral("10"));
-    QCOMPARE(i->text(), QStringLiteral("2"));
-    QCOMPARE(p->text(), QStringLiteral("20"));
-    QCOMPARE(r->text(), QStringLiteral("5"));
+    p.type("voltageField", u"10"_s);
+    QCOMPARE(p.texts(), (QStringList{"20", "10", "2", "5"}));
 
     // Typing the power now makes power and voltage the inputs; the old current gives way.
-    p->selectAll();
-    QTest::keyClicks(p, QStringLiteral("50"));
-    QCOMPARE(i->text(), QStringLiteral("5"));
-    QCOMPARE(u->text(), QStringLiteral("10"));
-    QCOMPARE(r->text(), QStringLiteral("2"));
+    p.type("powerField", u"50"_s);
+    QCOMPARE(p.texts(), (QStringList{"50", "10", "5", "2"}));
 }
 
 void TestOhmsLaw::clearForgetsEverything()
 {
-    QWidget panel;
-    new OhmsLawHandler(&panel);
-    auto *p = panel.findChild<QLineEdit *>(QStringLiteral("powerField"));
-    auto *u = panel.findChild<QLineEdit *>(QStringLiteral("voltageField"));
-    auto *i = panel.findChild<QLineEdit *>(QStringLiteral("currentField"));
-    auto *r = panel.findChild<QLineEdit *>(QStringLiteral("resistanceField"));
-    QTest::keyClicks(u, QStringLiteral("12"));
-    QTest::keyClicks(i, QStringLiteral("2"));
+    OhmsLawPanel p;
+    QTest::keyClicks(p.find<QLineEdit>("voltageField"), u"12"_s);
+    QTest::keyClicks(p.find<QLineEdit>("currentField"), u"2"_s);
 
-    QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("clearButton")),
-                      Qt::LeftButton);
-    for (QLineEdit *field : {p, u, i, r})
-        QVERIFY(field->text().isEmpty());
+    p.click("clearButton");
+    QCOMPARE(p.texts(), (QStringList{"", "", "", ""}));
 
     // Nothing typed before the clear counts any more.
-    QTest::keyClicks(p, QStringLiteral("24"));
-    QVERIFY(u->text().isEmpty());
-    QVERIFY(r->text().isEmpty());
-    QTest::keyClicks(i, QStringLiteral("2"));
-    QCOMPARE(u->text(), QStringLiteral("12"));
+    QTest::keyClicks(p.find<QLineEdit>("powerField"), u"24"_s);
+    QCOMPARE(p.texts(), (QStringList{"24", "", "", ""}));
+    QTest::keyClicks(p.find<QLineEdit>("currentField"), u"2"_s);
+    QCOMPARE(p.texts(), (QStringList{"24", "12", "2", "6"}));
 }
 
 QTEST_MAIN(TestOhmsLaw)
