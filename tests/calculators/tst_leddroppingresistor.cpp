@@ -7,6 +7,7 @@
 #include "calculators/WarningSignWidget.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
+#include "text/NumberFormat.h"
 
 #include <QTextBlock>
 
@@ -90,9 +91,15 @@ private Q_SLOTS:
     void presetItemsNameColourAndVoltage()
     {
         LedPanel p;
+        // Each item's name states the value it stands for (green 2.2 V before yellow 2.1 V).
         QCOMPARE(p.forward()->count(), 6);
         QCOMPARE(p.forward()->itemText(2), u"Green (2.2 V)"_s);
         QCOMPARE(p.forward()->itemText(3), u"Yellow (2.1 V)"_s);
+        for (int i = 0; i < 6; ++i) {
+            const QString volts = zelkor::formatFixed(zelkor::led::kForwardVoltagePresets[i], 1);
+            QVERIFY2(p.forward()->itemText(i).endsWith(u" (%1 V)"_s.arg(volts)),
+                     qPrintable(p.forward()->itemText(i)));
+        }
         QVERIFY(!p.find<WarningSignWidget>("warningSign")->pixmap().isNull());
     }
 
