@@ -1,8 +1,34 @@
+// The 555 timer: the two formulas in their order of operations, and the panel's two pages.
+
 #include "calculators/NE555.h"
+#include "calculators/NE555Handler.h"
+#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
-#include <cmath>
-#include <QTest>
+#include <QStackedWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct TimerPanel : zelkor::test::PanelFixture<NE555Handler>
+{
+    // Astable: R1, R2, C1. Monostable: R, C1.
+    void fill(bool monostable, const QStringList &inputs) const
+    {
+        const QList<const char *> fields =
+            monostable ? QList{"monostableR1ValueField", "monostableC1ValueField"}
+                       : QList{"r1ValueField", "r2ValueField", "c1ValueField"};
+        for (int i = 0; i < fields.size(); ++i)
+            type(fields[i], inputs[i]);
+    }
+    QString page() const
+    {
+        return find<QStackedWidget>("ne555ModeTabView")->currentWidget()->objectName();
+    }
+};
+
+} // namespace
 
 class TestNE555 : public QObject
 {
@@ -12,52 +38,101 @@ private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
     // Eight decimals show whether 0.69/1.1 and the single/double mix were kept.
-    void astable_data()
+    void formulas_data()
     {
-        QTest::addColumn<float>("r1");
-        QTest::addColumn<float>("r2");
-        QTest::addColumn<float>("c1");
+        QTest::addColumn<bool>("monostable");
+        QTest::addColumn<QList<float>>("inputs");
         QTest::addColumn<QString>("text");
+        QTest::newRow("astable 1k, 10k, 10 uF")
+            << false << QList<float>{1000, 10000, 10} << "Frequency: 6.90131140 Hz";
+        QTest::newRow("astable 10k, 10k, 1 uF")
+            << false << QList<float>{10000, 10000, 1} << "Frequency: 48.30917740 Hz";
+        QTest::newRow("astable 1k, 1k, 100 uF")
+            << false << QList<float>{1000, 1000, 100} << "Frequency: 4.83091831 Hz";
+        QTest::newRow("monostable 10k, 100 uF")
+            << true << QList<float>{10000, 100} << "Pulse duration: 1.10000002 s";
+        QTest::newRow("monostable 1k, 1 uF")
+            << true << QList<float>{1000, 1} << "Pulse duration: 0.00110000 s";
+    }
+    void formulas()
+    {
+        QFETCH(bool, monostable);
+        QFETCH(QList<float>, inputs);
+        using namespace zelkor::ne555;
+        QTEST(monostable ? pulseDurationText(monostablePulseDuration(inputs[0], inputs[1]))
+                         : frequencyText(astableFrequency(inputs[0], inputs[1], inputs[2])),
+              "text");
+    }
 
-        QTest::newRow("1k, 10k, 10 uF")
-            << 1000.0f << 10000.0f << 10.0f << "Frequency: 6.90131140 Hz";
-        QTest::newRow("10k, 10k, 1 uF")
-            << 10000.0f << 10000.0f << 1.0f << "Frequency: 48.30917740 Hz";
-        QTest::newRow("1k, 1k, 100 uF")
-            << 1000.0f << 1000.0f << 100.0f << "Frequency: 4.83091831 Hz";
+    void panel_data()
+    {
+        QTest::addColumn<bool>("monostable");
+        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("astable") << false << QStringList{"1000", "10000", "10"}
+                                 << "Frequency: 6.90131140 Hz";
+        QTest::newRow("text that is no number counts as 0")
+            << false << QStringList{"none", "10000", "10"} << "Frequency: 7.24637699 Hz";
         QTest::newRow("zero capacitance is infinite")
-            << 1000.0f << 1000.0f << 0.0f << "Frequency: inf Hz";
+            << false << QStringList{"1000", "1000", "0"} << "Frequency: inf Hz";
+        QTest::newRow("capacitance missing") << false << QStringList{"1000", "10000", ""} << "";
+        QTest::newRow("R1 missing") << false << QStringList{"", "10000", "10"} << "";
+        QTest::newRow("monostable")
+            << true << QStringList{"10000", "100"} << "Pulse duration: 1.10000002 s";
+        QTest::newRow("zero resistance")
+            << true << QStringList{"0", "1"} << "Pulse duration: 0.00000000 s";
+        QTest::newRow("resistance missing") << true << QStringList{"", "1"} << "";
+    }
+    void panel()
+    {
+        QFETCH(bool, monostable);
+        QFETCH(QStringList, inputs);
+        TimerPanel p;
+        if (monostable)
+            p.click("monostableButton");
+        p.fill(monostable, inputs);
+        QCOMPARE(p.page(), monostable ? u"monostablePage"_s : u"astablePage"_s);
+        QTEST(p.output(), "output");
     }
 
-    void astable()
+    // No result outlives the inputs it came from.
+    void erasingAnInputEmptiesTheOutput()
     {
-        QFETCH(float, r1);
-        QFETCH(float, r2);
-        QFETCH(float, c1);
-        QFETCH(QString, text);
-        QCOMPARE(zelkor::ne555::frequencyText(zelkor::ne555::astableFrequency(r1, r2, c1)), text);
+        TimerPanel p;
+        p.fill(false, {"1000", "10000", "10"});
+        QVERIFY(!p.output().isEmpty());
+        p.type("r2ValueField", QString());
+        QCOMPARE(p.output(), QString());
     }
 
-    void monostable_data()
+    void switchingSegments_data()
     {
-        QTest::addColumn<float>("r");
-        QTest::addColumn<float>("c1");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("10k, 100 uF") << 10000.0f << 100.0f << "Pulse duration: 1.10000002 s";
-        QTest::newRow("1k, 1 uF") << 1000.0f << 1.0f << "Pulse duration: 0.00110000 s";
-        QTest::newRow("zero resistance") << 0.0f << 1.0f << "Pulse duration: 0.00000000 s";
+        QTest::addColumn<QString>("monostableR");
+        QTest::addColumn<QString>("monostableOutput");
+        QTest::newRow("complete monostable inputs")
+            << u"1000"_s << u"Pulse duration: 0.00110000 s"_s;
+        QTest::newRow("incomplete monostable inputs") << u""_s << u""_s;
     }
-
-    void monostable()
+    void switchingSegments()
     {
-        QFETCH(float, r);
-        QFETCH(float, c1);
-        QFETCH(QString, text);
-        QCOMPARE(zelkor::ne555::pulseDurationText(zelkor::ne555::monostablePulseDuration(r, c1)),
-                 text);
+        QFETCH(QString, monostableR);
+        const QString astable = u"Frequency: 4.83091831 Hz"_s;
+        TimerPanel p;
+        p.click("monostableButton");
+        p.fill(true, {monostableR, "1"});
+        p.click("astableButton");
+        p.fill(false, {"1000", "1000", "100"});
+        QCOMPARE(p.output(), astable);
+
+        p.click("monostableButton");
+        QCOMPARE(p.page(), u"monostablePage"_s);
+        QTEST(p.output(), "monostableOutput");
+
+        p.click("astableButton");
+        QCOMPARE(p.page(), u"astablePage"_s);
+        QCOMPARE(p.output(), astable);
     }
 };
 
-QTEST_GUILESS_MAIN(TestNE555)
+QTEST_MAIN(TestNE555)
 #include "tst_ne555.moc"

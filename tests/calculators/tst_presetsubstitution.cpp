@@ -4,6 +4,7 @@
 #include <QTest>
 
 using namespace zelkor;
+using namespace Qt::StringLiterals;
 
 class TestPresetSubstitution : public QObject
 {
@@ -20,24 +21,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first item becomes its number") << "Mica"
-                                                       << "en_US"
-                                                       << "0.3";
-        QTest::newRow("decimal comma locale") << "Mica"
-                                              << "de_DE"
-                                              << "0,3";
-        QTest::newRow("equal items: the later one wins") << "Paste"
-                                                         << "en_US"
-                                                         << "0.1";
-        QTest::newRow("case counts") << "mica"
-                                     << "en_US"
-                                     << "mica";
-        QTest::newRow("items past the presets are not presets") << "Extra"
-                                                                << "en_US"
-                                                                << "Extra";
-        QTest::newRow("typed number stays as typed") << "0.30"
-                                                     << "en_US"
-                                                     << "0.30";
+        QTest::newRow("first item becomes its number") << u"Mica"_s << u"en_US"_s << u"0.3"_s;
+        QTest::newRow("decimal comma locale") << u"Mica"_s << u"de_DE"_s << u"0,3"_s;
+        QTest::newRow("equal items: the later one wins") << u"Paste"_s << u"en_US"_s << u"0.1"_s;
+        QTest::newRow("case counts") << u"mica"_s << u"en_US"_s << u"mica"_s;
+        QTest::newRow("items past the presets are not presets")
+            << u"Extra"_s << u"en_US"_s << u"Extra"_s;
+        QTest::newRow("typed number stays as typed") << u"0.30"_s << u"en_US"_s << u"0.30"_s;
     }
     void substitution()
     {
@@ -52,16 +42,11 @@ private Q_SLOTS:
         QTest::addColumn<float>("value");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("one fraction digit") << 1.5f << "en_US"
-                                            << "1.5";
-        QTest::newRow("comma locale") << 1.5f << "de_DE"
-                                      << "1,5";
-        QTest::newRow("whole number has no fraction") << 4.0f << "en_US"
-                                                      << "4";
-        QTest::newRow("float noise hidden") << 2.2f << "en_US"
-                                            << "2.2";
-        QTest::newRow("no grouping") << 1000.5f << "de_DE"
-                                     << "1000,5";
+        QTest::newRow("one fraction digit") << 1.5f << u"en_US"_s << u"1.5"_s;
+        QTest::newRow("comma locale") << 1.5f << u"de_DE"_s << u"1,5"_s;
+        QTest::newRow("whole number has no fraction") << 4.0f << u"en_US"_s << u"4"_s;
+        QTest::newRow("float noise hidden") << 2.2f << u"en_US"_s << u"2.2"_s;
+        QTest::newRow("no grouping") << 1000.5f << u"de_DE"_s << u"1000,5"_s;
     }
     void presetText()
     {
@@ -76,14 +61,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<float>("expected");
-        QTest::newRow("comma in comma locale") << "1,5"
-                                               << "de_DE" << 1.5f;
-        QTest::newRow("point in comma locale") << "1.5"
-                                               << "de_DE" << 1.5f;
-        QTest::newRow("comma in point locale stops the number") << "1,5"
-                                                                << "en_US" << 1.0f;
-        QTest::newRow("not a number") << "Mica"
-                                      << "de_DE" << 0.0f;
+        QTest::newRow("comma in comma locale") << u"1,5"_s << u"de_DE"_s << 1.5f;
+        QTest::newRow("point in comma locale") << u"1.5"_s << u"de_DE"_s << 1.5f;
+        QTest::newRow("comma in point locale stops the number") << u"1,5"_s << u"en_US"_s << 1.0f;
+        QTest::newRow("not a number") << u"Mica"_s << u"de_DE"_s << 0.0f;
     }
     void reading()
     {
