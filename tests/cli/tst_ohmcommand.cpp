@@ -71,6 +71,12 @@ void TestOhmCommand::refuses_data()
     QTest::newRow("no subcommand") << QStringList{} << "";
     QTest::newRow("line break in a value stays on one line")
         << QStringList{"ohm", "--voltage", "1\n2", "--current", "2"} << "--voltage";
+    QTest::newRow("terminal escape in a value is defused")
+        << QStringList{"ohm", "--voltage", "\x1b[2J", "--current", "2"} << "--voltage";
+    QTest::newRow("control character in an unexpected argument is defused")
+        << QStringList{"ohm", "--", "--v\x12"} << "--v";
+    QTest::newRow("C1 control character is defused")
+        << QStringList{"ohm", "--voltage", "1\u009b31m", "--current", "2"} << "--voltage";
 }
 
 void TestOhmCommand::refuses()
@@ -88,6 +94,9 @@ void TestOhmCommand::refuses()
     QCOMPARE(err.count(u'\n'), 1);
     QVERIFY(err.endsWith(u'\n'));
     QVERIFY2(err.contains(mentions), qPrintable(err));
+    // The message quotes what was typed; a terminal must not act on it.
+    for (const QChar c : QStringView(err).chopped(1))
+        QVERIFY2(c.category() != QChar::Other_Control, qPrintable(err));
 }
 
 void TestOhmCommand::helpAndVersion()

@@ -15,9 +15,14 @@ namespace {
 
 bool hasControlCharacter(const std::string &text)
 {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && c != '\n' && c != '\t') || byte == 0x7f)
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7f)
+            return true;
+        // U+0080 to U+009F in UTF-8: the C1 controls, which some terminals obey too.
+        if (byte == 0xc2 && i + 1 < text.size()
+            && static_cast<unsigned char>(text[i + 1]) >= 0x80
+            && static_cast<unsigned char>(text[i + 1]) <= 0x9f)
             return true;
     }
     return false;
