@@ -24,7 +24,8 @@ inline std::string duration(double micros)
     if (micros < 1000.0)
         std::snprintf(text, sizeof text, "%.0f µs", micros);
     else
-        std::snprintf(text, sizeof text, "%.1f ms", micros / 1000.0);
+        std::snprintf(text, sizeof text, micros < 10'000.0 && int(micros) % 1000 != 0 ? "%.1f ms" : "%.0f ms",
+                      micros / 1000.0);
     return text;
 }
 
