@@ -10,6 +10,7 @@
 #include "resistor/ResistorColorCodesHandler.h"
 #include "tubes/TubeIdentHandler.h"
 
+#include <QLineEdit>
 #include <QWidget>
 
 namespace {
@@ -21,6 +22,8 @@ QWidget *makePanel(QWidget *owner, const char *name, Handler **handler = nullptr
     panel->setObjectName(QString::fromLatin1(name));
     panel->hide();
     auto *created = new Handler(panel);
+    for (QLineEdit *field : panel->findChildren<QLineEdit *>())
+        field->setMaxLength(kFieldMaxLength);
     if (handler)
         *handler = created;
     return panel;

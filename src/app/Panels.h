@@ -19,5 +19,10 @@ struct Panels
     ResistorColorCodesHandler *resistorViewHandler = nullptr;
 };
 
+// The most characters a panel's text field takes. Qt's line edit records a paste one character
+// at a time for undo, in quadratic time: a pasted document cut to the default limit of 32767
+// characters froze a panel for a tenth of a second. No value or designation comes near this.
+inline constexpr int kFieldMaxLength = 1024;
+
 // Creates the panels as hidden children of owner.
 Panels createPanels(QWidget *owner);

@@ -16,6 +16,16 @@
 
 namespace {
 constexpr int kWindowFadeMilliseconds = 250;
+
+// The flag as the app writes it: a boolean, which the settings file keeps as the text "true".
+// Whatever else a damaged or foreign settings file holds there counts as never answered.
+bool donationSheetWasAnswered()
+{
+    const QVariant flag = QSettings().value(QLatin1String(ZelkorAppDelegate::kDonationShownKey));
+    if (flag.typeId() == QMetaType::Bool)
+        return flag.toBool();
+    return flag.typeId() == QMetaType::QString && flag.toString() == u"true";
+}
 } // namespace
 
 ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
@@ -95,7 +105,7 @@ void ZelkorAppDelegate::applicationDidFinishLaunching()
         m_windowFade->start();
     }
 
-    if (QSettings().value(QLatin1String(kDonationShownKey)).toBool())
+    if (donationSheetWasAnswered())
         return;
     showDonationSheet();
 }

@@ -16,16 +16,20 @@ float number(const std::string &option, const std::string &value)
 
 namespace {
 
-// Error texts may quote user input; keep the message on one line.
-std::string oneLine(std::string message)
+// Error texts may quote user input: keep the message on one line, and show control characters
+// (a terminal would act on an escape sequence) as the replacement character.
+std::string oneLine(const std::string &message)
 {
-    for (char &c : message) {
-        if (c == '\n' || c == '\r')
-            c = ' ';
+    QString line = QString::fromStdString(message);
+    for (QChar &c : line) {
+        if (c == u'\n' || c == u'\r')
+            c = u' ';
+        else if (c.category() == QChar::Other_Control)
+            c = QChar::ReplacementCharacter;
     }
-    while (!message.empty() && message.back() == ' ')
-        message.pop_back();
-    return message;
+    while (line.endsWith(u' '))
+        line.chop(1);
+    return line.toStdString();
 }
 
 } // namespace

@@ -149,6 +149,13 @@ void TestCommands::refuses_data()
     QTest::newRow("ohm: unknown option") << words("ohm --resistance 5") << "resistance";
     QTest::newRow("ohm: line break in a value")
         << QStringList{"ohm", "--voltage", "1\n2", "--current", "2"} << "--voltage";
+    QTest::newRow("ohm: terminal escape in a value")
+        << QStringList{"ohm", "--voltage", "\x1b[2J", "--current", "2"} << "--voltage";
+    QTest::newRow("ohm: control character in an unexpected argument")
+        << QStringList{"ohm", "--", "--v\x12"} << "--v";
+    QTest::newRow("ohm: C1 control character") << QStringList{"ohm", "--voltage", "1\u009b31m",
+                                                              "--current", "2"}
+                                               << "--voltage";
 
     QTest::newRow("led: missing supply") << words("led --preset 0 --current 20") << "--supply";
     QTest::newRow("led: zero current") << words("led --supply 5 --preset 0 --current 0")
@@ -210,6 +217,9 @@ void TestCommands::refuses()
     QVERIFY2(err.startsWith(u"zelkor-calc: "), qPrintable(err));
     QVERIFY2(err.endsWith(u'\n') && err.count(u'\n') == 1, qPrintable(err));
     QVERIFY2(err.contains(mentions), qPrintable(err));
+    // The message quotes what was typed; a terminal must not act on it.
+    for (const QChar c : QStringView(err).chopped(1))
+        QVERIFY2(c.category() != QChar::Other_Control, qPrintable(err));
 }
 
 void TestCommands::refusesWithExactText_data()
