@@ -160,7 +160,6 @@ void TestSurroundings::brokenSettingsAskAgainQuietly()
 void TestSurroundings::missingLanguageFallsBackToEnglish_data()
 {
     QTest::addColumn<QLocale>("locale");
-    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
     QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan);
     QTest::newRow("Walloon") << QLocale(QLocale::Walloon);
     QTest::newRow("C locale") << QLocale::c();
