@@ -1,5 +1,6 @@
-// What a screen reader finds on every panel of the real app: each input and each result has a
-// name and a description, also after a mode switch changes what a field means.
+// What a screen reader or a keyboard user finds on every panel of the real app: each input and
+// each result has a name and a description, also after a mode switch changes what a field
+// means, and Tab walks the controls in reading order.
 
 #include "app/ZelkorAppDelegate.h"
 #include "categories/Node.h"
@@ -29,6 +30,8 @@ private Q_SLOTS:
     void everyInputAndResultIsNamed_data();
     void everyInputAndResultIsNamed();
     void namesFollowTheFieldsMeaning();
+    void tabFollowsReadingOrder_data() { everyInputAndResultIsNamed_data(); }
+    void tabFollowsReadingOrder();
 
 private:
     QWidget *panel(const QString &title) const;
@@ -128,6 +131,36 @@ void TestAccessibility::namesFollowTheFieldsMeaning()
     QVERIFY(partField->accessibleDescription().startsWith(u"ohms"));
     parts->findChild<QAbstractButton *>(QStringLiteral("capacitorsButton"))->click();
     QVERIFY(partField->accessibleDescription().startsWith(u"microfarads"));
+}
+
+void TestAccessibility::tabFollowsReadingOrder()
+{
+    QFETCH(QString, title);
+    QWidget *shown = panel(title);
+    QVERIFY(shown);
+    SourceListView *list = m_app->categoriesOutlineView();
+    for (int row = 0; row < list->numberOfRows(); ++row) {
+        if (list->itemAtRow(row).data().toString() == title)
+            list->selectRow(row);
+    }
+    QVERIFY(shown->isVisible());
+
+    // The stops Tab reaches on this panel, in the order it reaches them.
+    QList<QWidget *> stops;
+    QWidget *window = shown->window();
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !isPartOfCompoundControl(w, shown))
+            stops << w;
+    }
+    QVERIFY(stops.size() > 1);
+    for (qsizetype i = 1; i < stops.size(); ++i) {
+        const QRect before(stops[i - 1]->mapTo(shown, QPoint()), stops[i - 1]->size());
+        const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
+        const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
+        const bool reads = sameLine ? after.left() > before.left() : after.top() > before.bottom();
+        QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") + stops[i]->objectName()));
+    }
 }
 
 QTEST_MAIN(TestAccessibility)
