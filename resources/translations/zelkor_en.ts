@@ -176,11 +176,147 @@
         <source>No band</source>
         <translation>No band</translation>
     </message>
+    <message id="ResistorFourBandsA11yName">
+        <source>Four bands</source>
+        <translation>Four bands</translation>
+    </message>
+    <message id="ResistorFourBandsA11yDescription">
+        <source>resistor with four colour bands</source>
+        <translation>resistor with four colour bands</translation>
+    </message>
+    <message id="ResistorFiveBandsA11yName">
+        <source>Five bands</source>
+        <translation>Five bands</translation>
+    </message>
+    <message id="ResistorFiveBandsA11yDescription">
+        <source>resistor with five colour bands</source>
+        <translation>resistor with five colour bands</translation>
+    </message>
+    <message id="ResistorFourFirstBandA11yName">
+        <source>First digit</source>
+        <translation>First digit</translation>
+    </message>
+    <message id="ResistorFourFirstBandA11yDescription">
+        <source>colour of the first band</source>
+        <translation>colour of the first band</translation>
+    </message>
+    <message id="ResistorFourSecondBandA11yName">
+        <source>Second digit</source>
+        <translation>Second digit</translation>
+    </message>
+    <message id="ResistorFourSecondBandA11yDescription">
+        <source>colour of the second band</source>
+        <translation>colour of the second band</translation>
+    </message>
+    <message id="ResistorFourThirdBandA11yName">
+        <source>Multiplier</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message id="ResistorFourThirdBandA11yDescription">
+        <source>colour of the third band</source>
+        <translation>colour of the third band</translation>
+    </message>
+    <message id="ResistorFourFourthBandA11yName">
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message id="ResistorFourFourthBandA11yDescription">
+        <source>colour of the fourth band</source>
+        <translation>colour of the fourth band</translation>
+    </message>
+    <message id="ResistorFiveFirstBandA11yName">
+        <source>First digit</source>
+        <translation>First digit</translation>
+    </message>
+    <message id="ResistorFiveFirstBandA11yDescription">
+        <source>colour of the first band</source>
+        <translation>colour of the first band</translation>
+    </message>
+    <message id="ResistorFiveSecondBandA11yName">
+        <source>Second digit</source>
+        <translation>Second digit</translation>
+    </message>
+    <message id="ResistorFiveSecondBandA11yDescription">
+        <source>colour of the second band</source>
+        <translation>colour of the second band</translation>
+    </message>
+    <message id="ResistorFiveThirdBandA11yName">
+        <source>Third digit</source>
+        <translation>Third digit</translation>
+    </message>
+    <message id="ResistorFiveThirdBandA11yDescription">
+        <source>colour of the third band</source>
+        <translation>colour of the third band</translation>
+    </message>
+    <message id="ResistorFiveFourthBandA11yName">
+        <source>Multiplier</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message id="ResistorFiveFourthBandA11yDescription">
+        <source>colour of the fourth band</source>
+        <translation>colour of the fourth band</translation>
+    </message>
+    <message id="ResistorFiveFifthBandA11yName">
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message id="ResistorFiveFifthBandA11yDescription">
+        <source>colour of the fifth band</source>
+        <translation>colour of the fifth band</translation>
+    </message>
+    <message id="ResistorPictureA11yName">
+        <source>Resistor</source>
+        <translation>Resistor</translation>
+    </message>
+    <message id="ResistorPictureA11yDescription">
+        <source>picture of the resistor with the chosen bands</source>
+        <translation>picture of the resistor with the chosen bands</translation>
+    </message>
+    <message id="ResistorResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="ResistorResultA11yDescription">
+        <source>resistance and tolerance</source>
+        <translation>resistance and tolerance</translation>
+    </message>
     <!-- end of resistor colour codes -->
     <!-- ohm's law -->
     <message id="Clear">
         <source>Clear</source>
         <translation>Clear</translation>
+    </message>
+    <message id="OhmsLawPowerA11yName">
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message id="OhmsLawPowerA11yDescription">
+        <source>watts</source>
+        <translation>watts</translation>
+    </message>
+    <message id="OhmsLawVoltageA11yName">
+        <source>Voltage</source>
+        <translation>Voltage</translation>
+    </message>
+    <message id="OhmsLawVoltageA11yDescription">
+        <source>volts</source>
+        <translation>volts</translation>
+    </message>
+    <message id="OhmsLawCurrentA11yName">
+        <source>Current</source>
+        <translation>Current</translation>
+    </message>
+    <message id="OhmsLawCurrentA11yDescription">
+        <source>amperes</source>
+        <translation>amperes</translation>
+    </message>
+    <message id="OhmsLawResistanceA11yName">
+        <source>Resistance</source>
+        <translation>Resistance</translation>
+    </message>
+    <message id="OhmsLawResistanceA11yDescription">
+        <source>ohms, computed from the other two given values</source>
+        <translation>ohms, computed from the other two given values</translation>
     </message>
     <!-- end of ohm's law -->
     <!-- led dropping resistor -->
@@ -224,6 +360,42 @@
         <source>Warning: resistor power above 10 W</source>
         <translation>Warning: resistor power above 10 W</translation>
     </message>
+    <message id="LEDForwardVoltageA11yName">
+        <source>Forward voltage</source>
+        <translation>Forward voltage</translation>
+    </message>
+    <message id="LEDForwardVoltageA11yDescription">
+        <source>volts, or an LED colour from the list</source>
+        <translation>volts, or an LED colour from the list</translation>
+    </message>
+    <message id="LEDSupplyVoltageA11yName">
+        <source>Supply voltage</source>
+        <translation>Supply voltage</translation>
+    </message>
+    <message id="LEDVoltsA11yDescription">
+        <source>volts</source>
+        <translation>volts</translation>
+    </message>
+    <message id="LEDOperatingCurrentA11yName">
+        <source>Operating current</source>
+        <translation>Operating current</translation>
+    </message>
+    <message id="LEDMilliamperesA11yDescription">
+        <source>milliamperes</source>
+        <translation>milliamperes</translation>
+    </message>
+    <message id="LEDResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="LEDResultA11yDescription">
+        <source>series resistor and its power</source>
+        <translation>series resistor and its power</translation>
+    </message>
+    <message id="LEDPowerWarningA11yName">
+        <source>Power warning</source>
+        <translation>Power warning</translation>
+    </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
     <message id="Capacitors">
@@ -257,6 +429,50 @@
     <message id="Capacitance">
         <source>Capacitance</source>
         <translation>Capacitance</translation>
+    </message>
+    <message id="SeriesParallelResistorsA11yName">
+        <source>Resistors</source>
+        <translation>Resistors</translation>
+    </message>
+    <message id="SeriesParallelResistorsA11yDescription">
+        <source>combine resistors</source>
+        <translation>combine resistors</translation>
+    </message>
+    <message id="SeriesParallelCapacitorsA11yName">
+        <source>Capacitors</source>
+        <translation>Capacitors</translation>
+    </message>
+    <message id="SeriesParallelCapacitorsA11yDescription">
+        <source>combine capacitors</source>
+        <translation>combine capacitors</translation>
+    </message>
+    <message id="SeriesParallelPartA11yName">
+        <source>Part value</source>
+        <translation>Part value</translation>
+    </message>
+    <message id="SeriesParallelOhmsA11yDescription">
+        <source>ohms; Enter adds the part</source>
+        <translation>ohms; Enter adds the part</translation>
+    </message>
+    <message id="SeriesParallelMicrofaradsA11yDescription">
+        <source>microfarads; Enter adds the part</source>
+        <translation>microfarads; Enter adds the part</translation>
+    </message>
+    <message id="SeriesParallelPartsA11yName">
+        <source>Parts</source>
+        <translation>Parts</translation>
+    </message>
+    <message id="SeriesParallelPartsA11yDescription">
+        <source>the parts to combine; Delete removes the selected part</source>
+        <translation>the parts to combine; Delete removes the selected part</translation>
+    </message>
+    <message id="SeriesParallelResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="SeriesParallelResultA11yDescription">
+        <source>total in series and in parallel</source>
+        <translation>total in series and in parallel</translation>
     </message>
     <!-- end of series and parallel -->
     <!-- heat sink -->
@@ -320,6 +536,70 @@
         <source>Direct, thermal pad (0.1 K/W)</source>
         <translation>Direct, thermal pad (0.1 K/W)</translation>
     </message>
+    <message id="HeatSinkChipTemperatureModeA11yName">
+        <source>Chip temperature</source>
+        <translation>Chip temperature</translation>
+    </message>
+    <message id="HeatSinkChipTemperatureModeA11yDescription">
+        <source>compute the chip temperature for a given heat sink</source>
+        <translation>compute the chip temperature for a given heat sink</translation>
+    </message>
+    <message id="HeatSinkSinkResistanceModeA11yName">
+        <source>Heat sink resistance</source>
+        <translation>Heat sink resistance</translation>
+    </message>
+    <message id="HeatSinkSinkResistanceModeA11yDescription">
+        <source>compute the largest heat sink resistance for a maximum chip temperature</source>
+        <translation>compute the largest heat sink resistance for a maximum chip temperature</translation>
+    </message>
+    <message id="HeatSinkPowerA11yName">
+        <source>Power</source>
+        <translation>Power</translation>
+    </message>
+    <message id="HeatSinkWattsA11yDescription">
+        <source>watts</source>
+        <translation>watts</translation>
+    </message>
+    <message id="HeatSinkChipToCaseA11yName">
+        <source>Chip to case</source>
+        <translation>Chip to case</translation>
+    </message>
+    <message id="HeatSinkKelvinsPerWattA11yDescription">
+        <source>kelvins per watt</source>
+        <translation>kelvins per watt</translation>
+    </message>
+    <message id="HeatSinkCaseToHeatSinkA11yName">
+        <source>Case to heat sink</source>
+        <translation>Case to heat sink</translation>
+    </message>
+    <message id="HeatSinkMountingA11yDescription">
+        <source>kelvins per watt, or a mounting from the list</source>
+        <translation>kelvins per watt, or a mounting from the list</translation>
+    </message>
+    <message id="HeatSinkSinkResistanceA11yName">
+        <source>Heat sink thermal resistance</source>
+        <translation>Heat sink thermal resistance</translation>
+    </message>
+    <message id="HeatSinkAmbientTemperatureA11yName">
+        <source>Ambient temperature</source>
+        <translation>Ambient temperature</translation>
+    </message>
+    <message id="HeatSinkDegreesCelsiusA11yDescription">
+        <source>degrees Celsius</source>
+        <translation>degrees Celsius</translation>
+    </message>
+    <message id="HeatSinkWarningA11yName">
+        <source>Temperature warning</source>
+        <translation>Temperature warning</translation>
+    </message>
+    <message id="HeatSinkResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="HeatSinkResultA11yDescription">
+        <source>chip temperature or largest heat sink resistance</source>
+        <translation>chip temperature or largest heat sink resistance</translation>
+    </message>
     <!-- end of heat sink -->
     <!-- air-cored coil -->
     <message id="Inductance">
@@ -354,6 +634,58 @@
         <source>Length</source>
         <translation>Length</translation>
     </message>
+    <message id="CoilSingleLayerA11yName">
+        <source>Single layer</source>
+        <translation>Single layer</translation>
+    </message>
+    <message id="CoilSingleLayerA11yDescription">
+        <source>coil wound in one layer</source>
+        <translation>coil wound in one layer</translation>
+    </message>
+    <message id="CoilMultiLayerA11yName">
+        <source>Multi-layer</source>
+        <translation>Multi-layer</translation>
+    </message>
+    <message id="CoilMultiLayerA11yDescription">
+        <source>coil wound in several layers</source>
+        <translation>coil wound in several layers</translation>
+    </message>
+    <message id="CoilTurnsA11yName">
+        <source>Turns</source>
+        <translation>Turns</translation>
+    </message>
+    <message id="CoilTurnsA11yDescription">
+        <source>number of turns</source>
+        <translation>number of turns</translation>
+    </message>
+    <message id="CoilOuterDiameterA11yName">
+        <source>Outer diameter</source>
+        <translation>Outer diameter</translation>
+    </message>
+    <message id="CoilMillimetresA11yDescription">
+        <source>millimetres</source>
+        <translation>millimetres</translation>
+    </message>
+    <message id="CoilInnerDiameterA11yName">
+        <source>Inner diameter</source>
+        <translation>Inner diameter</translation>
+    </message>
+    <message id="CoilInnerDiameterA11yDescription">
+        <source>millimetres, multi-layer coils only</source>
+        <translation>millimetres, multi-layer coils only</translation>
+    </message>
+    <message id="CoilLengthA11yName">
+        <source>Coil length</source>
+        <translation>Coil length</translation>
+    </message>
+    <message id="CoilResultA11yName">
+        <source>Inductance</source>
+        <translation>Inductance</translation>
+    </message>
+    <message id="CoilResultA11yDescription">
+        <source>microhenries</source>
+        <translation>microhenries</translation>
+    </message>
     <!-- end of air-cored coil -->
     <!-- 555 timer -->
     <message id="Frequency">
@@ -372,6 +704,50 @@
         <source>Monostable</source>
         <translation>Monostable</translation>
     </message>
+    <message id="NE555AstableA11yName">
+        <source>Astable</source>
+        <translation>Astable</translation>
+    </message>
+    <message id="NE555AstableA11yDescription">
+        <source>compute the frequency of a free-running oscillator</source>
+        <translation>compute the frequency of a free-running oscillator</translation>
+    </message>
+    <message id="NE555MonostableA11yName">
+        <source>Monostable</source>
+        <translation>Monostable</translation>
+    </message>
+    <message id="NE555MonostableA11yDescription">
+        <source>compute the duration of a single pulse</source>
+        <translation>compute the duration of a single pulse</translation>
+    </message>
+    <message id="NE555R1A11yName">
+        <source>R1</source>
+        <translation>R1</translation>
+    </message>
+    <message id="NE555R2A11yName">
+        <source>R2</source>
+        <translation>R2</translation>
+    </message>
+    <message id="NE555OhmsA11yDescription">
+        <source>ohms</source>
+        <translation>ohms</translation>
+    </message>
+    <message id="NE555C1A11yName">
+        <source>C1</source>
+        <translation>C1</translation>
+    </message>
+    <message id="NE555MicrofaradsA11yDescription">
+        <source>microfarads</source>
+        <translation>microfarads</translation>
+    </message>
+    <message id="NE555ResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="NE555ResultA11yDescription">
+        <source>frequency or pulse duration</source>
+        <translation>frequency or pulse duration</translation>
+    </message>
     <!-- end of 555 timer -->
     <!-- tube designations -->
     <message id="TubeNumber">
@@ -381,6 +757,22 @@
     <message id="TubeNumberPlaceholder">
         <source>e.g. ECC83</source>
         <translation>e.g. ECC83</translation>
+    </message>
+    <message id="TubeNumberA11yName">
+        <source>Tube designation</source>
+        <translation>Tube designation</translation>
+    </message>
+    <message id="TubeNumberA11yDescription">
+        <source>letters and digits, such as ECC83</source>
+        <translation>letters and digits, such as ECC83</translation>
+    </message>
+    <message id="TubeResultA11yName">
+        <source>Decoded tube</source>
+        <translation>Decoded tube</translation>
+    </message>
+    <message id="TubeResultA11yDescription">
+        <source>electrode systems, heater supply and base</source>
+        <translation>electrode systems, heater supply and base</translation>
     </message>
     <!-- end of tube designations -->
     <!-- about -->

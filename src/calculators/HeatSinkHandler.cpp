@@ -1,6 +1,7 @@
 #include "calculators/HeatSinkHandler.h"
 
 #include "text/NumberReader.h"
+#include "text/Texts.h"
 
 #include <algorithm>
 #include <QFontMetrics>
@@ -52,6 +53,12 @@ void HeatSinkHandler::showModeCaptions()
 {
     ui.label1->setText(zelkor::heatsink::modeFieldCaption(mode()));
     ui.label2->setText(zelkor::heatsink::modeFieldUnit(mode()));
+    const bool sinkGiven = mode() == Mode::SinkResistanceGiven;
+    ui.trHeatSinkOrMaxTemperature->setAccessibleName(
+        zelkor::text(sinkGiven ? "TRHeatSink" : "MaxChipTemp"));
+    ui.trHeatSinkOrMaxTemperature->setAccessibleDescription(
+        zelkor::text(sinkGiven ? "HeatSinkKelvinsPerWattA11yDescription"
+                               : "HeatSinkDegreesCelsiusA11yDescription"));
 }
 
 void HeatSinkHandler::calculateHeatSink()

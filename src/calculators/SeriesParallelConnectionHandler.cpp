@@ -86,6 +86,9 @@ void SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged()
     ui.unitField->setText(zelkor::seriesparallel::unit(current));
     const char *caption = current == PartKind::Capacitors ? "Capacitors" : "Resistors";
     ui.tableViewCaption->setText(zelkor::text(caption) + QStringLiteral(": "));
+    ui.partsValueField->setAccessibleDescription(
+        zelkor::text(current == PartKind::Capacitors ? "SeriesParallelMicrofaradsA11yDescription"
+                                                     : "SeriesParallelOhmsA11yDescription"));
     calculateConnection();
 }
 

@@ -46,6 +46,8 @@ DisplayView::DisplayView(const QString &imageName, QWidget *parent)
     QPalette glass = palette();
     glass.setColor(QPalette::WindowText, QColor(0xd4, 0xee, 0xfa));
     glass.setColor(QPalette::Text, QColor(0xd4, 0xee, 0xfa));
+    // Text boxes on the display show the glass through their background.
+    glass.setColor(QPalette::Base, Qt::transparent);
     setPalette(glass);
 }
 

@@ -19,6 +19,8 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+    // The picture fixes the height, also around text that wraps.
+    bool hasHeightForWidth() const override { return false; }
 
 protected:
     // For the variants that show another picture.

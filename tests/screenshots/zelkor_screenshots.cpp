@@ -1,5 +1,7 @@
-// Renders the main window with each panel showing typical input, one PNG per panel.
-// Run through scripts/screenshots, which starts it under Xvfb.
+// Renders the main window with each panel showing typical input, one PNG per panel, in the
+// light palette (<scene>.png) and in a dark one (<scene>-dark.png). Started with
+// QT_SCALE_FACTOR=2 it renders the scenes marked for it at double scale instead
+// (<scene>@2x.png). Run through scripts/screenshots, which starts it under Xvfb.
 
 #include "app/ZelkorAppDelegate.h"
 #include "categories/OutlineViewDataSource.h"
@@ -10,7 +12,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 #include <QSettings>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <functional>
@@ -22,6 +26,7 @@ struct Scene
     const char *file;     // docs/screenshots/<file>.png
     int row;              // row in the source list
     std::function<void(QWidget *panel)> prepare;
+    bool atDoubleScale = false; // also rendered in the 200 % pass
 };
 
 void type(QWidget *panel, const char *field, const char *text)
@@ -55,7 +60,8 @@ const std::vector<Scene> &scenes()
              choose(panel, "fourBandsSecondBand", 7); // violet
              choose(panel, "fourBandsThirdBand", 5);  // orange
              choose(panel, "fourBandsFourthBand", 3); // gold
-         }},
+         },
+         true},
         {"resistor-colour-codes-5-bands", 1,
          [](QWidget *panel) {
              click(panel, "fiveBandsSegment");
@@ -71,7 +77,8 @@ const std::vector<Scene> &scenes()
              type(panel, "ledSupplyVoltage", "12");
              type(panel, "ledOperatingCurrent", "20");
              choose(panel, "ledForwardBias", 1);
-         }},
+         },
+         true},
         {"ohms-law", 4,
          [](QWidget *panel) {
              type(panel, "voltageField", "12");
@@ -102,7 +109,8 @@ const std::vector<Scene> &scenes()
                                  Qt::Key_Return);
              }
          }},
-        {"tube-designations", 11, [](QWidget *panel) { type(panel, "tubeNumber", "ECC83"); }},
+        {"tube-designations", 11, [](QWidget *panel) { type(panel, "tubeNumber", "EABC80"); },
+         true},
         {"heat-sink", 7,
          [](QWidget *panel) {
              click(panel, "sinkResistanceModeButton");
@@ -111,7 +119,8 @@ const std::vector<Scene> &scenes()
              type(panel, "trHeatSinkOrMaxTemperature", "2");
              type(panel, "ambientTemperature", "25");
              choose(panel, "trHousingHeatsink", 0);
-         }},
+         },
+         true},
         {"heat-sink-temperature", 7,
          [](QWidget *panel) {
              click(panel, "maxTemperatureModeButton");
@@ -122,18 +131,42 @@ const std::vector<Scene> &scenes()
     return all;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// A dark palette like the ones desktops offer, for checking that nothing depends on light
+// window colours.
+QPalette darkPalette()
 {
-    QApplication app(argc, argv);
-    zelkor::test::initIsolatedApp();
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+    const QColor window(0x33, 0x33, 0x36);
+    const QColor base(0x23, 0x23, 0x26);
+    const QColor text(0xe8, 0xe8, 0xea);
+    const QColor dimmed(0x80, 0x80, 0x84);
+    QPalette dark;
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, QColor(0x2c, 0x2c, 0x30));
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::PlaceholderText, dimmed);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x40));
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::BrightText, QColor(0xff, 0x6b, 0x6b));
+    dark.setColor(QPalette::Light, QColor(0x4a, 0x4a, 0x4e));
+    dark.setColor(QPalette::Midlight, QColor(0x42, 0x42, 0x46));
+    dark.setColor(QPalette::Mid, QColor(0x2a, 0x2a, 0x2d));
+    dark.setColor(QPalette::Dark, QColor(0x1e, 0x1e, 0x20));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    dark.setColor(QPalette::Link, QColor(0x6c, 0xb4, 0xff));
+    dark.setColor(QPalette::Highlight, QColor(0x2f, 0x7d, 0xd1));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, dimmed);
+    return dark;
+}
 
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QStringLiteral("docs/screenshots");
-    QDir().mkpath(outDir);
-
+// Renders every scene (or only those for the 200 % pass) into outDir/<scene><suffix>.png.
+bool render(const QString &outDir, const QString &suffix, bool doubleScaleOnly)
+{
     ZelkorAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     QWidget *window = delegate.window();
@@ -141,17 +174,43 @@ int main(int argc, char *argv[])
     QTest::qWait(400); // let the window fade finish
 
     for (const Scene &scene : scenes()) {
+        if (doubleScaleOnly && !scene.atDoubleScale)
+            continue;
         delegate.containerView()->setTransitionEnabled(false);
         delegate.categoriesOutlineView()->selectRow(scene.row);
         QWidget *panel = delegate.containerView()->panel();
         if (scene.prepare)
             scene.prepare(panel);
         QTest::qWait(50);
-        const QString path = outDir + u'/' + QString::fromLatin1(scene.file) + QStringLiteral(".png");
+        const QString path =
+            outDir + u'/' + QString::fromLatin1(scene.file) + suffix + QStringLiteral(".png");
         if (!window->grab().save(path)) {
             qWarning("cannot write %s", qPrintable(path));
-            return 1;
+            return false;
         }
     }
-    return 0;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    zelkor::test::initIsolatedApp();
+    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+    // The same style for every pass, so that only the palette differs between them.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                    : QStringLiteral("docs/screenshots");
+    QDir().mkpath(outDir);
+
+    if (qApp->devicePixelRatio() > 1.0)
+        return render(outDir, QStringLiteral("@2x"), true) ? 0 : 1;
+
+    if (!render(outDir, {}, false))
+        return 1;
+    QApplication::setPalette(darkPalette());
+    return render(outDir, QStringLiteral("-dark"), false) ? 0 : 1;
 }
