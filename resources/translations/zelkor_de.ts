@@ -176,11 +176,147 @@
         <source>No band</source>
         <translation>Kein Ring</translation>
     </message>
+    <message id="ResistorFourBandsA11yName">
+        <source>Four bands</source>
+        <translation>Vier Ringe</translation>
+    </message>
+    <message id="ResistorFourBandsA11yDescription">
+        <source>resistor with four colour bands</source>
+        <translation>Widerstand mit vier Farbringen</translation>
+    </message>
+    <message id="ResistorFiveBandsA11yName">
+        <source>Five bands</source>
+        <translation>Fünf Ringe</translation>
+    </message>
+    <message id="ResistorFiveBandsA11yDescription">
+        <source>resistor with five colour bands</source>
+        <translation>Widerstand mit fünf Farbringen</translation>
+    </message>
+    <message id="ResistorFourFirstBandA11yName">
+        <source>First digit</source>
+        <translation>Erste Ziffer</translation>
+    </message>
+    <message id="ResistorFourFirstBandA11yDescription">
+        <source>colour of the first band</source>
+        <translation>Farbe des ersten Rings</translation>
+    </message>
+    <message id="ResistorFourSecondBandA11yName">
+        <source>Second digit</source>
+        <translation>Zweite Ziffer</translation>
+    </message>
+    <message id="ResistorFourSecondBandA11yDescription">
+        <source>colour of the second band</source>
+        <translation>Farbe des zweiten Rings</translation>
+    </message>
+    <message id="ResistorFourThirdBandA11yName">
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message id="ResistorFourThirdBandA11yDescription">
+        <source>colour of the third band</source>
+        <translation>Farbe des dritten Rings</translation>
+    </message>
+    <message id="ResistorFourFourthBandA11yName">
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message id="ResistorFourFourthBandA11yDescription">
+        <source>colour of the fourth band</source>
+        <translation>Farbe des vierten Rings</translation>
+    </message>
+    <message id="ResistorFiveFirstBandA11yName">
+        <source>First digit</source>
+        <translation>Erste Ziffer</translation>
+    </message>
+    <message id="ResistorFiveFirstBandA11yDescription">
+        <source>colour of the first band</source>
+        <translation>Farbe des ersten Rings</translation>
+    </message>
+    <message id="ResistorFiveSecondBandA11yName">
+        <source>Second digit</source>
+        <translation>Zweite Ziffer</translation>
+    </message>
+    <message id="ResistorFiveSecondBandA11yDescription">
+        <source>colour of the second band</source>
+        <translation>Farbe des zweiten Rings</translation>
+    </message>
+    <message id="ResistorFiveThirdBandA11yName">
+        <source>Third digit</source>
+        <translation>Dritte Ziffer</translation>
+    </message>
+    <message id="ResistorFiveThirdBandA11yDescription">
+        <source>colour of the third band</source>
+        <translation>Farbe des dritten Rings</translation>
+    </message>
+    <message id="ResistorFiveFourthBandA11yName">
+        <source>Multiplier</source>
+        <translation>Multiplikator</translation>
+    </message>
+    <message id="ResistorFiveFourthBandA11yDescription">
+        <source>colour of the fourth band</source>
+        <translation>Farbe des vierten Rings</translation>
+    </message>
+    <message id="ResistorFiveFifthBandA11yName">
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message id="ResistorFiveFifthBandA11yDescription">
+        <source>colour of the fifth band</source>
+        <translation>Farbe des fünften Rings</translation>
+    </message>
+    <message id="ResistorPictureA11yName">
+        <source>Resistor</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message id="ResistorPictureA11yDescription">
+        <source>picture of the resistor with the chosen bands</source>
+        <translation>Bild des Widerstands mit den gewählten Ringen</translation>
+    </message>
+    <message id="ResistorResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="ResistorResultA11yDescription">
+        <source>resistance and tolerance</source>
+        <translation>Widerstandswert und Toleranz</translation>
+    </message>
     <!-- end of resistor colour codes -->
     <!-- ohm's law -->
     <message id="Clear">
         <source>Clear</source>
         <translation>Löschen</translation>
+    </message>
+    <message id="OhmsLawPowerA11yName">
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message id="OhmsLawPowerA11yDescription">
+        <source>watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message id="OhmsLawVoltageA11yName">
+        <source>Voltage</source>
+        <translation>Spannung</translation>
+    </message>
+    <message id="OhmsLawVoltageA11yDescription">
+        <source>volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message id="OhmsLawCurrentA11yName">
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message id="OhmsLawCurrentA11yDescription">
+        <source>amperes</source>
+        <translation>Ampere</translation>
+    </message>
+    <message id="OhmsLawResistanceA11yName">
+        <source>Resistance</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message id="OhmsLawResistanceA11yDescription">
+        <source>ohms, computed from the other two given values</source>
+        <translation>Ohm, berechnet aus den beiden anderen Angaben</translation>
     </message>
     <!-- end of ohm's law -->
     <!-- led dropping resistor -->
@@ -224,6 +360,42 @@
         <source>Warning: resistor power above 10 W</source>
         <translation>Achtung: Verlustleistung des Widerstands über 10 W</translation>
     </message>
+    <message id="LEDForwardVoltageA11yName">
+        <source>Forward voltage</source>
+        <translation>Durchlassspannung</translation>
+    </message>
+    <message id="LEDForwardVoltageA11yDescription">
+        <source>volts, or an LED colour from the list</source>
+        <translation>Volt, oder eine LED-Farbe aus der Liste</translation>
+    </message>
+    <message id="LEDSupplyVoltageA11yName">
+        <source>Supply voltage</source>
+        <translation>Versorgungsspannung</translation>
+    </message>
+    <message id="LEDVoltsA11yDescription">
+        <source>volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message id="LEDOperatingCurrentA11yName">
+        <source>Operating current</source>
+        <translation>Betriebsstrom</translation>
+    </message>
+    <message id="LEDMilliamperesA11yDescription">
+        <source>milliamperes</source>
+        <translation>Milliampere</translation>
+    </message>
+    <message id="LEDResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="LEDResultA11yDescription">
+        <source>series resistor and its power</source>
+        <translation>Vorwiderstand und seine Leistung</translation>
+    </message>
+    <message id="LEDPowerWarningA11yName">
+        <source>Power warning</source>
+        <translation>Leistungswarnung</translation>
+    </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
     <message id="Capacitors">
@@ -257,6 +429,50 @@
     <message id="Capacitance">
         <source>Capacitance</source>
         <translation>Kapazität</translation>
+    </message>
+    <message id="SeriesParallelResistorsA11yName">
+        <source>Resistors</source>
+        <translation>Widerstände</translation>
+    </message>
+    <message id="SeriesParallelResistorsA11yDescription">
+        <source>combine resistors</source>
+        <translation>Widerstände zusammenschalten</translation>
+    </message>
+    <message id="SeriesParallelCapacitorsA11yName">
+        <source>Capacitors</source>
+        <translation>Kondensatoren</translation>
+    </message>
+    <message id="SeriesParallelCapacitorsA11yDescription">
+        <source>combine capacitors</source>
+        <translation>Kondensatoren zusammenschalten</translation>
+    </message>
+    <message id="SeriesParallelPartA11yName">
+        <source>Part value</source>
+        <translation>Bauteilwert</translation>
+    </message>
+    <message id="SeriesParallelOhmsA11yDescription">
+        <source>ohms; Enter adds the part</source>
+        <translation>Ohm; Eingabetaste fügt das Bauteil hinzu</translation>
+    </message>
+    <message id="SeriesParallelMicrofaradsA11yDescription">
+        <source>microfarads; Enter adds the part</source>
+        <translation>Mikrofarad; Eingabetaste fügt das Bauteil hinzu</translation>
+    </message>
+    <message id="SeriesParallelPartsA11yName">
+        <source>Parts</source>
+        <translation>Bauteile</translation>
+    </message>
+    <message id="SeriesParallelPartsA11yDescription">
+        <source>the parts to combine; Delete removes the selected part</source>
+        <translation>die zusammengeschalteten Bauteile; Entf entfernt das gewählte Bauteil</translation>
+    </message>
+    <message id="SeriesParallelResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="SeriesParallelResultA11yDescription">
+        <source>total in series and in parallel</source>
+        <translation>Gesamtwert in Reihe und parallel</translation>
     </message>
     <!-- end of series and parallel -->
     <!-- heat sink -->
@@ -320,6 +536,70 @@
         <source>Direct, thermal pad (0.1 K/W)</source>
         <translation>Direkt, Wärmeleitpad (0.1 K/W)</translation>
     </message>
+    <message id="HeatSinkChipTemperatureModeA11yName">
+        <source>Chip temperature</source>
+        <translation>Chiptemperatur</translation>
+    </message>
+    <message id="HeatSinkChipTemperatureModeA11yDescription">
+        <source>compute the chip temperature for a given heat sink</source>
+        <translation>die Chiptemperatur für einen gegebenen Kühlkörper berechnen</translation>
+    </message>
+    <message id="HeatSinkSinkResistanceModeA11yName">
+        <source>Heat sink resistance</source>
+        <translation>Kühlkörperwiderstand</translation>
+    </message>
+    <message id="HeatSinkSinkResistanceModeA11yDescription">
+        <source>compute the largest heat sink resistance for a maximum chip temperature</source>
+        <translation>den größten Kühlkörperwiderstand für eine höchste Chiptemperatur berechnen</translation>
+    </message>
+    <message id="HeatSinkPowerA11yName">
+        <source>Power</source>
+        <translation>Leistung</translation>
+    </message>
+    <message id="HeatSinkWattsA11yDescription">
+        <source>watts</source>
+        <translation>Watt</translation>
+    </message>
+    <message id="HeatSinkChipToCaseA11yName">
+        <source>Chip to case</source>
+        <translation>Chip zu Gehäuse</translation>
+    </message>
+    <message id="HeatSinkKelvinsPerWattA11yDescription">
+        <source>kelvins per watt</source>
+        <translation>Kelvin pro Watt</translation>
+    </message>
+    <message id="HeatSinkCaseToHeatSinkA11yName">
+        <source>Case to heat sink</source>
+        <translation>Gehäuse zu Kühlkörper</translation>
+    </message>
+    <message id="HeatSinkMountingA11yDescription">
+        <source>kelvins per watt, or a mounting from the list</source>
+        <translation>Kelvin pro Watt, oder eine Montageart aus der Liste</translation>
+    </message>
+    <message id="HeatSinkSinkResistanceA11yName">
+        <source>Heat sink thermal resistance</source>
+        <translation>Wärmewiderstand des Kühlkörpers</translation>
+    </message>
+    <message id="HeatSinkAmbientTemperatureA11yName">
+        <source>Ambient temperature</source>
+        <translation>Umgebungstemperatur</translation>
+    </message>
+    <message id="HeatSinkDegreesCelsiusA11yDescription">
+        <source>degrees Celsius</source>
+        <translation>Grad Celsius</translation>
+    </message>
+    <message id="HeatSinkWarningA11yName">
+        <source>Temperature warning</source>
+        <translation>Temperaturwarnung</translation>
+    </message>
+    <message id="HeatSinkResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="HeatSinkResultA11yDescription">
+        <source>chip temperature or largest heat sink resistance</source>
+        <translation>Chiptemperatur oder größter Kühlkörperwiderstand</translation>
+    </message>
     <!-- end of heat sink -->
     <!-- air-cored coil -->
     <message id="Inductance">
@@ -354,6 +634,58 @@
         <source>Length</source>
         <translation>Länge</translation>
     </message>
+    <message id="CoilSingleLayerA11yName">
+        <source>Single layer</source>
+        <translation>Einlagig</translation>
+    </message>
+    <message id="CoilSingleLayerA11yDescription">
+        <source>coil wound in one layer</source>
+        <translation>Spule in einer Lage gewickelt</translation>
+    </message>
+    <message id="CoilMultiLayerA11yName">
+        <source>Multi-layer</source>
+        <translation>Mehrlagig</translation>
+    </message>
+    <message id="CoilMultiLayerA11yDescription">
+        <source>coil wound in several layers</source>
+        <translation>Spule in mehreren Lagen gewickelt</translation>
+    </message>
+    <message id="CoilTurnsA11yName">
+        <source>Turns</source>
+        <translation>Windungen</translation>
+    </message>
+    <message id="CoilTurnsA11yDescription">
+        <source>number of turns</source>
+        <translation>Anzahl der Windungen</translation>
+    </message>
+    <message id="CoilOuterDiameterA11yName">
+        <source>Outer diameter</source>
+        <translation>Außendurchmesser</translation>
+    </message>
+    <message id="CoilMillimetresA11yDescription">
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message id="CoilInnerDiameterA11yName">
+        <source>Inner diameter</source>
+        <translation>Innendurchmesser</translation>
+    </message>
+    <message id="CoilInnerDiameterA11yDescription">
+        <source>millimetres, multi-layer coils only</source>
+        <translation>Millimeter, nur für mehrlagige Spulen</translation>
+    </message>
+    <message id="CoilLengthA11yName">
+        <source>Coil length</source>
+        <translation>Spulenlänge</translation>
+    </message>
+    <message id="CoilResultA11yName">
+        <source>Inductance</source>
+        <translation>Induktivität</translation>
+    </message>
+    <message id="CoilResultA11yDescription">
+        <source>microhenries</source>
+        <translation>Mikrohenry</translation>
+    </message>
     <!-- end of air-cored coil -->
     <!-- 555 timer -->
     <message id="Frequency">
@@ -372,6 +704,50 @@
         <source>Monostable</source>
         <translation>Monostabil</translation>
     </message>
+    <message id="NE555AstableA11yName">
+        <source>Astable</source>
+        <translation>Astabil</translation>
+    </message>
+    <message id="NE555AstableA11yDescription">
+        <source>compute the frequency of a free-running oscillator</source>
+        <translation>die Frequenz eines frei laufenden Oszillators berechnen</translation>
+    </message>
+    <message id="NE555MonostableA11yName">
+        <source>Monostable</source>
+        <translation>Monostabil</translation>
+    </message>
+    <message id="NE555MonostableA11yDescription">
+        <source>compute the duration of a single pulse</source>
+        <translation>die Dauer eines einzelnen Impulses berechnen</translation>
+    </message>
+    <message id="NE555R1A11yName">
+        <source>R1</source>
+        <translation>R1</translation>
+    </message>
+    <message id="NE555R2A11yName">
+        <source>R2</source>
+        <translation>R2</translation>
+    </message>
+    <message id="NE555OhmsA11yDescription">
+        <source>ohms</source>
+        <translation>Ohm</translation>
+    </message>
+    <message id="NE555C1A11yName">
+        <source>C1</source>
+        <translation>C1</translation>
+    </message>
+    <message id="NE555MicrofaradsA11yDescription">
+        <source>microfarads</source>
+        <translation>Mikrofarad</translation>
+    </message>
+    <message id="NE555ResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="NE555ResultA11yDescription">
+        <source>frequency or pulse duration</source>
+        <translation>Frequenz oder Impulsdauer</translation>
+    </message>
     <!-- end of 555 timer -->
     <!-- tube designations -->
     <message id="TubeNumber">
@@ -381,6 +757,22 @@
     <message id="TubeNumberPlaceholder">
         <source>e.g. ECC83</source>
         <translation>z. B. ECC83</translation>
+    </message>
+    <message id="TubeNumberA11yName">
+        <source>Tube designation</source>
+        <translation>Röhrenbezeichnung</translation>
+    </message>
+    <message id="TubeNumberA11yDescription">
+        <source>letters and digits, such as ECC83</source>
+        <translation>Buchstaben und Ziffern, etwa ECC83</translation>
+    </message>
+    <message id="TubeResultA11yName">
+        <source>Decoded tube</source>
+        <translation>Entschlüsselte Röhre</translation>
+    </message>
+    <message id="TubeResultA11yDescription">
+        <source>electrode systems, heater supply and base</source>
+        <translation>Elektrodensysteme, Heizung und Sockel</translation>
     </message>
     <!-- end of tube designations -->
     <!-- about -->
