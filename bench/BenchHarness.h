@@ -14,7 +14,11 @@ namespace zelkor::bench {
 // What a row promises: its median (or its worst run) stays under a limit.
 struct Goal
 {
-    enum Of { Median, Worst } of = Median;
+    enum Of
+    {
+        Median,
+        Worst
+    } of = Median;
     double limitMicros = 1000.0;
 };
 
@@ -24,7 +28,8 @@ inline std::string duration(double micros)
     if (micros < 1000.0)
         std::snprintf(text, sizeof text, "%.0f µs", micros);
     else
-        std::snprintf(text, sizeof text, micros < 10'000.0 && int(micros) % 1000 != 0 ? "%.1f ms" : "%.0f ms",
+        std::snprintf(text, sizeof text,
+                      micros < 10'000.0 && int(micros) % 1000 != 0 ? "%.1f ms" : "%.0f ms",
                       micros / 1000.0);
     return text;
 }

@@ -61,8 +61,7 @@ private:
 };
 
 // Only what a user can reach: shown and enabled.
-template <typename T>
-std::vector<T *> usable(const QWidget *panel)
+template <typename T> std::vector<T *> usable(const QWidget *panel)
 {
     std::vector<T *> found;
     for (T *widget : panel->findChildren<T *>()) {

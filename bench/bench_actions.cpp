@@ -46,8 +46,8 @@ std::vector<std::function<void()>> actionsOf(QWidget *panel)
     }
     for (QComboBox *popup : usable<QComboBox>(panel)) {
         actions.emplace_back([popup] {
-            sendKey(popup, popup->currentIndex() + 1 < popup->count() ? Qt::Key_Down
-                                                                      : Qt::Key_Home);
+            sendKey(popup,
+                    popup->currentIndex() + 1 < popup->count() ? Qt::Key_Down : Qt::Key_Home);
         });
     }
     for (QAbstractButton *choice : usable<QAbstractButton>(panel)) {
@@ -70,9 +70,8 @@ int main(int argc, char *argv[])
         if (actions.empty())
             continue; // nothing to compute (About)
         size_t next = 0;
-        zelkor::bench::measure(name + ": one action", kActions, [&] {
-            actions[next++ % actions.size()]();
-        });
+        zelkor::bench::measure(name + ": one action", kActions,
+                               [&] { actions[next++ % actions.size()](); });
     }
     return 0;
 }

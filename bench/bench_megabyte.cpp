@@ -46,18 +46,18 @@ int main(int argc, char *argv[])
             continue;
         int paste = 0;
         const int pastes = int(fields.size()) * kPastesPerField;
-        zelkor::bench::measure(
-            name + ": a megabyte pasted", pastes,
-            [&] {
-                QLineEdit *field = fields[size_t(paste) % fields.size()];
-                QGuiApplication::clipboard()->setText(texts[paste / int(fields.size()) % 2]);
-                ++paste;
-                field->selectAll();
-                sendKey(field, Qt::Key_V, Qt::ControlModifier);
-                sendKey(field, Qt::Key_Return);
-                QApplication::processEvents();
-            },
-            {zelkor::bench::Goal::Worst, 50'000});
+        zelkor::bench::measure(name + ": a megabyte pasted", pastes,
+                               [&] {
+                                   QLineEdit *field = fields[size_t(paste) % fields.size()];
+                                   QGuiApplication::clipboard()->setText(
+                                       texts[paste / int(fields.size()) % 2]);
+                                   ++paste;
+                                   field->selectAll();
+                                   sendKey(field, Qt::Key_V, Qt::ControlModifier);
+                                   sendKey(field, Qt::Key_Return);
+                                   QApplication::processEvents();
+                               },
+                               {zelkor::bench::Goal::Worst, 50'000});
         // Leave sane values for the next panel's launch state.
         for (QLineEdit *field : fields)
             field->clear();

@@ -22,14 +22,13 @@ int main(int argc, char *argv[])
     QList<QString> parts;
     for (int i = 0; i < kParts; ++i)
         parts.append(QString::fromLatin1(kValues[i % std::size(kValues)]));
-    zelkor::bench::measure(
-        "Series & Parallel: totals of 10,000 parts", 200,
-        [&] {
-            const auto text = zelkor::seriesparallel::resultText(
-                zelkor::seriesparallel::PartKind::Resistors, parts);
-            Q_ASSERT(!text.isEmpty());
-        },
-        {zelkor::bench::Goal::Worst, 50'000});
+    zelkor::bench::measure("Series & Parallel: totals of 10,000 parts", 200,
+                           [&] {
+                               const auto text = zelkor::seriesparallel::resultText(
+                                   zelkor::seriesparallel::PartKind::Resistors, parts);
+                               Q_ASSERT(!text.isEmpty());
+                           },
+                           {zelkor::bench::Goal::Worst, 50'000});
 
     // The panel's own path: a shown panel with 10,000 rows, then one more part added and
     // removed, each recomputing the totals and updating the table.
@@ -44,14 +43,13 @@ int main(int argc, char *argv[])
     }
     QApplication::processEvents();
     field->setText(QStringLiteral("470"));
-    zelkor::bench::measure(
-        "Series & Parallel: add and remove with 10,000 rows", 50,
-        [&] {
-            handler.addPart();
-            table->selectRow(kParts);
-            handler.removePart();
-            QApplication::processEvents();
-        },
-        {zelkor::bench::Goal::Worst, 50'000});
+    zelkor::bench::measure("Series & Parallel: add and remove with 10,000 rows", 50,
+                           [&] {
+                               handler.addPart();
+                               table->selectRow(kParts);
+                               handler.removePart();
+                               QApplication::processEvents();
+                           },
+                           {zelkor::bench::Goal::Worst, 50'000});
     return 0;
 }

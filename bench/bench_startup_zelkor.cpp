@@ -1,7 +1,7 @@
 // Zelkor's launch, exactly as app/main.cpp does it, ending at the first shown frame.
 
-#include "FirstShow.h"
 #include "app/ZelkorAppDelegate.h"
+#include "FirstShow.h"
 #include "text/Texts.h"
 
 #include <QApplication>

@@ -3,11 +3,12 @@
 //   render-svg in.svg out.png 48px
 // Built and run by scripts/render-images.
 
-#include <cstdio>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {

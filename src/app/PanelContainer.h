@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 class QVBoxLayout;
 
 class PanelContainer : public QWidget

@@ -34,13 +34,12 @@ QWidget *makePanel(QWidget *owner, const char *name, Handler **handler = nullptr
 Panels createPanels(QWidget *owner)
 {
     Panels p;
-    p.resistorCodesView = makePanel<ResistorColorCodesHandler>(owner, "resistorCodesView",
-                                                               &p.resistorViewHandler);
+    p.resistorCodesView =
+        makePanel<ResistorColorCodesHandler>(owner, "resistorCodesView", &p.resistorViewHandler);
     p.ledDroppingResistorView =
         makePanel<LEDDroppingResistorHandler>(owner, "ledDroppingResistorView");
     p.ohmsLawView = makePanel<OhmsLawHandler>(owner, "ohmsLawView");
-    p.seriesParallelView =
-        makePanel<SeriesParallelConnectionHandler>(owner, "seriesParallelView");
+    p.seriesParallelView = makePanel<SeriesParallelConnectionHandler>(owner, "seriesParallelView");
     p.heatSinksView = makePanel<HeatSinkHandler>(owner, "heatSinksView");
     p.airCoredCoilView = makePanel<AirCoredCoilHandler>(owner, "airCoredCoilView");
     p.tubeView = makePanel<TubeIdentHandler>(owner, "tubeView");

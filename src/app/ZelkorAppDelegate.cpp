@@ -54,10 +54,10 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
     // The container is as large as the largest panel needs, so that no panel is ever squeezed
     // and switching panels never resizes the window.
     QSize largest = ui.containerView->minimumSize();
-    for (QWidget *panel : {panels.resistorCodesView, panels.ledDroppingResistorView,
-                           panels.ohmsLawView, panels.seriesParallelView, panels.heatSinksView,
-                           panels.airCoredCoilView, panels.tubeView, panels.ne555View,
-                           panels.aboutView})
+    for (QWidget *panel :
+         {panels.resistorCodesView, panels.ledDroppingResistorView, panels.ohmsLawView,
+          panels.seriesParallelView, panels.heatSinksView, panels.airCoredCoilView, panels.tubeView,
+          panels.ne555View, panels.aboutView})
         largest = largest.expandedTo(panel->minimumSizeHint());
     ui.containerView->setMinimumSize(largest);
 
@@ -104,8 +104,8 @@ void ZelkorAppDelegate::applicationDidFinishLaunching()
     ui.containerView->setTransitionEnabled(true);
 
     // Windows without a compositor (offscreen rendering) have no opacity to fade.
-    const bool canFade = !QGuiApplication::platformName().startsWith(u"offscreen")
-                         && !QGuiApplication::platformName().startsWith(u"minimal");
+    const bool canFade = !QGuiApplication::platformName().startsWith(u"offscreen") &&
+                         !QGuiApplication::platformName().startsWith(u"minimal");
     if (canFade)
         m_window->setWindowOpacity(0.0);
     m_window->show();

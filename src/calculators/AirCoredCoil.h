@@ -8,8 +8,9 @@
 // with D the outer and d the inner diameter. Millimetres become inches in double precision and
 // are then narrowed; everything after that is single precision, which the printed digits follow.
 
-#include <optional>
 #include <QString>
+
+#include <optional>
 
 namespace zelkor::coil {
 

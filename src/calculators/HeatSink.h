@@ -6,9 +6,10 @@
 // Given T_max:   R_sink = ((T_max - T_amb) - P * (R_chip + R_mount)) / P
 // Single precision, evaluated in exactly these orders: the printed digits depend on it.
 
+#include <QString>
+
 #include <array>
 #include <optional>
-#include <QString>
 
 namespace zelkor::heatsink {
 

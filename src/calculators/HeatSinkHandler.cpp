@@ -3,8 +3,9 @@
 #include "text/NumberReader.h"
 #include "text/Texts.h"
 
-#include <algorithm>
 #include <QFontMetrics>
+
+#include <algorithm>
 #include <utility>
 
 using zelkor::heatsink::Mode;

@@ -5,9 +5,10 @@
 // this order, since the printed digits depend on it. A supply below the forward voltage is not
 // rejected: R and P come out negative and are printed so.
 
+#include <QString>
+
 #include <array>
 #include <optional>
-#include <QString>
 
 namespace zelkor::led {
 

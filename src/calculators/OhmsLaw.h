@@ -10,7 +10,12 @@
 
 namespace zelkor::ohmslaw {
 
-enum class Quantity { Power, Voltage, Current };
+enum class Quantity
+{
+    Power,
+    Voltage,
+    Current
+};
 
 struct Solution
 {

@@ -2,6 +2,7 @@
 // An editable combo box whose first list items are named presets for a number.
 
 #include <QComboBox>
+
 #include <span>
 
 class PresetComboWidget : public QComboBox

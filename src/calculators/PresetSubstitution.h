@@ -6,11 +6,12 @@
 // user can edit it further. Reading the text back accepts that locale's decimal separator as
 // well as ".", so "1,5" under a German locale is 1.5 and not 1.
 
-#include <optional>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <optional>
 #include <span>
 
 namespace zelkor {

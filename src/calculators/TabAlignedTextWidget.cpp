@@ -1,8 +1,9 @@
 #include "calculators/TabAlignedTextWidget.h"
 
-#include <cmath>
 #include <QEvent>
 #include <QFontMetricsF>
+
+#include <cmath>
 
 TabAlignedTextWidget::TabAlignedTextWidget(QWidget *parent) : QPlainTextEdit(parent)
 {

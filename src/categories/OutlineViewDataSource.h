@@ -11,7 +11,10 @@ class OutlineViewDataSource : public QAbstractItemModel
     Q_OBJECT
 
 public:
-    enum Role { IsGroupRole = Qt::UserRole + 1 };
+    enum Role
+    {
+        IsGroupRole = Qt::UserRole + 1
+    };
 
     explicit OutlineViewDataSource(QObject *parent = nullptr);
     ~OutlineViewDataSource() override;

@@ -82,8 +82,8 @@ QModelIndex SourceListView::itemAtRow(int row) const
 
 int SourceListView::selectedRow() const
 {
-    const QModelIndexList selected = selectionModel() ? selectionModel()->selectedRows()
-                                                      : QModelIndexList();
+    const QModelIndexList selected =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
     if (selected.isEmpty())
         return -1;
     int row = 0;
@@ -99,8 +99,8 @@ void SourceListView::selectRow(int row)
 {
     const QModelIndex index = itemAtRow(row);
     if (index.isValid())
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
-                                                     | QItemSelectionModel::Rows);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                     QItemSelectionModel::Rows);
 }
 
 QModelIndex SourceListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
@@ -108,8 +108,8 @@ QModelIndex SourceListView::moveCursor(CursorAction cursorAction, Qt::KeyboardMo
     QModelIndex next = QTreeView::moveCursor(cursorAction, modifiers);
     // Step over section headers in the direction of travel; stay put at either end.
     // Home lands on the first header, so it steps down from there.
-    const bool up = cursorAction == MoveUp || cursorAction == MovePageUp
-                    || cursorAction == MovePrevious || cursorAction == MoveEnd;
+    const bool up = cursorAction == MoveUp || cursorAction == MovePageUp ||
+                    cursorAction == MovePrevious || cursorAction == MoveEnd;
     while (isGroupRow(next)) {
         const QModelIndex beyond = up ? indexAbove(next) : indexBelow(next);
         if (!beyond.isValid())

@@ -2,7 +2,6 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
-
 #include <memory>
 
 namespace zelkor::cli {

@@ -4,7 +4,6 @@
 #include "text/Texts.h"
 
 #include <CLI/CLI.hpp>
-
 #include <memory>
 
 namespace zelkor::cli {

@@ -6,11 +6,12 @@
 // the pick, the drawing only its colour code; bandColorCodes() is the one list behind both, so
 // the two cannot disagree. All arithmetic is single precision: the printed digits depend on it.
 
+#include <QString>
+#include <QStringView>
+
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <QString>
-#include <QStringView>
 #include <span>
 
 namespace zelkor::resistor {

@@ -2,8 +2,9 @@
 
 #include "ui_ResistorColorCodesPanel.h"
 
-#include <array>
 #include <QObject>
+
+#include <array>
 
 class QButtonGroup;
 class QComboBox;

@@ -1,7 +1,7 @@
 #include "text/NumberReader.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <string>
 

@@ -16,7 +16,7 @@ namespace zelkor {
 struct NumberScan
 {
     float value = 0.0f;
-    qsizetype end = 0;    // index just past the number, 0 when the text holds none
+    qsizetype end = 0; // index just past the number, 0 when the text holds none
     bool found = false;
 };
 

@@ -119,7 +119,8 @@ void TestAccessibility::everyInputAndResultIsNamed()
 void TestAccessibility::namesFollowTheFieldsMeaning()
 {
     QWidget *heatSinks = panel(QStringLiteral("Heat Sinks"));
-    auto *modeField = heatSinks->findChild<QLineEdit *>(QStringLiteral("trHeatSinkOrMaxTemperature"));
+    auto *modeField =
+        heatSinks->findChild<QLineEdit *>(QStringLiteral("trHeatSinkOrMaxTemperature"));
     QCOMPARE(modeField->accessibleName(), QStringLiteral("Heat sink thermal resistance"));
     QCOMPARE(modeField->accessibleDescription(), QStringLiteral("kelvins per watt"));
     heatSinks->findChild<QAbstractButton *>(QStringLiteral("maxTemperatureModeButton"))->click();
@@ -159,7 +160,8 @@ void TestAccessibility::tabFollowsReadingOrder()
         const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
         const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
         const bool reads = sameLine ? after.left() > before.left() : after.top() > before.bottom();
-        QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") + stops[i]->objectName()));
+        QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") +
+                                   stops[i]->objectName()));
     }
 }
 

@@ -6,7 +6,6 @@
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
-#include <memory>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -15,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 

@@ -64,9 +64,9 @@ public:
         const QString root = m_root.path();
         for (const char *dir : {"home", "config", "data", "cache", "state", "runtime", "tmp"})
             QDir(root).mkpath(QString::fromLatin1(dir));
-        QFile::setPermissions(root + QStringLiteral("/runtime"),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                  | QFileDevice::ExeOwner);
+        QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner |
+                                                                     QFileDevice::WriteOwner |
+                                                                     QFileDevice::ExeOwner);
         qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
@@ -213,15 +213,14 @@ QStringList outputsOf(const QWidget *panel)
     for (const QPlainTextEdit *edit : panel->findChildren<QPlainTextEdit *>())
         check(edit, edit->toPlainText());
     for (const QLineEdit *edit : panel->findChildren<QLineEdit *>()) {
-        if (edit->isReadOnly() || edit->objectName() == u"outputField"
-            || isUnder(edit, panel, u"displayFrame"))
+        if (edit->isReadOnly() || edit->objectName() == u"outputField" ||
+            isUnder(edit, panel, u"displayFrame"))
             check(edit, edit->text());
     }
     return problems;
 }
 
-template <typename T>
-QList<T *> usable(const QWidget *panel)
+template <typename T> QList<T *> usable(const QWidget *panel)
 {
     QList<T *> found;
     for (T *widget : panel->findChildren<T *>()) {
@@ -258,8 +257,10 @@ private:
     QString randomText(int maxLength, bool controls);
     QString plausibleNumber();
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
-    template <typename T>
-    T *any(const QList<T *> &list) { return list.isEmpty() ? nullptr : list.at(below(int(list.size()))); }
+    template <typename T> T *any(const QList<T *> &list)
+    {
+        return list.isEmpty() ? nullptr : list.at(below(int(list.size())));
+    }
     void note(const QString &action);
 
     std::unique_ptr<ZelkorAppDelegate> m_app;
@@ -408,11 +409,23 @@ void TestMonkey::act()
     keyTargets.append(QList<QWidget *>(views.begin(), views.end()));
 
     // Weighted by how often a user does it; only what the panel offers can be drawn.
-    enum Kind { Type, Paste, Key, Pick, Click, Select, Switch };
+    enum Kind
+    {
+        Type,
+        Paste,
+        Key,
+        Pick,
+        Click,
+        Select,
+        Switch
+    };
     const std::pair<Kind, int> weights[] = {
-        {Type, edits.isEmpty() ? 0 : 30},  {Paste, edits.isEmpty() ? 0 : 12},
-        {Key, keyTargets.isEmpty() ? 0 : 13}, {Pick, combos.isEmpty() ? 0 : 12},
-        {Click, buttons.isEmpty() ? 0 : 18}, {Select, views.isEmpty() ? 0 : 12},
+        {Type, edits.isEmpty() ? 0 : 30},
+        {Paste, edits.isEmpty() ? 0 : 12},
+        {Key, keyTargets.isEmpty() ? 0 : 13},
+        {Pick, combos.isEmpty() ? 0 : 12},
+        {Click, buttons.isEmpty() ? 0 : 18},
+        {Select, views.isEmpty() ? 0 : 12},
         {Switch, 3},
     };
     int total = 0;
@@ -460,19 +473,21 @@ QString TestMonkey::plausibleNumber()
     if (below(3) == 0)
         number += u'.' + QString::number(below(100));
     if (below(5) == 0)
-        number += (below(2) ? QStringLiteral("e-") : QStringLiteral("e")) + QString::number(below(12));
+        number +=
+            (below(2) ? QStringLiteral("e-") : QStringLiteral("e")) + QString::number(below(12));
     return number;
 }
 
 QString TestMonkey::randomText(int maxLength, bool controls)
 {
     static const char16_t *const pieces[] = {
-        u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"47", u"100", u"0.0",
-        u".", u",", u"-", u"+", u"e", u"E", u"e-", u"e+", u"e38", u"e-45", u"e999",
-        u" ", u"k", u"M", u"m", u"u", u"µ", u"Ω", u"F", u"ohm", u"x", u"ECC", u"EL", u"PCL",
-        u"a", u"z", u"Z", u"%", u"%@", u"%d", u"%.2f", u"\\", u"\"", u"'", u"<b>", u"&amp;",
-        u"ä", u"ß", u"٣", u"１", u"٫", u"😀", u"\u0301", u"\u200b", u"\u00a0", u"\u202e",
-        u"\ufeff", u"inf", u"nan", u"0x1f",
+        u"0",   u"1",      u"2",      u"3",      u"4",      u"5",      u"6",   u"7",    u"8",
+        u"9",   u"47",     u"100",    u"0.0",    u".",      u",",      u"-",   u"+",    u"e",
+        u"E",   u"e-",     u"e+",     u"e38",    u"e-45",   u"e999",   u" ",   u"k",    u"M",
+        u"m",   u"u",      u"µ",      u"Ω",      u"F",      u"ohm",    u"x",   u"ECC",  u"EL",
+        u"PCL", u"a",      u"z",      u"Z",      u"%",      u"%@",     u"%d",  u"%.2f", u"\\",
+        u"\"",  u"'",      u"<b>",    u"&amp;",  u"ä",      u"ß",      u"٣",   u"１",   u"٫",
+        u"😀",   u"\u0301", u"\u200b", u"\u00a0", u"\u202e", u"\ufeff", u"inf", u"nan",  u"0x1f",
     };
     static const char16_t *const controlPieces[] = {
         u"\n", u"\r", u"\t", u"\x1b[31m", u"\x07", u"\x7f", u"\x01", u"\u0085", u"\r\n",
@@ -530,16 +545,30 @@ void TestMonkey::pasteInto(QWidget *target, const QString &text)
 void TestMonkey::pressKey(QWidget *target)
 {
     static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Backspace, {}}, {Qt::Key_Delete, {}},  {Qt::Key_Left, {}},
-        {Qt::Key_Right, {}},     {Qt::Key_Home, {}},    {Qt::Key_End, {}},
-        {Qt::Key_Up, {}},        {Qt::Key_Down, {}},    {Qt::Key_Return, {}},
-        {Qt::Key_Enter, {}},     {Qt::Key_Escape, {}},  {Qt::Key_Space, {}},
-        {Qt::Key_PageDown, {}},  {Qt::Key_A, Qt::ControlModifier},
-        {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier},
-        {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_End, Qt::ShiftModifier},
+        {Qt::Key_Backspace, {}},
+        {Qt::Key_Delete, {}},
+        {Qt::Key_Left, {}},
+        {Qt::Key_Right, {}},
+        {Qt::Key_Home, {}},
+        {Qt::Key_End, {}},
+        {Qt::Key_Up, {}},
+        {Qt::Key_Down, {}},
+        {Qt::Key_Return, {}},
+        {Qt::Key_Enter, {}},
+        {Qt::Key_Escape, {}},
+        {Qt::Key_Space, {}},
+        {Qt::Key_PageDown, {}},
+        {Qt::Key_A, Qt::ControlModifier},
+        {Qt::Key_Z, Qt::ControlModifier},
+        {Qt::Key_X, Qt::ControlModifier},
+        {Qt::Key_Y, Qt::ControlModifier},
+        {Qt::Key_End, Qt::ShiftModifier},
     };
     const auto &[key, modifiers] = keys[below(int(std::size(keys)))];
-    note(QStringLiteral("key %1/%2 in %3").arg(key).arg(modifiers.toInt()).arg(target->objectName()));
+    note(QStringLiteral("key %1/%2 in %3")
+             .arg(key)
+             .arg(modifiers.toInt())
+             .arg(target->objectName()));
     QTest::keyClick(target, key, modifiers);
 }
 
@@ -550,10 +579,13 @@ void TestMonkey::pickIn(QComboBox *combo)
             return pasteInto(combo->lineEdit(), randomText(30, true));
         return typeInto(combo->lineEdit());
     }
-    static const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
-                                   Qt::Key_PageUp, Qt::Key_PageDown};
+    static const Qt::Key keys[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                   Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
     const Qt::Key key = keys[below(int(std::size(keys)))];
-    note(QStringLiteral("key %1 on %2 at item %3").arg(key).arg(combo->objectName()).arg(combo->currentIndex()));
+    note(QStringLiteral("key %1 on %2 at item %3")
+             .arg(key)
+             .arg(combo->objectName())
+             .arg(combo->currentIndex()));
     QTest::keyClick(combo, key);
 }
 
@@ -565,10 +597,13 @@ void TestMonkey::clickIn(QAbstractItemView *view)
     const int row = below(model->rowCount(view->rootIndex()));
     const QModelIndex index = model->index(row, 0, view->rootIndex());
     view->scrollTo(index);
-    static const Qt::KeyboardModifiers modifiers[] = {{}, {}, Qt::ControlModifier,
-                                                      Qt::ShiftModifier};
+    static const Qt::KeyboardModifiers modifiers[] = {
+        {}, {}, Qt::ControlModifier, Qt::ShiftModifier};
     const Qt::KeyboardModifiers modifier = modifiers[below(int(std::size(modifiers)))];
-    note(QStringLiteral("click row %1/%2 of %3").arg(row).arg(modifier.toInt()).arg(view->objectName()));
+    note(QStringLiteral("click row %1/%2 of %3")
+             .arg(row)
+             .arg(modifier.toInt())
+             .arg(view->objectName()));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifier, view->visualRect(index).center());
     if (below(2) == 0)
         QTest::keyClick(view, below(2) ? Qt::Key_Delete : Qt::Key_Backspace);

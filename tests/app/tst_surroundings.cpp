@@ -18,10 +18,9 @@
 #include <QTest>
 #include <QTranslator>
 
-#include <unistd.h>
-
 #include <functional>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -35,8 +34,8 @@ void restoreSettingsPlace()
 {
     const QString file = settingsFile();
     const QString folder = QFileInfo(file).absolutePath();
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                      | QFileDevice::ExeOwner);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (QFileInfo(folder).isFile())
         QFile::remove(folder);
@@ -102,20 +101,16 @@ void TestSurroundings::brokenSettingsAskAgainQuietly_data()
         << true;
     QTest::newRow("flag that is a number")
         << Damage([] { writeFile(settingsFile(), "[General]\ndonationMessage3=2\n"); }) << true;
-    QTest::newRow("flag holding a broken variant")
-        << Damage([] {
-               writeFile(settingsFile(), "[General]\ndonationMessage3=@Variant(\\0\\0\\0\\x7f\\0)\n");
-           })
-        << true;
+    QTest::newRow("flag holding a broken variant") << Damage([] {
+        writeFile(settingsFile(), "[General]\ndonationMessage3=@Variant(\\0\\0\\0\\x7f\\0)\n");
+    }) << true;
     QTest::newRow("a folder where the file belongs")
         << Damage([] { QDir().mkpath(settingsFile()); }) << false;
-    QTest::newRow("a file where the folder belongs")
-        << Damage([] {
-               const QString folder = QFileInfo(settingsFile()).absolutePath();
-               QDir(folder).removeRecursively();
-               writeFile(folder, "not a folder");
-           })
-        << false;
+    QTest::newRow("a file where the folder belongs") << Damage([] {
+        const QString folder = QFileInfo(settingsFile()).absolutePath();
+        QDir(folder).removeRecursively();
+        writeFile(folder, "not a folder");
+    }) << false;
     // File permissions mean nothing to root, so these rows only run for a normal user.
     if (geteuid() != 0) {
         QTest::newRow("unreadable file") << Damage([] {

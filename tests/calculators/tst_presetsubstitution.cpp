@@ -1,7 +1,8 @@
 #include "calculators/PresetSubstitution.h"
 
-#include <array>
 #include <QTest>
+
+#include <array>
 
 using namespace zelkor;
 using namespace Qt::StringLiterals;

@@ -111,7 +111,8 @@ void TestOutlineViewDataSource::leavesOpenTheirPanels()
 void TestOutlineViewDataSource::modelIsConsistent()
 {
     OutlineViewDataSource source;
-    QAbstractItemModelTester tester(&source, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tester(&source,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     source.prepareDataSource();
 }
 

@@ -47,8 +47,8 @@ void TestCommands::prints_data()
     QTest::addColumn<QString>("out");
 
     const QString twelveVolts = "Power: 24 W\nVoltage: 12 V\nCurrent: 2 A\nResistance: 6 Ω\n";
-    QTest::newRow("ohm: voltage and current") << words("ohm --voltage 12 --current 2")
-                                              << twelveVolts;
+    QTest::newRow("ohm: voltage and current")
+        << words("ohm --voltage 12 --current 2") << twelveVolts;
     QTest::newRow("ohm: power and current") << words("ohm --power 24 --current 2") << twelveVolts;
     QTest::newRow("ohm: equals form") << words("ohm --power=24 --voltage=12") << twelveVolts;
     QTest::newRow("ohm: zero current") << words("ohm --voltage 5 --current 0")
@@ -90,12 +90,12 @@ void TestCommands::prints_data()
         << words("heatsink --power 10 --chip 1.5 --mount-preset 2 --max-temp 125 --ambient 25")
         << "Max. heat sink resistance: 8.40 °K/W\n";
 
-    QTest::newRow("combine: resistors") << words("combine --resistors 100 220 470")
-                                        << "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n";
-    QTest::newRow("combine: capacitors") << words("combine --capacitors 0.47 0.1")
-                                         << "Series: 0.08 µF\nParallel: 0.57 µF\n";
-    QTest::newRow("combine: a unit after the number") << words("combine --resistors 4.7k")
-                                                      << "Series: 4.70 Ohm\nParallel: 4.70 Ohm\n";
+    QTest::newRow("combine: resistors")
+        << words("combine --resistors 100 220 470") << "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n";
+    QTest::newRow("combine: capacitors")
+        << words("combine --capacitors 0.47 0.1") << "Series: 0.08 µF\nParallel: 0.57 µF\n";
+    QTest::newRow("combine: a unit after the number")
+        << words("combine --resistors 4.7k") << "Series: 4.70 Ohm\nParallel: 4.70 Ohm\n";
 
     QTest::newRow("coil: single layer")
         << words("coil --single --turns 100 --outer 25.4 --length 50.8")
@@ -109,14 +109,14 @@ void TestCommands::prints_data()
 
     QTest::newRow("555: astable") << words("555 --astable --r1 1000 --r2 10000 --c 10")
                                   << "Frequency: 6.90131140 Hz\n";
-    QTest::newRow("555: monostable") << words("555 --monostable --r 10000 --c 100")
-                                     << "Pulse duration: 1.10000002 s\n";
+    QTest::newRow("555: monostable")
+        << words("555 --monostable --r 10000 --c 100") << "Pulse duration: 1.10000002 s\n";
 
     QTest::newRow("tube: ECC83") << words("tube ECC83")
                                  << "Micropower Triode\nMicropower Triode\n\n"
                                     "Heating: 6.3V, Noval, 9 Pins\n";
-    QTest::newRow("tube: leading empty line kept") << words("tube E80")
-                                                   << "\nHeating: 6.3V, Noval, 9 Pins\n";
+    QTest::newRow("tube: leading empty line kept")
+        << words("tube E80") << "\nHeating: 6.3V, Noval, 9 Pins\n";
     QTest::newRow("tube: non-ASCII in an error text")
         << words("tube Eö8") << "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n";
 }
@@ -140,10 +140,9 @@ void TestCommands::refuses_data()
     QTest::newRow("unknown subcommand") << words("frobnicate") << "";
 
     QTest::newRow("ohm: only one quantity") << words("ohm --voltage 12") << "exactly two";
-    QTest::newRow("ohm: all three") << words("ohm --power 1 --voltage 1 --current 1")
-                                    << "exactly two";
-    QTest::newRow("ohm: not a number") << words("ohm --voltage twelve --current 2")
-                                       << "--voltage";
+    QTest::newRow("ohm: all three")
+        << words("ohm --power 1 --voltage 1 --current 1") << "exactly two";
+    QTest::newRow("ohm: not a number") << words("ohm --voltage twelve --current 2") << "--voltage";
     QTest::newRow("ohm: trailing text") << words("ohm --voltage 12V --current 2") << "'12V'";
     QTest::newRow("ohm: missing value") << words("ohm --voltage") << "voltage";
     QTest::newRow("ohm: unknown option") << words("ohm --resistance 5") << "resistance";
@@ -153,19 +152,18 @@ void TestCommands::refuses_data()
         << QStringList{"ohm", "--voltage", "\x1b[2J", "--current", "2"} << "--voltage";
     QTest::newRow("ohm: control character in an unexpected argument")
         << QStringList{"ohm", "--", "--v\x12"} << "--v";
-    QTest::newRow("ohm: C1 control character") << QStringList{"ohm", "--voltage", "1\u009b31m",
-                                                              "--current", "2"}
-                                               << "--voltage";
+    QTest::newRow("ohm: C1 control character")
+        << QStringList{"ohm", "--voltage", "1\u009b31m", "--current", "2"} << "--voltage";
 
     QTest::newRow("led: missing supply") << words("led --preset 0 --current 20") << "--supply";
-    QTest::newRow("led: zero current") << words("led --supply 5 --preset 0 --current 0")
-                                       << "--current";
-    QTest::newRow("led: forward not a number") << words("led --supply 5 --forward red --current 20")
-                                               << "--forward";
+    QTest::newRow("led: zero current")
+        << words("led --supply 5 --preset 0 --current 0") << "--current";
+    QTest::newRow("led: forward not a number")
+        << words("led --supply 5 --forward red --current 20") << "--forward";
     QTest::newRow("led: forward and preset")
         << words("led --supply 5 --forward 2 --preset 1 --current 20") << "--preset";
-    QTest::newRow("led: preset out of range") << words("led --supply 5 --preset 6 --current 20")
-                                              << "--preset";
+    QTest::newRow("led: preset out of range")
+        << words("led --supply 5 --preset 6 --current 20") << "--preset";
 
     QTest::newRow("heatsink: missing ambient")
         << words("heatsink --power 10 --chip 1.5 --mount 0.3 --sink 2") << "--ambient";
@@ -182,12 +180,11 @@ void TestCommands::refuses_data()
     QTest::newRow("combine: not a number") << words("combine --resistors 100 k47") << "'k47'";
     QTest::newRow("combine: no kind") << words("combine 100") << "--resistors";
 
-    QTest::newRow("coil: no winding") << words("coil --turns 1 --outer 1 --length 1")
-                                      << "--single";
+    QTest::newRow("coil: no winding") << words("coil --turns 1 --outer 1 --length 1") << "--single";
     QTest::newRow("coil: both windings")
         << words("coil --single --multi --turns 1 --outer 1 --length 1") << "--multi";
-    QTest::newRow("coil: turns missing") << words("coil --single --outer 1 --length 1")
-                                         << "--turns";
+    QTest::newRow("coil: turns missing")
+        << words("coil --single --outer 1 --length 1") << "--turns";
     QTest::newRow("coil: inner missing for multi-layer")
         << words("coil --multi --turns 1 --outer 1 --length 1") << "--inner";
     QTest::newRow("coil: zero outer diameter")
@@ -200,10 +197,10 @@ void TestCommands::refuses_data()
     QTest::newRow("555: no circuit") << words("555 --r 1 --c 1") << "--astable";
     QTest::newRow("555: astable without R2") << words("555 --astable --r1 1 --c 1") << "--r2";
     QTest::newRow("555: monostable without C") << words("555 --monostable --r 1") << "--c";
-    QTest::newRow("555: monostable given R1") << words("555 --monostable --r1 1 --r 1 --c 1")
-                                              << "--r1";
-    QTest::newRow("555: capacitance with a unit") << words("555 --monostable --r 1 --c 1uF")
-                                                  << "--c";
+    QTest::newRow("555: monostable given R1")
+        << words("555 --monostable --r1 1 --r 1 --c 1") << "--r1";
+    QTest::newRow("555: capacitance with a unit")
+        << words("555 --monostable --r 1 --c 1uF") << "--c";
 }
 
 void TestCommands::refuses()
@@ -267,8 +264,8 @@ void TestCommands::helpAndVersion()
 {
     const auto help = run({"--help"});
     QCOMPARE(help.status, 0);
-    for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
-                                "tube"})
+    for (const char *command :
+         {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555", "tube"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

@@ -20,9 +20,9 @@ bool hasControlCharacter(const std::string &text)
         if ((byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7f)
             return true;
         // U+0080 to U+009F in UTF-8: the C1 controls, which some terminals obey too.
-        if (byte == 0xc2 && i + 1 < text.size()
-            && static_cast<unsigned char>(text[i + 1]) >= 0x80
-            && static_cast<unsigned char>(text[i + 1]) <= 0x9f)
+        if (byte == 0xc2 && i + 1 < text.size() &&
+            static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+            static_cast<unsigned char>(text[i + 1]) <= 0x9f)
             return true;
     }
     return false;
@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!result.err.empty() || result.out.empty() || result.out.back() != '\n')
             std::abort();
     } else if (result.status == 2) {
-        if (!result.out.empty() || result.err.empty() || result.err.back() != '\n'
-            || result.err.find('\n') != result.err.size() - 1)
+        if (!result.out.empty() || result.err.empty() || result.err.back() != '\n' ||
+            result.err.find('\n') != result.err.size() - 1)
             std::abort();
     } else {
         std::abort();

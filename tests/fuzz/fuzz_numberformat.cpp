@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto again = zelkor::parseNumber(shortest);
     if (std::isnan(single) && shortest != QLatin1String("nan"))
         std::abort();
-    if (std::isinf(single) && shortest != (single > 0 ? QLatin1String("inf") : QLatin1String("-inf")))
+    if (std::isinf(single) &&
+        shortest != (single > 0 ? QLatin1String("inf") : QLatin1String("-inf")))
         std::abort();
     if (std::isfinite(single) && (!again || *again != single))
         std::abort();

@@ -22,8 +22,7 @@ bool sameFloat(float a, float b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString text =
-        QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
 
     const zelkor::NumberScan scan = zelkor::scanNumber(text);
     if (scan.end < 0 || scan.end > text.size())
@@ -33,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Only digits, a point, signs and an exponent make a number: never a NaN.
     if (std::isnan(scan.value))
         std::abort();
-    if (!sameFloat(zelkor::floatValue(text), scan.value)
-        || zelkor::beginsWithNumber(text) != scan.found)
+    if (!sameFloat(zelkor::floatValue(text), scan.value) ||
+        zelkor::beginsWithNumber(text) != scan.found)
         std::abort();
 
     const auto strict = zelkor::parseNumber(text);

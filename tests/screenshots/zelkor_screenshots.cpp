@@ -23,8 +23,8 @@ namespace {
 
 struct Scene
 {
-    const char *file;     // docs/screenshots/<file>.png
-    int row;              // row in the source list
+    const char *file; // docs/screenshots/<file>.png
+    int row;          // row in the source list
     std::function<void(QWidget *panel)> prepare;
     bool atDoubleScale = false; // also rendered in the 200 % pass
 };
@@ -70,7 +70,7 @@ const std::vector<Scene> &scenes()
              choose(panel, "fiveBandsThirdBand", 0);  // black
              choose(panel, "fiveBandsFourthBand", 2); // black
              choose(panel, "fiveBandsFifthBand", 2);  // brown
-             QTest::qWait(300); // let the page fade finish
+             QTest::qWait(300);                       // let the page fade finish
          }},
         {"led-dropping-resistor", 2,
          [](QWidget *panel) {
@@ -202,8 +202,8 @@ int main(int argc, char *argv[])
     // The same style for every pass, so that only the palette differs between them.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QStringLiteral("docs/screenshots");
+    const QString outDir =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/screenshots");
     QDir().mkpath(outDir);
 
     if (qApp->devicePixelRatio() > 1.0)

@@ -57,8 +57,8 @@ void TestNumbers::floatValue_data()
     QTest::newRow("no inf word") << "inf" << 0.0f;
     QTest::newRow("no nan word") << "nan" << 0.0f;
     QTest::newRow("overflow is infinity") << "1e39" << std::numeric_limits<float>::infinity();
-    QTest::newRow("huge exponent is infinity") << "1e999999999999"
-                                               << std::numeric_limits<float>::infinity();
+    QTest::newRow("huge exponent is infinity")
+        << "1e999999999999" << std::numeric_limits<float>::infinity();
     QTest::newRow("negative overflow") << "-5e50" << -std::numeric_limits<float>::infinity();
     QTest::newRow("underflow is zero") << "1e-60" << 0.0f;
     QTest::newRow("many digits round correctly") << "0.1000000000000000000001" << 0.1f;
@@ -106,8 +106,7 @@ void TestNumbers::formatFixed_data()
     QTest::newRow("negative") << -10.7 << 2 << "-10.70";
     QTest::newRow("negative zero keeps its sign") << -0.0 << 2 << "-0.00";
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 2 << "inf";
-    QTest::newRow("negative infinity") << -std::numeric_limits<double>::infinity() << 2
-                                       << "-inf";
+    QTest::newRow("negative infinity") << -std::numeric_limits<double>::infinity() << 2 << "-inf";
     QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << 2 << "nan";
     QTest::newRow("negative nan") << -std::numeric_limits<double>::quiet_NaN() << 2 << "nan";
     QTest::newRow("largest double") << std::numeric_limits<double>::max() << 0

@@ -13,9 +13,10 @@
 #include "views/VerticallyCenteredTextCell.h"
 #include "views/YUpSpace.h"
 
-#include <limits>
 #include <QImage>
 #include <QTest>
+
+#include <limits>
 
 using namespace zelkor::views;
 
