@@ -5,14 +5,18 @@
 #include "text/Texts.h"
 
 #include <QDesktopServices>
-#include <QIcon>
+#include <QPixmap>
 
 AboutHandler::AboutHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
+    // QPixmap reads zelkor@2x.png on HiDPI screens and only the one file it needs.
+    const QPixmap icon(QStringLiteral(":/images/zelkor.png"));
     const int iconSide = ui.appIcon->minimumWidth();
-    ui.appIcon->setPixmap(QIcon(QStringLiteral(":/images/zelkor.png"))
-                              .pixmap(QSize(iconSide, iconSide), panel->devicePixelRatioF()));
+    QPixmap fitted = icon.scaled(QSize(iconSide, iconSide) * icon.devicePixelRatio(),
+                                 Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(icon.devicePixelRatio());
+    ui.appIcon->setPixmap(fitted);
     ui.websiteButton->setToolTip(zelkor::links::website().toDisplayString());
     ui.mailButton->setToolTip(zelkor::links::mail().toDisplayString());
     ui.donateButton->setToolTip(zelkor::links::donation().toDisplayString());

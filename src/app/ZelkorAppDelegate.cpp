@@ -51,16 +51,6 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
     m_outlineViewDataSource->ne555View = panels.ne555View;
     m_outlineViewDataSource->aboutView = panels.aboutView;
 
-    // The container is as large as the largest panel needs, so that no panel is ever squeezed
-    // and switching panels never resizes the window.
-    QSize largest = ui.containerView->minimumSize();
-    for (QWidget *panel :
-         {panels.resistorCodesView, panels.ledDroppingResistorView, panels.ohmsLawView,
-          panels.seriesParallelView, panels.heatSinksView, panels.airCoredCoilView, panels.tubeView,
-          panels.ne555View, panels.aboutView})
-        largest = largest.expandedTo(panel->minimumSizeHint());
-    ui.containerView->setMinimumSize(largest);
-
     for (int number = 1; number <= kPanelShortcuts; ++number) {
         auto *shortcut =
             new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number)), m_window.get());

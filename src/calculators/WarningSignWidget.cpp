@@ -29,7 +29,6 @@ WarningSignWidget::WarningSignWidget(QWidget *parent)
     : QLabel(parent), m_opacity(new QGraphicsOpacityEffect(this)),
       m_fade(new QPropertyAnimation(m_opacity, "opacity", this))
 {
-    setPixmap(warningPixmap(devicePixelRatioF()));
     setFixedSize(kIconSize, kIconSize);
     QSizePolicy policy = sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -43,6 +42,14 @@ WarningSignWidget::WarningSignWidget(QWidget *parent)
             hide();
     });
     hide();
+}
+
+// Most signs are never shown, so the picture is drawn on the first showing rather than at start.
+void WarningSignWidget::showEvent(QShowEvent *event)
+{
+    if (pixmap().isNull())
+        setPixmap(warningPixmap(devicePixelRatioF()));
+    QLabel::showEvent(event);
 }
 
 bool WarningSignWidget::isFading() const

@@ -21,6 +21,9 @@ public:
     bool isShown() const { return m_shown; }
     bool isFading() const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QGraphicsOpacityEffect *m_opacity;
     QPropertyAnimation *m_fade;

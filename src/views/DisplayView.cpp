@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
 
 using namespace zelkor::views;
@@ -58,10 +59,15 @@ QImage DisplayView::image() const
 
 QSize DisplayView::sizeHint() const
 {
-    const QImage picture = image();
-    if (picture.isNull())
-        return QFrame::sizeHint();
-    return picture.deviceIndependentSize().toSize();
+    // Layouts ask every panel's display for its size at start; the picture's header tells it
+    // without decoding pictures of panels that may never be shown. The @2x picture has the
+    // same size in points.
+    static QHash<QString, QSize> sizes;
+    auto it = sizes.constFind(m_imageName);
+    if (it == sizes.constEnd())
+        it = sizes.insert(m_imageName,
+                          QImageReader(QStringLiteral(":/images/") + m_imageName).size());
+    return it->isValid() ? *it : QFrame::sizeHint();
 }
 
 void DisplayView::paintEvent(QPaintEvent *)

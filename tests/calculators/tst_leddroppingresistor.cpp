@@ -100,7 +100,12 @@ private Q_SLOTS:
             QVERIFY2(p.forward()->itemText(i).endsWith(u" (%1 V)"_s.arg(volts)),
                      qPrintable(p.forward()->itemText(i)));
         }
-        QVERIFY(!p.find<WarningSignWidget>("warningSign")->pixmap().isNull());
+        // The warning sign is a real picture once it shows.
+        auto *sign = p.find<WarningSignWidget>("warningSign");
+        p.panel.show();
+        sign->setShown(true);
+        QVERIFY(sign->isVisible());
+        QVERIFY(!sign->pixmap().isNull());
     }
 
     void panel_data()
