@@ -31,24 +31,16 @@ void addCoilCommand(CLI::App &app, const Printer &print)
         if (!single->count() && !multi->count())
             throw InputError("coil: give --single or --multi");
         const bool multiLayer = multi->count() > 0;
-        const auto given = [](CLI::Option *option, const std::string &value) {
-            if (!option->count())
-                throw InputError("coil: " + option->get_name() + " is missing");
-            const float number = cli::number(option->get_name(), value);
-            if (number == 0.0f)
-                throw InputError("coil: " + option->get_name() + " must not be 0");
-            return number;
-        };
 
         coil::Dimensions dimensions;
-        dimensions.turns = given(turns, options->turns);
-        dimensions.outerDiameter = given(outer, options->outer);
+        dimensions.turns = nonZeroNumber("coil", turns, options->turns);
+        dimensions.outerDiameter = nonZeroNumber("coil", outer, options->outer);
         if (multiLayer) {
-            dimensions.innerDiameter = given(inner, options->inner);
+            dimensions.innerDiameter = nonZeroNumber("coil", inner, options->inner);
             if (dimensions.innerDiameter > dimensions.outerDiameter)
                 throw InputError("coil: --inner must not be larger than --outer");
         }
-        dimensions.length = given(length, options->length);
+        dimensions.length = nonZeroNumber("coil", length, options->length);
 
         const auto microhenries = coil::inductance(
             multiLayer ? coil::Winding::MultiLayer : coil::Winding::SingleLayer, dimensions);

@@ -14,6 +14,21 @@ float number(const std::string &option, const std::string &value)
     return *parsed;
 }
 
+float givenNumber(const std::string &command, const CLI::Option *option, const std::string &value)
+{
+    if (!option->count())
+        throw InputError(command + ": " + option->get_name() + " is missing");
+    return number(option->get_name(), value);
+}
+
+float nonZeroNumber(const std::string &command, const CLI::Option *option, const std::string &value)
+{
+    const float parsed = givenNumber(command, option, value);
+    if (parsed == 0.0f)
+        throw InputError(command + ": " + option->get_name() + " must not be 0");
+    return parsed;
+}
+
 namespace {
 
 // Error texts may quote user input: keep the message on one line, and show control characters

@@ -11,7 +11,8 @@
 
 namespace CLI {
 class App;
-}
+class Option;
+} // namespace CLI
 
 namespace zelkor::cli {
 
@@ -34,6 +35,12 @@ public:
 
 // The number in an option's value; throws InputError naming the option otherwise.
 float number(const std::string &option, const std::string &value);
+
+// The number of an option that command needs; throws InputError when it is missing.
+float givenNumber(const std::string &command, const CLI::Option *option, const std::string &value);
+// The same, and not 0: the panels wait for such an input as if it were missing.
+float nonZeroNumber(const std::string &command, const CLI::Option *option,
+                    const std::string &value);
 
 // What a subcommand writes: its output, one text per call.
 using Printer = std::function<void(const QString &text)>;

@@ -6,26 +6,6 @@
 #include <memory>
 
 namespace zelkor::cli {
-namespace {
-
-float givenNumber(const CLI::Option *option, const std::string &name, const std::string &value)
-{
-    if (!option->count())
-        throw InputError("heatsink: " + name + " is missing");
-    return number(name, value);
-}
-
-// Power and thermal resistances: 0 means the input is missing, as on the panel.
-float nonZeroNumber(const CLI::Option *option, const std::string &name, const std::string &value)
-{
-    const float parsed = givenNumber(option, name, value);
-    if (parsed == 0.0f)
-        throw InputError("heatsink: " + name + " must not be zero");
-    return parsed;
-}
-
-} // namespace
-
 void addHeatSinkCommand(CLI::App &app, const Printer &print)
 {
     struct Options
@@ -53,8 +33,8 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
     command->callback([=] {
         using heatsink::Mode;
         heatsink::Inputs inputs;
-        inputs.power = nonZeroNumber(power, "--power", options->power);
-        inputs.chipResistance = nonZeroNumber(chip, "--chip", options->chip);
+        inputs.power = nonZeroNumber("heatsink", power, options->power);
+        inputs.chipResistance = nonZeroNumber("heatsink", chip, options->chip);
 
         if (mount->count() && mountPreset->count())
             throw InputError("heatsink: give either --mount or --mount-preset, not both");
@@ -68,23 +48,23 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
         } else {
             if (!mount->count())
                 throw InputError("heatsink: --mount or --mount-preset is missing");
-            inputs.mountingResistance = nonZeroNumber(mount, "--mount", options->mount);
+            inputs.mountingResistance = nonZeroNumber("heatsink", mount, options->mount);
         }
 
         if (sink->count() && maxTemp->count())
             throw InputError("heatsink: give either --sink or --max-temp, not both");
         if (sink->count()) {
             inputs.mode = Mode::SinkResistanceGiven;
-            inputs.sinkResistanceOrMaxTemperature = nonZeroNumber(sink, "--sink", options->sink);
+            inputs.sinkResistanceOrMaxTemperature = nonZeroNumber("heatsink", sink, options->sink);
         } else {
             if (!maxTemp->count())
                 throw InputError("heatsink: --sink or --max-temp is missing");
             inputs.mode = Mode::MaxChipTemperatureGiven;
             inputs.sinkResistanceOrMaxTemperature =
-                nonZeroNumber(maxTemp, "--max-temp", options->maxTemp);
+                nonZeroNumber("heatsink", maxTemp, options->maxTemp);
         }
         // 0 °C is a real ambient temperature; only a missing one stops.
-        inputs.ambientTemperature = givenNumber(ambient, "--ambient", options->ambient);
+        inputs.ambientTemperature = givenNumber("heatsink", ambient, options->ambient);
 
         const auto result = heatsink::calculate(inputs);
         if (!result)

@@ -6,21 +6,6 @@
 #include <memory>
 
 namespace zelkor::cli {
-namespace {
-
-// An input that must be there and must not be 0, the way the panel waits for it.
-float requiredNumber(const CLI::Option *option, const std::string &name, const std::string &value)
-{
-    if (!option->count())
-        throw InputError("led: " + name + " is missing");
-    const float parsed = number(name, value);
-    if (parsed == 0.0f)
-        throw InputError("led: " + name + " must not be zero");
-    return parsed;
-}
-
-} // namespace
-
 void addLedCommand(CLI::App &app, const Printer &print)
 {
     struct Options
@@ -40,7 +25,7 @@ void addLedCommand(CLI::App &app, const Printer &print)
 
     command->callback([=] {
         led::Inputs inputs;
-        inputs.supplyVoltage = requiredNumber(supply, "--supply", options->supply);
+        inputs.supplyVoltage = nonZeroNumber("led", supply, options->supply);
         if (forward->count() && preset->count())
             throw InputError("led: give either --forward or --preset, not both");
         if (preset->count()) {
@@ -53,9 +38,9 @@ void addLedCommand(CLI::App &app, const Printer &print)
         } else {
             if (!forward->count())
                 throw InputError("led: --forward or --preset is missing");
-            inputs.forwardVoltage = requiredNumber(forward, "--forward", options->forward);
+            inputs.forwardVoltage = nonZeroNumber("led", forward, options->forward);
         }
-        inputs.currentMilliamps = requiredNumber(current, "--current", options->current);
+        inputs.currentMilliamps = nonZeroNumber("led", current, options->current);
 
         const auto result = led::calculate(inputs);
         if (!result)

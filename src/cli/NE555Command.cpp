@@ -29,18 +29,14 @@ void addNE555Command(CLI::App &app, const Printer &print)
     r->excludes(astable);
 
     command->callback([=] {
-        const auto given = [](CLI::Option *option, const std::string &value) {
-            if (!option->count())
-                throw InputError("555: " + option->get_name() + " is missing");
-            return number(option->get_name(), value);
-        };
         if (astable->count()) {
-            const float hertz = ne555::astableFrequency(
-                given(r1, options->r1), given(r2, options->r2), given(c, options->c));
+            const float hertz = ne555::astableFrequency(givenNumber("555", r1, options->r1),
+                                                        givenNumber("555", r2, options->r2),
+                                                        givenNumber("555", c, options->c));
             print(ne555::frequencyText(hertz));
         } else if (monostable->count()) {
-            const float seconds =
-                ne555::monostablePulseDuration(given(r, options->r), given(c, options->c));
+            const float seconds = ne555::monostablePulseDuration(givenNumber("555", r, options->r),
+                                                                 givenNumber("555", c, options->c));
             print(ne555::pulseDurationText(seconds));
         } else {
             throw InputError("555: give --astable or --monostable");
