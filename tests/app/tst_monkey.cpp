@@ -36,6 +36,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <random>
@@ -61,19 +62,21 @@ class Sandbox
 public:
     Sandbox()
     {
-        const QString root = m_root.path();
-        for (const char *dir : {"home", "config", "data", "cache", "state", "runtime", "tmp"})
-            QDir(root).mkpath(QString::fromLatin1(dir));
-        QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner |
-                                                                     QFileDevice::WriteOwner |
-                                                                     QFileDevice::ExeOwner);
-        qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
-        qputenv("XDG_STATE_HOME", QFile::encodeName(root + QStringLiteral("/state")));
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
-        qputenv("TMPDIR", QFile::encodeName(root + QStringLiteral("/tmp")));
+        const std::pair<const char *, const char *> places[] = {{"HOME", "home"},
+                                                                {"XDG_CONFIG_HOME", "config"},
+                                                                {"XDG_DATA_HOME", "data"},
+                                                                {"XDG_CACHE_HOME", "cache"},
+                                                                {"XDG_STATE_HOME", "state"},
+                                                                {"XDG_RUNTIME_DIR", "runtime"},
+                                                                {"TMPDIR", "tmp"}};
+        for (const auto &[variable, dir] : places) {
+            const QString path = m_root.path() + u'/' + QLatin1String(dir);
+            QDir().mkpath(path);
+            qputenv(variable, QFile::encodeName(path));
+        }
+        QFile::setPermissions(m_root.path() + QStringLiteral("/runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
     }
 
     QString root() const { return m_root.path(); }
@@ -96,24 +99,12 @@ public:
 private:
     static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
-        if (isPlatformNoise(message))
+        if (message.contains(QLatin1String("This plugin does not support")))
             return;
         if (s_previous)
             s_previous(type, context, message);
         if (type != QtDebugMsg && type != QtInfoMsg)
             s_warnings.append(message);
-    }
-
-    static bool isPlatformNoise(const QString &message)
-    {
-        static const QLatin1String noise[] = {
-            QLatin1String("This plugin does not support"),
-        };
-        for (const QLatin1String &known : noise) {
-            if (message.contains(known))
-                return true;
-        }
-        return false;
     }
 
     static inline QtMessageHandler s_previous = nullptr;
@@ -284,9 +275,7 @@ void TestMonkey::initTestCase()
     m_urls = std::make_unique<zelkor::test::UrlRecorder>();
     m_watchdog = std::make_unique<Watchdog>();
     // The donation sheet is covered by the launch tests; here it would only sit in front.
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    m_app = std::make_unique<ZelkorAppDelegate>();
-    m_app->applicationDidFinishLaunching();
+    m_app = zelkor::test::launchApp();
     QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
 }
 
@@ -409,61 +398,34 @@ void TestMonkey::act()
     keyTargets.append(QList<QWidget *>(views.begin(), views.end()));
 
     // Weighted by how often a user does it; only what the panel offers can be drawn.
-    enum Kind
-    {
-        Type,
-        Paste,
-        Key,
-        Pick,
-        Click,
-        Select,
-        Switch
-    };
-    const std::pair<Kind, int> weights[] = {
-        {Type, edits.isEmpty() ? 0 : 30},
-        {Paste, edits.isEmpty() ? 0 : 12},
-        {Key, keyTargets.isEmpty() ? 0 : 13},
-        {Pick, combos.isEmpty() ? 0 : 12},
-        {Click, buttons.isEmpty() ? 0 : 18},
-        {Select, views.isEmpty() ? 0 : 12},
-        {Switch, 3},
+    const std::pair<int, std::function<void()>> choices[] = {
+        {edits.isEmpty() ? 0 : 30, [&] { typeInto(any(edits)); }},
+        // Now and then something really long, like a whole document pasted by mistake.
+        {edits.isEmpty() ? 0 : 12,
+         [&] {
+             const bool huge = below(50) == 0;
+             pasteInto(any(edits),
+                       huge ? randomText(20000, true).repeated(3) : randomText(40, true));
+         }},
+        {keyTargets.isEmpty() ? 0 : 13, [&] { pressKey(any(keyTargets)); }},
+        {combos.isEmpty() ? 0 : 12, [&] { pickIn(any(combos)); }},
+        {buttons.isEmpty() ? 0 : 18,
+         [&] {
+             QAbstractButton *button = any(buttons);
+             note(QStringLiteral("click %1").arg(button->objectName()));
+             QTest::mouseClick(button, Qt::LeftButton);
+         }},
+        {views.isEmpty() ? 0 : 12, [&] { clickIn(any(views)); }},
+        {3, [&] { visitOtherPanel(); }},
     };
     int total = 0;
-    for (const auto &[kind, weight] : weights)
-        total += weight;
+    for (const auto &choice : choices)
+        total += choice.first;
     int dice = below(total);
-    Kind drawn = Switch;
-    for (const auto &[kind, weight] : weights) {
-        if (dice < weight) {
-            drawn = kind;
-            break;
-        }
+    for (const auto &[weight, action] : choices) {
+        if (dice < weight)
+            return action();
         dice -= weight;
-    }
-
-    switch (drawn) {
-    case Type:
-        return typeInto(any(edits));
-    case Paste: {
-        // Now and then something really long, like a whole document pasted by mistake.
-        const bool huge = below(50) == 0;
-        return pasteInto(any(edits),
-                         huge ? randomText(20000, true).repeated(3) : randomText(40, true));
-    }
-    case Key:
-        return pressKey(any(keyTargets));
-    case Pick:
-        return pickIn(any(combos));
-    case Click: {
-        QAbstractButton *button = any(buttons);
-        note(QStringLiteral("click %1").arg(button->objectName()));
-        QTest::mouseClick(button, Qt::LeftButton);
-        return;
-    }
-    case Select:
-        return clickIn(any(views));
-    case Switch:
-        return visitOtherPanel();
     }
 }
 
@@ -544,27 +506,16 @@ void TestMonkey::pasteInto(QWidget *target, const QString &text)
 
 void TestMonkey::pressKey(QWidget *target)
 {
-    static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Backspace, {}},
-        {Qt::Key_Delete, {}},
-        {Qt::Key_Left, {}},
-        {Qt::Key_Right, {}},
-        {Qt::Key_Home, {}},
-        {Qt::Key_End, {}},
-        {Qt::Key_Up, {}},
-        {Qt::Key_Down, {}},
-        {Qt::Key_Return, {}},
-        {Qt::Key_Enter, {}},
-        {Qt::Key_Escape, {}},
-        {Qt::Key_Space, {}},
-        {Qt::Key_PageDown, {}},
-        {Qt::Key_A, Qt::ControlModifier},
-        {Qt::Key_Z, Qt::ControlModifier},
-        {Qt::Key_X, Qt::ControlModifier},
-        {Qt::Key_Y, Qt::ControlModifier},
-        {Qt::Key_End, Qt::ShiftModifier},
-    };
-    const auto &[key, modifiers] = keys[below(int(std::size(keys)))];
+    static const QKeyCombination keys[] = {
+        Qt::Key_Backspace,    Qt::Key_Delete,       Qt::Key_Left,
+        Qt::Key_Right,        Qt::Key_Home,         Qt::Key_End,
+        Qt::Key_Up,           Qt::Key_Down,         Qt::Key_Return,
+        Qt::Key_Enter,        Qt::Key_Escape,       Qt::Key_Space,
+        Qt::Key_PageDown,     Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_Z,
+        Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Y, Qt::SHIFT | Qt::Key_End};
+    const QKeyCombination combination = keys[below(int(std::size(keys)))];
+    const Qt::Key key = combination.key();
+    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
     note(QStringLiteral("key %1/%2 in %3")
              .arg(key)
              .arg(modifiers.toInt())

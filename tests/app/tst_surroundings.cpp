@@ -64,6 +64,11 @@ QList<QWidget *> visibleDialogs()
 
 using Damage = std::function<void()>;
 
+Damage writes(const QByteArray &bytes)
+{
+    return [bytes] { writeFile(settingsFile(), bytes); };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Damage)
@@ -88,22 +93,16 @@ void TestSurroundings::brokenSettingsAskAgainQuietly_data()
     QTest::addColumn<Damage>("damage");
     QTest::addColumn<bool>("remembers");
 
-    QTest::newRow("binary garbage") << Damage([] {
-        QByteArray junk(4096, '\0');
-        for (int i = 0; i < junk.size(); ++i)
-            junk[i] = char((i * 7919) % 256);
-        writeFile(settingsFile(), junk);
-    }) << true;
-    QTest::newRow("cut off in the middle of a line")
-        << Damage([] { writeFile(settingsFile(), "[General]\ndonationMess"); }) << true;
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 7919) % 256);
+    QTest::newRow("binary garbage") << writes(junk) << true;
+    QTest::newRow("cut off in the middle of a line") << writes("[General]\ndonationMess") << true;
     QTest::newRow("flag that is not a boolean")
-        << Damage([] { writeFile(settingsFile(), "[General]\ndonationMessage3=banana\n"); })
-        << true;
-    QTest::newRow("flag that is a number")
-        << Damage([] { writeFile(settingsFile(), "[General]\ndonationMessage3=2\n"); }) << true;
-    QTest::newRow("flag holding a broken variant") << Damage([] {
-        writeFile(settingsFile(), "[General]\ndonationMessage3=@Variant(\\0\\0\\0\\x7f\\0)\n");
-    }) << true;
+        << writes("[General]\ndonationMessage3=banana\n") << true;
+    QTest::newRow("flag that is a number") << writes("[General]\ndonationMessage3=2\n") << true;
+    QTest::newRow("flag holding a broken variant")
+        << writes("[General]\ndonationMessage3=@Variant(\\0\\0\\0\\x7f\\0)\n") << true;
     QTest::newRow("a folder where the file belongs")
         << Damage([] { QDir().mkpath(settingsFile()); }) << false;
     QTest::newRow("a file where the folder belongs") << Damage([] {
@@ -133,8 +132,7 @@ void TestSurroundings::brokenSettingsAskAgainQuietly()
     damage();
 
     // The flag reads as absent: the donation sheet asks, and nothing else appears.
-    auto app = std::make_unique<ZelkorAppDelegate>();
-    app->applicationDidFinishLaunching();
+    auto app = zelkor::test::launchApp(false);
     QVERIFY(app->window()->isVisible());
     QVERIFY(app->donationSheet());
     QCOMPARE(visibleDialogs(), QList<QWidget *>{app->donationSheet()});
@@ -145,8 +143,7 @@ void TestSurroundings::brokenSettingsAskAgainQuietly()
     app.reset();
 
     // Where the flag could be written, the next launch keeps quiet; where not, it asks again.
-    auto next = std::make_unique<ZelkorAppDelegate>();
-    next->applicationDidFinishLaunching();
+    auto next = zelkor::test::launchApp(false);
     QCOMPARE(!next->donationSheet(), remembers);
     if (next->donationSheet())
         next->donationSheet()->reject();
@@ -175,20 +172,18 @@ void TestSurroundings::missingLanguageFallsBackToEnglish()
 
 void TestSurroundings::pastedDocumentIsCut()
 {
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    ZelkorAppDelegate app;
-    app.applicationDidFinishLaunching();
+    const auto app = zelkor::test::launchApp();
     const QString document = QStringLiteral("4.7e3 Ohm ECC83\n").repeated(65536);
     QGuiApplication::clipboard()->setText(document);
 
     int fields = 0;
-    for (QLineEdit *field : app.window()->findChildren<QLineEdit *>()) {
+    for (QLineEdit *field : app->window()->findChildren<QLineEdit *>()) {
         QVERIFY2(field->maxLength() <= kFieldMaxLength, qPrintable(field->objectName()));
         ++fields;
     }
     QVERIFY(fields > 0);
 
-    auto *ohmsLaw = app.window()->findChild<QWidget *>(QStringLiteral("ohmsLawView"));
+    auto *ohmsLaw = app->window()->findChild<QWidget *>(QStringLiteral("ohmsLawView"));
     auto *voltage = ohmsLaw->findChild<QLineEdit *>(QStringLiteral("voltageField"));
     voltage->selectAll();
     QTest::keyClick(voltage, Qt::Key_V, Qt::ControlModifier);
