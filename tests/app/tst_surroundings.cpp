@@ -1,11 +1,10 @@
 // Zelkor in hostile surroundings: a settings file that is corrupt, unreadable or cannot be
-// written, a language without a translation, and a pasted document in a text field.
+// written, and a pasted document in a text field.
 
 #include "app/Panels.h"
 #include "app/ZelkorAppDelegate.h"
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
-#include "text/Texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +15,6 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
-#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -83,8 +81,6 @@ private Q_SLOTS:
 
     void brokenSettingsAskAgainQuietly_data();
     void brokenSettingsAskAgainQuietly();
-    void missingLanguageFallsBackToEnglish_data();
-    void missingLanguageFallsBackToEnglish();
     void pastedDocumentIsCut();
 };
 
@@ -147,27 +143,6 @@ void TestSurroundings::brokenSettingsAskAgainQuietly()
     QCOMPARE(!next->donationSheet(), remembers);
     if (next->donationSheet())
         next->donationSheet()->reject();
-}
-
-void TestSurroundings::missingLanguageFallsBackToEnglish_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan);
-    QTest::newRow("Walloon") << QLocale(QLocale::Walloon);
-    QTest::newRow("C locale") << QLocale::c();
-}
-
-void TestSurroundings::missingLanguageFallsBackToEnglish()
-{
-    QFETCH(QLocale, locale);
-    for (QTranslator *installed : qApp->findChildren<QTranslator *>()) {
-        QCoreApplication::removeTranslator(installed);
-        delete installed;
-    }
-    QCOMPARE(zelkor::text("ResistorColors"), QStringLiteral("ResistorColors"));
-
-    QCOMPARE(zelkor::installTranslations(*qApp, locale), QStringLiteral("en"));
-    QCOMPARE(zelkor::text("ResistorColors"), QStringLiteral("Resistor Colour Codes"));
 }
 
 void TestSurroundings::pastedDocumentIsCut()

@@ -77,8 +77,8 @@ private Q_SLOTS:
     void cleanupTestCase();
 
     void tablesMatchAndAreFinished();
-    void germanLoads_data();
-    void germanLoads();
+    void languageLoads_data();
+    void languageLoads();
     void languageFromEnvironment_data();
     void languageFromEnvironment();
 };
@@ -113,28 +113,37 @@ void TestTranslations::tablesMatchAndAreFinished()
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
 }
 
-void TestTranslations::germanLoads_data()
+void TestTranslations::languageLoads_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("resistance");
+    // A text unlike its key, so that English is told apart from no table at all.
+    QTest::addColumn<QString>("colourCodes");
+    const QString german = u"Widerstands-Farbcodes"_s, english = u"Resistor Colour Codes"_s;
     QTest::newRow("German in Germany")
-        << QLocale(QLocale::German, QLocale::Germany) << u"de"_s << u"Widerstand"_s;
-    QTest::newRow("German in Switzerland")
-        << QLocale(QLocale::German, QLocale::Switzerland) << u"de"_s << u"Widerstand"_s;
+        << QLocale(QLocale::German, QLocale::Germany) << u"de"_s << german;
     QTest::newRow("French falls back to English")
-        << QLocale(QLocale::French, QLocale::France) << u"en"_s << u"Resistance"_s;
-    QTest::newRow("English after German")
-        << QLocale(QLocale::English) << u"en"_s << u"Resistance"_s;
+        << QLocale(QLocale::French, QLocale::France) << u"en"_s << english;
+    QTest::newRow("German in Switzerland")
+        << QLocale(QLocale::German, QLocale::Switzerland) << u"de"_s << german;
+    QTest::newRow("Japanese falls back to English")
+        << QLocale(QLocale::Japanese, QLocale::Japan) << u"en"_s << english;
+    QTest::newRow("Walloon falls back to English")
+        << QLocale(QLocale::Walloon) << u"en"_s << english;
+    QTest::newRow("C locale falls back to English") << QLocale::c() << u"en"_s << english;
+    QTest::newRow("English after German") << QLocale(QLocale::English) << u"en"_s << english;
 }
 
-void TestTranslations::germanLoads()
+void TestTranslations::languageLoads()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, language);
-    QFETCH(QString, resistance);
+    QFETCH(QString, colourCodes);
+    // From the other language, so that a row that loads nothing fails.
+    zelkor::installTranslations(*QCoreApplication::instance(),
+                                QLocale(language == u"de" ? QLocale::English : QLocale::German));
     QCOMPARE(zelkor::installTranslations(*QCoreApplication::instance(), locale), language);
-    QCOMPARE(zelkor::text("Resistance"), resistance);
+    QCOMPARE(zelkor::text("ResistorColors"), colourCodes);
 }
 
 void TestTranslations::languageFromEnvironment_data()
