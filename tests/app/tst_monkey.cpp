@@ -61,6 +61,7 @@ class Sandbox
 public:
     Sandbox()
     {
+        root = m_root.path();
         const std::pair<const char *, const char *> places[] = {{"HOME", "home"},
                                                                 {"XDG_CONFIG_HOME", "config"},
                                                                 {"XDG_DATA_HOME", "data"},
@@ -78,37 +79,26 @@ public:
                                   QFileDevice::ExeOwner);
     }
 
-    QString root() const { return m_root.path(); }
-
-    static Sandbox *instance;
+    static inline QString root;
 
 private:
     QTemporaryDir m_root;
 };
-Sandbox *Sandbox::instance = nullptr;
 
 // Collects every warning; the test checks the list after each panel. Only noise of the
 // offscreen platform itself is let through.
-class WarningCollector
+QtMessageHandler previousHandler = nullptr;
+QStringList warnings;
+
+void collectWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-public:
-    static void install() { s_previous = qInstallMessageHandler(&WarningCollector::handle); }
-    static QStringList take() { return std::exchange(s_warnings, {}); }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        if (message.contains(QLatin1String("This plugin does not support")))
-            return;
-        if (s_previous)
-            s_previous(type, context, message);
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            s_warnings.append(message);
-    }
-
-    static inline QtMessageHandler s_previous = nullptr;
-    static inline QStringList s_warnings;
-};
+    if (message.contains(QLatin1String("This plugin does not support")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        warnings.append(message);
+}
 
 // Aborts the process when the main thread makes no progress for a while: a hang would
 // otherwise only end at CTest's timeout, without saying where it happened.
@@ -243,7 +233,7 @@ private:
 void TestMonkey::initTestCase()
 {
     zelkor::test::initIsolatedApp();
-    WarningCollector::install();
+    previousHandler = qInstallMessageHandler(collectWarning);
     m_seed = quint32(environmentNumber("ZELKOR_MONKEY_SEED", int(kDefaultSeed)));
     qInfo("monkey seed %u (rerun with ZELKOR_MONKEY_SEED=%u)", m_seed, m_seed);
     m_urls = std::make_unique<zelkor::test::UrlRecorder>();
@@ -275,7 +265,7 @@ void TestMonkey::everyPanelSurvives()
     clickRow(row);
     m_panel = m_app->containerView()->panel();
     QVERIFY(m_panel);
-    WarningCollector::take();
+    warnings.clear();
 
     // The monkey must reach the handlers: a panel with a result shows more than one.
     auto *output = m_panel->findChild<QWidget *>(QStringLiteral("outputField"));
@@ -290,7 +280,7 @@ void TestMonkey::everyPanelSurvives()
             results.insert(label->text());
         else if (auto *edit = qobject_cast<QPlainTextEdit *>(output))
             results.insert(edit->toPlainText());
-        const QStringList problems = WarningCollector::take() + outputsOf(m_panel);
+        const QStringList problems = std::exchange(warnings, {}) + outputsOf(m_panel);
         if (!problems.isEmpty()) {
             QStringList recent(m_recent.begin(), m_recent.end());
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nlast actions:\n  %4")
@@ -324,11 +314,11 @@ void TestMonkey::writesOnlyItsSettings()
     QCOMPARE(settings.allKeys(), QStringList{QLatin1String(ZelkorAppDelegate::kDonationShownKey)});
 
     const QString settingsDir = QFileInfo(settings.fileName()).absolutePath();
-    QVERIFY(settingsDir.startsWith(Sandbox::instance->root()));
+    QVERIFY(settingsDir.startsWith(Sandbox::root));
     // Fontconfig keeps its own cache of the system fonts; that is the platform, not Zelkor.
-    const QString fontCache = Sandbox::instance->root() + QStringLiteral("/cache/fontconfig/");
+    const QString fontCache = Sandbox::root + QStringLiteral("/cache/fontconfig/");
     QStringList strays;
-    QDirIterator files(Sandbox::instance->root(), QDir::Files | QDir::Hidden | QDir::System,
+    QDirIterator files(Sandbox::root, QDir::Files | QDir::Hidden | QDir::System,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
@@ -550,7 +540,6 @@ void TestMonkey::visitOtherPanel()
 int main(int argc, char *argv[])
 {
     Sandbox sandbox;
-    Sandbox::instance = &sandbox;
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestMonkey test;
