@@ -2,10 +2,10 @@
 
 #include "app/AboutHandler.h"
 #include "app/Links.h"
+#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 #include "views/HeaderView.h"
 
-#include <QPushButton>
 #include <QTest>
 
 class TestAboutHandler : public QObject
@@ -21,18 +21,12 @@ private Q_SLOTS:
 
 void TestAboutHandler::showsNameVersionAndDescription()
 {
-    QWidget panel;
-    AboutHandler handler(&panel);
-    QCOMPARE(panel.findChild<HeaderView *>(QStringLiteral("titleLabel"))->title(),
-             QStringLiteral("About"));
-    QCOMPARE(panel.findChild<QLabel *>(QStringLiteral("appNameLabel"))->text(),
-             QStringLiteral("Zelkor"));
-    QCOMPARE(panel.findChild<QLabel *>(QStringLiteral("versionLabel"))->text(),
-             QStringLiteral("Version " ZELKOR_VERSION));
-    QVERIFY(panel.findChild<QLabel *>(QStringLiteral("descriptionLabel"))
-                ->text()
-                .startsWith(QStringLiteral("An electronics toolbox")));
-    QVERIFY(!panel.findChild<QLabel *>(QStringLiteral("appIcon"))->pixmap().isNull());
+    zelkor::test::PanelFixture<AboutHandler> about;
+    QCOMPARE(about.find<HeaderView>("titleLabel")->title(), QStringLiteral("About"));
+    QCOMPARE(about.find<QLabel>("appNameLabel")->text(), QStringLiteral("Zelkor"));
+    QCOMPARE(about.find<QLabel>("versionLabel")->text(), QStringLiteral("Version " ZELKOR_VERSION));
+    QVERIFY(about.find<QLabel>("descriptionLabel")->text().startsWith(u"An electronics toolbox"));
+    QVERIFY(!about.find<QLabel>("appIcon")->pixmap().isNull());
 }
 
 void TestAboutHandler::buttonOpensItsAddress_data()
@@ -40,13 +34,12 @@ void TestAboutHandler::buttonOpensItsAddress_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QUrl>("address");
-
-    QTest::newRow("visit website") << QStringLiteral("websiteButton")
-                                   << QStringLiteral("Visit Website") << zelkor::links::website();
-    QTest::newRow("mail me") << QStringLiteral("mailButton") << QStringLiteral("Send E-Mail")
-                             << zelkor::links::mail();
-    QTest::newRow("donate") << QStringLiteral("donateButton") << QStringLiteral("Donate")
-                            << zelkor::links::donation();
+    QTest::newRow("visit website") << "websiteButton"
+                                   << "Visit Website" << zelkor::links::website();
+    QTest::newRow("mail me") << "mailButton"
+                             << "Send E-Mail" << zelkor::links::mail();
+    QTest::newRow("donate") << "donateButton"
+                            << "Donate" << zelkor::links::donation();
 }
 
 void TestAboutHandler::buttonOpensItsAddress()
@@ -54,14 +47,10 @@ void TestAboutHandler::buttonOpensItsAddress()
     QFETCH(QString, button);
     QFETCH(QString, caption);
     QFETCH(QUrl, address);
-
     zelkor::test::UrlRecorder recorder;
-    QWidget panel;
-    AboutHandler handler(&panel);
-    auto *pushButton = panel.findChild<QPushButton *>(button);
-    QVERIFY(pushButton);
-    QCOMPARE(pushButton->text(), caption);
-    QTest::mouseClick(pushButton, Qt::LeftButton);
+    zelkor::test::PanelFixture<AboutHandler> about;
+    QCOMPARE(about.find<QAbstractButton>(qPrintable(button))->text(), caption);
+    about.click(qPrintable(button));
     QCOMPARE(recorder.opened, QList<QUrl>{address});
     QVERIFY(address.isValid());
 }

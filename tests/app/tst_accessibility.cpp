@@ -14,7 +14,6 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -27,14 +26,12 @@ private Q_SLOTS:
     void initTestCase();
     void cleanupTestCase() { m_app.reset(); }
 
-    void everyInputAndResultIsNamed_data();
-    void everyInputAndResultIsNamed();
+    void namedAndInReadingOrder_data();
+    void namedAndInReadingOrder();
     void namesFollowTheFieldsMeaning();
-    void tabFollowsReadingOrder_data() { everyInputAndResultIsNamed_data(); }
-    void tabFollowsReadingOrder();
 
 private:
-    QWidget *panel(const QString &title) const;
+    QWidget *panel(const QString &title, bool show = false) const;
 
     std::unique_ptr<ZelkorAppDelegate> m_app;
 };
@@ -71,23 +68,24 @@ bool isInputOrResult(const QWidget *widget)
 void TestAccessibility::initTestCase()
 {
     zelkor::test::initIsolatedApp();
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    m_app = std::make_unique<ZelkorAppDelegate>();
-    m_app->applicationDidFinishLaunching();
+    m_app = zelkor::test::launchApp();
 }
 
-QWidget *TestAccessibility::panel(const QString &title) const
+QWidget *TestAccessibility::panel(const QString &title, bool show) const
 {
     SourceListView *list = m_app->categoriesOutlineView();
     for (int row = 0; row < list->numberOfRows(); ++row) {
         const Node *node = m_app->outlineViewDataSource()->nodeForIndex(list->itemAtRow(row));
-        if (node && node->viewToOpen && list->itemAtRow(row).data().toString() == title)
+        if (node && node->viewToOpen && list->itemAtRow(row).data().toString() == title) {
+            if (show)
+                list->selectRow(row);
             return node->viewToOpen;
+        }
     }
     return nullptr;
 }
 
-void TestAccessibility::everyInputAndResultIsNamed_data()
+void TestAccessibility::namedAndInReadingOrder_data()
 {
     QTest::addColumn<QString>("title");
     for (const char *title :
@@ -96,11 +94,12 @@ void TestAccessibility::everyInputAndResultIsNamed_data()
         QTest::newRow(title) << QString::fromUtf8(title);
 }
 
-void TestAccessibility::everyInputAndResultIsNamed()
+void TestAccessibility::namedAndInReadingOrder()
 {
     QFETCH(QString, title);
-    QWidget *shown = panel(title);
+    QWidget *shown = panel(title, true);
     QVERIFY(shown);
+    QVERIFY(shown->isVisible());
 
     QStringList unnamed;
     int checked = 0;
@@ -114,6 +113,23 @@ void TestAccessibility::everyInputAndResultIsNamed()
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
     // Every calculator has something to announce; About has only push buttons.
     QCOMPARE(checked > 0, title != u"About");
+    // The stops Tab reaches on this panel, in the order it reaches them.
+    QList<QWidget *> stops;
+    QWidget *window = shown->window();
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !isPartOfCompoundControl(w, shown))
+            stops << w;
+    }
+    QVERIFY(stops.size() > 1);
+    for (qsizetype i = 1; i < stops.size(); ++i) {
+        const QRect before(stops[i - 1]->mapTo(shown, QPoint()), stops[i - 1]->size());
+        const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
+        const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
+        const bool reads = sameLine ? after.left() > before.left() : after.top() > before.bottom();
+        QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") +
+                                   stops[i]->objectName()));
+    }
 }
 
 void TestAccessibility::namesFollowTheFieldsMeaning()
@@ -132,37 +148,6 @@ void TestAccessibility::namesFollowTheFieldsMeaning()
     QVERIFY(partField->accessibleDescription().startsWith(u"ohms"));
     parts->findChild<QAbstractButton *>(QStringLiteral("capacitorsButton"))->click();
     QVERIFY(partField->accessibleDescription().startsWith(u"microfarads"));
-}
-
-void TestAccessibility::tabFollowsReadingOrder()
-{
-    QFETCH(QString, title);
-    QWidget *shown = panel(title);
-    QVERIFY(shown);
-    SourceListView *list = m_app->categoriesOutlineView();
-    for (int row = 0; row < list->numberOfRows(); ++row) {
-        if (list->itemAtRow(row).data().toString() == title)
-            list->selectRow(row);
-    }
-    QVERIFY(shown->isVisible());
-
-    // The stops Tab reaches on this panel, in the order it reaches them.
-    QList<QWidget *> stops;
-    QWidget *window = shown->window();
-    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
-            (w->focusPolicy() & Qt::TabFocus) && !isPartOfCompoundControl(w, shown))
-            stops << w;
-    }
-    QVERIFY(stops.size() > 1);
-    for (qsizetype i = 1; i < stops.size(); ++i) {
-        const QRect before(stops[i - 1]->mapTo(shown, QPoint()), stops[i - 1]->size());
-        const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
-        const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
-        const bool reads = sameLine ? after.left() > before.left() : after.top() > before.bottom();
-        QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") +
-                                   stops[i]->objectName()));
-    }
 }
 
 QTEST_MAIN(TestAccessibility)

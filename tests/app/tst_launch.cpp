@@ -11,43 +11,17 @@
 #include <QSettings>
 #include <QTest>
 
-#include <memory>
+using zelkor::test::launchApp;
 
-class TestLaunch : public QObject
-{
-    Q_OBJECT
+namespace {
 
-private Q_SLOTS:
-    void initTestCase() { zelkor::test::initIsolatedApp(); }
-    void init() { zelkor::test::clearSettings(); }
-
-    void launchShowsFirstCalculator();
-    void donationSheetButtons_data();
-    void donationSheetButtons();
-    void sheetShowsOnlyOnce();
-    void pickingSwitchesPanels();
-    void arrowKeysSkipHeaders();
-
-private:
-    std::unique_ptr<ZelkorAppDelegate> launch();
-    static QWidget *panelAtRow(ZelkorAppDelegate &app, int row);
-    static int panelsInContainer(const ZelkorAppDelegate &app);
-};
-
-std::unique_ptr<ZelkorAppDelegate> TestLaunch::launch()
-{
-    auto app = std::make_unique<ZelkorAppDelegate>();
-    app->applicationDidFinishLaunching();
-    return app;
-}
-
-QWidget *TestLaunch::panelAtRow(ZelkorAppDelegate &app, int row)
+QWidget *panelAtRow(ZelkorAppDelegate &app, int row)
 {
     const QModelIndex index = app.categoriesOutlineView()->itemAtRow(row);
     return app.outlineViewDataSource()->nodeForIndex(index)->viewToOpen;
 }
 
-int TestLaunch::panelsInContainer(const ZelkorAppDelegate &app)
+int panelsInContainer(const ZelkorAppDelegate &app)
 {
     int panels = 0;
     for (QObject *child : app.containerView()->children()) {
@@ -58,12 +32,31 @@ int TestLaunch::panelsInContainer(const ZelkorAppDelegate &app)
     return panels;
 }
 
-void TestLaunch::launchShowsFirstCalculator()
+bool donationAnswered()
 {
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    auto app = launch();
-    SourceListView *list = app->categoriesOutlineView();
+    return QSettings().value(QLatin1String(ZelkorAppDelegate::kDonationShownKey)).toBool();
+}
 
+} // namespace
+
+class TestLaunch : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+    void init() { zelkor::test::clearSettings(); }
+
+    void launchShowsFirstCalculatorAndKeysSkipHeaders();
+    void donationSheetShowsOnce_data();
+    void donationSheetShowsOnce();
+    void pickingSwitchesPanels();
+};
+
+void TestLaunch::launchShowsFirstCalculatorAndKeysSkipHeaders()
+{
+    auto app = launchApp();
+    SourceListView *list = app->categoriesOutlineView();
     QCOMPARE(app->window()->windowTitle(), QStringLiteral("Zelkor"));
     QVERIFY(app->window()->isVisible());
     QCOMPARE(list->numberOfRows(), 16);
@@ -74,23 +67,35 @@ void TestLaunch::launchShowsFirstCalculator()
     QCOMPARE(panelsInContainer(*app), 1);
     QVERIFY(app->containerView()->panel()->isVisible());
     QVERIFY(!app->donationSheet());
+
+    // Each key from the row before: rows 0, 3, 6 ... are group headers.
+    list->setFocus();
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Down, 2}, {Qt::Key_Down, 4},
+                                             {Qt::Key_Up, 2},   {Qt::Key_Home, 1},
+                                             {Qt::Key_Up, 1},   {Qt::Key_End, 15}};
+    for (const auto &[key, row] : steps) {
+        QTest::keyClick(list, key);
+        QCOMPARE(list->selectedRow(), row);
+        QCOMPARE(app->containerView()->panel(), panelAtRow(*app, row));
+    }
 }
 
-void TestLaunch::donationSheetButtons_data()
+void TestLaunch::donationSheetShowsOnce_data()
 {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("button"); // empty: Escape
     QTest::addColumn<QList<QUrl>>("opened");
     QTest::newRow("donate opens the donation page")
         << "Donate" << QList<QUrl>{zelkor::links::donation()};
     QTest::newRow("ignore opens nothing") << "Ignore Inconspicuously" << QList<QUrl>{};
+    QTest::newRow("escape opens nothing") << QString() << QList<QUrl>{};
 }
 
-void TestLaunch::donationSheetButtons()
+void TestLaunch::donationSheetShowsOnce()
 {
     QFETCH(QString, button);
     QFETCH(QList<QUrl>, opened);
     zelkor::test::UrlRecorder urls;
-    auto app = launch();
+    auto app = launchApp(false);
 
     QMessageBox *sheet = app->donationSheet();
     QVERIFY(sheet);
@@ -102,61 +107,50 @@ void TestLaunch::donationSheetButtons()
                             "consider all your feature requests. If you like this app, please "
                             "make a little donation. \n\nAnd - most important - supporting a "
                             "poor student is good for your karma, of course. ;-)"));
-    const QList<QAbstractButton *> buttons = sheet->buttons();
-    QCOMPARE(buttons.size(), 2);
+    QCOMPARE(sheet->buttons().size(), 2);
     QAbstractButton *pressed = nullptr;
-    for (QAbstractButton *candidate : buttons) {
+    for (QAbstractButton *candidate : sheet->buttons()) {
         if (candidate->text() == button)
             pressed = candidate;
     }
-    QVERIFY(pressed);
-    QVERIFY(!QSettings().value(QLatin1String(ZelkorAppDelegate::kDonationShownKey)).toBool());
+    QVERIFY(pressed || button.isEmpty());
+    QVERIFY(!donationAnswered());
 
-    QTest::mouseClick(pressed, Qt::LeftButton);
+    if (button.isEmpty())
+        sheet->reject();
+    else
+        QTest::mouseClick(pressed, Qt::LeftButton);
     QTRY_VERIFY(!app->donationSheet() || !app->donationSheet()->isVisible());
-    QVERIFY(QSettings().value(QLatin1String(ZelkorAppDelegate::kDonationShownKey)).toBool());
+    QVERIFY(donationAnswered());
     QCOMPARE(urls.opened, opened);
-}
-
-void TestLaunch::sheetShowsOnlyOnce()
-{
-    {
-        auto first = launch();
-        QVERIFY(first->donationSheet());
-        first->donationSheet()->reject(); // Escape closes it like the second button
-        QTRY_VERIFY(!first->donationSheet() || !first->donationSheet()->isVisible());
-    }
-    auto second = launch();
-    QVERIFY(!second->donationSheet());
+    app.reset();
+    QVERIFY(!launchApp(false)->donationSheet());
 }
 
 void TestLaunch::pickingSwitchesPanels()
 {
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    auto app = launch();
+    auto app = launchApp();
     SourceListView *list = app->categoriesOutlineView();
     PanelContainer *container = app->containerView();
+    const auto clickRow = [list](int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->itemAtRow(row)).center());
+    };
 
     // A leaf: its panel replaces the shown one, with a cross-fade over the old one.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->itemAtRow(4)).center());
+    clickRow(4);
     QCOMPARE(list->selectedRow(), 4);
     QCOMPARE(container->panel(), panelAtRow(*app, 4));
     QVERIFY(container->fadingSnapshot());
     QCOMPARE(panelsInContainer(*app), 1);
     QTRY_VERIFY(!container->fadingSnapshot());
 
-    // A group header: nothing changes.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(list->itemAtRow(6)).center());
+    // A group header, the leaf already shown, an empty selection: the panel stays.
+    clickRow(6);
     QCOMPARE(container->panel(), panelAtRow(*app, 4));
-
-    // The leaf already shown stays shown.
     list->selectRow(4);
     QCOMPARE(container->panel(), panelAtRow(*app, 4));
     QVERIFY(container->panel()->isVisible());
-
-    // An empty selection keeps the panel.
     list->clearSelection();
     QCOMPARE(list->selectedRow(), -1);
     QCOMPARE(container->panel(), panelAtRow(*app, 4));
@@ -167,27 +161,6 @@ void TestLaunch::pickingSwitchesPanels()
         QCOMPARE(panelsInContainer(*app), 1);
     }
     QCOMPARE(container->panel(), panelAtRow(*app, 15));
-}
-
-void TestLaunch::arrowKeysSkipHeaders()
-{
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    auto app = launch();
-    SourceListView *list = app->categoriesOutlineView();
-    list->setFocus();
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(list->selectedRow(), 2);
-    QTest::keyClick(list, Qt::Key_Down); // row 3 is the "Ohm's Law" header
-    QCOMPARE(list->selectedRow(), 4);
-    QCOMPARE(app->containerView()->panel(), panelAtRow(*app, 4));
-    QTest::keyClick(list, Qt::Key_Up);
-    QCOMPARE(list->selectedRow(), 2);
-    QTest::keyClick(list, Qt::Key_Home);
-    QCOMPARE(list->selectedRow(), 1);
-    QTest::keyClick(list, Qt::Key_Up); // nothing above but the first header
-    QCOMPARE(list->selectedRow(), 1);
-    QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(list->selectedRow(), 15);
 }
 
 QTEST_MAIN(TestLaunch)

@@ -21,7 +21,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,15 +29,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <random>
+#include <stop_token>
 #include <thread>
 
 namespace {
@@ -61,81 +61,50 @@ class Sandbox
 public:
     Sandbox()
     {
-        const QString root = m_root.path();
-        for (const char *dir : {"home", "config", "data", "cache", "state", "runtime", "tmp"})
-            QDir(root).mkpath(QString::fromLatin1(dir));
-        QFile::setPermissions(root + QStringLiteral("/runtime"), QFileDevice::ReadOwner |
-                                                                     QFileDevice::WriteOwner |
-                                                                     QFileDevice::ExeOwner);
-        qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
-        qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
-        qputenv("XDG_STATE_HOME", QFile::encodeName(root + QStringLiteral("/state")));
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
-        qputenv("TMPDIR", QFile::encodeName(root + QStringLiteral("/tmp")));
+        root = m_root.path();
+        const std::pair<const char *, const char *> places[] = {{"HOME", "home"},
+                                                                {"XDG_CONFIG_HOME", "config"},
+                                                                {"XDG_DATA_HOME", "data"},
+                                                                {"XDG_CACHE_HOME", "cache"},
+                                                                {"XDG_STATE_HOME", "state"},
+                                                                {"XDG_RUNTIME_DIR", "runtime"},
+                                                                {"TMPDIR", "tmp"}};
+        for (const auto &[variable, dir] : places) {
+            const QString path = m_root.path() + u'/' + QLatin1String(dir);
+            QDir().mkpath(path);
+            qputenv(variable, QFile::encodeName(path));
+        }
+        QFile::setPermissions(m_root.path() + QStringLiteral("/runtime"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
     }
 
-    QString root() const { return m_root.path(); }
-
-    static Sandbox *instance;
+    static inline QString root;
 
 private:
     QTemporaryDir m_root;
 };
-Sandbox *Sandbox::instance = nullptr;
 
 // Collects every warning; the test checks the list after each panel. Only noise of the
 // offscreen platform itself is let through.
-class WarningCollector
+QtMessageHandler previousHandler = nullptr;
+QStringList warnings;
+
+void collectWarning(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-public:
-    static void install() { s_previous = qInstallMessageHandler(&WarningCollector::handle); }
-    static QStringList take() { return std::exchange(s_warnings, {}); }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        if (isPlatformNoise(message))
-            return;
-        if (s_previous)
-            s_previous(type, context, message);
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            s_warnings.append(message);
-    }
-
-    static bool isPlatformNoise(const QString &message)
-    {
-        static const QLatin1String noise[] = {
-            QLatin1String("This plugin does not support"),
-        };
-        for (const QLatin1String &known : noise) {
-            if (message.contains(known))
-                return true;
-        }
-        return false;
-    }
-
-    static inline QtMessageHandler s_previous = nullptr;
-    static inline QStringList s_warnings;
-};
+    if (message.contains(QLatin1String("This plugin does not support")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        warnings.append(message);
+}
 
 // Aborts the process when the main thread makes no progress for a while: a hang would
 // otherwise only end at CTest's timeout, without saying where it happened.
 class Watchdog
 {
 public:
-    Watchdog() : m_thread([this] { watch(); }) {}
-    ~Watchdog()
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_stop = true;
-        }
-        m_wake.notify_all();
-        m_thread.join();
-    }
-
     void beat(const QString &doing)
     {
         const std::lock_guard lock(m_mutex);
@@ -144,13 +113,16 @@ public:
     }
 
 private:
-    void watch()
-    {
+    std::mutex m_mutex;
+    std::condition_variable_any m_wake;
+    unsigned long m_beats = 0;
+    std::string m_doing;
+    // Last, so that it stops and joins before the rest goes away.
+    std::jthread m_thread{[this](std::stop_token stop) {
         std::unique_lock lock(m_mutex);
         unsigned long seen = m_beats;
-        while (!m_stop) {
-            if (m_wake.wait_for(lock, std::chrono::seconds(kHangSeconds), [&] { return m_stop; }))
-                return;
+        while (!m_wake.wait_for(lock, stop, std::chrono::seconds(kHangSeconds),
+                                [&] { return stop.stop_requested(); })) {
             if (m_beats == seen) {
                 std::fprintf(stderr, "monkey: no progress for %d s while: %s\n", kHangSeconds,
                              m_doing.c_str());
@@ -158,14 +130,7 @@ private:
             }
             seen = m_beats;
         }
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_stop = false;
-    unsigned long m_beats = 0;
-    std::string m_doing;
-    std::thread m_thread;
+    }};
 };
 
 // Line feed and tab are layout; any other control character, or half a surrogate pair, is
@@ -186,19 +151,11 @@ qsizetype badCharacterAt(const QString &text)
     return -1;
 }
 
-bool isUnder(const QWidget *widget, const QWidget *panel, QStringView ancestorName)
-{
-    for (const QWidget *w = widget; w && w != panel; w = w->parentWidget()) {
-        if (w->objectName() == ancestorName)
-            return true;
-    }
-    return false;
-}
-
 // What the program writes for the user to read, as opposed to what the user typed.
 QStringList outputsOf(const QWidget *panel)
 {
     QStringList problems;
+    const QWidget *display = panel->findChild<QWidget *>(QStringLiteral("displayFrame"));
     const auto check = [&](const QWidget *widget, const QString &text) {
         const qsizetype at = badCharacterAt(text);
         if (at >= 0)
@@ -214,7 +171,7 @@ QStringList outputsOf(const QWidget *panel)
         check(edit, edit->toPlainText());
     for (const QLineEdit *edit : panel->findChildren<QLineEdit *>()) {
         if (edit->isReadOnly() || edit->objectName() == u"outputField" ||
-            isUnder(edit, panel, u"displayFrame"))
+            (display && display->isAncestorOf(edit)))
             check(edit, edit->text());
     }
     return problems;
@@ -271,22 +228,18 @@ private:
     QWidget *m_panel = nullptr;
     int m_panelRow = 0;
     std::deque<QString> m_recent;
-    qint64 m_slowestAction = 0;
-    QString m_slowestWhat;
 };
 
 void TestMonkey::initTestCase()
 {
     zelkor::test::initIsolatedApp();
-    WarningCollector::install();
+    previousHandler = qInstallMessageHandler(collectWarning);
     m_seed = quint32(environmentNumber("ZELKOR_MONKEY_SEED", int(kDefaultSeed)));
     qInfo("monkey seed %u (rerun with ZELKOR_MONKEY_SEED=%u)", m_seed, m_seed);
     m_urls = std::make_unique<zelkor::test::UrlRecorder>();
     m_watchdog = std::make_unique<Watchdog>();
     // The donation sheet is covered by the launch tests; here it would only sit in front.
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    m_app = std::make_unique<ZelkorAppDelegate>();
-    m_app->applicationDidFinishLaunching();
+    m_app = zelkor::test::launchApp();
     QVERIFY(QTest::qWaitForWindowExposed(m_app->window()));
 }
 
@@ -312,30 +265,22 @@ void TestMonkey::everyPanelSurvives()
     clickRow(row);
     m_panel = m_app->containerView()->panel();
     QVERIFY(m_panel);
-    WarningCollector::take();
+    warnings.clear();
 
     // The monkey must reach the handlers: a panel with a result shows more than one.
     auto *output = m_panel->findChild<QWidget *>(QStringLiteral("outputField"));
     QSet<QString> results;
-    QElapsedTimer panelTime;
-    panelTime.start();
     for (int i = 0; i < actions; ++i) {
-        QElapsedTimer timer;
-        timer.start();
         act();
         QCoreApplication::processEvents();
         if (QTest::currentTestFailed())
             return;
-        if (timer.elapsed() > m_slowestAction) {
-            m_slowestAction = timer.elapsed();
-            m_slowestWhat = m_recent.back();
-        }
 
         if (auto *label = qobject_cast<QLabel *>(output))
             results.insert(label->text());
         else if (auto *edit = qobject_cast<QPlainTextEdit *>(output))
             results.insert(edit->toPlainText());
-        const QStringList problems = WarningCollector::take() + outputsOf(m_panel);
+        const QStringList problems = std::exchange(warnings, {}) + outputsOf(m_panel);
         if (!problems.isEmpty()) {
             QStringList recent(m_recent.begin(), m_recent.end());
             QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3\nlast actions:\n  %4")
@@ -350,8 +295,6 @@ void TestMonkey::everyPanelSurvives()
         if (qobject_cast<QDialog *>(top) && top->isVisible())
             QFAIL(qPrintable(QStringLiteral("a dialog stayed open: ") + top->windowTitle()));
     }
-    qInfo("%d actions in %lld ms; slowest so far: %lld ms (%s)", actions, panelTime.elapsed(),
-          m_slowestAction, qPrintable(m_slowestWhat));
 }
 
 void TestMonkey::opensOnlyZelkorsAddresses()
@@ -371,11 +314,11 @@ void TestMonkey::writesOnlyItsSettings()
     QCOMPARE(settings.allKeys(), QStringList{QLatin1String(ZelkorAppDelegate::kDonationShownKey)});
 
     const QString settingsDir = QFileInfo(settings.fileName()).absolutePath();
-    QVERIFY(settingsDir.startsWith(Sandbox::instance->root()));
+    QVERIFY(settingsDir.startsWith(Sandbox::root));
     // Fontconfig keeps its own cache of the system fonts; that is the platform, not Zelkor.
-    const QString fontCache = Sandbox::instance->root() + QStringLiteral("/cache/fontconfig/");
+    const QString fontCache = Sandbox::root + QStringLiteral("/cache/fontconfig/");
     QStringList strays;
-    QDirIterator files(Sandbox::instance->root(), QDir::Files | QDir::Hidden | QDir::System,
+    QDirIterator files(Sandbox::root, QDir::Files | QDir::Hidden | QDir::System,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
@@ -409,61 +352,34 @@ void TestMonkey::act()
     keyTargets.append(QList<QWidget *>(views.begin(), views.end()));
 
     // Weighted by how often a user does it; only what the panel offers can be drawn.
-    enum Kind
-    {
-        Type,
-        Paste,
-        Key,
-        Pick,
-        Click,
-        Select,
-        Switch
-    };
-    const std::pair<Kind, int> weights[] = {
-        {Type, edits.isEmpty() ? 0 : 30},
-        {Paste, edits.isEmpty() ? 0 : 12},
-        {Key, keyTargets.isEmpty() ? 0 : 13},
-        {Pick, combos.isEmpty() ? 0 : 12},
-        {Click, buttons.isEmpty() ? 0 : 18},
-        {Select, views.isEmpty() ? 0 : 12},
-        {Switch, 3},
+    const std::pair<int, std::function<void()>> choices[] = {
+        {edits.isEmpty() ? 0 : 30, [&] { typeInto(any(edits)); }},
+        // Now and then something really long, like a whole document pasted by mistake.
+        {edits.isEmpty() ? 0 : 12,
+         [&] {
+             const bool huge = below(50) == 0;
+             pasteInto(any(edits),
+                       huge ? randomText(20000, true).repeated(3) : randomText(40, true));
+         }},
+        {keyTargets.isEmpty() ? 0 : 13, [&] { pressKey(any(keyTargets)); }},
+        {combos.isEmpty() ? 0 : 12, [&] { pickIn(any(combos)); }},
+        {buttons.isEmpty() ? 0 : 18,
+         [&] {
+             QAbstractButton *button = any(buttons);
+             note(QStringLiteral("click %1").arg(button->objectName()));
+             QTest::mouseClick(button, Qt::LeftButton);
+         }},
+        {views.isEmpty() ? 0 : 12, [&] { clickIn(any(views)); }},
+        {3, [&] { visitOtherPanel(); }},
     };
     int total = 0;
-    for (const auto &[kind, weight] : weights)
-        total += weight;
+    for (const auto &choice : choices)
+        total += choice.first;
     int dice = below(total);
-    Kind drawn = Switch;
-    for (const auto &[kind, weight] : weights) {
-        if (dice < weight) {
-            drawn = kind;
-            break;
-        }
+    for (const auto &[weight, action] : choices) {
+        if (dice < weight)
+            return action();
         dice -= weight;
-    }
-
-    switch (drawn) {
-    case Type:
-        return typeInto(any(edits));
-    case Paste: {
-        // Now and then something really long, like a whole document pasted by mistake.
-        const bool huge = below(50) == 0;
-        return pasteInto(any(edits),
-                         huge ? randomText(20000, true).repeated(3) : randomText(40, true));
-    }
-    case Key:
-        return pressKey(any(keyTargets));
-    case Pick:
-        return pickIn(any(combos));
-    case Click: {
-        QAbstractButton *button = any(buttons);
-        note(QStringLiteral("click %1").arg(button->objectName()));
-        QTest::mouseClick(button, Qt::LeftButton);
-        return;
-    }
-    case Select:
-        return clickIn(any(views));
-    case Switch:
-        return visitOtherPanel();
     }
 }
 
@@ -544,27 +460,16 @@ void TestMonkey::pasteInto(QWidget *target, const QString &text)
 
 void TestMonkey::pressKey(QWidget *target)
 {
-    static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
-        {Qt::Key_Backspace, {}},
-        {Qt::Key_Delete, {}},
-        {Qt::Key_Left, {}},
-        {Qt::Key_Right, {}},
-        {Qt::Key_Home, {}},
-        {Qt::Key_End, {}},
-        {Qt::Key_Up, {}},
-        {Qt::Key_Down, {}},
-        {Qt::Key_Return, {}},
-        {Qt::Key_Enter, {}},
-        {Qt::Key_Escape, {}},
-        {Qt::Key_Space, {}},
-        {Qt::Key_PageDown, {}},
-        {Qt::Key_A, Qt::ControlModifier},
-        {Qt::Key_Z, Qt::ControlModifier},
-        {Qt::Key_X, Qt::ControlModifier},
-        {Qt::Key_Y, Qt::ControlModifier},
-        {Qt::Key_End, Qt::ShiftModifier},
-    };
-    const auto &[key, modifiers] = keys[below(int(std::size(keys)))];
+    static const QKeyCombination keys[] = {
+        Qt::Key_Backspace,    Qt::Key_Delete,       Qt::Key_Left,
+        Qt::Key_Right,        Qt::Key_Home,         Qt::Key_End,
+        Qt::Key_Up,           Qt::Key_Down,         Qt::Key_Return,
+        Qt::Key_Enter,        Qt::Key_Escape,       Qt::Key_Space,
+        Qt::Key_PageDown,     Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_Z,
+        Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Y, Qt::SHIFT | Qt::Key_End};
+    const QKeyCombination combination = keys[below(int(std::size(keys)))];
+    const Qt::Key key = combination.key();
+    const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
     note(QStringLiteral("key %1/%2 in %3")
              .arg(key)
              .arg(modifiers.toInt())
@@ -635,7 +540,6 @@ void TestMonkey::visitOtherPanel()
 int main(int argc, char *argv[])
 {
     Sandbox sandbox;
-    Sandbox::instance = &sandbox;
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     TestMonkey test;

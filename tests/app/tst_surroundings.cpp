@@ -1,11 +1,10 @@
 // Zelkor in hostile surroundings: a settings file that is corrupt, unreadable or cannot be
-// written, a language without a translation, and a pasted document in a text field.
+// written, and a pasted document in a text field.
 
 #include "app/Panels.h"
 #include "app/ZelkorAppDelegate.h"
 #include "categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
-#include "text/Texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,7 +15,6 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
-#include <QTranslator>
 
 #include <functional>
 #include <memory>
@@ -64,6 +62,11 @@ QList<QWidget *> visibleDialogs()
 
 using Damage = std::function<void()>;
 
+Damage writes(const QByteArray &bytes)
+{
+    return [bytes] { writeFile(settingsFile(), bytes); };
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Damage)
@@ -78,8 +81,6 @@ private Q_SLOTS:
 
     void brokenSettingsAskAgainQuietly_data();
     void brokenSettingsAskAgainQuietly();
-    void missingLanguageFallsBackToEnglish_data();
-    void missingLanguageFallsBackToEnglish();
     void pastedDocumentIsCut();
 };
 
@@ -88,22 +89,16 @@ void TestSurroundings::brokenSettingsAskAgainQuietly_data()
     QTest::addColumn<Damage>("damage");
     QTest::addColumn<bool>("remembers");
 
-    QTest::newRow("binary garbage") << Damage([] {
-        QByteArray junk(4096, '\0');
-        for (int i = 0; i < junk.size(); ++i)
-            junk[i] = char((i * 7919) % 256);
-        writeFile(settingsFile(), junk);
-    }) << true;
-    QTest::newRow("cut off in the middle of a line")
-        << Damage([] { writeFile(settingsFile(), "[General]\ndonationMess"); }) << true;
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 7919) % 256);
+    QTest::newRow("binary garbage") << writes(junk) << true;
+    QTest::newRow("cut off in the middle of a line") << writes("[General]\ndonationMess") << true;
     QTest::newRow("flag that is not a boolean")
-        << Damage([] { writeFile(settingsFile(), "[General]\ndonationMessage3=banana\n"); })
-        << true;
-    QTest::newRow("flag that is a number")
-        << Damage([] { writeFile(settingsFile(), "[General]\ndonationMessage3=2\n"); }) << true;
-    QTest::newRow("flag holding a broken variant") << Damage([] {
-        writeFile(settingsFile(), "[General]\ndonationMessage3=@Variant(\\0\\0\\0\\x7f\\0)\n");
-    }) << true;
+        << writes("[General]\ndonationMessage3=banana\n") << true;
+    QTest::newRow("flag that is a number") << writes("[General]\ndonationMessage3=2\n") << true;
+    QTest::newRow("flag holding a broken variant")
+        << writes("[General]\ndonationMessage3=@Variant(\\0\\0\\0\\x7f\\0)\n") << true;
     QTest::newRow("a folder where the file belongs")
         << Damage([] { QDir().mkpath(settingsFile()); }) << false;
     QTest::newRow("a file where the folder belongs") << Damage([] {
@@ -133,8 +128,7 @@ void TestSurroundings::brokenSettingsAskAgainQuietly()
     damage();
 
     // The flag reads as absent: the donation sheet asks, and nothing else appears.
-    auto app = std::make_unique<ZelkorAppDelegate>();
-    app->applicationDidFinishLaunching();
+    auto app = zelkor::test::launchApp(false);
     QVERIFY(app->window()->isVisible());
     QVERIFY(app->donationSheet());
     QCOMPARE(visibleDialogs(), QList<QWidget *>{app->donationSheet()});
@@ -145,50 +139,26 @@ void TestSurroundings::brokenSettingsAskAgainQuietly()
     app.reset();
 
     // Where the flag could be written, the next launch keeps quiet; where not, it asks again.
-    auto next = std::make_unique<ZelkorAppDelegate>();
-    next->applicationDidFinishLaunching();
+    auto next = zelkor::test::launchApp(false);
     QCOMPARE(!next->donationSheet(), remembers);
     if (next->donationSheet())
         next->donationSheet()->reject();
 }
 
-void TestSurroundings::missingLanguageFallsBackToEnglish_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan);
-    QTest::newRow("Walloon") << QLocale(QLocale::Walloon);
-    QTest::newRow("C locale") << QLocale::c();
-}
-
-void TestSurroundings::missingLanguageFallsBackToEnglish()
-{
-    QFETCH(QLocale, locale);
-    for (QTranslator *installed : qApp->findChildren<QTranslator *>()) {
-        QCoreApplication::removeTranslator(installed);
-        delete installed;
-    }
-    QCOMPARE(zelkor::text("ResistorColors"), QStringLiteral("ResistorColors"));
-
-    QCOMPARE(zelkor::installTranslations(*qApp, locale), QStringLiteral("en"));
-    QCOMPARE(zelkor::text("ResistorColors"), QStringLiteral("Resistor Colour Codes"));
-}
-
 void TestSurroundings::pastedDocumentIsCut()
 {
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
-    ZelkorAppDelegate app;
-    app.applicationDidFinishLaunching();
+    const auto app = zelkor::test::launchApp();
     const QString document = QStringLiteral("4.7e3 Ohm ECC83\n").repeated(65536);
     QGuiApplication::clipboard()->setText(document);
 
     int fields = 0;
-    for (QLineEdit *field : app.window()->findChildren<QLineEdit *>()) {
+    for (QLineEdit *field : app->window()->findChildren<QLineEdit *>()) {
         QVERIFY2(field->maxLength() <= kFieldMaxLength, qPrintable(field->objectName()));
         ++fields;
     }
     QVERIFY(fields > 0);
 
-    auto *ohmsLaw = app.window()->findChild<QWidget *>(QStringLiteral("ohmsLawView"));
+    auto *ohmsLaw = app->window()->findChild<QWidget *>(QStringLiteral("ohmsLawView"));
     auto *voltage = ohmsLaw->findChild<QLineEdit *>(QStringLiteral("voltageField"));
     voltage->selectAll();
     QTest::keyClick(voltage, Qt::Key_V, Qt::ControlModifier);

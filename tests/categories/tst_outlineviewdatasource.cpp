@@ -14,21 +14,22 @@ class TestOutlineViewDataSource : public QObject
 
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
-    void rootIsEmptyUntilPrepared();
+    void emptyUntilPreparedAndConsistent();
     void groupsAndLeaves_data();
     void groupsAndLeaves();
-    void groupsAreHeadersNotSelectable();
     void leavesOpenTheirPanels();
-    void modelIsConsistent();
     void keyWithoutTextShowsTheKey();
 };
 
-void TestOutlineViewDataSource::rootIsEmptyUntilPrepared()
+void TestOutlineViewDataSource::emptyUntilPreparedAndConsistent()
 {
     OutlineViewDataSource source;
+    QAbstractItemModelTester tester(&source,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(source.rowCount(), 0);
     QVERIFY(source.itemsNode());
     QVERIFY(source.itemsNode()->children.empty());
+    source.prepareDataSource();
 }
 
 void TestOutlineViewDataSource::groupsAndLeaves_data()
@@ -59,6 +60,9 @@ void TestOutlineViewDataSource::groupsAndLeaves()
     QCOMPARE(source.rowCount(), 7);
     const QModelIndex groupIndex = source.index(group, 0);
     QCOMPARE(groupIndex.data().toString(), groupName);
+    // Groups are section headers that cannot be selected.
+    QVERIFY(groupIndex.data(OutlineViewDataSource::IsGroupRole).toBool());
+    QVERIFY(!(source.flags(groupIndex) & Qt::ItemIsSelectable));
     QVERIFY(source.hasChildren(groupIndex));
     QCOMPARE(source.rowCount(groupIndex), leaves.size());
     for (int row = 0; row < leaves.size(); ++row) {
@@ -67,19 +71,9 @@ void TestOutlineViewDataSource::groupsAndLeaves()
         QVERIFY(!source.hasChildren(leaf));
         QCOMPARE(source.rowCount(leaf), 0);
         QCOMPARE(leaf.parent(), groupIndex);
+        QVERIFY(!leaf.data(OutlineViewDataSource::IsGroupRole).toBool());
+        QVERIFY(source.flags(leaf) & Qt::ItemIsSelectable);
     }
-}
-
-void TestOutlineViewDataSource::groupsAreHeadersNotSelectable()
-{
-    OutlineViewDataSource source;
-    source.prepareDataSource();
-    const QModelIndex group = source.index(0, 0);
-    const QModelIndex leaf = source.index(0, 0, group);
-    QVERIFY(group.data(OutlineViewDataSource::IsGroupRole).toBool());
-    QVERIFY(!(source.flags(group) & Qt::ItemIsSelectable));
-    QVERIFY(!leaf.data(OutlineViewDataSource::IsGroupRole).toBool());
-    QVERIFY(source.flags(leaf) & Qt::ItemIsSelectable);
 }
 
 void TestOutlineViewDataSource::leavesOpenTheirPanels()
@@ -106,14 +100,6 @@ void TestOutlineViewDataSource::leavesOpenTheirPanels()
             QVERIFY(!leaf->isAdvancedItem);
         }
     }
-}
-
-void TestOutlineViewDataSource::modelIsConsistent()
-{
-    OutlineViewDataSource source;
-    QAbstractItemModelTester tester(&source,
-                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
-    source.prepareDataSource();
 }
 
 void TestOutlineViewDataSource::keyWithoutTextShowsTheKey()

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "app/ZelkorAppDelegate.h"
 #include "text/Texts.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,15 @@ void clearSettings()
     QSettings settings;
     settings.clear();
     settings.sync();
+}
+
+std::unique_ptr<ZelkorAppDelegate> launchApp(bool donationAnswered)
+{
+    if (donationAnswered)
+        QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+    auto app = std::make_unique<ZelkorAppDelegate>();
+    app->applicationDidFinishLaunching();
+    return app;
 }
 
 UrlRecorder::UrlRecorder(QObject *parent) : QObject(parent)

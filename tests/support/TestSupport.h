@@ -6,6 +6,10 @@
 #include <QObject>
 #include <QUrl>
 
+#include <memory>
+
+class ZelkorAppDelegate;
+
 namespace zelkor::test {
 
 // Call first in initTestCase(): isolates settings, installs the English texts.
@@ -13,6 +17,10 @@ void initIsolatedApp();
 
 // Forgets everything written to the settings.
 void clearSettings();
+
+// The real app, launched. Unless `donationAnswered` is false, the donation sheet was answered
+// on an earlier launch and stays away.
+std::unique_ptr<ZelkorAppDelegate> launchApp(bool donationAnswered = true);
 
 // Records every URL the app asks to open, instead of opening it.
 class UrlRecorder : public QObject

@@ -76,11 +76,9 @@ private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
     void cleanupTestCase();
 
-    void sameKeys();
-    void entriesFinished_data();
-    void entriesFinished();
-    void germanLoads_data();
-    void germanLoads();
+    void tablesMatchAndAreFinished();
+    void languageLoads_data();
+    void languageLoads();
     void languageFromEnvironment_data();
     void languageFromEnvironment();
 };
@@ -90,71 +88,62 @@ void TestTranslations::cleanupTestCase()
     zelkor::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
 }
 
-void TestTranslations::sameKeys()
+void TestTranslations::tablesMatchAndAreFinished()
 {
     QStringList errors;
-    const auto english = readTable(u"en"_s, errors);
-    const auto german = readTable(u"de"_s, errors);
+    const QMap<QString, QMap<QString, Entry>> tables{{u"en"_s, readTable(u"en"_s, errors)},
+                                                     {u"de"_s, readTable(u"de"_s, errors)}};
+    const auto &english = tables[u"en"_s];
     QVERIFY2(!english.isEmpty(), "no English texts");
-    for (auto it = english.cbegin(); it != english.cend(); ++it) {
-        if (!german.contains(it.key()))
-            errors.append(u"de lacks "_s + it.key());
-    }
-    for (auto it = german.cbegin(); it != german.cend(); ++it) {
-        if (!english.contains(it.key()))
-            errors.append(u"en lacks "_s + it.key());
-    }
-    QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
-}
-
-void TestTranslations::entriesFinished_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("English") << u"en"_s;
-    QTest::newRow("German") << u"de"_s;
-}
-
-void TestTranslations::entriesFinished()
-{
-    QFETCH(QString, language);
-    QStringList errors;
-    const auto table = readTable(language, errors);
-    const auto english = readTable(u"en"_s, errors);
-    for (auto it = table.cbegin(); it != table.cend(); ++it) {
-        const QString where = language + u": "_s + it.key();
-        if (!it->type.isEmpty())
-            errors.append(where + u" is "_s + it->type);
-        if (it->translation.trimmed().isEmpty())
-            errors.append(where + u" has no text"_s);
-        if (english.contains(it.key()) &&
-            placeholders(it->translation) != placeholders(english[it.key()].translation))
-            errors.append(where + u" does not keep the placeholders of the English text"_s);
+    for (auto table = tables.cbegin(); table != tables.cend(); ++table) {
+        const auto &other = tables[table.key() == u"en" ? u"de"_s : u"en"_s];
+        for (auto it = table->cbegin(); it != table->cend(); ++it) {
+            const QString where = table.key() + u": "_s + it.key();
+            if (!other.contains(it.key()))
+                errors.append(where + u" is missing from the other table"_s);
+            if (!it->type.isEmpty())
+                errors.append(where + u" is "_s + it->type);
+            if (it->translation.trimmed().isEmpty())
+                errors.append(where + u" has no text"_s);
+            if (english.contains(it.key()) &&
+                placeholders(it->translation) != placeholders(english[it.key()].translation))
+                errors.append(where + u" does not keep the placeholders of the English text"_s);
+        }
     }
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(u'\n')));
 }
 
-void TestTranslations::germanLoads_data()
+void TestTranslations::languageLoads_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("resistance");
+    // A text unlike its key, so that English is told apart from no table at all.
+    QTest::addColumn<QString>("colourCodes");
+    const QString german = u"Widerstands-Farbcodes"_s, english = u"Resistor Colour Codes"_s;
     QTest::newRow("German in Germany")
-        << QLocale(QLocale::German, QLocale::Germany) << u"de"_s << u"Widerstand"_s;
-    QTest::newRow("German in Switzerland")
-        << QLocale(QLocale::German, QLocale::Switzerland) << u"de"_s << u"Widerstand"_s;
+        << QLocale(QLocale::German, QLocale::Germany) << u"de"_s << german;
     QTest::newRow("French falls back to English")
-        << QLocale(QLocale::French, QLocale::France) << u"en"_s << u"Resistance"_s;
-    QTest::newRow("English after German")
-        << QLocale(QLocale::English) << u"en"_s << u"Resistance"_s;
+        << QLocale(QLocale::French, QLocale::France) << u"en"_s << english;
+    QTest::newRow("German in Switzerland")
+        << QLocale(QLocale::German, QLocale::Switzerland) << u"de"_s << german;
+    QTest::newRow("Japanese falls back to English")
+        << QLocale(QLocale::Japanese, QLocale::Japan) << u"en"_s << english;
+    QTest::newRow("Walloon falls back to English")
+        << QLocale(QLocale::Walloon) << u"en"_s << english;
+    QTest::newRow("C locale falls back to English") << QLocale::c() << u"en"_s << english;
+    QTest::newRow("English after German") << QLocale(QLocale::English) << u"en"_s << english;
 }
 
-void TestTranslations::germanLoads()
+void TestTranslations::languageLoads()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, language);
-    QFETCH(QString, resistance);
+    QFETCH(QString, colourCodes);
+    // From the other language, so that a row that loads nothing fails.
+    zelkor::installTranslations(*QCoreApplication::instance(),
+                                QLocale(language == u"de" ? QLocale::English : QLocale::German));
     QCOMPARE(zelkor::installTranslations(*QCoreApplication::instance(), locale), language);
-    QCOMPARE(zelkor::text("Resistance"), resistance);
+    QCOMPARE(zelkor::text("ResistorColors"), colourCodes);
 }
 
 void TestTranslations::languageFromEnvironment_data()
