@@ -3,10 +3,10 @@
 // with its display name. The action benchmarks walk these, so a new panel is measured
 // without a change to them.
 
-#include "app/PanelContainer.h"
-#include "app/ZelkorAppDelegate.h"
-#include "categories/Node.h"
-#include "categories/OutlineViewDataSource.h"
+#include "gui/app/PanelContainer.h"
+#include "gui/app/ZelkorAppDelegate.h"
+#include "gui/categories/Node.h"
+#include "gui/categories/OutlineViewDataSource.h"
 
 #include <QApplication>
 #include <QSettings>

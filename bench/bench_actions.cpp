@@ -3,7 +3,7 @@
 
 #include "BenchHarness.h"
 #include "LaunchedPanels.h"
-#include "text/Texts.h"
+#include "core/text/Texts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

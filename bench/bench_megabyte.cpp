@@ -4,7 +4,7 @@
 
 #include "BenchHarness.h"
 #include "LaunchedPanels.h"
-#include "text/Texts.h"
+#include "core/text/Texts.h"
 
 #include <QClipboard>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 // How long the series/parallel totals take for a long parts list, alone and through the panel.
 
 #include "BenchHarness.h"
-#include "calculators/SeriesParallel.h"
-#include "calculators/SeriesParallelConnectionHandler.h"
+#include "core/calculators/SeriesParallel.h"
+#include "gui/calculators/SeriesParallelConnectionHandler.h"
 
 #include <QApplication>
 #include <QLineEdit>

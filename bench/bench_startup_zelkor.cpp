@@ -1,8 +1,8 @@
 // Zelkor's launch, exactly as app/main.cpp does it, ending at the first shown frame.
 
-#include "app/ZelkorAppDelegate.h"
+#include "gui/app/ZelkorAppDelegate.h"
 #include "FirstShow.h"
-#include "text/Texts.h"
+#include "core/text/Texts.h"
 
 #include <QApplication>
 #include <QSettings>

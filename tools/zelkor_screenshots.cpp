@@ -3,8 +3,8 @@
 // QT_SCALE_FACTOR=2 it renders the scenes marked for it at double scale instead
 // (<scene>@2x.png). Run through scripts/screenshots, which starts it under Xvfb.
 
-#include "app/ZelkorAppDelegate.h"
-#include "categories/OutlineViewDataSource.h"
+#include "gui/app/ZelkorAppDelegate.h"
+#include "gui/categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "calculators/AirCoredCoil.h"
+#include "core/calculators/AirCoredCoil.h"
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>

@@ -1,4 +1,4 @@
-#include "calculators/SeriesParallel.h"
+#include "core/calculators/SeriesParallel.h"
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>

@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "text/NumberReader.h"
+#include "core/text/NumberReader.h"
 
 #include <CLI/CLI.hpp>
 

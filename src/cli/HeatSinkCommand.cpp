@@ -1,4 +1,4 @@
-#include "calculators/HeatSink.h"
+#include "core/calculators/HeatSink.h"
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>

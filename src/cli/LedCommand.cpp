@@ -1,4 +1,4 @@
-#include "calculators/LEDDroppingResistor.h"
+#include "core/calculators/LEDDroppingResistor.h"
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>

@@ -1,4 +1,4 @@
-#include "calculators/NE555.h"
+#include "core/calculators/NE555.h"
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>

@@ -1,7 +1,7 @@
-#include "calculators/OhmsLaw.h"
+#include "core/calculators/OhmsLaw.h"
 #include "cli/CommandLine.h"
-#include "text/NumberFormat.h"
-#include "text/Texts.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/Texts.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "resistor/ResistorBands.h"
+#include "core/resistor/ResistorBands.h"
 
 #include <array>
 #include <CLI/CLI.hpp>

@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "tubes/Tube.h"
+#include "core/tubes/Tube.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>

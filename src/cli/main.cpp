@@ -1,5 +1,5 @@
 #include "cli/CommandLine.h"
-#include "text/Texts.h"
+#include "core/text/Texts.h"
 
 #include <QCoreApplication>
 

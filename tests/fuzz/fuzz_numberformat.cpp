@@ -2,8 +2,8 @@
 // the rest a result pattern in UTF-8. The writer must survive every pattern and every number,
 // NaNs and infinities included, and what it writes must read back as the number written.
 
-#include "text/NumberFormat.h"
-#include "text/NumberReader.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/NumberReader.h"
 
 #include <cmath>
 #include <cstddef>

@@ -3,8 +3,8 @@
 // without a number reads as 0, the strict reading agrees with the field reading, and the
 // number found reads the same when the rest of the text is cut off.
 
-#include "text/NumberFormat.h"
-#include "text/NumberReader.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/NumberReader.h"
 
 #include <cmath>
 #include <cstddef>

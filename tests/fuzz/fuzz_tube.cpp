@@ -2,7 +2,7 @@
 // Besides surviving it, the decoder must keep its promises: decoded exactly when a digit follows
 // the first character, and no raw control character in what the panel would show.
 
-#include "tubes/Tube.h"
+#include "core/tubes/Tube.h"
 
 #include <cstddef>
 #include <cstdint>

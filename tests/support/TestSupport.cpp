@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "app/ZelkorAppDelegate.h"
-#include "text/Texts.h"
+#include "gui/app/ZelkorAppDelegate.h"
+#include "core/text/Texts.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,0 +1,57 @@
+#include "core/calculators/PresetSubstitution.h"
+
+#include "core/text/NumberFormat.h"
+#include "core/text/NumberReader.h"
+
+#include <algorithm>
+
+namespace zelkor {
+
+std::optional<qsizetype> matchingPreset(const QString &text, const QStringList &items,
+                                        qsizetype presetCount)
+{
+    std::optional<qsizetype> match;
+    const qsizetype count = std::min(presetCount, items.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        if (items[i] == text)
+            match = i;
+    }
+    return match;
+}
+
+QString presetText(float value, const QLocale &locale)
+{
+    // Three fraction digits at most, then trailing zeros dropped, so the float's binary noise
+    // (2.2f is 2.2000000477) never shows. The digits stay ASCII and ungrouped: the text has
+    // to read back as the same number.
+    QString text = formatFixed(static_cast<double>(value), 3);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+QString substitutePresetValue(const QString &text, const QStringList &items,
+                              std::span<const float> presets, const QLocale &locale)
+{
+    const auto match = matchingPreset(text, items, static_cast<qsizetype>(presets.size()));
+    if (!match)
+        return text;
+    return presetText(presets[static_cast<std::size_t>(*match)], locale);
+}
+
+float presetFieldValue(QStringView text, const QLocale &locale)
+{
+    const QString separator = locale.decimalPoint();
+    if (separator == u"." || !text.contains(separator))
+        return floatValue(text);
+    QString normalized = text.toString();
+    normalized.replace(separator, QStringLiteral("."));
+    return floatValue(normalized);
+}
+
+} // namespace zelkor

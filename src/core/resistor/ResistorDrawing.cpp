@@ -1,0 +1,106 @@
+#include "core/resistor/ResistorDrawing.h"
+
+#include "core/resistor/ResistorBands.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zelkor::resistor {
+
+namespace {
+
+constexpr Rgb grey(double white)
+{
+    return {white, white, white};
+}
+
+constexpr Rgb kColorTable[kColorCodeCount] = {
+    grey(0.8),        // silver
+    {1.0, 0.76, 0.0}, // gold
+    grey(0.0),        // black
+    {0.6, 0.4, 0.2},  // brown
+    {1.0, 0.0, 0.0},  // red
+    kOrange,          // orange
+    {1.0, 1.0, 0.0},  // yellow
+    {0.0, 1.0, 0.0},  // green
+    {0.0, 0.0, 1.0},  // blue
+    {0.5, 0.0, 0.5},  // violet
+    grey(0.5),        // grey
+    grey(1.0),        // white
+    kNoBandColor,     // no band
+};
+
+constexpr Rgb kBodyColor = grey(0.6);
+constexpr Rgb kLeadColor = grey(0.5);
+constexpr double kLeadWidth = 0.5;
+
+// The band height is the top edge cut to whole points; the body keeps the fraction.
+double bandHeight(double top)
+{
+    if (!(top > 0.0))
+        return 0.0;
+    if (top >= static_cast<double>(std::numeric_limits<int>::max()))
+        return static_cast<double>(std::numeric_limits<int>::max());
+    return static_cast<double>(static_cast<int>(top));
+}
+
+} // namespace
+
+BandColor colorForCode(int code)
+{
+    if (code < 0 || code >= kColorCodeCount)
+        return std::nullopt;
+    return kColorTable[code];
+}
+
+Gradient gradientForColor(const Rgb &color)
+{
+    const auto highlight = [](double component) { return (component + 1.0) / 2.0; };
+    return {color, {highlight(color.red), highlight(color.green), highlight(color.blue)}};
+}
+
+void BandColors::setColorsByColorCodes(int c1, int c2, int c3, int c4)
+{
+    hasFiveBands = false;
+    bands[0] = colorForCode(c1);
+    bands[1] = colorForCode(c2);
+    bands[2] = colorForCode(c3);
+    bands[3] = colorForCode(c4);
+}
+
+void BandColors::setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5)
+{
+    hasFiveBands = true;
+    bands[0] = colorForCode(c1);
+    bands[1] = colorForCode(c2);
+    bands[2] = colorForCode(c3);
+    bands[3] = colorForCode(c4);
+    bands[4] = colorForCode(c5);
+}
+
+DrawingPlan drawingPlan(const BandColors &colors, double top)
+{
+    const double w = colors.hasFiveBands ? 120.0 : 100.0;
+    const double hb = bandHeight(top);
+
+    DrawingPlan plan;
+    plan.body = {{kBodyLeft, 0.0, w, top}, gradientForColor(kBodyColor)};
+    plan.leads[0] = {0.0, 0.0, kBodyLeft, top * 0.5, kLeadWidth, kLeadColor};
+    plan.leads[1] = {w + kBodyLeft, top * 0.5, w + 2 * kBodyLeft, 0.0, kLeadWidth, kLeadColor};
+
+    const auto addBand = [&](const BandColor &color, double x) {
+        // A colour outside the table leaves the body showing, like a missing band.
+        if (color)
+            plan.bands.push_back({{x, 0.0, kBandWidth, hb}, gradientForColor(*color)});
+    };
+    addBand(colors.bands[0], 50.0);
+    addBand(colors.bands[1], 70.0);
+    addBand(colors.bands[2], 90.0);
+    if (colors.bands[3] != kNoBandColor)
+        addBand(colors.bands[3], colors.hasFiveBands ? 110.0 : 120.0);
+    if (colors.hasFiveBands)
+        addBand(colors.bands[4], 140.0);
+    return plan;
+}
+
+} // namespace zelkor::resistor

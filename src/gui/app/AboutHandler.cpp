@@ -1,0 +1,45 @@
+#include "gui/app/AboutHandler.h"
+
+#include "gui/app/Links.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/Texts.h"
+
+#include <QDesktopServices>
+#include <QPixmap>
+
+AboutHandler::AboutHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    // QPixmap reads zelkor@2x.png on HiDPI screens and only the one file it needs.
+    const QPixmap icon(QStringLiteral(":/images/zelkor.png"));
+    const int iconSide = ui.appIcon->minimumWidth();
+    QPixmap fitted = icon.scaled(QSize(iconSide, iconSide) * icon.devicePixelRatio(),
+                                 Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(icon.devicePixelRatio());
+    ui.appIcon->setPixmap(fitted);
+    ui.websiteButton->setToolTip(zelkor::links::website().toDisplayString());
+    ui.mailButton->setToolTip(zelkor::links::mail().toDisplayString());
+    ui.donateButton->setToolTip(zelkor::links::donation().toDisplayString());
+    ui.versionLabel->setText(
+        zelkor::formatText(zelkor::text("AboutVersion"), {QStringLiteral(ZELKOR_VERSION)}));
+
+    connect(ui.websiteButton, &QPushButton::clicked, this, &AboutHandler::visitWebsite);
+    connect(ui.mailButton, &QPushButton::clicked, this, &AboutHandler::mailMe);
+    connect(ui.donateButton, &QPushButton::clicked, this, &AboutHandler::donate);
+}
+
+// Whether a browser or mail program took the address is not worth a message: the user sees it.
+void AboutHandler::visitWebsite()
+{
+    QDesktopServices::openUrl(zelkor::links::website());
+}
+
+void AboutHandler::mailMe()
+{
+    QDesktopServices::openUrl(zelkor::links::mail());
+}
+
+void AboutHandler::donate()
+{
+    QDesktopServices::openUrl(zelkor::links::donation());
+}

@@ -1,0 +1,22 @@
+#include "gui/app/ZelkorAppDelegate.h"
+#include "core/text/Texts.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Zelkor"));
+    QApplication::setApplicationName(QStringLiteral("Zelkor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zelkor"));
+    QApplication::setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
+    // Lets the desktop match the window to its entry and icon (org.zelkor.Zelkor.desktop).
+    QApplication::setDesktopFileName(QStringLiteral("org.zelkor.Zelkor"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/zelkor.png")));
+    zelkor::installTranslations(app);
+
+    ZelkorAppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    return QApplication::exec();
+}

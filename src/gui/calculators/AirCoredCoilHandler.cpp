@@ -1,0 +1,63 @@
+#include "gui/calculators/AirCoredCoilHandler.h"
+
+#include "core/calculators/AirCoredCoil.h"
+#include "core/text/NumberReader.h"
+
+#include <QPalette>
+
+using zelkor::coil::Winding;
+
+AirCoredCoilHandler::AirCoredCoilHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    ui.coilType->setId(ui.singleLayerRadio, kSingleLayer);
+    ui.coilType->setId(ui.multiLayerRadio, kMultiLayer);
+
+    connect(ui.coilType, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            airCoredCoilChanged();
+    });
+    for (QLineEdit *field : {ui.turns, ui.outerDiameter, ui.innerDiameter, ui.length}) {
+        connect(field, &QLineEdit::textChanged, this, &AirCoredCoilHandler::airCoredCoilChanged);
+        connect(field, &QLineEdit::returnPressed, this, &AirCoredCoilHandler::airCoredCoilChanged);
+    }
+    airCoredCoilChanged(); // the form opens with the inner diameter matching the choice
+}
+
+void AirCoredCoilHandler::airCoredCoilChanged()
+{
+    Winding winding;
+    switch (ui.coilType->checkedId()) {
+    case kSingleLayer:
+        winding = Winding::SingleLayer;
+        break;
+    case kMultiLayer:
+        winding = Winding::MultiLayer;
+        break;
+    default:
+        return;
+    }
+
+    const bool multiLayer = winding == Winding::MultiLayer;
+    ui.innerDiameter->setEnabled(multiLayer);
+    // The inputs sit on a dark backdrop: white reads as active, grey as not in use.
+    setMultiLayerCaptionColour(multiLayer ? QColor(Qt::white) : QColor(Qt::gray));
+
+    const zelkor::coil::Dimensions coil{
+        zelkor::floatValue(ui.turns->text()),
+        zelkor::floatValue(ui.outerDiameter->text()),
+        zelkor::floatValue(ui.innerDiameter->text()),
+        zelkor::floatValue(ui.length->text()),
+    };
+    if (const auto microhenries = zelkor::coil::inductance(winding, coil))
+        ui.outputField->setText(zelkor::coil::inductanceText(*microhenries));
+}
+
+void AirCoredCoilHandler::setMultiLayerCaptionColour(const QColor &colour)
+{
+    for (QLabel *caption : {ui.multiLayerLabel1, ui.multiLayerLabel2}) {
+        QPalette palette = caption->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        caption->setPalette(palette);
+    }
+}

@@ -1,0 +1,86 @@
+#include "gui/calculators/HeatSinkHandler.h"
+
+#include "core/text/NumberReader.h"
+#include "core/text/Texts.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <utility>
+
+using zelkor::heatsink::Mode;
+
+namespace {
+constexpr int kSinkResistanceSegment = 0;
+constexpr int kMaxTemperatureSegment = 1;
+} // namespace
+
+HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    ui.trHousingHeatsink->setPresets(zelkor::heatsink::kMountingPresets);
+    ui.trOrTemperature->setId(ui.sinkResistanceModeButton, kSinkResistanceSegment);
+    ui.trOrTemperature->setId(ui.maxTemperatureModeButton, kMaxTemperatureSegment);
+    // The field column stays put when caption and unit change with the mode.
+    for (const auto &[label, text] : {std::pair{ui.label1, &zelkor::heatsink::modeFieldCaption},
+                                      std::pair{ui.label2, &zelkor::heatsink::modeFieldUnit}}) {
+        const QFontMetrics metrics(label->font());
+        label->setMinimumWidth(
+            std::max(metrics.horizontalAdvance(text(Mode::SinkResistanceGiven)),
+                     metrics.horizontalAdvance(text(Mode::MaxChipTemperatureGiven))));
+    }
+    showModeCaptions();
+
+    connect(ui.trOrTemperature, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            calculateHeatSink();
+    });
+    connect(ui.trHousingHeatsink, &QComboBox::activated, this, &HeatSinkHandler::calculateHeatSink);
+    for (QLineEdit *field : {ui.power, ui.trChip, ui.trHousingHeatsink->lineEdit(),
+                             ui.trHeatSinkOrMaxTemperature, ui.ambientTemperature}) {
+        connect(field, &QLineEdit::textEdited, this, &HeatSinkHandler::calculateHeatSink);
+        connect(field, &QLineEdit::returnPressed, this, &HeatSinkHandler::calculateHeatSink);
+    }
+}
+
+Mode HeatSinkHandler::mode() const
+{
+    return ui.trOrTemperature->checkedId() == kSinkResistanceSegment
+               ? Mode::SinkResistanceGiven
+               : Mode::MaxChipTemperatureGiven;
+}
+
+void HeatSinkHandler::showModeCaptions()
+{
+    ui.label1->setText(zelkor::heatsink::modeFieldCaption(mode()));
+    ui.label2->setText(zelkor::heatsink::modeFieldUnit(mode()));
+    const bool sinkGiven = mode() == Mode::SinkResistanceGiven;
+    ui.trHeatSinkOrMaxTemperature->setAccessibleName(
+        zelkor::text(sinkGiven ? "TRHeatSink" : "MaxChipTemp"));
+    ui.trHeatSinkOrMaxTemperature->setAccessibleDescription(
+        zelkor::text(sinkGiven ? "HeatSinkKelvinsPerWattA11yDescription"
+                               : "HeatSinkDegreesCelsiusA11yDescription"));
+}
+
+void HeatSinkHandler::calculateHeatSink()
+{
+    showModeCaptions();
+    ui.trHousingHeatsink->substitutePresetValue();
+
+    zelkor::heatsink::Inputs inputs;
+    inputs.mode = mode();
+    inputs.power = zelkor::floatValue(ui.power->text());
+    inputs.chipResistance = zelkor::floatValue(ui.trChip->text());
+    inputs.mountingResistance = ui.trHousingHeatsink->floatValue();
+    inputs.sinkResistanceOrMaxTemperature =
+        zelkor::floatValue(ui.trHeatSinkOrMaxTemperature->text());
+    if (!ui.ambientTemperature->text().isEmpty())
+        inputs.ambientTemperature = zelkor::floatValue(ui.ambientTemperature->text());
+
+    const auto result = zelkor::heatsink::calculate(inputs);
+    if (!result)
+        return;
+    ui.warningSignMaxTemperature->setShown(result->temperatureWarnings());
+    ui.warningSignAmbientTemperature->setShown(result->temperatureWarnings());
+    ui.outputField->setText(zelkor::heatsink::resultText(*result));
+}

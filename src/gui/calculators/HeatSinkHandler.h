@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/calculators/HeatSink.h"
+#include "ui_HeatSinkPanel.h"
+
+#include <QObject>
+
+class HeatSinkHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Builds the panel's form on panel; the handler lives as long as the panel.
+    explicit HeatSinkHandler(QWidget *panel);
+
+public Q_SLOTS:
+    // Follows the mode with the captions, turns a chosen mounting preset into its number, then
+    // computes once every input is there; until then the previous result stays.
+    void calculateHeatSink();
+
+private:
+    zelkor::heatsink::Mode mode() const;
+    void showModeCaptions();
+
+    Ui::HeatSinkPanel ui;
+};

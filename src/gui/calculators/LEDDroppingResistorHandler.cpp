@@ -1,0 +1,36 @@
+#include "gui/calculators/LEDDroppingResistorHandler.h"
+
+#include "core/calculators/LEDDroppingResistor.h"
+#include "core/text/NumberReader.h"
+
+LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    ui.ledForwardBias->setPresets(zelkor::led::kForwardVoltagePresets);
+
+    connect(ui.ledForwardBias, &QComboBox::activated, this,
+            &LEDDroppingResistorHandler::valueChanged);
+    for (QLineEdit *field :
+         {ui.ledForwardBias->lineEdit(), ui.ledSupplyVoltage, ui.ledOperatingCurrent}) {
+        connect(field, &QLineEdit::textEdited, this, &LEDDroppingResistorHandler::valueChanged);
+        connect(field, &QLineEdit::returnPressed, this, &LEDDroppingResistorHandler::valueChanged);
+    }
+}
+
+void LEDDroppingResistorHandler::valueChanged()
+{
+    // Substitute before the completeness test: a chosen preset shows its number even while
+    // the other fields are still empty.
+    ui.ledForwardBias->substitutePresetValue();
+
+    zelkor::led::Inputs inputs;
+    inputs.supplyVoltage = zelkor::floatValue(ui.ledSupplyVoltage->text());
+    inputs.forwardVoltage = ui.ledForwardBias->floatValue();
+    inputs.currentMilliamps = zelkor::floatValue(ui.ledOperatingCurrent->text());
+
+    const auto result = zelkor::led::calculate(inputs);
+    if (!result)
+        return;
+    ui.warningSign->setShown(result->powerWarning);
+    ui.outputField->setText(zelkor::led::resultText(*result));
+}

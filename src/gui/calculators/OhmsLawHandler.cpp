@@ -1,0 +1,73 @@
+#include "gui/calculators/OhmsLawHandler.h"
+
+#include "core/text/NumberFormat.h"
+#include "core/text/NumberReader.h"
+
+using zelkor::ohmslaw::Quantity;
+
+namespace {
+constexpr Quantity kQuantities[] = {Quantity::Power, Quantity::Voltage, Quantity::Current};
+}
+
+OhmsLawHandler::OhmsLawHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    for (Quantity q : kQuantities) {
+        connect(field(q), &QLineEdit::textEdited, this, [this, q] {
+            m_given.edited(q);
+            valueChanged();
+        });
+    }
+    connect(ui.clearButton, &QPushButton::clicked, this, &OhmsLawHandler::clearAllFields);
+}
+
+QLineEdit *OhmsLawHandler::field(Quantity quantity) const
+{
+    switch (quantity) {
+    case Quantity::Power:
+        return ui.powerField;
+    case Quantity::Voltage:
+        return ui.voltageField;
+    case Quantity::Current:
+        break;
+    }
+    return ui.currentField;
+}
+
+void OhmsLawHandler::valueChanged()
+{
+    std::array<QString, 3> texts;
+    std::array<bool, 3> filled{};
+    for (Quantity q : kQuantities) {
+        const auto i = static_cast<std::size_t>(q);
+        texts[i] = field(q)->text();
+        filled[i] = !texts[i].isEmpty(); // a lone blank counts as filled and reads 0
+    }
+    const auto inputs = m_given.inputs(filled);
+    if (!inputs)
+        return;
+
+    const auto [a, b] = *inputs;
+    const auto value = [&](Quantity q) {
+        return zelkor::floatValue(texts[static_cast<std::size_t>(q)]);
+    };
+    const zelkor::ohmslaw::Solution s = zelkor::ohmslaw::solve(a, value(a), b, value(b));
+
+    const float results[] = {s.power, s.voltage, s.current};
+    for (Quantity q : kQuantities) {
+        if (q == a || q == b)
+            continue;
+        field(q)->setText(zelkor::formatShortest(results[static_cast<std::size_t>(q)]));
+        m_given.computed(q);
+    }
+    ui.resistanceField->setText(zelkor::formatShortest(s.resistance));
+}
+
+void OhmsLawHandler::clearAllFields()
+{
+    ui.powerField->clear();
+    ui.voltageField->clear();
+    ui.currentField->clear();
+    ui.resistanceField->clear();
+    m_given.clear();
+}

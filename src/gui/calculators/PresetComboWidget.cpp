@@ -1,0 +1,31 @@
+#include "gui/calculators/PresetComboWidget.h"
+
+#include "core/calculators/PresetSubstitution.h"
+
+#include <QLineEdit>
+
+PresetComboWidget::PresetComboWidget(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    // A typed value is a value, not a new list item.
+    setInsertPolicy(QComboBox::NoInsert);
+    // Inline completion would turn a typed letter into a preset name mid-keystroke.
+    setCompleter(nullptr);
+    lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void PresetComboWidget::substitutePresetValue()
+{
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items.append(itemText(i));
+    const QString current = currentText();
+    const QString substituted = zelkor::substitutePresetValue(current, items, m_presets);
+    if (substituted != current)
+        setEditText(substituted);
+}
+
+float PresetComboWidget::floatValue() const
+{
+    return zelkor::presetFieldValue(currentText());
+}

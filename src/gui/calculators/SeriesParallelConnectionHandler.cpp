@@ -1,0 +1,138 @@
+#include "gui/calculators/SeriesParallelConnectionHandler.h"
+
+#include "core/text/Texts.h"
+
+#include <QKeyEvent>
+#include <QToolTip>
+
+#include <algorithm>
+
+using zelkor::seriesparallel::PartKind;
+
+namespace {
+constexpr int kResistorsSegment = 0;
+constexpr int kCapacitorsSegment = 1;
+} // namespace
+
+SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
+    : QObject(panel), m_parts(this)
+{
+    ui.setupUi(panel);
+    ui.capacitorOrResistorSeg->setId(ui.resistorsButton, kResistorsSegment);
+    ui.capacitorOrResistorSeg->setId(ui.capacitorsButton, kCapacitorsSegment);
+    ui.partsTableView->setModel(&m_parts);
+    ui.partsTableView->installEventFilter(this);
+
+    connect(ui.capacitorOrResistorSeg, &QButtonGroup::idClicked, this,
+            &SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged);
+    connect(ui.partsValueField, &QLineEdit::returnPressed, this,
+            &SeriesParallelConnectionHandler::addPart);
+    connect(ui.partsValueField, &QLineEdit::textEdited, this,
+            &SeriesParallelConnectionHandler::clearInvalidEntry);
+    connect(ui.addButton, &QPushButton::clicked, this, &SeriesParallelConnectionHandler::addPart);
+    connect(ui.removeButton, &QPushButton::clicked, this,
+            &SeriesParallelConnectionHandler::removePart);
+    connect(ui.partsTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &SeriesParallelConnectionHandler::updateRemoveButton);
+
+    resistorOrCapacityOptionChanged();
+    updateRemoveButton();
+}
+
+PartKind SeriesParallelConnectionHandler::kind() const
+{
+    return ui.capacitorOrResistorSeg->checkedId() == kCapacitorsSegment ? PartKind::Capacitors
+                                                                        : PartKind::Resistors;
+}
+
+int SeriesParallelConnectionHandler::selectedRow() const
+{
+    const QModelIndexList rows = ui.partsTableView->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void SeriesParallelConnectionHandler::addPart()
+{
+    const QString part = ui.partsValueField->text();
+    if (part.isEmpty())
+        return;
+    if (!zelkor::seriesparallel::isPart(part)) {
+        markInvalidEntry();
+        return;
+    }
+    m_parts.append(part);
+    ui.partsTableView->scrollToBottom();
+    // The text stays for the next part of the same value; typing replaces it.
+    ui.partsValueField->selectAll();
+    calculateConnection();
+}
+
+void SeriesParallelConnectionHandler::removePart()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    m_parts.removePart(row);
+    // Keep a selection in place so that pressing Delete again removes the next part.
+    if (m_parts.rowCount() > 0)
+        ui.partsTableView->selectRow(std::min(row, m_parts.rowCount() - 1));
+    updateRemoveButton();
+    calculateConnection();
+}
+
+void SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged()
+{
+    const PartKind current = kind();
+    ui.unitField->setText(zelkor::seriesparallel::unit(current));
+    const char *caption = current == PartKind::Capacitors ? "Capacitors" : "Resistors";
+    ui.tableViewCaption->setText(zelkor::text(caption) + QStringLiteral(": "));
+    ui.partsValueField->setAccessibleDescription(
+        zelkor::text(current == PartKind::Capacitors ? "SeriesParallelMicrofaradsA11yDescription"
+                                                     : "SeriesParallelOhmsA11yDescription"));
+    calculateConnection();
+}
+
+void SeriesParallelConnectionHandler::calculateConnection()
+{
+    ui.outputField->setText(zelkor::seriesparallel::resultText(kind(), m_parts.parts()));
+}
+
+bool SeriesParallelConnectionHandler::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.partsTableView && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+            removePart();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SeriesParallelConnectionHandler::markInvalidEntry()
+{
+    QLineEdit *field = ui.partsValueField;
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, QColor(0xff, 0xd9, 0xd9));
+    palette.setColor(QPalette::Text, QColor(0xa0, 0x00, 0x00));
+    field->setPalette(palette);
+    const QString reason = zelkor::text("PartNotANumber");
+    field->setToolTip(reason);
+    if (field->isVisible())
+        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), reason, field);
+    field->setFocus();
+}
+
+void SeriesParallelConnectionHandler::clearInvalidEntry()
+{
+    if (ui.partsValueField->toolTip().isEmpty())
+        return;
+    ui.partsValueField->setPalette(QPalette());
+    ui.partsValueField->setToolTip({});
+    QToolTip::hideText();
+}
+
+void SeriesParallelConnectionHandler::updateRemoveButton()
+{
+    ui.removeButton->setEnabled(selectedRow() >= 0);
+}

@@ -1,0 +1,71 @@
+#include "gui/calculators/WarningSignWidget.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QPainter>
+#include <QPixmap>
+#include <QPropertyAnimation>
+#include <QSvgRenderer>
+
+namespace {
+
+constexpr int kIconSize = 22;
+constexpr int kFadeMilliseconds = 250;
+
+QPixmap warningPixmap(qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(QStringLiteral(":/images/warning.svg"));
+    QPixmap pixmap(QSize(kIconSize, kIconSize) * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace
+
+WarningSignWidget::WarningSignWidget(QWidget *parent)
+    : QLabel(parent), m_opacity(new QGraphicsOpacityEffect(this)),
+      m_fade(new QPropertyAnimation(m_opacity, "opacity", this))
+{
+    setFixedSize(kIconSize, kIconSize);
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
+
+    m_opacity->setOpacity(0.0);
+    setGraphicsEffect(m_opacity);
+    m_fade->setDuration(kFadeMilliseconds);
+    connect(m_fade, &QPropertyAnimation::finished, this, [this] {
+        if (!m_shown)
+            hide();
+    });
+    hide();
+}
+
+// Most signs are never shown, so the picture is drawn on the first showing rather than at start.
+void WarningSignWidget::showEvent(QShowEvent *event)
+{
+    if (pixmap().isNull())
+        setPixmap(warningPixmap(devicePixelRatioF()));
+    QLabel::showEvent(event);
+}
+
+bool WarningSignWidget::isFading() const
+{
+    return m_fade->state() == QAbstractAnimation::Running;
+}
+
+void WarningSignWidget::setShown(bool shown)
+{
+    if (shown == m_shown)
+        return;
+    m_shown = shown;
+    m_fade->stop();
+    m_fade->setStartValue(m_opacity->opacity());
+    m_fade->setEndValue(shown ? 1.0 : 0.0);
+    if (shown)
+        show();
+    m_fade->start();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/resistor/ResistorDrawing.h"
+
+#include <QWidget>
+
+// Shows a resistor with the chosen colour bands. Paints no background: the panel shows
+// around the body, the leads and the bands.
+class ResistorView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResistorView(QWidget *parent = nullptr);
+
+    // Show a four-band or five-band resistor; the codes are ColorCode values in band order.
+    void setColorsByColorCodes(int c1, int c2, int c3, int c4);
+    void setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5);
+
+    const zelkor::resistor::BandColors &bandColors() const { return m_colors; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    zelkor::resistor::BandColors m_colors;
+};

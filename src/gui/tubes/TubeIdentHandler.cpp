@@ -1,0 +1,17 @@
+#include "gui/tubes/TubeIdentHandler.h"
+
+#include "core/tubes/Tube.h"
+
+TubeIdentHandler::TubeIdentHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    connect(ui.tubeNumber, &QLineEdit::textChanged, this, &TubeIdentHandler::tubeChanged);
+}
+
+void TubeIdentHandler::tubeChanged()
+{
+    const zkTube tube(ui.tubeNumber->text());
+    if (!tube.isDecoded())
+        return;
+    ui.outputField->setPlainText(tube.decodedText());
+}

@@ -1,6 +1,0 @@
-#include "views/SmallDisplayView.h"
-
-SmallDisplayView::SmallDisplayView(QWidget *parent)
-    : DisplayView(QStringLiteral("display_small.png"), parent)
-{
-}

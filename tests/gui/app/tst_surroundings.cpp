@@ -1,0 +1,170 @@
+// Zelkor in hostile surroundings: a settings file that is corrupt, unreadable or cannot be
+// written, and a pasted document in a text field.
+
+#include "gui/app/Panels.h"
+#include "gui/app/ZelkorAppDelegate.h"
+#include "gui/categories/OutlineViewDataSource.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+QString settingsFile()
+{
+    return QSettings().fileName();
+}
+
+// Everything a row did to the settings place, undone.
+void restoreSettingsPlace()
+{
+    const QString file = settingsFile();
+    const QString folder = QFileInfo(file).absolutePath();
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (QFileInfo(folder).isFile())
+        QFile::remove(folder);
+    if (QFileInfo(file).isDir())
+        QDir(file).removeRecursively();
+    QFile::remove(file);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+}
+
+QList<QWidget *> visibleDialogs()
+{
+    QList<QWidget *> dialogs;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QDialog *>(top) && top->isVisible())
+            dialogs.append(top);
+    }
+    return dialogs;
+}
+
+using Damage = std::function<void()>;
+
+Damage writes(const QByteArray &bytes)
+{
+    return [bytes] { writeFile(settingsFile(), bytes); };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Damage)
+
+class TestSurroundings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+    void cleanup() { restoreSettingsPlace(); }
+
+    void brokenSettingsAskAgainQuietly_data();
+    void brokenSettingsAskAgainQuietly();
+    void pastedDocumentIsCut();
+};
+
+void TestSurroundings::brokenSettingsAskAgainQuietly_data()
+{
+    QTest::addColumn<Damage>("damage");
+    QTest::addColumn<bool>("remembers");
+
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 7919) % 256);
+    QTest::newRow("binary garbage") << writes(junk) << true;
+    QTest::newRow("cut off in the middle of a line") << writes("[General]\ndonationMess") << true;
+    QTest::newRow("flag that is not a boolean")
+        << writes("[General]\ndonationMessage3=banana\n") << true;
+    QTest::newRow("flag that is a number") << writes("[General]\ndonationMessage3=2\n") << true;
+    QTest::newRow("flag holding a broken variant")
+        << writes("[General]\ndonationMessage3=@Variant(\\0\\0\\0\\x7f\\0)\n") << true;
+    QTest::newRow("a folder where the file belongs")
+        << Damage([] { QDir().mkpath(settingsFile()); }) << false;
+    QTest::newRow("a file where the folder belongs") << Damage([] {
+        const QString folder = QFileInfo(settingsFile()).absolutePath();
+        QDir(folder).removeRecursively();
+        writeFile(folder, "not a folder");
+    }) << false;
+    // File permissions mean nothing to root, so these rows only run for a normal user.
+    if (geteuid() != 0) {
+        QTest::newRow("unreadable file") << Damage([] {
+            writeFile(settingsFile(), "[General]\ndonationMessage3=true\n");
+            QFile::setPermissions(settingsFile(), {});
+        }) << false;
+        QTest::newRow("read-only folder") << Damage([] {
+            QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+            QFile::setPermissions(QFileInfo(settingsFile()).absolutePath(),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        }) << false;
+    }
+}
+
+void TestSurroundings::brokenSettingsAskAgainQuietly()
+{
+    QFETCH(Damage, damage);
+    QFETCH(bool, remembers);
+    restoreSettingsPlace();
+    damage();
+
+    // The flag reads as absent: the donation sheet asks, and nothing else appears.
+    auto app = zelkor::test::launchApp(false);
+    QVERIFY(app->window()->isVisible());
+    QVERIFY(app->donationSheet());
+    QCOMPARE(visibleDialogs(), QList<QWidget *>{app->donationSheet()});
+
+    app->donationSheet()->reject();
+    QTRY_VERIFY(!app->donationSheet() || !app->donationSheet()->isVisible());
+    QVERIFY(visibleDialogs().isEmpty());
+    app.reset();
+
+    // Where the flag could be written, the next launch keeps quiet; where not, it asks again.
+    auto next = zelkor::test::launchApp(false);
+    QCOMPARE(!next->donationSheet(), remembers);
+    if (next->donationSheet())
+        next->donationSheet()->reject();
+}
+
+void TestSurroundings::pastedDocumentIsCut()
+{
+    const auto app = zelkor::test::launchApp();
+    const QString document = QStringLiteral("4.7e3 Ohm ECC83\n").repeated(65536);
+    QGuiApplication::clipboard()->setText(document);
+
+    int fields = 0;
+    for (QLineEdit *field : app->window()->findChildren<QLineEdit *>()) {
+        QVERIFY2(field->maxLength() <= kFieldMaxLength, qPrintable(field->objectName()));
+        ++fields;
+    }
+    QVERIFY(fields > 0);
+
+    auto *ohmsLaw = app->window()->findChild<QWidget *>(QStringLiteral("ohmsLawView"));
+    auto *voltage = ohmsLaw->findChild<QLineEdit *>(QStringLiteral("voltageField"));
+    voltage->selectAll();
+    QTest::keyClick(voltage, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(voltage->text().startsWith(u"4.7e3 Ohm ECC83"));
+    QCOMPARE(voltage->text().size(), kFieldMaxLength);
+}
+
+QTEST_MAIN(TestSurroundings)
+#include "tst_surroundings.moc"

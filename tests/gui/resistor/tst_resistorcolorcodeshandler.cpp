@@ -1,0 +1,120 @@
+#include "core/resistor/ResistorBands.h"
+#include "gui/resistor/ResistorColorCodesHandler.h"
+#include "gui/resistor/ResistorView.h"
+#include "support/PanelFixture.h"
+#include "support/TestSupport.h"
+
+#include <QStackedWidget>
+
+using namespace zelkor::resistor;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kOneKiloOhm = u"Resistance: 1.00 kΩ\nTolerance: 5.0% (±0.05 kΩ)"_s;
+
+struct ResistorPanel : zelkor::test::PanelFixture<ResistorColorCodesHandler>
+{
+    ResistorPanel() { handler->popupValueChanged(); } // as the application does at launch
+    QComboBox *popup(const char *name) const { return find<QComboBox>(name); }
+    const BandColors &drawn() const
+    {
+        return find<ResistorView>("displayResistorView")->bandColors();
+    }
+};
+
+} // namespace
+
+class TestResistorColorCodesHandler : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+
+    void itemsNameTheirColourAndCarryItsTag()
+    {
+        ResistorPanel p;
+        QComboBox *tolerance = p.popup("fourBandsFourthBand");
+        QStringList names;
+        QList<int> tags;
+        for (int i = 0; i < tolerance->count(); ++i) {
+            names << tolerance->itemText(i);
+            tags << tolerance->itemData(i).toInt();
+            QVERIFY(!tolerance->itemIcon(i).isNull());
+        }
+        QCOMPARE(names, (QStringList{"Green", "Brown", "Red", "Gold", "Silver", "No band"}));
+        QCOMPARE(tags, (QList<int>{7, 3, 4, 1, 0, 12}));
+        QCOMPARE(p.popup("fourBandsThirdBand")->count(), 12);
+        QCOMPARE(p.popup("fourBandsThirdBand")->itemText(11), u"White"_s);
+        QCOMPARE(p.popup("fiveBandsFourthBand")->count(), 9);
+    }
+
+    void startsWithTheResultOfTheInitialChoice()
+    {
+        ResistorPanel p;
+        QCOMPARE(p.output(), kOneKiloOhm);
+        QVERIFY(!p.drawn().hasFiveBands);
+        QCOMPARE(p.drawn().bands[2], colorForCode(Red));
+    }
+
+    void picksRecomputeTheText_data()
+    {
+        QTest::addColumn<QString>("popupName");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("drawnBand");
+        QTest::addColumn<int>("drawnCode");
+        QTest::newRow("multiplier white")
+            << u"fourBandsThirdBand"_s << 11
+            << u"Resistance: 10.00 GΩ\nTolerance: 5.0% (±0.50 GΩ)"_s << 2 << int(White);
+        QTest::newRow("first digit yellow")
+            << u"fourBandsFirstBand"_s << 3 << u"Resistance: 4.00 kΩ\nTolerance: 5.0% (±0.20 kΩ)"_s
+            << 0 << int(Yellow);
+        QTest::newRow("second digit green")
+            << u"fourBandsSecondBand"_s << 5 << u"Resistance: 1.50 kΩ\nTolerance: 5.0% (±0.08 kΩ)"_s
+            << 1 << int(Green);
+        QTest::newRow("no tolerance band")
+            << u"fourBandsFourthBand"_s << 5
+            << u"Resistance: 1.00 kΩ\nTolerance: 20.0% (±0.20 kΩ)"_s << 3 << int(NoBand);
+    }
+    void picksRecomputeTheText()
+    {
+        QFETCH(QString, popupName);
+        QFETCH(int, index);
+        QFETCH(int, drawnBand);
+        QFETCH(int, drawnCode);
+        ResistorPanel p;
+        p.popup(qPrintable(popupName))->setCurrentIndex(index);
+        QTEST(p.output(), "text");
+        QCOMPARE(p.drawn().bands[std::size_t(drawnBand)], colorForCode(drawnCode));
+    }
+
+    void bandCountChangeDescribesTheShownResistor()
+    {
+        ResistorPanel p;
+        auto *pages = p.find<QStackedWidget>("colorBandsTabView");
+        // Five bands blue tolerance: 0.25 %, not 0.2 %.
+        p.popup("fiveBandsFifthBand")->setCurrentIndex(5);
+        QCOMPARE(p.output(), kOneKiloOhm);
+
+        p.click("fiveBandsSegment");
+        QCOMPARE(pages->currentIndex(), 1);
+        QCOMPARE(p.output(), u"Resistance: 1.00 kΩ\nTolerance: 0.25% (±0.00 kΩ)"_s);
+        QVERIFY(p.drawn().hasFiveBands);
+        QCOMPARE(p.drawn().bands[4], colorForCode(Blue));
+
+        // A keyboard pick on the five-band page. In single precision 0.0025 × 10 falls just
+        // below 0.025, so the spread prints as 0.02.
+        QTest::keyClick(p.popup("fiveBandsFourthBand"), Qt::Key_Down);
+        QCOMPARE(p.output(), u"Resistance: 10.00 kΩ\nTolerance: 0.25% (±0.02 kΩ)"_s);
+
+        p.click("fourBandsSegment");
+        QCOMPARE(pages->currentIndex(), 0);
+        QVERIFY(!p.drawn().hasFiveBands);
+        QCOMPARE(p.output(), kOneKiloOhm);
+    }
+};
+
+QTEST_MAIN(TestResistorColorCodesHandler)
+#include "tst_resistorcolorcodeshandler.moc"

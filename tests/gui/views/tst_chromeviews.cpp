@@ -1,0 +1,365 @@
+// The panel chrome: the drawing plans as data in their own y-up coordinates, then the pixels
+// of the header, the plain fills and the display frames, and where a result field puts its text.
+
+#include "support/TestSupport.h"
+#include "gui/views/BackgroundView.h"
+#include "core/drawing/CenteredTextRect.h"
+#include "gui/views/ColoredDebugView.h"
+#include "core/drawing/DisplayDrawing.h"
+#include "gui/views/DisplayView.h"
+#include "core/drawing/HeaderDrawing.h"
+#include "gui/views/HeaderView.h"
+#include "gui/views/SmallDisplayView.h"
+#include "gui/views/VerticallyCenteredTextCell.h"
+#include "core/drawing/YUpSpace.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <limits>
+
+using namespace zelkor::views;
+
+namespace {
+
+const QColor kUntouched(255, 0, 255);
+
+QImage rendered(QWidget &view, const QRegion &region = {})
+{
+    QImage image(view.size(), QImage::Format_ARGB32);
+    image.fill(kUntouched);
+    // Without the window background, so what a view leaves undrawn stays visible.
+    view.render(&image, region.isEmpty() ? QPoint() : region.boundingRect().topLeft(), region,
+                QWidget::DrawChildren);
+    return image;
+}
+
+int greyAt(const QImage &image, int x, int y)
+{
+    return qGray(image.pixel(x, y));
+}
+
+// The leftmost and the mean row of the pixels darker than mid grey.
+struct Ink
+{
+    int left = -1;
+    double meanRow = -1;
+};
+
+Ink inkOf(const QImage &image)
+{
+    Ink ink;
+    double rows = 0;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (ink.left < 0 || x < ink.left)
+                    ink.left = x;
+                rows += y;
+                ++count;
+            }
+        }
+    }
+    if (count)
+        ink.meanRow = rows / count;
+    return ink;
+}
+
+class MissingImageDisplay : public DisplayView
+{
+public:
+    MissingImageDisplay() : DisplayView(QStringLiteral("no-such-display.png"), nullptr) {}
+};
+
+} // namespace
+
+class TestChromeViews : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+
+    void headerSplitsAtHalfItsHeight_data()
+    {
+        QTest::addColumn<QRectF>("drawn");
+        QTest::addColumn<QRectF>("lower");
+        QTest::addColumn<QRectF>("upper");
+        QTest::addColumn<double>("topLineY");
+
+        QTest::newRow("whole 300x40 header")
+            << QRectF(0, 0, 300, 40) << QRectF(0, 0, 300, 20) << QRectF(0, 20, 300, 20) << 40.0;
+        QTest::newRow("odd height splits mid-pixel")
+            << QRectF(0, 0, 120, 41) << QRectF(0, 0, 120, 20.5) << QRectF(0, 20.5, 120, 20.5)
+            << 41.0;
+        // The strip always starts at the origin and reaches to the drawn area's far edges.
+        QTest::newRow("drawn area away from the origin")
+            << QRectF(10, 5, 100, 35) << QRectF(0, 0, 110, 20) << QRectF(0, 20, 110, 20) << 40.0;
+    }
+    void headerSplitsAtHalfItsHeight()
+    {
+        QFETCH(QRectF, drawn);
+        QFETCH(QRectF, lower);
+        QFETCH(QRectF, upper);
+        QFETCH(double, topLineY);
+
+        const HeaderDrawing d = headerDrawing(drawn);
+        QCOMPARE(d.fill, drawn);
+        QCOMPARE(d.lowerHalf.rect, lower);
+        QCOMPARE(d.upperHalf.rect, upper);
+        QCOMPARE(d.topLine.from, QPointF(0, topLineY));
+        QCOMPARE(d.topLine.to, QPointF(upper.width(), topLineY));
+        QCOMPARE(d.bottomLine.from, QPointF(0, 0));
+        QCOMPARE(d.bottomLine.to, QPointF(lower.width(), 0));
+    }
+
+    void yUpGeometryTurnsOverForQt()
+    {
+        const YUpSpace header(40);
+        QCOMPARE(header.toQt(QPointF(0, 40)), QPointF(0, 0));
+        QCOMPARE(header.toQt(QPointF(7, 0)), QPointF(7, 40));
+        QCOMPARE(header.toQt(QRectF(0, 20, 300, 20)), QRectF(0, 0, 300, 20));
+        QCOMPARE(header.toQt(QRectF(0, 0, 300, 20)), QRectF(0, 20, 300, 20));
+        // An image's bottom-left part is its bottom rows in Qt.
+        QCOMPARE(YUpSpace(120).toQt(QRectF(0, 0, 416, 100)), QRectF(0, 20, 416, 100));
+    }
+
+    void displayDrawing_data()
+    {
+        QTest::addColumn<QSizeF>("view");
+        QTest::addColumn<QSizeF>("image");
+        QTest::addColumn<QRectF>("target");
+        QTest::addColumn<QRectF>("source");
+
+        QTest::newRow("416x100 view shows the image unscaled")
+            << QSizeF(416, 100) << QSizeF(416, 120) << QRectF(0, 0, 416, 100)
+            << QRectF(0, 0, 416, 100);
+        QTest::newRow("208 wide view stretches its width of the image to 416")
+            << QSizeF(208, 100) << QSizeF(416, 120) << QRectF(0, 0, 416, 100)
+            << QRectF(0, 0, 208, 100);
+        QTest::newRow("view taller than the image leaves the top undrawn")
+            << QSizeF(416, 100) << QSizeF(416, 64) << QRectF(0, 0, 416, 64)
+            << QRectF(0, 0, 416, 64);
+        QTest::newRow("view wider than the image squeezes what there is")
+            << QSizeF(832, 64) << QSizeF(416, 64) << QRectF(0, 0, 208, 64) << QRectF(0, 0, 416, 64);
+        QTest::newRow("missing image draws nothing")
+            << QSizeF(416, 100) << QSizeF() << QRectF() << QRectF();
+        QTest::newRow("empty view draws nothing")
+            << QSizeF(0, 0) << QSizeF(416, 120) << QRectF() << QRectF();
+    }
+    void displayDrawing()
+    {
+        QFETCH(QSizeF, view);
+        QFETCH(QSizeF, image);
+        QFETCH(QRectF, target);
+        QFETCH(QRectF, source);
+
+        const DisplayDrawing d = clippedToImage(zelkor::views::displayDrawing(view), image);
+        QCOMPARE(d.target, target);
+        QCOMPARE(d.source, source);
+    }
+
+    void centeredTextRect_data()
+    {
+        QTest::addColumn<QRectF>("base");
+        QTest::addColumn<double>("textHeight");
+        QTest::addColumn<QRectF>("expected");
+
+        QTest::newRow("room to spare: centred and indented")
+            << QRectF(2, 3, 100, 40) << 20.0 << QRectF(12, 13, 90, 20);
+        QTest::newRow("odd spare height moves by half a point")
+            << QRectF(0, 0, 100, 25) << 20.0 << QRectF(10, 2.5, 90, 20);
+        QTest::newRow("exact fit: unchanged, no indent")
+            << QRectF(0, 0, 100, 20) << 20.0 << QRectF(0, 0, 100, 20);
+        QTest::newRow("too low: unchanged")
+            << QRectF(0, 0, 100, 15) << 20.0 << QRectF(0, 0, 100, 15);
+        QTest::newRow("unknown text height: unchanged")
+            << QRectF(0, 0, 100, 40) << std::numeric_limits<double>::quiet_NaN()
+            << QRectF(0, 0, 100, 40);
+    }
+    void centeredTextRect()
+    {
+        QFETCH(QRectF, base);
+        QFETCH(double, textHeight);
+        QFETCH(QRectF, expected);
+
+        QCOMPARE(verticallyCenteredTextRect(base, textHeight), expected);
+    }
+
+    void headerGreyLevels_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<double>("grey");
+
+        // Gradient rows are sampled at the pixel's centre, half a pixel into the 20-pixel half.
+        QTest::newRow("light line along the top") << 0 << 0.6;
+        QTest::newRow("upper half brightest below the line") << 1 << 0.46 - 0.22 * 1.5 / 20;
+        QTest::newRow("upper side of the middle step") << 19 << 0.24 + 0.22 * 0.5 / 20;
+        QTest::newRow("lower side of the middle step") << 20 << 0.167 + 0.032 * 0.5 / 20;
+        QTest::newRow("lower half above the line") << 38 << 0.199 - 0.032 * 1.5 / 20;
+        QTest::newRow("dark line along the bottom") << 39 << 0.15;
+    }
+    void headerGreyLevels()
+    {
+        QFETCH(int, row);
+        QFETCH(double, grey);
+
+        HeaderView header;
+        header.resize(300, 40);
+        const QImage image = rendered(header);
+        QVERIFY2(qAbs(greyAt(image, 290, row) - grey * 255) <= 1.5,
+                 qPrintable(QStringLiteral("grey %1").arg(greyAt(image, 290, row))));
+    }
+
+    void headerShowsItsTitleInLightText()
+    {
+        HeaderView header;
+        header.setTitle(QStringLiteral("Ohm's Law"));
+        QCOMPARE(header.text(), QStringLiteral("Ohm's Law"));
+        QCOMPARE(header.sizeHint().height(), HeaderView::kMinimumHeight);
+        header.resize(300, 40);
+        const QImage image = rendered(header);
+        int lightest = 0;
+        for (int y = 2; y < 38; ++y)
+            for (int x = 0; x < 150; ++x)
+                lightest = qMax(lightest, greyAt(image, x, y));
+        QVERIFY2(lightest > 220, qPrintable(QString::number(lightest)));
+    }
+
+    void headerRepaintsPartsOfTheWholeStrip()
+    {
+        HeaderView header;
+        header.resize(300, 40);
+        const QImage lowerHalf = rendered(header, QRegion(0, 20, 300, 20));
+        const QImage whole = rendered(header);
+        for (int row : {20, 30, 39})
+            QCOMPARE(lowerHalf.pixel(290, row), whole.pixel(290, row));
+        QCOMPARE(QColor(lowerHalf.pixel(290, 10)), kUntouched);
+    }
+
+    void plainFills_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QColor>("colour");
+
+        QTest::newRow("background is mid grey")
+            << QStringLiteral("background") << QColor(102, 102, 102);
+        QTest::newRow("debug view is orange") << QStringLiteral("debug") << QColor(255, 128, 0);
+    }
+    void plainFills()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QColor, colour);
+
+        std::unique_ptr<QWidget> view;
+        if (kind == u"background")
+            view = std::make_unique<BackgroundView>();
+        else
+            view = std::make_unique<ColoredDebugView>();
+        view->resize(60, 40);
+        const QImage image = rendered(*view, QRegion(10, 10, 30, 20));
+        QCOMPARE(QColor(image.pixel(10, 10)), colour);
+        QCOMPARE(QColor(image.pixel(39, 29)), colour);
+        QCOMPARE(QColor(image.pixel(9, 10)), kUntouched);
+        QCOMPARE(QColor(image.pixel(40, 29)), kUntouched);
+    }
+
+    void displayTakesItsPictureSize()
+    {
+        DisplayView display;
+        SmallDisplayView small;
+        QVERIFY(!display.image().isNull());
+        QVERIFY(!small.image().isNull());
+        QCOMPARE(display.sizeHint(), QSize(416, 120));
+        QCOMPARE(small.sizeHint(), QSize(416, 64));
+    }
+
+    void displayShowsTheImageBottomLeftUnscaled()
+    {
+        DisplayView display;
+        display.resize(416, 100);
+        const QImage picture = display.image().convertToFormat(QImage::Format_ARGB32);
+        const QImage shown = rendered(display);
+        const int offset = picture.height() - 100; // the image's top rows stay out of view
+        for (const QPoint p : {QPoint(2, 50), QPoint(20, 95), QPoint(208, 50), QPoint(413, 60)})
+            QCOMPARE(shown.pixel(p), picture.pixel(p + QPoint(0, offset)));
+    }
+
+    void narrowDisplayStretchesTheImage()
+    {
+        DisplayView wide;
+        wide.resize(416, 120);
+        DisplayView narrow;
+        narrow.resize(208, 120);
+        const QImage full = rendered(wide);
+        const QImage half = rendered(narrow);
+        // The narrow view shows the image's first 104 points doubled: no right-hand bezel, and
+        // the glass at its right edge is the glass from the image's middle.
+        QVERIFY(qAbs(greyAt(half, 207, 60) - greyAt(full, 103, 60)) <= 2);
+        QVERIFY(qAbs(greyAt(full, 413, 60) - greyAt(half, 207, 60)) > 20);
+        QCOMPARE(QColor(half.pixel(0, 60)), QColor(full.pixel(0, 60)));
+    }
+
+    void displayWithoutImageDrawsNothing()
+    {
+        MissingImageDisplay display;
+        QVERIFY(display.image().isNull());
+        display.resize(416, 100);
+        const QImage image = rendered(display);
+        for (const QPoint p : {QPoint(0, 0), QPoint(208, 50), QPoint(415, 99)})
+            QCOMPARE(QColor(image.pixel(p)), kUntouched);
+    }
+
+    void centredCellKeepsItsLabelFont()
+    {
+        VerticallyCenteredTextCell cell;
+        QCOMPARE(cell.font().pointSizeF(), 16.0);
+        cell.setFont(QFont(QStringLiteral("Monospace"), 8));
+        QCOMPARE(cell.font().pointSizeF(), 16.0);
+    }
+
+    void centredCellPlacesItsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("spareHeight");
+        QTest::addColumn<bool>("indented");
+
+        QTest::newRow("one line with room to spare")
+            << QStringLiteral("Resistance: 270.0 Ohm") << 40 << true;
+        QTest::newRow("two lines with room to spare")
+            << QStringLiteral("Series: 1\nParallel: 2") << 30 << true;
+        QTest::newRow("one line without room")
+            << QStringLiteral("Inductance: 1.000µH") << 0 << false;
+    }
+    void centredCellPlacesItsText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, spareHeight);
+        QFETCH(bool, indented);
+
+        VerticallyCenteredTextCell cell;
+        cell.setText(text);
+        const int textHeight = cell.fontMetrics().size(0, text).height();
+        cell.resize(360, textHeight + spareHeight);
+        QImage image = rendered(cell); // lays the text out once
+        QPalette inkOnPaper = cell.palette();
+        inkOnPaper.setColor(QPalette::WindowText, Qt::black);
+        cell.setPalette(inkOnPaper);
+        image.fill(Qt::white);
+        cell.render(&image);
+
+        const QRectF drawing = cell.drawingRect();
+        QCOMPARE(drawing.x(), indented ? 10.0 : 0.0);
+        const Ink ink = inkOf(image);
+        QVERIFY(ink.left >= 0);
+        QCOMPARE(ink.left >= 10, indented);
+        // The text's ink sits about the middle of the field, glyph shapes allowing.
+        QVERIFY2(
+            qAbs(ink.meanRow - cell.height() / 2.0) <= 4,
+            qPrintable(QStringLiteral("ink centre %1 of %2").arg(ink.meanRow).arg(cell.height())));
+    }
+};
+
+QTEST_MAIN(TestChromeViews)
+#include "tst_chromeviews.moc"
