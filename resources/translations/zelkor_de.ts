@@ -775,6 +775,48 @@
         <translation>Elektrodensysteme, Heizung und Sockel</translation>
     </message>
     <!-- end of tube designations -->
+    <!-- solving in every direction -->
+    <message id="ValuesNotPositive">
+        <source>Every value must be a number above 0.</source>
+        <translation>Jeder Wert muss eine Zahl über 0 sein.</translation>
+    </message>
+    <message id="NoStandardValue">
+        <source>A resistor would lie outside the standard values (1 mΩ to 1 GΩ).</source>
+        <translation>Ein Widerstand läge außerhalb der Normwerte (1 mΩ bis 1 GΩ).</translation>
+    </message>
+    <message id="NearestStandardValue">
+        <source>%@: %@, nearest %@ value %@</source>
+        <translation>%@: %@, nächster %@-Wert %@</translation>
+    </message>
+    <message id="HighTime">
+        <source>High time</source>
+        <translation>High-Zeit</translation>
+    </message>
+    <message id="LowTime">
+        <source>Low time</source>
+        <translation>Low-Zeit</translation>
+    </message>
+    <message id="DutyCycle">
+        <source>Duty cycle</source>
+        <translation>Tastgrad</translation>
+    </message>
+    <message id="WithTheseParts">
+        <source>With these parts: %.02f Hz, duty cycle %.02f %%</source>
+        <translation>Mit diesen Teilen: %.02f Hz, Tastgrad %.02f %%</translation>
+    </message>
+    <message id="WithThisPart">
+        <source>With this part: %.08f s</source>
+        <translation>Mit diesem Teil: %.08f s</translation>
+    </message>
+    <message id="NE555DutyAtOrBelowHalf">
+        <source>This circuit cannot make a duty cycle of 50 % or less: that needs a diode across R2.</source>
+        <translation>Diese Schaltung kann keinen Tastgrad von 50 % oder weniger erzeugen: dafür braucht es eine Diode parallel zu R2.</translation>
+    </message>
+    <message id="NE555DutyAtOrAboveWhole">
+        <source>The duty cycle must stay below 100 %.</source>
+        <translation>Der Tastgrad muss unter 100 % bleiben.</translation>
+    </message>
+    <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">
         <source>Version %@</source>

@@ -775,6 +775,48 @@
         <translation>electrode systems, heater supply and base</translation>
     </message>
     <!-- end of tube designations -->
+    <!-- solving in every direction -->
+    <message id="ValuesNotPositive">
+        <source>Every value must be a number above 0.</source>
+        <translation>Every value must be a number above 0.</translation>
+    </message>
+    <message id="NoStandardValue">
+        <source>A resistor would lie outside the standard values (1 mΩ to 1 GΩ).</source>
+        <translation>A resistor would lie outside the standard values (1 mΩ to 1 GΩ).</translation>
+    </message>
+    <message id="NearestStandardValue">
+        <source>%@: %@, nearest %@ value %@</source>
+        <translation>%@: %@, nearest %@ value %@</translation>
+    </message>
+    <message id="HighTime">
+        <source>High time</source>
+        <translation>High time</translation>
+    </message>
+    <message id="LowTime">
+        <source>Low time</source>
+        <translation>Low time</translation>
+    </message>
+    <message id="DutyCycle">
+        <source>Duty cycle</source>
+        <translation>Duty cycle</translation>
+    </message>
+    <message id="WithTheseParts">
+        <source>With these parts: %.02f Hz, duty cycle %.02f %%</source>
+        <translation>With these parts: %.02f Hz, duty cycle %.02f %%</translation>
+    </message>
+    <message id="WithThisPart">
+        <source>With this part: %.08f s</source>
+        <translation>With this part: %.08f s</translation>
+    </message>
+    <message id="NE555DutyAtOrBelowHalf">
+        <source>This circuit cannot make a duty cycle of 50 % or less: that needs a diode across R2.</source>
+        <translation>This circuit cannot make a duty cycle of 50 % or less: that needs a diode across R2.</translation>
+    </message>
+    <message id="NE555DutyAtOrAboveWhole">
+        <source>The duty cycle must stay below 100 %.</source>
+        <translation>The duty cycle must stay below 100 %.</translation>
+    </message>
+    <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">
         <source>Version %@</source>

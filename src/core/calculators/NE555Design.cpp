@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/calculators/NE555Design.h"
+
+#include "core/calculators/NE555.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/QuantityText.h"
+#include "core/text/Texts.h"
+
+#include <cmath>
+
+namespace zelkor::ne555 {
+
+namespace {
+
+constexpr double kHalfPeriodFactor = 0.69;
+constexpr double kPulseFactor = 1.1;
+
+bool positive(float value)
+{
+    return std::isfinite(value) && value > 0.0f;
+}
+
+double farads(float microfarads)
+{
+    return static_cast<double>(microfarads) / 1e6;
+}
+
+QString nearestLine(const char *name, double ideal, double standard, eseries::Series series)
+{
+    return formatText(text("NearestStandardValue"),
+                      {QString::fromLatin1(name), ohmsText(ideal, 3), eseries::name(series),
+                       standardOhmsText(standard, eseries::significantDigits(series))});
+}
+
+QString problemText(DesignOutcome outcome)
+{
+    switch (outcome) {
+    case DesignOutcome::NotPositive:
+        return text("ValuesNotPositive");
+    case DesignOutcome::DutyAtOrBelowHalf:
+        return text("NE555DutyAtOrBelowHalf");
+    case DesignOutcome::DutyAtOrAboveWhole:
+        return text("NE555DutyAtOrAboveWhole");
+    case DesignOutcome::NoStandardValue:
+        return text("NoStandardValue");
+    case DesignOutcome::Designed:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+AstableTiming astableTiming(float r1, float r2, float c1)
+{
+    // Same steps as astableFrequency(): C rounded to float first, the products in double.
+    const double c = c1 / 1000000.0f;
+    AstableTiming timing;
+    timing.highTime = static_cast<float>(static_cast<double>(r1 + r2) * kHalfPeriodFactor * c);
+    timing.lowTime = static_cast<float>(static_cast<double>(r2) * kHalfPeriodFactor * c);
+    timing.frequency = astableFrequency(r1, r2, c1);
+    timing.dutyPercent = (r1 + r2) / (r1 + 2.0f * r2) * 100.0f;
+    return timing;
+}
+
+QString astableTimingText(const AstableTiming &timing)
+{
+    return formatText(u"%@: %.08f s\n%@: %.08f s\n%@: %.02f %%",
+                      {text("HighTime"), timing.highTime, text("LowTime"), timing.lowTime,
+                       text("DutyCycle"), timing.dutyPercent});
+}
+
+AstableDesign designAstable(float frequency, float dutyPercent, float c1, eseries::Series series)
+{
+    AstableDesign design;
+    design.series = series;
+    if (!positive(frequency) || !positive(c1) || std::isnan(dutyPercent))
+        return design;
+    if (dutyPercent <= 50.0f) {
+        design.outcome = DesignOutcome::DutyAtOrBelowHalf;
+        return design;
+    }
+    if (dutyPercent >= 100.0f) {
+        design.outcome = DesignOutcome::DutyAtOrAboveWhole;
+        return design;
+    }
+
+    const double period = 1.0 / frequency;
+    const double highTime = period * dutyPercent / 100.0;
+    const double lowTime = period - highTime;
+    const double rc = kHalfPeriodFactor * farads(c1);
+    design.idealR2 = lowTime / rc;
+    design.idealR1 = highTime / rc - design.idealR2;
+
+    const auto r1 = eseries::nearest(design.idealR1, series);
+    const auto r2 = eseries::nearest(design.idealR2, series);
+    if (!r1 || !r2) {
+        design.outcome = DesignOutcome::NoStandardValue;
+        return design;
+    }
+    design.outcome = DesignOutcome::Designed;
+    design.standardR1 = *r1;
+    design.standardR2 = *r2;
+    design.withStandardParts = astableTiming(static_cast<float>(*r1), static_cast<float>(*r2), c1);
+    return design;
+}
+
+MonostableDesign designMonostable(float duration, float c1, eseries::Series series)
+{
+    MonostableDesign design;
+    design.series = series;
+    if (!positive(duration) || !positive(c1))
+        return design;
+    design.idealR = duration / (kPulseFactor * farads(c1));
+    const auto r = eseries::nearest(design.idealR, series);
+    if (!r) {
+        design.outcome = DesignOutcome::NoStandardValue;
+        return design;
+    }
+    design.outcome = DesignOutcome::Designed;
+    design.standardR = *r;
+    design.standardDuration = monostablePulseDuration(static_cast<float>(*r), c1);
+    return design;
+}
+
+QString designText(const AstableDesign &design)
+{
+    if (design.outcome != DesignOutcome::Designed)
+        return problemText(design.outcome);
+    const AstableTiming &timing = design.withStandardParts;
+    return nearestLine("R1", design.idealR1, design.standardR1, design.series) + u'\n' +
+           nearestLine("R2", design.idealR2, design.standardR2, design.series) + u'\n' +
+           formatText(text("WithTheseParts"), {timing.frequency, timing.dutyPercent});
+}
+
+QString designText(const MonostableDesign &design)
+{
+    if (design.outcome != DesignOutcome::Designed)
+        return problemText(design.outcome);
+    return nearestLine("R", design.idealR, design.standardR, design.series) + u'\n' +
+           formatText(text("WithThisPart"), {design.standardDuration});
+}
+
+} // namespace zelkor::ne555

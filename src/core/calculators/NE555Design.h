@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+// The 555 timer worked both ways: the astable circuit's two half-periods and duty cycle, and
+// the parts for a wanted frequency, duty cycle or pulse duration.
+//
+// The capacitor charges through R1 + R2 and discharges through R2 alone:
+//   t_high = 0.69·(R1 + R2)·C    t_low = 0.69·R2·C    duty = (R1 + R2) / (R1 + 2·R2)
+// so the duty cycle always lies above 50 %: a shorter high time needs a diode across R2,
+// another circuit. Designing inverts these with t_high = duty / f and t_low = (1 − duty) / f:
+//   R2 = t_low / (0.69·C)    R1 = t_high / (0.69·C) − R2
+// and the monostable pulse t = 1.1·R·C gives R = t / (1.1·C). Resistances in Ω,
+// capacitances in µF, as in the frequency mode; the standard parts are then run through that
+// mode's own formulas, so a design shows the digits the panel prints for those parts.
+
+#include "core/standard/ESeries.h"
+
+#include <QString>
+
+namespace zelkor::ne555 {
+
+struct AstableTiming
+{
+    float highTime = 0.0f;    // s
+    float lowTime = 0.0f;     // s
+    float frequency = 0.0f;   // Hz, exactly astableFrequency()
+    float dutyPercent = 0.0f; // share of the period the output is high
+};
+
+// The same factor and the same single/double mix as astableFrequency(), so that
+// 1 / (highTime + lowTime) is the frequency the panel prints.
+AstableTiming astableTiming(float r1, float r2, float c1);
+
+// "High time: 0.07590000 s\nLow time: 0.06900000 s\nDuty cycle: 52.38 %"
+QString astableTimingText(const AstableTiming &timing);
+
+enum class DesignOutcome
+{
+    Designed,
+    NotPositive,       // a frequency, pulse or capacitance that is not a number above 0
+    DutyAtOrBelowHalf, // this circuit cannot make it
+    DutyAtOrAboveWhole,
+    NoStandardValue, // a resistor beyond the series' range (1 mΩ to 1 GΩ)
+};
+
+struct AstableDesign
+{
+    DesignOutcome outcome = DesignOutcome::NotPositive;
+    eseries::Series series = eseries::Series::E24;
+    double idealR1 = 0.0; // Ω
+    double idealR2 = 0.0;
+    double standardR1 = 0.0; // nearest in series
+    double standardR2 = 0.0;
+    AstableTiming withStandardParts; // what the standard parts give
+};
+
+// The parts for frequency (Hz) and dutyPercent (above 50, below 100) with capacitor c1 (µF).
+AstableDesign designAstable(float frequency, float dutyPercent, float c1,
+                            eseries::Series series = eseries::Series::E24);
+
+struct MonostableDesign
+{
+    DesignOutcome outcome = DesignOutcome::NotPositive;
+    eseries::Series series = eseries::Series::E24;
+    double idealR = 0.0;           // Ω
+    double standardR = 0.0;        // nearest in series
+    float standardDuration = 0.0f; // s, exactly monostablePulseDuration() of the standard part
+};
+
+// The resistor for a pulse of duration (s) with capacitor c1 (µF).
+MonostableDesign designMonostable(float duration, float c1,
+                                  eseries::Series series = eseries::Series::E24);
+
+// "R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value 5.6 kΩ\n
+// With these parts: 1020.61 Hz, duty cycle 60.56 %", or the reason there is no design.
+QString designText(const AstableDesign &design);
+// "R: 9.091 kΩ, nearest E24 value 9.1 kΩ\nWith this part: 0.01001000 s", or the reason.
+QString designText(const MonostableDesign &design);
+
+} // namespace zelkor::ne555
