@@ -816,6 +816,14 @@
         <source>The duty cycle must stay below 100 %.</source>
         <translation>Der Tastgrad muss unter 100 % bleiben.</translation>
     </message>
+    <message id="HeatSinkMaxPowerMsg">
+        <source>Largest power: %.02f W</source>
+        <translation>Größte Verlustleistung: %.02f W</translation>
+    </message>
+    <message id="HeatSinkResistanceNotPositive">
+        <source>Every thermal resistance must be a number above 0.</source>
+        <translation>Jeder Wärmewiderstand muss eine Zahl über 0 sein.</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

@@ -816,6 +816,14 @@
         <source>The duty cycle must stay below 100 %.</source>
         <translation>The duty cycle must stay below 100 %.</translation>
     </message>
+    <message id="HeatSinkMaxPowerMsg">
+        <source>Largest power: %.02f W</source>
+        <translation>Largest power: %.02f W</translation>
+    </message>
+    <message id="HeatSinkResistanceNotPositive">
+        <source>Every thermal resistance must be a number above 0.</source>
+        <translation>Every thermal resistance must be a number above 0.</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">
