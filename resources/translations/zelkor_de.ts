@@ -824,6 +824,22 @@
         <source>Every thermal resistance must be a number above 0.</source>
         <translation>Jeder Wärmewiderstand muss eine Zahl über 0 sein.</translation>
     </message>
+    <message id="ExactInductance">
+        <source>Exact (Nagaoka)</source>
+        <translation>Exakt (Nagaoka)</translation>
+    </message>
+    <message id="WheelerInductance">
+        <source>Wheeler</source>
+        <translation>Wheeler</translation>
+    </message>
+    <message id="NagaokaTurns">
+        <source>Turns (Nagaoka)</source>
+        <translation>Windungen (Nagaoka)</translation>
+    </message>
+    <message id="WheelerTurns">
+        <source>Turns (Wheeler)</source>
+        <translation>Windungen (Wheeler)</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

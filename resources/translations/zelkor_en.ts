@@ -824,6 +824,22 @@
         <source>Every thermal resistance must be a number above 0.</source>
         <translation>Every thermal resistance must be a number above 0.</translation>
     </message>
+    <message id="ExactInductance">
+        <source>Exact (Nagaoka)</source>
+        <translation>Exact (Nagaoka)</translation>
+    </message>
+    <message id="WheelerInductance">
+        <source>Wheeler</source>
+        <translation>Wheeler</translation>
+    </message>
+    <message id="NagaokaTurns">
+        <source>Turns (Nagaoka)</source>
+        <translation>Turns (Nagaoka)</translation>
+    </message>
+    <message id="WheelerTurns">
+        <source>Turns (Wheeler)</source>
+        <translation>Turns (Wheeler)</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">
