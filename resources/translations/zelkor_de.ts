@@ -840,6 +840,14 @@
         <source>Turns (Wheeler)</source>
         <translation>Windungen (Wheeler)</translation>
     </message>
+    <message id="CombinationStandardValue">
+        <source>%@ is a standard value of %@.</source>
+        <translation>%@ ist ein Normwert der Reihe %@.</translation>
+    </message>
+    <message id="CombinationOutOfRange">
+        <source>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</source>
+        <translation>Bis zu %d Teile von 1 Ω bis 10 MΩ ergeben diesen Wert nicht.</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

@@ -840,6 +840,14 @@
         <source>Turns (Wheeler)</source>
         <translation>Turns (Wheeler)</translation>
     </message>
+    <message id="CombinationStandardValue">
+        <source>%@ is a standard value of %@.</source>
+        <translation>%@ is a standard value of %@.</translation>
+    </message>
+    <message id="CombinationOutOfRange">
+        <source>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</source>
+        <translation>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The best standard-part combinations: known answers, a brute-force referee for the clever
+// search, more parts never worse, and the targets no combination reaches.
+
+#include "core/calculators/ResistorCombinations.h"
+#include "core/text/NumberFormat.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace zelkor::combinations;
+using namespace Qt::StringLiterals;
+using zelkor::eseries::Series;
+
+namespace {
+
+double valueOf(const Combination &c)
+{
+    const auto [a, b, x] = c.parts;
+    switch (c.topology) {
+    case Topology::Single:
+        return a;
+    case Topology::Series:
+        return a + b + x;
+    case Topology::Parallel:
+        return 1 / (1 / a + 1 / b + (c.count == 3 ? 1 / x : 0));
+    case Topology::SeriesWithParallelPair:
+        return a + 1 / (1 / b + 1 / x);
+    case Topology::ParallelWithSeriesPair:
+        return 1 / (1 / a + 1 / (b + x));
+    }
+    return 0;
+}
+
+// The kResults smallest errors (percent) among all distinct circuits of up to maxParts parts,
+// each circuit tried once.
+QList<double> bruteForce(double target, Series series, int maxParts)
+{
+    const auto v = zelkor::eseries::valuesBetween(series, kSmallestPart, kLargestPart);
+    QList<double> errors;
+    const auto offer = [&](double value) { errors.append(std::abs(value / target - 1) * 100); };
+    const auto parallel = [](double x, double y) { return 1 / (1 / x + 1 / y); };
+    const auto n = v.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        offer(v[i]);
+        for (std::size_t j = i; maxParts > 1 && j < n; ++j) {
+            offer(v[i] + v[j]), offer(parallel(v[i], v[j]));
+            if (maxParts < 3)
+                continue;
+            for (std::size_t k = j; k < n; ++k)
+                offer(v[i] + v[j] + v[k]), offer(parallel(parallel(v[i], v[j]), v[k]));
+            for (double single : v)
+                offer(single + parallel(v[i], v[j])), offer(parallel(single, v[i] + v[j]));
+        }
+    }
+    std::partial_sort(errors.begin(), errors.begin() + kResults, errors.end());
+    return errors.first(kResults);
+}
+
+} // namespace
+
+class TestResistorCombinations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+
+    void knownAnswers_data()
+    {
+        QTest::addColumn<double>("target");
+        QTest::addColumn<Series>("series");
+        QTest::addColumn<int>("maxParts");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("1234 from two E24 parts")
+            << 1234.0 << Series::E24 << 2 << u"1.3 kΩ ∥ 24 kΩ = 1233.20 Ω (−0.065 %)"_s;
+        QTest::newRow("one E6 part nearest to 50")
+            << 50.0 << Series::E6 << 1 << u"47 Ω = 47.00 Ω (−6.000 %)"_s;
+        QTest::newRow("a standard value says so first")
+            << 4700.0 << Series::E12 << 3 << u"4.7 kΩ is a standard value of E12."_s;
+        QTest::newRow("three E6 parts make 3.5 exactly")
+            << 3.5 << Series::E6 << 3 << u"1.0 Ω + 1.0 Ω + 1.5 Ω = 3.50 Ω (0.000 %)"_s;
+        QTest::newRow("three 1 Ohm in parallel reach the bottom")
+            << 1 / 3.0 << Series::E12 << 3 << u"1.0 Ω ∥ 1.0 Ω ∥ 1.0 Ω = 0.33 Ω (0.000 %)"_s;
+        QTest::newRow("E192 prints three digits")
+            << 10200.0 << Series::E192 << 2 << u"10.2 kΩ is a standard value of E192."_s;
+    }
+    void knownAnswers()
+    {
+        QFETCH(double, target);
+        QFETCH(Series, series);
+        QFETCH(int, maxParts);
+        QTEST(searchText(bestCombinations(target, series, maxParts)).section(u'\n', 0, 0),
+              "firstLine");
+    }
+
+    // The search against trying everything, and its results against their own parts.
+    void properties_data()
+    {
+        QTest::addColumn<double>("target");
+        for (double target : {0.7, 1.5, 47.5, 1234.0, 77777.0, 3.3e6, 12345678.0, 2.9e7})
+            QTest::newRow(qPrintable(zelkor::formatFixed(target, 1))) << target;
+    }
+    void properties()
+    {
+        QFETCH(double, target);
+        double previous = INFINITY;
+        for (int parts = 1; parts <= 3; ++parts) {
+            const Search s = bestCombinations(target, Series::E6, parts);
+            if (s.outcome == SearchOutcome::OutOfRange)
+                continue;
+            QVERIFY(!s.best.empty() && s.best.size() <= std::size_t(kResults));
+            const QList<double> referee = bruteForce(target, Series::E6, parts);
+            QCOMPARE(s.best.size(), std::size_t(kResults));
+            for (std::size_t i = 0; i < s.best.size(); ++i) {
+                const Combination &c = s.best[i];
+                QCOMPARE_LE(c.count, parts);
+                QCOMPARE(c.value, valueOf(c));
+                QCOMPARE_LT(std::abs(c.errorPercent - (c.value / target - 1) * 100), 1e-9);
+                QCOMPARE_LT(std::abs(std::abs(c.errorPercent) - referee[qsizetype(i)]), 1e-9);
+            }
+            const double best = std::abs(s.best.front().errorPercent);
+            QCOMPARE_LE(best, previous);
+            previous = best;
+        }
+    }
+
+    void unreachable_data()
+    {
+        QTest::addColumn<double>("target");
+        QTest::addColumn<int>("maxParts");
+        QTest::addColumn<SearchOutcome>("outcome");
+        const auto out = SearchOutcome::OutOfRange, bad = SearchOutcome::NotPositive;
+        QTest::newRow("zero") << 0.0 << 3 << bad;
+        QTest::newRow("negative") << -5.0 << 2 << bad;
+        QTest::newRow("not a number") << double(NAN) << 2 << bad;
+        QTest::newRow("infinite") << double(INFINITY) << 2 << bad;
+        QTest::newRow("below three 1 Ohm in parallel") << 0.3 << 3 << out;
+        QTest::newRow("below two 1 Ohm in parallel") << 0.45 << 2 << out;
+        QTest::newRow("above two 10 MOhm in series") << 25e6 << 2 << out;
+        QTest::newRow("above three 10 MOhm in series") << 31e6 << 3 << out;
+        QTest::newRow("three parts reach 25 MOhm") << 25e6 << 3 << SearchOutcome::Found;
+    }
+    void unreachable()
+    {
+        QFETCH(double, target);
+        QFETCH(int, maxParts);
+        const Search s = bestCombinations(target, Series::E24, maxParts);
+        QTEST(s.outcome, "outcome");
+        QCOMPARE(s.best.empty(), s.outcome != SearchOutcome::Found);
+    }
+
+    void stopsWhenAsked()
+    {
+        std::stop_source typedAhead;
+        typedAhead.request_stop();
+        const Search s = bestCombinations(1234, Series::E192, 3, typedAhead.get_token());
+        QCOMPARE(s.outcome, SearchOutcome::Cancelled);
+        QVERIFY(s.best.empty());
+    }
+};
+
+QTEST_MAIN(TestResistorCombinations)
+#include "tst_resistorcombinations.moc"
