@@ -35,6 +35,17 @@ public:
         return true;
     }
 
+    // The same for a parallel circuit given by the sum of its conductances, which the
+    // search can then skip without a division.
+    bool offerConductance(Topology topology, int count, const std::array<double, 3> &parts,
+                          double conductance)
+    {
+        if (conductance < m_lowestConductance || conductance > m_highestConductance)
+            return false;
+        admit(topology, count, parts, 1.0 / conductance);
+        return true;
+    }
+
     // The band a candidate must fall in to be offered at all.
     double floor() const { return m_target - m_worst; }
     double ceiling() const { return m_target + m_worst; }
@@ -55,8 +66,11 @@ private:
         m_best.insert(std::upper_bound(m_best.begin(), m_best.end(), c, better), c);
         if (m_best.size() > std::size_t(kResults))
             m_best.pop_back();
-        if (m_best.size() == std::size_t(kResults))
-            m_worst = std::max(std::abs(m_best.back().value - m_target), m_exact);
+        if (m_best.size() < std::size_t(kResults))
+            return;
+        m_worst = std::max(std::abs(m_best.back().value - m_target), m_exact);
+        m_lowestConductance = 1.0 / (m_target + m_worst);
+        m_highestConductance = m_target > m_worst ? 1.0 / (m_target - m_worst) : kInfinity;
     }
 
     static std::array<double, 3> canonical(Topology topology, int count,
@@ -77,6 +91,8 @@ private:
     double m_target;
     double m_exact;
     double m_worst = kInfinity;
+    double m_lowestConductance = 0.0;
+    double m_highestConductance = kInfinity;
     std::vector<Combination> m_best;
 };
 
@@ -114,13 +130,16 @@ struct Parts
             --below;
         return below;
     }
+    // The same for an ideal part given by its conductance, which only rises.
+    int walkDownConductance(int below, double conductance) const
+    {
+        if (below >= size())
+            return atOrBelow(conductance > 0.0 ? 1.0 / conductance : kInfinity);
+        while (below >= 0 && inverses[std::size_t(below)] < conductance)
+            --below;
+        return below;
+    }
 };
-
-// The ideal part for a reciprocal that leaves no room: an open circuit.
-double fromReciprocal(double reciprocal)
-{
-    return reciprocal > 0.0 ? 1.0 / reciprocal : kInfinity;
-}
 
 // Tries the parts on both sides of an ideal one, outwards while they stay among the leaders:
 // the value is monotonic in the part, so every further one is worse.
@@ -149,8 +168,8 @@ void searchPairs(const Parts &parts, double target, Leaders &leaders)
         outwards(parts.atOrBelow(target - a), n, [&](int k) {
             return leaders.offer(Topology::Series, 2, {a, v[k], 0.0}, a + v[k]);
         });
-        outwards(parts.atOrBelow(fromReciprocal(1.0 / target - ia)), n, [&](int k) {
-            return leaders.offer(Topology::Parallel, 2, {a, v[k], 0.0}, 1.0 / (ia + inv[k]));
+        outwards(parts.walkDownConductance(n, 1.0 / target - ia), n, [&](int k) {
+            return leaders.offerConductance(Topology::Parallel, 2, {a, v[k], 0.0}, ia + inv[k]);
         });
     }
 }
@@ -177,13 +196,14 @@ void searchTriplesFrom(int i, const Parts &parts, double target, Leaders &leader
     }
 
     // a ∥ b ∥ c: the pair stays above the target, which any c only lowers.
-    const double fromB = fromReciprocal(1.0 / leaders.floor() - ia);
-    for (int j = std::max(i, parts.atOrAbove(fromB)), below = n; j < n; ++j) {
-        const double pairInverse = ia + inv[j];
-        below = parts.walkDown(below, fromReciprocal(inverseTarget - pairInverse));
+    // The conductance b may add; none is left when a alone is at or below the floor.
+    const double room = leaders.floor() > 0.0 ? 1.0 / leaders.floor() - ia : kInfinity;
+    for (int j = std::max(i, room > 0.0 ? parts.atOrAbove(1.0 / room) : n), below = n; j < n; ++j) {
+        const double pairConductance = ia + inv[j];
+        below = parts.walkDownConductance(below, inverseTarget - pairConductance);
         outwards(below, n, [&](int k) {
-            return leaders.offer(Topology::Parallel, 3, {a, v[j], v[k]},
-                                 1.0 / (pairInverse + inv[k]));
+            return leaders.offerConductance(Topology::Parallel, 3, {a, v[j], v[k]},
+                                            pairConductance + inv[k]);
         });
     }
 
@@ -200,11 +220,11 @@ void searchTriplesFrom(int i, const Parts &parts, double target, Leaders &leader
 
     // c ∥ (a + b): the pair stays above the target, which any c only lowers.
     for (int j = std::max(i, parts.atOrAbove(leaders.floor() - a)), below = n; j < n; ++j) {
-        const double pairInverse = 1.0 / (a + v[j]);
-        below = parts.walkDown(below, fromReciprocal(inverseTarget - pairInverse));
+        const double pairConductance = 1.0 / (a + v[j]);
+        below = parts.walkDownConductance(below, inverseTarget - pairConductance);
         outwards(below, n, [&](int k) {
-            return leaders.offer(Topology::ParallelWithSeriesPair, 3, {v[k], a, v[j]},
-                                 1.0 / (inv[k] + pairInverse));
+            return leaders.offerConductance(Topology::ParallelWithSeriesPair, 3, {v[k], a, v[j]},
+                                            inv[k] + pairConductance);
         });
     }
 }
