@@ -10,10 +10,11 @@
 #include <QTest>
 
 #include <cmath>
-#include <limits>
 
 using namespace zelkor::ne555;
 using zelkor::eseries::Series;
+using Floats = QList<float>;
+using Doubles = QList<double>;
 
 class TestNE555Design : public QObject
 {
@@ -22,22 +23,19 @@ class TestNE555Design : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
-    // t = 0.69·R·C by hand; the half-periods must add up to the frequency mode's period.
+    // t = 0.69·R·C by hand; the half-periods add up to the frequency mode's period.
     void timing_data()
     {
-        QTest::addColumn<QList<float>>("r1r2c");
-        QTest::addColumn<QList<double>>("highLowDuty");
+        QTest::addColumn<Floats>("r1r2c");
+        QTest::addColumn<Doubles>("highLowDuty");
         QTest::newRow("1k, 10k, 10 uF")
-            << QList<float>{1000, 10000, 10} << QList<double>{0.0759, 0.0690, 52.381};
-        QTest::newRow("equal resistors, 1 uF")
-            << QList<float>{10000, 10000, 1} << QList<double>{0.0138, 0.0069, 66.667};
-        QTest::newRow("no R1 is a square wave")
-            << QList<float>{0, 4700, 1} << QList<double>{0.003243, 0.003243, 50.0};
+            << Floats{1000, 10000, 10} << Doubles{0.0759, 0.069, 52.381};
+        QTest::newRow("no R1: square") << Floats{0, 4700, 1} << Doubles{0.003243, 0.003243, 50};
     }
     void timing()
     {
-        QFETCH(QList<float>, r1r2c);
-        QFETCH(QList<double>, highLowDuty);
+        QFETCH(Floats, r1r2c);
+        QFETCH(Doubles, highLowDuty);
         const AstableTiming t = astableTiming(r1r2c[0], r1r2c[1], r1r2c[2]);
         QCOMPARE_LT(std::abs(t.highTime / highLowDuty[0] - 1), 1e-5);
         QCOMPARE_LT(std::abs(t.lowTime / highLowDuty[1] - 1), 1e-5);
@@ -47,32 +45,43 @@ private Q_SLOTS:
     }
 
     // Ideal values by hand from R2 = t_low / 0.69C, R1 = t_high / 0.69C − R2; the standard
-    // parts are the nearest by ratio.
+    // parts are the nearest by ratio; what they give is in the frequency mode's digits.
     void astable_data()
     {
-        QTest::addColumn<QList<float>>("fDutyC");
+        QTest::addColumn<Floats>("fDutyC");
         QTest::addColumn<Series>("series");
-        QTest::addColumn<QList<double>>("idealR1R2");
-        QTest::addColumn<QList<double>>("standardR1R2");
-        QTest::addColumn<QString>("achieved"); // Hz and duty with the standard parts
+        QTest::addColumn<DesignOutcome>("outcome");
+        QTest::addColumn<Doubles>("idealAndStandard"); // R1, R2, standard R1, standard R2
+        QTest::addColumn<QString>("achieved");
+        const auto none = DesignOutcome::Designed;
         QTest::newRow("1 kHz, 60 %, 100 nF, E24")
-            << QList<float>{1000, 60, 0.1f} << Series::E24 << QList<double>{2898.55, 5797.10}
-            << QList<double>{3000, 5600} << "1020.62 Hz 60.56 %";
+            << Floats{1000, 60, 0.1f} << Series::E24 << none
+            << Doubles{2898.55, 5797.10, 3000, 5600} << "1020.62 Hz 60.56 %";
         QTest::newRow("100 Hz, 75 %, 1 uF, E12")
-            << QList<float>{100, 75, 1} << Series::E12 << QList<double>{7246.38, 3623.19}
-            << QList<double>{6800, 3900} << "99.27 Hz 73.29 %";
+            << Floats{100, 75, 1} << Series::E12 << none << Doubles{7246.38, 3623.19, 6800, 3900}
+            << "99.27 Hz 73.29 %";
+        const auto row = [](const char *name, Floats in, DesignOutcome outcome) {
+            QTest::newRow(name) << in << Series::E24 << outcome << Doubles{} << "";
+        };
+        row("duty 50 %", {1000, 50, 1}, DesignOutcome::DutyAtOrBelowHalf);
+        row("duty 100 %", {1000, 100, 1}, DesignOutcome::DutyAtOrAboveWhole);
+        row("duty not a number", {1000, NAN, 1}, DesignOutcome::NotPositive);
+        row("zero frequency", {0, 60, 1}, DesignOutcome::NotPositive);
+        row("negative capacitor", {1000, 60, -1}, DesignOutcome::NotPositive);
+        row("resistors above 1 GOhm", {0.001f, 60, 0.001f}, DesignOutcome::NoStandardValue);
     }
     void astable()
     {
-        QFETCH(QList<float>, fDutyC);
+        QFETCH(Floats, fDutyC);
         QFETCH(Series, series);
-        QFETCH(QList<double>, idealR1R2);
-        QFETCH(QList<double>, standardR1R2);
+        QFETCH(Doubles, idealAndStandard);
         const AstableDesign d = designAstable(fDutyC[0], fDutyC[1], fDutyC[2], series);
-        QCOMPARE(d.outcome, DesignOutcome::Designed);
-        QCOMPARE_LT(std::abs(d.idealR1 - idealR1R2[0]), 0.01);
-        QCOMPARE_LT(std::abs(d.idealR2 - idealR1R2[1]), 0.01);
-        QCOMPARE(QList<double>({d.standardR1, d.standardR2}), standardR1R2);
+        QTEST(d.outcome, "outcome");
+        if (idealAndStandard.isEmpty())
+            return;
+        QCOMPARE_LT(std::abs(d.idealR1 - idealAndStandard[0]), 0.01);
+        QCOMPARE_LT(std::abs(d.idealR2 - idealAndStandard[1]), 0.01);
+        QCOMPARE(Doubles({d.standardR1, d.standardR2}), idealAndStandard.mid(2));
         const AstableTiming &t = d.withStandardParts;
         QTEST(zelkor::formatText(u"%.02f Hz %.02f %%", {t.frequency, t.dutyPercent}), "achieved");
         // The ideal parts give the target back.
@@ -88,60 +97,29 @@ private Q_SLOTS:
                  "5.6 kΩ\nWith these parts: 1020.62 Hz, duty cycle 60.56 %");
     }
 
-    void impossible_data()
-    {
-        QTest::addColumn<QList<float>>("fDutyC");
-        QTest::addColumn<DesignOutcome>("outcome");
-        const float nan = std::numeric_limits<float>::quiet_NaN();
-        QTest::newRow("duty 50 %") << QList<float>{1000, 50, 1} << DesignOutcome::DutyAtOrBelowHalf;
-        QTest::newRow("duty 30 %") << QList<float>{1000, 30, 1} << DesignOutcome::DutyAtOrBelowHalf;
-        QTest::newRow("duty 100 %")
-            << QList<float>{1000, 100, 1} << DesignOutcome::DutyAtOrAboveWhole;
-        QTest::newRow("duty 120 %")
-            << QList<float>{1000, 120, 1} << DesignOutcome::DutyAtOrAboveWhole;
-        QTest::newRow("duty not a number")
-            << QList<float>{1000, nan, 1} << DesignOutcome::NotPositive;
-        QTest::newRow("zero frequency") << QList<float>{0, 60, 1} << DesignOutcome::NotPositive;
-        QTest::newRow("negative capacitor")
-            << QList<float>{1000, 60, -1} << DesignOutcome::NotPositive;
-        QTest::newRow("resistors above 1 GOhm")
-            << QList<float>{0.001f, 60, 0.001f} << DesignOutcome::NoStandardValue;
-    }
-    void impossible()
-    {
-        QFETCH(QList<float>, fDutyC);
-        const AstableDesign d = designAstable(fDutyC[0], fDutyC[1], fDutyC[2]);
-        QTEST(d.outcome, "outcome");
-        QVERIFY(d.standardR1 >= 0 && d.standardR2 >= 0);
-    }
-
     // R = t / 1.1C by hand.
     void monostable_data()
     {
-        QTest::addColumn<QList<float>>("durationC");
+        QTest::addColumn<Floats>("durationC");
         QTest::addColumn<DesignOutcome>("outcome");
-        QTest::addColumn<double>("ideal");
-        QTest::addColumn<double>("standard");
-        QTest::addColumn<float>("achieved");
-        const auto designed = DesignOutcome::Designed;
-        QTest::newRow("10 ms, 1 uF")
-            << QList<float>{0.01f, 1} << designed << 9090.91 << 9100.0 << 0.01001f;
-        QTest::newRow("0.5 s, 47 uF")
-            << QList<float>{0.5f, 47} << designed << 9671.18 << 10000.0 << 0.517f;
-        QTest::newRow("zero duration")
-            << QList<float>{0, 1} << DesignOutcome::NotPositive << 0.0 << 0.0 << 0.0f;
-        QTest::newRow("negative capacitor")
-            << QList<float>{0.01f, -1} << DesignOutcome::NotPositive << 0.0 << 0.0 << 0.0f;
+        QTest::addColumn<Doubles>("idealStandardAchieved");
+        const auto none = DesignOutcome::Designed, bad = DesignOutcome::NotPositive;
+        QTest::newRow("10 ms, 1 uF") << Floats{0.01f, 1} << none << Doubles{9090.91, 9100, 0.01001};
+        QTest::newRow("0.5 s, 47 uF") << Floats{0.5f, 47} << none << Doubles{9671.18, 1e4, 0.517};
+        QTest::newRow("zero duration") << Floats{0, 1} << bad << Doubles{};
+        QTest::newRow("negative capacitor") << Floats{0.01f, -1} << bad << Doubles{};
     }
     void monostable()
     {
-        QFETCH(QList<float>, durationC);
-        QFETCH(double, ideal);
+        QFETCH(Floats, durationC);
+        QFETCH(Doubles, idealStandardAchieved);
         const MonostableDesign d = designMonostable(durationC[0], durationC[1]);
         QTEST(d.outcome, "outcome");
-        QCOMPARE_LT(std::abs(d.idealR - ideal), 0.01);
-        QTEST(d.standardR, "standard");
-        QTEST(d.standardDuration, "achieved");
+        if (idealStandardAchieved.isEmpty())
+            return;
+        QCOMPARE_LT(std::abs(d.idealR - idealStandardAchieved[0]), 0.01);
+        QCOMPARE(d.standardR, idealStandardAchieved[1]);
+        QCOMPARE(d.standardDuration, float(idealStandardAchieved[2]));
     }
 };
 
