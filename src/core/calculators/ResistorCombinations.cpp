@@ -195,8 +195,8 @@ void searchTriplesFrom(int i, const Parts &parts, double target, Leaders &leader
         });
     }
 
-    // a ∥ b ∥ c: the pair stays above the target, which any c only lowers.
-    // The conductance b may add; none is left when a alone is at or below the floor.
+    // a ∥ b ∥ c: the pair stays above the target, which any c only lowers. room is the
+    // conductance b may add; there is none when a alone is at or below the floor.
     const double room = leaders.floor() > 0.0 ? 1.0 / leaders.floor() - ia : kInfinity;
     for (int j = std::max(i, room > 0.0 ? parts.atOrAbove(1.0 / room) : n), below = n; j < n; ++j) {
         const double pairConductance = ia + inv[j];
