@@ -137,6 +137,33 @@ std::optional<BandValue> valueOfColorCodes(std::span<const int> codes)
     return value;
 }
 
+QString colorBandsText(std::span<const int> codes)
+{
+    const std::span<const Band> bands = bandsOf(static_cast<int>(codes.size()));
+    std::array<std::uint32_t, 6> p{};
+    for (std::size_t i = 0; i < bands.size(); ++i) {
+        const auto position = positionOf(bands[i], codes[i]);
+        if (!position)
+            return {};
+        p[i] = *position;
+    }
+    switch (codes.size()) {
+    case 4: {
+        const Reading r = fourBandsReading({p[0], p[1], p[2], p[3]});
+        return parseStringsFor(r.resistance, r.tolerance);
+    }
+    case 5: {
+        const Reading r = fiveBandsReading({p[0], p[1], p[2], p[3], p[4]});
+        return parseStringsFor(r.resistance, r.tolerance);
+    }
+    case 6: {
+        const Reading r = fiveBandsReading({p[0], p[1], p[2], p[3], p[4]});
+        return parseStringsFor(r.resistance, r.tolerance, sixBandsTemperatureCoefficientFor(p[5]));
+    }
+    }
+    return {};
+}
+
 QString colorBandsFailureText(const ColorBands &bands, const ColorBandsRequest &request)
 {
     const QString value = resistanceText(request.resistance);

@@ -63,6 +63,10 @@ struct BandValue
 // The value of four, five or six codes; nothing when a code cannot stand on its band.
 std::optional<BandValue> valueOfColorCodes(std::span<const int> codes);
 
+// The colour-code panel's result text for these codes, computed the way the panel computes it
+// from its pop-ups; empty when a code cannot stand on its band.
+QString colorBandsText(std::span<const int> codes);
+
 // The sentence for a failure, naming the value, e.g. "4 bands cannot show 49.9 kΩ: ...".
 QString colorBandsFailureText(const ColorBands &bands, const ColorBandsRequest &request);
 
