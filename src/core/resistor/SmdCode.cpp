@@ -268,4 +268,21 @@ QString encodedText(const std::vector<Encoded> &codes, double resistance)
     return lines.join(u'\n');
 }
 
+QString textForTypedCode(QStringView code)
+{
+    if (code.trimmed().isEmpty())
+        return {};
+    return decodedText(decode(code));
+}
+
+QString textForTypedValue(QStringView value)
+{
+    if (value.trimmed().isEmpty())
+        return {};
+    const auto resistance = readResistance(value);
+    if (!resistance)
+        return text("NotAResistance");
+    return encodedText(encode(*resistance), *resistance);
+}
+
 } // namespace zelkor::resistor::smd

@@ -73,4 +73,8 @@ QString decodedText(const Decoded &decoded);
 // One line per system: "Three digits: 472"; a sentence when no system shows the value.
 QString encodedText(const std::vector<Encoded> &codes, double resistance);
 
+// What the panel shows for a typed code, or for a typed value; empty when nothing is typed.
+QString textForTypedCode(QStringView code);
+QString textForTypedValue(QStringView value);
+
 } // namespace zelkor::resistor::smd

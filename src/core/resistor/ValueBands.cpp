@@ -215,4 +215,29 @@ QString standardValueNote(double resistance, float tolerance)
                        resistanceText(*above)});
 }
 
+
+TypedValueBands bandsForTypedValue(const TypedValue &typed)
+{
+    if (typed.text.trimmed().isEmpty())
+        return {};
+    const auto resistance = readResistance(typed.text);
+    if (!resistance)
+        return {{}, text("NotAResistance")};
+    const ColorBandsRequest request{*resistance, typed.tolerance, typed.sixBands ? 6 : 0,
+                                    typed.temperatureCoefficient};
+    ColorBands bands = colorBandsFor(request);
+    if (bands.failure != ColorBandsFailure::None)
+        return {{}, colorBandsFailureText(bands, request)};
+    return {std::move(bands.codes), standardValueNote(*resistance, typed.tolerance)};
+}
+
+std::optional<PickedValue> pickedValue(std::span<const int> codes)
+{
+    const auto value = valueOfColorCodes(codes);
+    if (!value)
+        return std::nullopt;
+    return PickedValue{resistanceFieldText(value->resistance), value->tolerance,
+                       standardValueNote(value->resistance, value->tolerance)};
+}
+
 } // namespace zelkor::resistor

@@ -76,4 +76,35 @@ eseries::Series seriesForTolerance(float tolerance);
 // names the series and the nearest standard values below and above.
 QString standardValueNote(double resistance, float tolerance);
 
+// The tolerances the colour-code panel offers for a typed value, in percent.
+inline constexpr float kValueTolerances[] = {20.0f, 10.0f, 5.0f, 2.0f, 1.0f,
+                                             0.5f,  0.25f, 0.1f, 0.05f};
+
+// The colour-code panel's value field: what is typed, and what the panel shows besides it.
+struct TypedValue
+{
+    QString text; // "4k7"
+    float tolerance = 5.0f;
+    bool sixBands = false; // the six-band page is shown: stay on it
+    int temperatureCoefficient = kDefaultTemperatureCoefficient;
+};
+
+struct TypedValueBands
+{
+    std::vector<int> codes; // the bands to show; empty when the value cannot be shown
+    QString note; // why not, or whether it is a standard value; empty when nothing is typed
+};
+
+TypedValueBands bandsForTypedValue(const TypedValue &typed);
+
+// What the value field, its tolerance and the note show for bands picked by hand.
+struct PickedValue
+{
+    QString text; // "4.7k"
+    float tolerance = 0.0f;
+    QString note;
+};
+
+std::optional<PickedValue> pickedValue(std::span<const int> codes);
+
 } // namespace zelkor::resistor
