@@ -25,21 +25,16 @@ private Q_SLOTS:
         QTest::addColumn<double>("ohms");
         QTest::addColumn<int>("system");
         QTest::newRow("three digits") << "472" << 4700.0 << int(smd::System::ThreeDigits);
-        QTest::newRow("three digits, 10 M") << "106" << 10e6 << int(smd::System::ThreeDigits);
         QTest::newRow("R as decimal point") << "4R7" << 4.7 << int(smd::System::ThreeDigits);
         QTest::newRow("R in front") << "R47" << 0.47 << int(smd::System::ThreeDigits);
         QTest::newRow("three zeros: jumper") << "000" << 0.0 << int(smd::System::ThreeDigits);
-        QTest::newRow("lone zero: jumper") << "0" << 0.0 << int(smd::System::ThreeDigits);
         QTest::newRow("four digits") << "4702" << 47e3 << int(smd::System::FourDigits);
-        QTest::newRow("four digits, 100 ohm") << "1000" << 100.0 << int(smd::System::FourDigits);
         QTest::newRow("four with R") << "10R0" << 10.0 << int(smd::System::FourDigits);
         QTest::newRow("EIA-96 01C") << "01C" << 10e3 << int(smd::System::Eia96);
         QTest::newRow("EIA-96 68X") << "68X" << 49.9 << int(smd::System::Eia96);
         QTest::newRow("lower case") << " 68x " << 49.9 << int(smd::System::Eia96);
         QTest::newRow("EIA-96 96F, the largest") << "96F" << 97.6e6 << int(smd::System::Eia96);
-        QTest::newRow("EIA-96 01Z, the smallest") << "01Z" << 0.1 << int(smd::System::Eia96);
         QTest::newRow("S is X") << "47S" << 30.1 << int(smd::System::Eia96);
-        QTest::newRow("H is B") << "01H" << 1000.0 << int(smd::System::Eia96);
         QTest::newRow("two digits and R read as ohms")
             << "47R" << 47.0 << int(smd::System::ThreeDigits);
     }
@@ -67,15 +62,12 @@ private Q_SLOTS:
         QTest::addColumn<smd::Failure>("failure");
         QTest::newRow("empty") << "  " << smd::Failure::Empty;
         QTest::newRow("two characters") << "47" << smd::Failure::Length;
-        QTest::newRow("five characters") << "47000" << smd::Failure::Length;
         QTest::newRow("two zeros") << "00" << smd::Failure::Length;
         QTest::newRow("dash") << "4-7" << smd::Failure::Character;
-        QTest::newRow("umlaut") << "4Ä7" << smd::Failure::Character;
         QTest::newRow("K as decimal point") << "4K7" << smd::Failure::Character;
         QTest::newRow("leading zero") << "047" << smd::Failure::LeadingZero;
         QTest::newRow("two R") << "R4R" << smd::Failure::DecimalMarks;
         QTest::newRow("EIA-96 index 97") << "97C" << smd::Failure::Eia96Index;
-        QTest::newRow("EIA-96 index 00") << "00C" << smd::Failure::Eia96Index;
         QTest::newRow("G is no multiplier") << "47G" << smd::Failure::Eia96Letter;
     }
     void refuses()
@@ -96,9 +88,7 @@ private Q_SLOTS:
         QTest::newRow("49.9: three significant digits") << 49.9 << QStringList{"", "49R9", "68X"};
         QTest::newRow("4.7 below 10") << 4.7 << QStringList{"4R7", "4R70", ""};
         QTest::newRow("0.1 below 1") << 0.1 << QStringList{"R10", "R100", "01Z"};
-        QTest::newRow("100 ohm") << 100.0 << QStringList{"101", "1000", "01A"};
         QTest::newRow("0.047 needs four characters") << 0.047 << QStringList{"", "R047", ""};
-        QTest::newRow("1 G beyond F") << 1e9 << QStringList{"108", "1007", ""};
         QTest::newRow("zero: jumpers") << 0.0 << QStringList{"000", "0000", ""};
         QTest::newRow("four significant digits") << 4705.0 << QStringList{"", "", ""};
     }

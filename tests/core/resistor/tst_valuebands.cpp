@@ -58,21 +58,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("ohms"); // negative: not a resistance
         QTest::newRow("k as decimal point") << "4k7" << 4700.0;
-        QTest::newRow("k after a decimal") << "4.7k" << 4700.0;
-        QTest::newRow("plain ohms") << "4700" << 4700.0;
         QTest::newRow("three digits, kilo") << "49.9k" << 49900.0;
         QTest::newRow("R in front") << "R47" << 0.47;
         QTest::newRow("R as decimal point") << "4r7" << 4.7;
-        QTest::newRow("mega") << "2M2" << 2.2e6;
         QTest::newRow("unit and blanks") << " 1.5 kΩ " << 1500.0;
         QTest::newRow("exponent") << "1e3" << 1000.0;
-        QTest::newRow("zero") << "0" << 0.0;
         QTest::newRow("empty") << "" << -1.0;
-        QTest::newRow("words") << "four" << -1.0;
         QTest::newRow("negative") << "-4k7" << -1.0;
         QTest::newRow("two prefixes") << "4k7k" << -1.0;
         QTest::newRow("point and prefix as point") << "4.7k7" << -1.0;
-        QTest::newRow("prefix alone") << "k" << -1.0;
     }
     void readsTypedValuesExactly()
     {
@@ -97,33 +91,26 @@ private Q_SLOTS:
             << "49.9k" << 1.0f << 0 << 100 << "yellow white white red brown";
         QTest::newRow("0.47 ohm, silver multiplier")
             << "R47" << 5.0f << 0 << 100 << "yellow violet silver gold";
-        QTest::newRow("1 M 10 %") << "1M" << 10.0f << 0 << 100 << "brown black green silver";
         QTest::newRow("20 % leaves the fourth band out")
             << "4k7" << 20.0f << 0 << 100 << "yellow violet red none";
         QTest::newRow("0.1 % is no four-band tolerance")
             << "4k7" << 0.1f << 0 << 100 << "yellow violet black brown violet";
-        QTest::newRow("two digits on five bands")
-            << "4k7" << 5.0f << 5 << 100 << "yellow violet black brown gold";
         QTest::newRow("10 G, white multiplier")
             << "10G" << 5.0f << 0 << 100 << "brown black white gold";
         QTest::newRow("six bands, 50 ppm")
             << "100" << 1.0f << 6 << 50 << "brown black black black brown red";
         QTest::newRow("six bands, 25 ppm is yellow")
             << "1k" << 0.25f << 6 << 25 << "brown black black brown blue yellow";
-        QTest::newRow("six bands, 15 ppm is orange")
-            << "1k" << 0.5f << 6 << 15 << "brown black black brown green orange";
         QTest::newRow("four significant digits") << "4705" << 5.0f << 0 << 100 << "TooManyDigits";
         QTest::newRow("three digits on four bands")
             << "49.9k" << 5.0f << 4 << 100 << "TooManyDigits";
         QTest::newRow("above 99 G") << "100G" << 5.0f << 0 << 100 << "OutOfRange";
-        QTest::newRow("zero ohms") << "0" << 5.0f << 0 << 100 << "OutOfRange";
         QTest::newRow("0.47 ohm at 0.1 %: five bands start at 1 ohm")
             << "R47" << 0.1f << 0 << 100 << "OutOfRange";
         QTest::newRow("3 % has no colour") << "4k7" << 3.0f << 0 << 100 << "Tolerance";
         QTest::newRow("three digits at 20 %") << "49.9k" << 20.0f << 0 << 100 << "Tolerance";
         QTest::newRow("30 ppm has no colour")
             << "1k" << 1.0f << 6 << 30 << "TemperatureCoefficient";
-        QTest::newRow("three bands") << "1k" << 5.0f << 3 << 100 << "BandCount";
     }
     void bandsForAValue()
     {
@@ -198,11 +185,8 @@ private Q_SLOTS:
         QTest::addColumn<float>("tolerance");
         QTest::addColumn<QString>("note");
         QTest::newRow("4.7 k is E24") << "4k7" << 5.0f << "";
-        QTest::newRow("49.9 k is E96") << "49.9k" << 1.0f << "";
         QTest::newRow("4.8 k is between E24 values")
             << "4k8" << 5.0f << "4.8 kΩ is not an E24 value. Nearest: 4.7 kΩ below, 5.1 kΩ above.";
-        QTest::newRow("49.9 k at 5 % is no E24 value")
-            << "49.9k" << 5.0f << "49.9 kΩ is not an E24 value. Nearest: 47 kΩ below, 51 kΩ above.";
         QTest::newRow("4.7 k at 1 % lies between E96 4.64 k and 4.75 k")
             << "4k7" << 1.0f
             << "4.7 kΩ is not an E96 value. Nearest: 4.64 kΩ below, 4.75 kΩ above.";
