@@ -215,7 +215,6 @@ QString standardValueNote(double resistance, float tolerance)
                        resistanceText(*above)});
 }
 
-
 TypedValueBands bandsForTypedValue(const TypedValue &typed)
 {
     if (typed.text.trimmed().isEmpty())
