@@ -72,6 +72,13 @@ const std::vector<Scene> &scenes()
              choose(panel, "fiveBandsFifthBand", 2);  // brown
              QTest::qWait(300);                       // let the page fade finish
          }},
+        {"resistor-colour-codes-6-bands", 1,
+         [](QWidget *panel) {
+             click(panel, "sixBandsSegment");
+             choose(panel, "valueTolerance", 4); // 1 %
+             type(panel, "resistanceValue", "4k7");
+             QTest::qWait(300); // let the page fade finish
+         }},
         {"led-dropping-resistor", 2,
          [](QWidget *panel) {
              type(panel, "ledSupplyVoltage", "12");

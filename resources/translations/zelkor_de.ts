@@ -280,7 +280,199 @@
         <source>resistance and tolerance</source>
         <translation>Widerstandswert und Toleranz</translation>
     </message>
+    <message id="SixBands">
+        <source>6 bands</source>
+        <translation>6 Ringe</translation>
+    </message>
+    <message id="ResistorSixBandsA11yName">
+        <source>Six bands</source>
+        <translation>Sechs Ringe</translation>
+    </message>
+    <message id="ResistorSixBandsA11yDescription">
+        <source>resistor with six colour bands</source>
+        <translation>Widerstand mit sechs Farbringen</translation>
+    </message>
+    <message id="TemperatureCoefficient">
+        <source>Temperature coefficient</source>
+        <translation>Temperaturkoeffizient</translation>
+    </message>
+    <message id="ResistorSixSixthBandA11yName">
+        <source>Temperature coefficient</source>
+        <translation>Temperaturkoeffizient</translation>
+    </message>
+    <message id="ResistorSixSixthBandA11yDescription">
+        <source>colour of the sixth band</source>
+        <translation>Farbe des sechsten Rings</translation>
+    </message>
+    <message id="Value">
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message id="ValuePlaceholder">
+        <source>e.g. 4k7</source>
+        <translation>z. B. 4k7</translation>
+    </message>
+    <message id="ResistorValueA11yName">
+        <source>Resistance value</source>
+        <translation>Widerstandswert</translation>
+    </message>
+    <message id="ResistorValueA11yDescription">
+        <source>a value such as 4k7 or 49.9k; sets the bands</source>
+        <translation>ein Wert wie 4k7 oder 49.9k; stellt die Ringe ein</translation>
+    </message>
+    <message id="ResistorValueToleranceA11yName">
+        <source>Tolerance of the value</source>
+        <translation>Toleranz des Werts</translation>
+    </message>
+    <message id="ResistorValueToleranceA11yDescription">
+        <source>sets the tolerance band</source>
+        <translation>stellt den Toleranzring ein</translation>
+    </message>
+    <message id="ResistorNoteA11yName">
+        <source>Standard values</source>
+        <translation>Normwerte</translation>
+    </message>
+    <message id="ResistorNoteA11yDescription">
+        <source>whether the value is a standard value</source>
+        <translation>ob der Wert ein Normwert ist</translation>
+    </message>
+    <message id="NotAResistance">
+        <source>Type a resistance such as 4k7, 49.9k or 4700.</source>
+        <translation>Bitte einen Widerstandswert wie 4k7, 49.9k oder 4700 eingeben.</translation>
+    </message>
+    <message id="BandsTooManyDigits">
+        <source>%@ has more significant digits than %d bands show.</source>
+        <translation>%@ hat mehr gültige Ziffern, als %d Ringe zeigen.</translation>
+    </message>
+    <message id="BandsOutOfRange">
+        <source>%d bands cannot show %@.</source>
+        <translation>%d Ringe können %@ nicht zeigen.</translation>
+    </message>
+    <message id="BandsTolerance">
+        <source>%d bands cannot show a tolerance of %@%%.</source>
+        <translation>%d Ringe können keine Toleranz von %@%% zeigen.</translation>
+    </message>
+    <message id="BandsTemperatureCoefficient">
+        <source>No band colour stands for %d ppm/K.</source>
+        <translation>Keine Ringfarbe steht für %d ppm/K.</translation>
+    </message>
+    <message id="BandsCount">
+        <source>A resistor has 4, 5 or 6 bands.</source>
+        <translation>Ein Widerstand hat 4, 5 oder 6 Ringe.</translation>
+    </message>
+    <message id="NotStandardValue">
+        <source>%@ is not an %@ value.</source>
+        <translation>%@ ist kein %@-Wert.</translation>
+    </message>
+    <message id="NotStandardValueNearest">
+        <source>%@ is not an %@ value. Nearest: %@ below, %@ above.</source>
+        <translation>%@ ist kein %@-Wert. Nächste: %@ darunter, %@ darüber.</translation>
+    </message>
     <!-- end of resistor colour codes -->
+    <!-- smd resistor codes -->
+    <message id="SmdCodes">
+        <source>SMD Resistor Codes</source>
+        <translation>SMD-Widerstandscodes</translation>
+    </message>
+    <message id="SmdCode">
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message id="SmdCodePlaceholder">
+        <source>e.g. 472, 4R7, 01C</source>
+        <translation>z. B. 472, 4R7, 01C</translation>
+    </message>
+    <message id="SmdCodeA11yName">
+        <source>SMD code</source>
+        <translation>SMD-Code</translation>
+    </message>
+    <message id="SmdCodeA11yDescription">
+        <source>the code printed on the resistor; shows its value</source>
+        <translation>der auf den Widerstand gedruckte Code; zeigt seinen Wert</translation>
+    </message>
+    <message id="SmdValueA11yName">
+        <source>Resistance value</source>
+        <translation>Widerstandswert</translation>
+    </message>
+    <message id="SmdValueA11yDescription">
+        <source>shows the codes of this value</source>
+        <translation>zeigt die Codes dieses Werts</translation>
+    </message>
+    <message id="SmdResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="SmdResultA11yDescription">
+        <source>the value of the code, or the codes of the value</source>
+        <translation>der Wert des Codes oder die Codes des Werts</translation>
+    </message>
+    <message id="SmdThreeDigits">
+        <source>Three digits</source>
+        <translation>Drei Ziffern</translation>
+    </message>
+    <message id="SmdFourDigits">
+        <source>Four digits</source>
+        <translation>Vier Ziffern</translation>
+    </message>
+    <message id="SmdEia96">
+        <source>EIA-96</source>
+        <translation>EIA-96</translation>
+    </message>
+    <message id="SmdJumper">
+        <source>%@ (jumper)</source>
+        <translation>%@ (Brücke)</translation>
+    </message>
+    <message id="SmdAsEia96">
+        <source>As EIA-96: %@</source>
+        <translation>Als EIA-96: %@</translation>
+    </message>
+    <message id="SmdEmpty">
+        <source>Type the code printed on the resistor.</source>
+        <translation>Bitte den aufgedruckten Code eingeben.</translation>
+    </message>
+    <message id="SmdLength">
+        <source>An SMD code has three or four characters.</source>
+        <translation>Ein SMD-Code hat drei oder vier Zeichen.</translation>
+    </message>
+    <message id="SmdCharacter">
+        <source>'%@' does not appear in SMD codes.</source>
+        <translation>„%@“ kommt in SMD-Codes nicht vor.</translation>
+    </message>
+    <message id="SmdLeadingZero">
+        <source>A code that starts with 0 is all zeros (a 0 Ω jumper).</source>
+        <translation>Ein Code, der mit 0 beginnt, besteht nur aus Nullen (0-Ω-Brücke).</translation>
+    </message>
+    <message id="SmdDecimalMarks">
+        <source>A code holds at most one R.</source>
+        <translation>Ein Code enthält höchstens ein R.</translation>
+    </message>
+    <message id="SmdEia96Index">
+        <source>EIA-96 numbers run from 01 to 96, not %@.</source>
+        <translation>EIA-96-Nummern reichen von 01 bis 96, nicht %@.</translation>
+    </message>
+    <message id="SmdEia96Letter">
+        <source>'%@' is no EIA-96 multiplier (Z, Y, R, X, S, A, B, H, C, D, E, F).</source>
+        <translation>„%@“ ist kein EIA-96-Multiplikator (Z, Y, R, X, S, A, B, H, C, D, E, F).</translation>
+    </message>
+    <message id="SmdNoCode">
+        <source>No SMD code shows %@.</source>
+        <translation>Kein SMD-Code zeigt %@.</translation>
+    </message>
+    <!-- end of smd resistor codes -->
+    <!-- standard values -->
+    <message id="ESeriesNearest">
+        <source>Nearest</source>
+        <translation>Nächster</translation>
+    </message>
+    <message id="ESeriesAtOrBelow">
+        <source>At or below</source>
+        <translation>Darunter oder gleich</translation>
+    </message>
+    <message id="ESeriesAtOrAbove">
+        <source>At or above</source>
+        <translation>Darüber oder gleich</translation>
+    </message>
+    <!-- end of standard values -->
     <!-- ohm's law -->
     <message id="Clear">
         <source>Clear</source>

@@ -280,7 +280,199 @@
         <source>resistance and tolerance</source>
         <translation>resistance and tolerance</translation>
     </message>
+    <message id="SixBands">
+        <source>6 bands</source>
+        <translation>6 bands</translation>
+    </message>
+    <message id="ResistorSixBandsA11yName">
+        <source>Six bands</source>
+        <translation>Six bands</translation>
+    </message>
+    <message id="ResistorSixBandsA11yDescription">
+        <source>resistor with six colour bands</source>
+        <translation>resistor with six colour bands</translation>
+    </message>
+    <message id="TemperatureCoefficient">
+        <source>Temperature coefficient</source>
+        <translation>Temperature coefficient</translation>
+    </message>
+    <message id="ResistorSixSixthBandA11yName">
+        <source>Temperature coefficient</source>
+        <translation>Temperature coefficient</translation>
+    </message>
+    <message id="ResistorSixSixthBandA11yDescription">
+        <source>colour of the sixth band</source>
+        <translation>colour of the sixth band</translation>
+    </message>
+    <message id="Value">
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message id="ValuePlaceholder">
+        <source>e.g. 4k7</source>
+        <translation>e.g. 4k7</translation>
+    </message>
+    <message id="ResistorValueA11yName">
+        <source>Resistance value</source>
+        <translation>Resistance value</translation>
+    </message>
+    <message id="ResistorValueA11yDescription">
+        <source>a value such as 4k7 or 49.9k; sets the bands</source>
+        <translation>a value such as 4k7 or 49.9k; sets the bands</translation>
+    </message>
+    <message id="ResistorValueToleranceA11yName">
+        <source>Tolerance of the value</source>
+        <translation>Tolerance of the value</translation>
+    </message>
+    <message id="ResistorValueToleranceA11yDescription">
+        <source>sets the tolerance band</source>
+        <translation>sets the tolerance band</translation>
+    </message>
+    <message id="ResistorNoteA11yName">
+        <source>Standard values</source>
+        <translation>Standard values</translation>
+    </message>
+    <message id="ResistorNoteA11yDescription">
+        <source>whether the value is a standard value</source>
+        <translation>whether the value is a standard value</translation>
+    </message>
+    <message id="NotAResistance">
+        <source>Type a resistance such as 4k7, 49.9k or 4700.</source>
+        <translation>Type a resistance such as 4k7, 49.9k or 4700.</translation>
+    </message>
+    <message id="BandsTooManyDigits">
+        <source>%@ has more significant digits than %d bands show.</source>
+        <translation>%@ has more significant digits than %d bands show.</translation>
+    </message>
+    <message id="BandsOutOfRange">
+        <source>%d bands cannot show %@.</source>
+        <translation>%d bands cannot show %@.</translation>
+    </message>
+    <message id="BandsTolerance">
+        <source>%d bands cannot show a tolerance of %@%%.</source>
+        <translation>%d bands cannot show a tolerance of %@%%.</translation>
+    </message>
+    <message id="BandsTemperatureCoefficient">
+        <source>No band colour stands for %d ppm/K.</source>
+        <translation>No band colour stands for %d ppm/K.</translation>
+    </message>
+    <message id="BandsCount">
+        <source>A resistor has 4, 5 or 6 bands.</source>
+        <translation>A resistor has 4, 5 or 6 bands.</translation>
+    </message>
+    <message id="NotStandardValue">
+        <source>%@ is not an %@ value.</source>
+        <translation>%@ is not an %@ value.</translation>
+    </message>
+    <message id="NotStandardValueNearest">
+        <source>%@ is not an %@ value. Nearest: %@ below, %@ above.</source>
+        <translation>%@ is not an %@ value. Nearest: %@ below, %@ above.</translation>
+    </message>
     <!-- end of resistor colour codes -->
+    <!-- smd resistor codes -->
+    <message id="SmdCodes">
+        <source>SMD Resistor Codes</source>
+        <translation>SMD Resistor Codes</translation>
+    </message>
+    <message id="SmdCode">
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message id="SmdCodePlaceholder">
+        <source>e.g. 472, 4R7, 01C</source>
+        <translation>e.g. 472, 4R7, 01C</translation>
+    </message>
+    <message id="SmdCodeA11yName">
+        <source>SMD code</source>
+        <translation>SMD code</translation>
+    </message>
+    <message id="SmdCodeA11yDescription">
+        <source>the code printed on the resistor; shows its value</source>
+        <translation>the code printed on the resistor; shows its value</translation>
+    </message>
+    <message id="SmdValueA11yName">
+        <source>Resistance value</source>
+        <translation>Resistance value</translation>
+    </message>
+    <message id="SmdValueA11yDescription">
+        <source>shows the codes of this value</source>
+        <translation>shows the codes of this value</translation>
+    </message>
+    <message id="SmdResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="SmdResultA11yDescription">
+        <source>the value of the code, or the codes of the value</source>
+        <translation>the value of the code, or the codes of the value</translation>
+    </message>
+    <message id="SmdThreeDigits">
+        <source>Three digits</source>
+        <translation>Three digits</translation>
+    </message>
+    <message id="SmdFourDigits">
+        <source>Four digits</source>
+        <translation>Four digits</translation>
+    </message>
+    <message id="SmdEia96">
+        <source>EIA-96</source>
+        <translation>EIA-96</translation>
+    </message>
+    <message id="SmdJumper">
+        <source>%@ (jumper)</source>
+        <translation>%@ (jumper)</translation>
+    </message>
+    <message id="SmdAsEia96">
+        <source>As EIA-96: %@</source>
+        <translation>As EIA-96: %@</translation>
+    </message>
+    <message id="SmdEmpty">
+        <source>Type the code printed on the resistor.</source>
+        <translation>Type the code printed on the resistor.</translation>
+    </message>
+    <message id="SmdLength">
+        <source>An SMD code has three or four characters.</source>
+        <translation>An SMD code has three or four characters.</translation>
+    </message>
+    <message id="SmdCharacter">
+        <source>'%@' does not appear in SMD codes.</source>
+        <translation>'%@' does not appear in SMD codes.</translation>
+    </message>
+    <message id="SmdLeadingZero">
+        <source>A code that starts with 0 is all zeros (a 0 Ω jumper).</source>
+        <translation>A code that starts with 0 is all zeros (a 0 Ω jumper).</translation>
+    </message>
+    <message id="SmdDecimalMarks">
+        <source>A code holds at most one R.</source>
+        <translation>A code holds at most one R.</translation>
+    </message>
+    <message id="SmdEia96Index">
+        <source>EIA-96 numbers run from 01 to 96, not %@.</source>
+        <translation>EIA-96 numbers run from 01 to 96, not %@.</translation>
+    </message>
+    <message id="SmdEia96Letter">
+        <source>'%@' is no EIA-96 multiplier (Z, Y, R, X, S, A, B, H, C, D, E, F).</source>
+        <translation>'%@' is no EIA-96 multiplier (Z, Y, R, X, S, A, B, H, C, D, E, F).</translation>
+    </message>
+    <message id="SmdNoCode">
+        <source>No SMD code shows %@.</source>
+        <translation>No SMD code shows %@.</translation>
+    </message>
+    <!-- end of smd resistor codes -->
+    <!-- standard values -->
+    <message id="ESeriesNearest">
+        <source>Nearest</source>
+        <translation>Nearest</translation>
+    </message>
+    <message id="ESeriesAtOrBelow">
+        <source>At or below</source>
+        <translation>At or below</translation>
+    </message>
+    <message id="ESeriesAtOrAbove">
+        <source>At or above</source>
+        <translation>At or above</translation>
+    </message>
+    <!-- end of standard values -->
     <!-- ohm's law -->
     <message id="Clear">
         <source>Clear</source>

@@ -69,6 +69,9 @@ Result run(const std::vector<std::string> &args)
         addResistorCommand(app, print);
         addLedCommand(app, print);
         addHeatSinkCommand(app, print);
+        addBandsCommand(app, print);
+        addSmdCommand(app, print);
+        addESeriesCommand(app, print);
 
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         try {

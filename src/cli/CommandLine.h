@@ -54,5 +54,8 @@ void addTubeCommand(CLI::App &app, const Printer &print);
 void addResistorCommand(CLI::App &app, const Printer &print);
 void addLedCommand(CLI::App &app, const Printer &print);
 void addHeatSinkCommand(CLI::App &app, const Printer &print);
+void addBandsCommand(CLI::App &app, const Printer &print);
+void addSmdCommand(CLI::App &app, const Printer &print);
+void addESeriesCommand(CLI::App &app, const Printer &print);
 
 } // namespace zelkor::cli

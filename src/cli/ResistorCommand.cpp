@@ -16,6 +16,9 @@ constexpr std::array<Band, 4> kFourBands = {Band::FourBandsFirst, Band::FourBand
 constexpr std::array<Band, 5> kFiveBands = {Band::FiveBandsFirst, Band::FiveBandsSecond,
                                             Band::FiveBandsThird, Band::FiveBandsFourth,
                                             Band::FiveBandsFifth};
+constexpr std::array<Band, 6> kSixBands = {Band::SixBandsFirst, Band::SixBandsSecond,
+                                           Band::SixBandsThird, Band::SixBandsFourth,
+                                           Band::SixBandsFifth, Band::SixBandsSixth};
 
 std::string allowedNames(Band band)
 {
@@ -58,20 +61,27 @@ void addResistorCommand(CLI::App &app, const Printer &print)
 {
     auto colours = std::make_shared<std::vector<std::string>>();
     CLI::App *command = app.add_subcommand(
-        "resistor", "Resistor colour code: four or five band colours, first band first; prints "
-                    "resistance and tolerance");
+        "resistor", "Resistor colour code: four, five or six band colours, first band first; "
+                    "prints resistance, tolerance and temperature coefficient");
     command->add_option("colours", *colours,
                         "black, brown, red, orange, yellow, green, blue, violet, grey, white, "
                         "gold, silver, none (also gray, purple)");
 
     command->callback([=] {
         resistor::Reading reading;
+        if (colours->size() == 6) {
+            const auto p = positions(kSixBands, *colours);
+            reading = resistor::fiveBandsReading({p[0], p[1], p[2], p[3], p[4]});
+            print(resistor::parseStringsFor(reading.resistance, reading.tolerance,
+                                            resistor::sixBandsTemperatureCoefficientFor(p[5])));
+            return;
+        }
         if (colours->size() == 4)
             reading = resistor::fourBandsReading(positions(kFourBands, *colours));
         else if (colours->size() == 5)
             reading = resistor::fiveBandsReading(positions(kFiveBands, *colours));
         else
-            throw InputError("resistor: give four or five colours, not " +
+            throw InputError("resistor: give four, five or six colours, not " +
                              std::to_string(colours->size()));
         print(resistor::parseStringsFor(reading.resistance, reading.tolerance));
     });

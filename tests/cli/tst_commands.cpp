@@ -214,7 +214,7 @@ void TestCommands::refuses_data()
         << "zelkor-calc: resistor: band 2: 'pink' is not a colour; use black, brown, red, "
            "orange, yellow, green, blue, violet, grey, white\n";
     QTest::newRow("resistor: three colours") << words("resistor brown black red")
-                                             << "zelkor-calc: resistor: give four or five "
+                                             << "zelkor-calc: resistor: give four, five or six "
                                                 "colours, not 3\n";
     QTest::newRow("tube: no digit after the letters")
         << words("tube ECC") << "zelkor-calc: cannot decode 'ECC': no digit after the letters\n";

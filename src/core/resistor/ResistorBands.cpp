@@ -19,11 +19,15 @@ constexpr int kFiveBandsMultiplierCodes[] = {Silver, Gold,   Black, Brown, Red,
 // Ordered by rising percentage, 20 % (no band) last.
 constexpr int kFourBandsToleranceCodes[] = {Green, Brown, Red, Gold, Silver, NoBand};
 constexpr int kFiveBandsToleranceCodes[] = {Silver, Gold, Brown, Red, Green, Blue, Violet, Grey};
+constexpr int kTemperatureCoefficientCodes[] = {Black, Brown, Red,    Orange, Yellow,
+                                                Green, Blue,  Violet, Grey};
 
 constexpr float kFourBandsTolerances[] = {0.5f, 1.0f, 2.0f, 5.0f, 10.0f, 20.0f};
 constexpr float kFiveBandsTolerances[] = {10.0f, 5.0f, 1.0f, 2.0f, 0.5f, 0.25f, 0.1f, 0.05f};
 constexpr float kFiveBandsMultipliers[] = {0.01f,   0.1f,     1.0f,      10.0f,     100.0f,
                                            1000.0f, 10000.0f, 100000.0f, 1000000.0f};
+// ppm/K after IEC 60062; yellow (25) lies between orange (15) and green (20) out of order.
+constexpr int kTemperatureCoefficients[] = {250, 100, 50, 15, 25, 20, 10, 5, 1};
 
 struct ColorNames
 {
@@ -39,8 +43,8 @@ constexpr ColorNames kColorNames[kColorCodeCount] = {
     {"ColorNoBand", "none"},
 };
 
-template <std::size_t N>
-float lookUp(const float (&table)[N], std::uint32_t position, float fallback)
+template <typename T, std::size_t N>
+T lookUp(const T (&table)[N], std::uint32_t position, T fallback)
 {
     return position < N ? table[position] : fallback;
 }
@@ -58,18 +62,25 @@ std::span<const int> bandColorCodes(Band band)
     switch (band) {
     case Band::FourBandsFirst:
     case Band::FiveBandsFirst:
+    case Band::SixBandsFirst:
         return kFirstDigitCodes;
     case Band::FourBandsSecond:
     case Band::FiveBandsSecond:
     case Band::FiveBandsThird:
+    case Band::SixBandsSecond:
+    case Band::SixBandsThird:
         return kDigitCodes;
     case Band::FourBandsThird:
         return kFourBandsMultiplierCodes;
     case Band::FiveBandsFourth:
+    case Band::SixBandsFourth:
         return kFiveBandsMultiplierCodes;
     case Band::FourBandsFourth:
         return kFourBandsToleranceCodes;
+    case Band::SixBandsSixth:
+        return kTemperatureCoefficientCodes;
     case Band::FiveBandsFifth:
+    case Band::SixBandsFifth:
         break;
     }
     return kFiveBandsToleranceCodes;
@@ -97,6 +108,11 @@ float fiveBandsToleranceFor(std::uint32_t position)
 float fiveBandsMultiplierFor(std::uint32_t position)
 {
     return lookUp(kFiveBandsMultipliers, position, 0.0f);
+}
+
+int sixBandsTemperatureCoefficientFor(std::uint32_t position)
+{
+    return lookUp(kTemperatureCoefficients, position, 0);
 }
 
 Reading fourBandsReading(const std::array<std::uint32_t, 4> &positions)
@@ -142,6 +158,12 @@ QString parseStringsFor(float resistance, float tolerance)
     return formatText(
         u"%@: %.02f %@\n%@: %@%% (±%.02f %@)",
         {text("Resistance"), v, unit, text("Tolerance"), toleranceText(tolerance), spread, unit});
+}
+
+QString parseStringsFor(float resistance, float tolerance, int temperatureCoefficient)
+{
+    return parseStringsFor(resistance, tolerance) +
+           formatText(u"\n%@: %d ppm/K", {text("TemperatureCoefficient"), temperatureCoefficient});
 }
 
 const char *colorTextKey(int code)

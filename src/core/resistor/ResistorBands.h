@@ -1,6 +1,6 @@
 #pragma once
-// The resistor colour code (IEC 60062) for four- and five-band resistors: which colours each
-// band can take, what a pick means, and the two-line result text.
+// The resistor colour code (IEC 60062) for four-, five- and six-band resistors: which colours
+// each band can take, what a pick means, and the result text.
 //
 // A band pop-up lists its colours in a fixed order. The calculation reads only the position of
 // the pick, the drawing only its colour code; bandColorCodes() is the one list behind both, so
@@ -47,6 +47,13 @@ enum class Band
     FiveBandsThird,  // digit 0..9
     FiveBandsFourth, // multiplier 0.01 .. 1 M
     FiveBandsFifth,  // tolerance
+    // Six bands: the five-band code followed by the temperature coefficient.
+    SixBandsFirst,
+    SixBandsSecond,
+    SixBandsThird,
+    SixBandsFourth,
+    SixBandsFifth,
+    SixBandsSixth, // temperature coefficient
 };
 
 // The colour codes of band's items, in pop-up order: item i carries the i-th code.
@@ -61,6 +68,8 @@ float fourBandsResistorToleranceFor(std::uint32_t position);
 float fiveBandsToleranceFor(std::uint32_t position);
 // Multiplier; 0 past the list.
 float fiveBandsMultiplierFor(std::uint32_t position);
+// Temperature coefficient in ppm/K (black 250 ... grey 1); 0 past the list.
+int sixBandsTemperatureCoefficientFor(std::uint32_t position);
 
 struct Reading
 {
@@ -75,6 +84,8 @@ Reading fiveBandsReading(const std::array<std::uint32_t, 5> &positions);
 
 // "Resistance: 4.70 kΩ\nTolerance: 5.0% (±0.24 kΩ)" with the installed texts.
 QString parseStringsFor(float resistance, float tolerance);
+// The same with a third line for the temperature coefficient in ppm/K.
+QString parseStringsFor(float resistance, float tolerance, int temperatureCoefficient);
 
 // The tolerance as printed: one decimal, two where one would show a different tolerance.
 QString toleranceText(float tolerance);

@@ -62,6 +62,7 @@ Gradient gradientForColor(const Rgb &color)
 void BandColors::setColorsByColorCodes(int c1, int c2, int c3, int c4)
 {
     hasFiveBands = false;
+    hasSixBands = false;
     bands[0] = colorForCode(c1);
     bands[1] = colorForCode(c2);
     bands[2] = colorForCode(c3);
@@ -70,17 +71,24 @@ void BandColors::setColorsByColorCodes(int c1, int c2, int c3, int c4)
 
 void BandColors::setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5)
 {
+    setColorsByColorCodes(c1, c2, c3, c4);
     hasFiveBands = true;
-    bands[0] = colorForCode(c1);
-    bands[1] = colorForCode(c2);
-    bands[2] = colorForCode(c3);
-    bands[3] = colorForCode(c4);
     bands[4] = colorForCode(c5);
+}
+
+void BandColors::setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5, int c6)
+{
+    setColorsByColorCodes(c1, c2, c3, c4);
+    hasSixBands = true;
+    bands[4] = colorForCode(c5);
+    bands[5] = colorForCode(c6);
 }
 
 DrawingPlan drawingPlan(const BandColors &colors, double top)
 {
-    const double w = colors.hasFiveBands ? 120.0 : 100.0;
+    // Each band beyond four lengthens the body by 20.
+    const double w = colors.hasSixBands ? 140.0 : colors.hasFiveBands ? 120.0 : 100.0;
+    const bool fiveOrMore = colors.hasFiveBands || colors.hasSixBands;
     const double hb = bandHeight(top);
 
     DrawingPlan plan;
@@ -97,9 +105,12 @@ DrawingPlan drawingPlan(const BandColors &colors, double top)
     addBand(colors.bands[1], 70.0);
     addBand(colors.bands[2], 90.0);
     if (colors.bands[3] != kNoBandColor)
-        addBand(colors.bands[3], colors.hasFiveBands ? 110.0 : 120.0);
-    if (colors.hasFiveBands)
+        addBand(colors.bands[3], fiveOrMore ? 110.0 : 120.0);
+    // The tolerance band stands apart; the temperature coefficient follows it closely.
+    if (fiveOrMore)
         addBand(colors.bands[4], 140.0);
+    if (colors.hasSixBands)
+        addBand(colors.bands[5], 160.0);
     return plan;
 }
 

@@ -3,9 +3,9 @@
 // gradients that paint them.
 //
 // Coordinates are the drawing's own: origin at the bottom-left corner of the view, y upwards.
-// Every x is fixed (the layout needs 180 wide for four bands, 200 for five); only the heights
-// follow the view. Each surface is a vertical gradient from its colour at the bottom to a
-// lighter form of it at the top.
+// Every x is fixed (the layout needs 180 wide for four bands, 200 for five, 220 for six); only
+// the heights follow the view. Each surface is a vertical gradient from its colour at the bottom to
+// a lighter form of it at the top.
 
 #include <array>
 #include <optional>
@@ -42,15 +42,17 @@ struct Gradient
 // From color to color blended half way toward white.
 Gradient gradientForColor(const Rgb &color);
 
-// The colours of up to five bands, and whether the fifth one is shown.
+// The colours of up to six bands, and how many are shown.
 struct BandColors
 {
-    std::array<BandColor, 5> bands{kOrange, kOrange, kOrange, kOrange, kOrange};
-    bool hasFiveBands = false;
+    std::array<BandColor, 6> bands{kOrange, kOrange, kOrange, kOrange, kOrange, kOrange};
+    bool hasFiveBands = false; // exactly five
+    bool hasSixBands = false;
 
-    // A four-band resistor; the fifth colour is kept but not shown.
+    // A four-band resistor; the later colours are kept but not shown.
     void setColorsByColorCodes(int c1, int c2, int c3, int c4);
     void setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5);
+    void setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5, int c6);
 };
 
 struct Rect

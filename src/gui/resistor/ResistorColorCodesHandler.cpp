@@ -2,6 +2,8 @@
 
 #include "core/resistor/ResistorBands.h"
 #include "core/resistor/ResistorDrawing.h"
+#include "core/resistor/ValueBands.h"
+#include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
 #include <QButtonGroup>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPropertyAnimation>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -63,6 +66,22 @@ int tag(const QComboBox *popup)
     return popup->currentData().toInt();
 }
 
+constexpr Band kFourBands[] = {Band::FourBandsFirst, Band::FourBandsSecond, Band::FourBandsThird,
+                               Band::FourBandsFourth};
+constexpr Band kFiveBands[] = {Band::FiveBandsFirst, Band::FiveBandsSecond, Band::FiveBandsThird,
+                               Band::FiveBandsFourth, Band::FiveBandsFifth};
+constexpr Band kSixBands[] = {Band::SixBandsFirst,  Band::SixBandsSecond, Band::SixBandsThird,
+                              Band::SixBandsFourth, Band::SixBandsFifth,  Band::SixBandsSixth};
+
+std::span<const Band> bandsOfPage(int page)
+{
+    if (page == 2)
+        return kSixBands;
+    if (page == 1)
+        return kFiveBands;
+    return kFourBands;
+}
+
 } // namespace
 
 ResistorColorCodesHandler::ResistorColorCodesHandler(QWidget *panel) : QObject(panel)
@@ -73,36 +92,41 @@ ResistorColorCodesHandler::ResistorColorCodesHandler(QWidget *panel) : QObject(p
     m_segments->setExclusive(true);
     m_segments->addButton(ui.fourBandsSegment, 0);
     m_segments->addButton(ui.fiveBandsSegment, 1);
+    m_segments->addButton(ui.sixBandsSegment, 2);
     ui.fourBandsSegment->setChecked(true);
     ui.colorBandsTabView->setCurrentIndex(0);
 
-    const auto four = fourBandsPopups();
-    const auto five = fiveBandsPopups();
-    const Band fourBands[] = {Band::FourBandsFirst, Band::FourBandsSecond, Band::FourBandsThird,
-                              Band::FourBandsFourth};
-    const Band fiveBands[] = {Band::FiveBandsFirst, Band::FiveBandsSecond, Band::FiveBandsThird,
-                              Band::FiveBandsFourth, Band::FiveBandsFifth};
-    for (std::size_t i = 0; i < four.size(); ++i)
-        fill(four[i], fourBands[i]);
-    for (std::size_t i = 0; i < five.size(); ++i)
-        fill(five[i], fiveBands[i]);
+    for (const int page : {0, 1, 2}) {
+        const std::vector<QComboBox *> popups = popupsOfPage(page);
+        const std::span<const Band> bands = bandsOfPage(page);
+        for (std::size_t i = 0; i < popups.size(); ++i)
+            fill(popups[i], bands[i]);
+    }
 
-    // Start with resistors people keep in their drawers: 1 kΩ 5 % and 1 kΩ 1 %.
-    const int fourStart[] = {Brown, Black, Red, Gold};
-    for (std::size_t i = 0; i < four.size(); ++i)
-        select(four[i], fourBands[i], fourStart[i]);
-    const int fiveStart[] = {Brown, Black, Black, Brown, Brown};
-    for (std::size_t i = 0; i < five.size(); ++i)
-        select(five[i], fiveBands[i], fiveStart[i]);
-
-    for (QComboBox *popup : four)
-        connect(popup, &QComboBox::currentIndexChanged, this,
-                &ResistorColorCodesHandler::popupValueChanged);
-    for (QComboBox *popup : five)
-        connect(popup, &QComboBox::currentIndexChanged, this,
-                &ResistorColorCodesHandler::popupValueChanged);
+    // Start with resistors people keep in their drawers: 1 kΩ 5 %, 1 kΩ 1 % and 1 kΩ 1 %
+    // 100 ppm/K.
+    const std::vector<int> starts[] = {{Brown, Black, Red, Gold},
+                                       {Brown, Black, Black, Brown, Brown},
+                                       {Brown, Black, Black, Brown, Brown, Brown}};
+    for (const int page : {0, 1, 2}) {
+        const std::vector<QComboBox *> popups = popupsOfPage(page);
+        for (std::size_t i = 0; i < popups.size(); ++i)
+            select(popups[i], bandsOfPage(page)[i], starts[page][i]);
+        for (QComboBox *popup : popups)
+            connect(popup, &QComboBox::currentIndexChanged, this,
+                    &ResistorColorCodesHandler::popupValueChanged);
+    }
     connect(m_segments, &QButtonGroup::idClicked, this,
             &ResistorColorCodesHandler::numberOfBandsChanged);
+
+    for (const float tolerance : kValueTolerances)
+        ui.valueTolerance->addItem(zelkor::formatText(u"%@%%", {zelkor::formatShortest(tolerance)}),
+                                   tolerance);
+    ui.valueTolerance->setCurrentIndex(ui.valueTolerance->findData(5.0f));
+    connect(ui.resistanceValue, &QLineEdit::textEdited, this,
+            &ResistorColorCodesHandler::valueChanged);
+    connect(ui.valueTolerance, &QComboBox::activated, this,
+            &ResistorColorCodesHandler::valueChanged);
 }
 
 std::array<QComboBox *, 4> ResistorColorCodesHandler::fourBandsPopups() const
@@ -117,9 +141,29 @@ std::array<QComboBox *, 5> ResistorColorCodesHandler::fiveBandsPopups() const
             ui.fiveBandsFourthBand, ui.fiveBandsFifthBand};
 }
 
+std::array<QComboBox *, 6> ResistorColorCodesHandler::sixBandsPopups() const
+{
+    return {ui.sixBandsFirstBand,  ui.sixBandsSecondBand, ui.sixBandsThirdBand,
+            ui.sixBandsFourthBand, ui.sixBandsFifthBand,  ui.sixBandsSixthBand};
+}
+
+std::vector<QComboBox *> ResistorColorCodesHandler::popupsOfPage(int page) const
+{
+    if (page == 2) {
+        const auto p = sixBandsPopups();
+        return {p.begin(), p.end()};
+    }
+    if (page == 1) {
+        const auto p = fiveBandsPopups();
+        return {p.begin(), p.end()};
+    }
+    const auto p = fourBandsPopups();
+    return {p.begin(), p.end()};
+}
+
 int ResistorColorCodesHandler::selectedSegment() const
 {
-    return m_segments->checkedId() == 1 ? 1 : 0;
+    return std::clamp(m_segments->checkedId(), 0, 2);
 }
 
 void ResistorColorCodesHandler::popupValueChanged()
@@ -127,30 +171,44 @@ void ResistorColorCodesHandler::popupValueChanged()
     setResistorViewColors();
 
     Reading reading;
-    if (selectedSegment() == 0) {
+    const int segment = selectedSegment();
+    if (segment == 0) {
         const auto p = fourBandsPopups();
         reading =
             fourBandsReading({position(p[0]), position(p[1]), position(p[2]), position(p[3])});
-    } else {
+        ui.outputField->setText(parseStringsFor(reading.resistance, reading.tolerance));
+    } else if (segment == 1) {
         const auto p = fiveBandsPopups();
         reading = fiveBandsReading(
             {position(p[0]), position(p[1]), position(p[2]), position(p[3]), position(p[4])});
+        ui.outputField->setText(parseStringsFor(reading.resistance, reading.tolerance));
+    } else {
+        const auto p = sixBandsPopups();
+        reading = fiveBandsReading(
+            {position(p[0]), position(p[1]), position(p[2]), position(p[3]), position(p[4])});
+        ui.outputField->setText(parseStringsFor(reading.resistance, reading.tolerance,
+                                                sixBandsTemperatureCoefficientFor(position(p[5]))));
     }
-    ui.outputField->setText(parseStringsFor(reading.resistance, reading.tolerance));
+    if (!m_showingTypedValue)
+        showPickedValue();
 }
 
 void ResistorColorCodesHandler::numberOfBandsChanged()
 {
     const int segment = selectedSegment();
     showBandsPage(segment);
-    multipleBandsTabActive = segment == 1;
+    m_drawnPage = segment;
     // Recomputing here as well keeps the text describing the resistor that is shown.
     popupValueChanged();
 }
 
 void ResistorColorCodesHandler::setResistorViewColors()
 {
-    if (multipleBandsTabActive) {
+    if (m_drawnPage == 2) {
+        const auto p = sixBandsPopups();
+        ui.displayResistorView->setColorsByColorCodes(tag(p[0]), tag(p[1]), tag(p[2]), tag(p[3]),
+                                                      tag(p[4]), tag(p[5]));
+    } else if (m_drawnPage == 1) {
         const auto p = fiveBandsPopups();
         ui.displayResistorView->setColorsByColorCodes(tag(p[0]), tag(p[1]), tag(p[2]), tag(p[3]),
                                                       tag(p[4]));
@@ -158,6 +216,57 @@ void ResistorColorCodesHandler::setResistorViewColors()
         const auto p = fourBandsPopups();
         ui.displayResistorView->setColorsByColorCodes(tag(p[0]), tag(p[1]), tag(p[2]), tag(p[3]));
     }
+}
+
+void ResistorColorCodesHandler::valueChanged()
+{
+    TypedValue typed;
+    typed.text = ui.resistanceValue->text();
+    typed.tolerance = ui.valueTolerance->currentData().toFloat();
+    typed.sixBands = selectedSegment() == 2;
+    typed.temperatureCoefficient =
+        sixBandsTemperatureCoefficientFor(position(ui.sixBandsSixthBand));
+
+    const TypedValueBands shown = bandsForTypedValue(typed);
+
+    if (!shown.codes.empty())
+        showBands(shown.codes);
+    ui.seriesNote->setText(shown.note);
+}
+
+void ResistorColorCodesHandler::showBands(std::span<const int> codes)
+{
+    const int page = static_cast<int>(codes.size()) - 4;
+    const std::vector<QComboBox *> popups = popupsOfPage(page);
+    for (std::size_t i = 0; i < popups.size(); ++i) {
+        const QSignalBlocker quiet(popups[i]);
+        select(popups[i], bandsOfPage(page)[i], codes[i]);
+    }
+    m_showingTypedValue = true;
+    if (page != selectedSegment()) {
+        m_segments->button(page)->setChecked(true);
+        numberOfBandsChanged();
+    } else {
+        popupValueChanged();
+    }
+    m_showingTypedValue = false;
+}
+
+void ResistorColorCodesHandler::showPickedValue()
+{
+    std::vector<int> codes;
+    for (const QComboBox *popup : popupsOfPage(selectedSegment()))
+        codes.push_back(tag(popup));
+
+    const std::optional<PickedValue> picked = pickedValue(codes);
+
+    if (!picked)
+        return;
+    ui.resistanceValue->setText(picked->text);
+    const int tolerance = ui.valueTolerance->findData(picked->tolerance);
+    if (tolerance >= 0)
+        ui.valueTolerance->setCurrentIndex(tolerance);
+    ui.seriesNote->setText(picked->note);
 }
 
 void ResistorColorCodesHandler::showBandsPage(int index)

@@ -8,8 +8,8 @@ using namespace zelkor::resistor;
 
 namespace {
 
-// Wide enough for the five-band layout, which needs 200.
-constexpr int kDrawingWidth = 200;
+// Wide enough for the six-band layout, which needs 220.
+constexpr int kDrawingWidth = 220;
 
 QColor toQColor(const Rgb &rgb)
 {
@@ -58,6 +58,12 @@ void ResistorView::setColorsByColorCodes(int c1, int c2, int c3, int c4)
 void ResistorView::setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5)
 {
     m_colors.setColorsByColorCodes(c1, c2, c3, c4, c5);
+    update();
+}
+
+void ResistorView::setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5, int c6)
+{
+    m_colors.setColorsByColorCodes(c1, c2, c3, c4, c5, c6);
     update();
 }
 

@@ -13,9 +13,10 @@ class ResistorView : public QWidget
 public:
     explicit ResistorView(QWidget *parent = nullptr);
 
-    // Show a four-band or five-band resistor; the codes are ColorCode values in band order.
+    // Show a four-, five- or six-band resistor; the codes are ColorCode values in band order.
     void setColorsByColorCodes(int c1, int c2, int c3, int c4);
     void setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5);
+    void setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5, int c6);
 
     const zelkor::resistor::BandColors &bandColors() const { return m_colors; }
 

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/CommandLine.h"
+#include "cli/ResistanceArgument.h"
+#include "core/resistor/ResistorBands.h"
+#include "core/resistor/ValueBands.h"
+
+#include <QStringList>
+
+#include <CLI/CLI.hpp>
+#include <cmath>
+#include <memory>
+
+namespace zelkor::cli {
+
+void addBandsCommand(CLI::App &app, const Printer &print)
+{
+    struct Options
+    {
+        std::string value, tolerance, bands, tempco;
+    };
+    auto options = std::make_shared<Options>();
+    CLI::App *command = app.add_subcommand(
+        "bands", "Colour bands for a resistance: prints the colours, first band first, then "
+                 "what the colour-code panel shows for them");
+    command->add_option("VALUE", options->value, "The resistance, e.g. 4k7, 49.9k or 4700")
+        ->required();
+    auto *tolerance =
+        command->add_option("--tolerance", options->tolerance, "Tolerance in percent (5)");
+    auto *bands = command->add_option("--bands", options->bands,
+                                      "4, 5 or 6; by default 4 for two significant digits, 5 "
+                                      "for three, 6 with --tempco");
+    auto *tempco = command->add_option("--tempco", options->tempco,
+                                       "Temperature coefficient in ppm/K, six bands only (100)");
+
+    command->callback([=] {
+        resistor::ColorBandsRequest request;
+        request.resistance = resistanceArgument("bands", options->value);
+        if (tolerance->count())
+            request.tolerance = number("--tolerance", options->tolerance);
+        if (bands->count()) {
+            const float count = number("--bands", options->bands);
+            if (count != 4.0f && count != 5.0f && count != 6.0f)
+                throw InputError("bands: --bands must be 4, 5 or 6");
+            request.bands = static_cast<int>(count);
+        }
+        if (tempco->count()) {
+            const float ppm = number("--tempco", options->tempco);
+            if (request.bands == 0)
+                request.bands = 6;
+            else if (request.bands != 6)
+                throw InputError("bands: --tempco needs six bands");
+            // Every coefficient with a colour is a whole number of ppm/K.
+            if (!(ppm >= 0.0f && ppm <= 1000.0f) || ppm != std::floor(ppm))
+                throw InputError("bands: no band colour stands for " + options->tempco + " ppm/K");
+            request.temperatureCoefficient = static_cast<int>(ppm);
+        }
+
+        const resistor::ColorBands result = resistor::colorBandsFor(request);
+        if (result.failure != resistor::ColorBandsFailure::None)
+            throw InputError("bands: " +
+                             resistor::colorBandsFailureText(result, request).toStdString());
+        QStringList names;
+        for (const int code : result.codes)
+            names.append(resistor::colorName(code));
+        print(names.join(u' '));
+        print(resistor::colorBandsText(result.codes));
+    });
+}
+
+} // namespace zelkor::cli

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/CommandLine.h"
+#include "cli/ResistanceArgument.h"
+#include "core/resistor/SmdCode.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
+namespace zelkor::cli {
+
+void addSmdCommand(CLI::App &app, const Printer &print)
+{
+    struct Options
+    {
+        std::string code, value;
+    };
+    auto options = std::make_shared<Options>();
+    CLI::App *command = app.add_subcommand(
+        "smd", "SMD resistor codes: the value of a code (three digits, four digits or EIA-96), "
+               "or with --value the codes of a value");
+    auto *code = command->add_option("CODE", options->code, "The code, e.g. 472, 4R7 or 01C");
+    auto *value =
+        command->add_option("--value", options->value, "A resistance to write as codes, e.g. 4k7");
+    code->excludes(value);
+
+    command->callback([=] {
+        using namespace resistor;
+        if (value->count()) {
+            const double ohms = resistanceArgument("smd", options->value);
+            const std::vector<smd::Encoded> codes = smd::encode(ohms);
+            if (codes.empty())
+                throw InputError("smd: " + smd::encodedText(codes, ohms).toStdString());
+            print(smd::encodedText(codes, ohms));
+            return;
+        }
+        if (!code->count())
+            throw InputError("smd: give a CODE or --value");
+        const smd::Decoded decoded = smd::decode(QString::fromStdString(options->code));
+        if (decoded.failure != smd::Failure::None)
+            throw InputError("smd: " + smd::decodedText(decoded).toStdString());
+        print(smd::decodedText(decoded));
+    });
+}
+
+} // namespace zelkor::cli

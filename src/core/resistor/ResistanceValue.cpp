@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/resistor/ResistanceValue.h"
+
+#include "core/text/NumberFormat.h"
+#include "core/text/NumberReader.h"
+#include "core/text/Texts.h"
+
+#include <cmath>
+
+namespace zelkor::resistor {
+
+namespace {
+
+// Digits this close to a whole number are taken as that number: far below the steps of any
+// value people type, far above the rounding of a double.
+constexpr double kRelativeTolerance = 1e-9;
+// The number reader works in single precision, which holds six decimal digits for sure.
+constexpr int kTypedDigits = 6;
+
+double powerOfTen(int exponent)
+{
+    return std::pow(10.0, exponent);
+}
+
+// value / 10^exponent, dividing by an exact power of ten where there is one.
+double scaledDown(double value, int exponent)
+{
+    return exponent >= 0 ? value / powerOfTen(exponent) : value * powerOfTen(-exponent);
+}
+
+// The power of ten of value's leading digit.
+int decadeOf(double value)
+{
+    int decade = static_cast<int>(std::floor(std::log10(value)));
+    // log10 can land a hair off at exact powers of ten.
+    if (valueOf({1, decade + 1, 1}) <= value)
+        ++decade;
+    else if (valueOf({1, decade, 1}) > value)
+        --decade;
+    return decade;
+}
+
+int digitCount(long long digits)
+{
+    int count = 1;
+    for (; digits >= 10; digits /= 10)
+        ++count;
+    return count;
+}
+
+// The decimal of at most six digits nearest value: what was typed before the reader rounded it
+// to a float.
+double typedDecimal(double value)
+{
+    if (value == 0.0)
+        return 0.0;
+    const int exponent = decadeOf(value) - (kTypedDigits - 1);
+    return valueOf({std::llround(scaledDown(value, exponent)), exponent, kTypedDigits});
+}
+
+bool isDigits(QStringView text)
+{
+    for (const QChar c : text)
+        if (c < u'0' || c > u'9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::optional<double> readResistance(QStringView text)
+{
+    QString number = text.trimmed().toString();
+    if (number.endsWith(u'\u03a9') || number.endsWith(u'\u2126')) // Greek omega, ohm sign
+        number.chop(1);
+
+    double factor = 1.0;
+    // Stopgap until the shared number reader understands SI prefixes and RKM codes: this block
+    // and only this block reads them. Switch it to that reader when it has them.
+    {
+        struct Prefix
+        {
+            char16_t letter;
+            double factor;
+        };
+        static constexpr Prefix prefixes[] = {{u'R', 1.0}, {u'r', 1.0}, {u'k', 1e3},
+                                              {u'K', 1e3}, {u'M', 1e6}, {u'G', 1e9}};
+        for (const Prefix &prefix : prefixes) {
+            const qsizetype at = number.indexOf(QChar(prefix.letter));
+            if (at < 0)
+                continue;
+            factor = prefix.factor;
+            const QString before = number.left(at);
+            const QString after = number.mid(at + 1);
+            if (after.isEmpty()) {
+                number = before; // 4.7k, 100R
+            } else if (isDigits(after) && !before.contains(u'.')) {
+                number = before + u'.' + after; // 4k7, R47
+            } else {
+                return std::nullopt;
+            }
+            break;
+        }
+    }
+
+    const std::optional<float> read = parseNumber(number);
+    if (!read || !(*read >= 0.0f) || std::isinf(*read))
+        return std::nullopt;
+    return typedDecimal(static_cast<double>(*read) * factor);
+}
+
+std::optional<Significand> significandOf(double value, int maxDigits)
+{
+    if (!(value > 0.0) || !std::isfinite(value))
+        return std::nullopt;
+    const int decade = decadeOf(value);
+    for (int count = 1; count <= maxDigits; ++count) {
+        const int exponent = decade - (count - 1);
+        const double scaled = scaledDown(value, exponent);
+        Significand found{std::llround(scaled), exponent, count};
+        if (std::abs(scaled - static_cast<double>(found.digits)) > scaled * kRelativeTolerance)
+            continue;
+        // 9.9999999999 rounds up to 10, which is one digit in the next decade.
+        while (found.digits >= 10 && found.digits % 10 == 0) {
+            found.digits /= 10;
+            ++found.exponent;
+        }
+        found.count = digitCount(found.digits);
+        return found;
+    }
+    return std::nullopt;
+}
+
+Significand widened(Significand significand, int count)
+{
+    for (; significand.count < count; ++significand.count) {
+        significand.digits *= 10;
+        --significand.exponent;
+    }
+    return significand;
+}
+
+double valueOf(const Significand &significand)
+{
+    // Dividing for negative exponents keeps 0.47 the double nearest 0.47.
+    const auto digits = static_cast<double>(significand.digits);
+    return significand.exponent >= 0 ? digits * powerOfTen(significand.exponent)
+                                     : digits / powerOfTen(-significand.exponent);
+}
+
+namespace {
+
+struct Scaled
+{
+    QString number;
+    int thousands = 0; // 0 for Ω, 1 for kΩ, ...
+};
+
+Scaled scaledToUnit(double ohms)
+{
+    constexpr int largest = 3; // GΩ
+    int thousands = 0;
+    while (ohms >= 1000.0 && thousands < largest) {
+        ohms /= 1000.0;
+        ++thousands;
+    }
+    return {formatShortest(static_cast<float>(ohms)), thousands};
+}
+
+} // namespace
+
+QString resistanceText(double ohms)
+{
+    static const char *const unitKeys[] = {"Ohm", "KiloOhm", "MegaOhm", "GigaOhm"};
+    const Scaled scaled = scaledToUnit(ohms);
+    return scaled.number + u' ' + text(unitKeys[scaled.thousands]);
+}
+
+QString resistanceFieldText(double ohms)
+{
+    static const char16_t prefixes[] = {0, u'k', u'M', u'G'};
+    const Scaled scaled = scaledToUnit(ohms);
+    if (scaled.thousands == 0)
+        return scaled.number;
+    return scaled.number + QChar(prefixes[scaled.thousands]);
+}
+
+} // namespace zelkor::resistor

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ui_SmdCodePanel.h"
+
+#include <QObject>
+
+// The SMD code panel: a code printed on a resistor gives its value, a value gives its codes.
+class SmdCodeHandler : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Builds the panel's form on panel; the handler lives as long as the panel.
+    explicit SmdCodeHandler(QWidget *panel);
+
+public Q_SLOTS:
+    // Shows the value of the typed code, or why it is no code.
+    void codeChanged();
+    // Shows the codes of the typed value in each system that has one.
+    void valueChanged();
+
+private:
+    Ui::SmdCodePanel ui;
+};

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// From a typed value to colour bands and back: hand-worked codes, every pop-up combination as a
+// round trip, six bands, and the standard-value note.
+
+#include "core/resistor/ResistanceValue.h"
+#include "core/resistor/ResistorBands.h"
+#include "core/resistor/ResistorDrawing.h"
+#include "core/resistor/ValueBands.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+using namespace zelkor::resistor;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString names(const std::vector<int> &codes)
+{
+    QStringList list;
+    for (const int code : codes)
+        list << colorName(code);
+    return list.join(u' ');
+}
+
+// Every combination of the pop-ups' colours for count bands, every step-th of them.
+template <typename Visit> void forEachCombination(int count, long step, Visit visit)
+{
+    const Band first = count == 4   ? Band::FourBandsFirst
+                       : count == 5 ? Band::FiveBandsFirst
+                                    : Band::SixBandsFirst;
+    long total = 1;
+    for (int i = 0; i < count; ++i)
+        total *= long(bandColorCodes(Band(int(first) + i)).size());
+    for (long n = 0; n < total; n += step) {
+        std::vector<int> codes;
+        for (long rest = n, i = 0; i < count; ++i) {
+            const auto list = bandColorCodes(Band(int(first) + int(i)));
+            codes.push_back(list[std::size_t(rest % long(list.size()))]);
+            rest /= long(list.size());
+        }
+        visit(codes);
+    }
+}
+
+} // namespace
+
+class TestValueBands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+
+    void readsTypedValuesExactly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("ohms"); // negative: not a resistance
+        QTest::newRow("k as decimal point") << "4k7" << 4700.0;
+        QTest::newRow("three digits, kilo") << "49.9k" << 49900.0;
+        QTest::newRow("R in front") << "R47" << 0.47;
+        QTest::newRow("R as decimal point") << "4r7" << 4.7;
+        QTest::newRow("unit and blanks") << " 1.5 kΩ " << 1500.0;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
+        QTest::newRow("empty") << "" << -1.0;
+        QTest::newRow("negative") << "-4k7" << -1.0;
+        QTest::newRow("two prefixes") << "4k7k" << -1.0;
+        QTest::newRow("point and prefix as point") << "4.7k7" << -1.0;
+    }
+    void readsTypedValuesExactly()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, ohms);
+        const auto read = readResistance(typed);
+        QCOMPARE(read.has_value(), ohms >= 0.0);
+        if (read) // exactly the double nearest the decimal, not a widened float
+            QVERIFY2(*read == ohms, qPrintable(QString::number(*read, 'g', 17)));
+    }
+
+    // Worked out by hand from the IEC 60062 colour code.
+    void bandsForAValue_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<float>("tolerance");
+        QTest::addColumn<int>("bands");
+        QTest::addColumn<int>("tempco");
+        QTest::addColumn<QString>("colours"); // or the failure
+        QTest::newRow("4.7 k 5 %") << "4k7" << 5.0f << 0 << 100 << "yellow violet red gold";
+        QTest::newRow("49.9 k 1 % takes five bands")
+            << "49.9k" << 1.0f << 0 << 100 << "yellow white white red brown";
+        QTest::newRow("0.47 ohm, silver multiplier")
+            << "R47" << 5.0f << 0 << 100 << "yellow violet silver gold";
+        QTest::newRow("20 % leaves the fourth band out")
+            << "4k7" << 20.0f << 0 << 100 << "yellow violet red none";
+        QTest::newRow("0.1 % is no four-band tolerance")
+            << "4k7" << 0.1f << 0 << 100 << "yellow violet black brown violet";
+        QTest::newRow("10 G, white multiplier")
+            << "10G" << 5.0f << 0 << 100 << "brown black white gold";
+        QTest::newRow("six bands, 50 ppm")
+            << "100" << 1.0f << 6 << 50 << "brown black black black brown red";
+        QTest::newRow("six bands, 25 ppm is yellow")
+            << "1k" << 0.25f << 6 << 25 << "brown black black brown blue yellow";
+        QTest::newRow("four significant digits") << "4705" << 5.0f << 0 << 100 << "TooManyDigits";
+        QTest::newRow("three digits on four bands")
+            << "49.9k" << 5.0f << 4 << 100 << "TooManyDigits";
+        QTest::newRow("above 99 G") << "100G" << 5.0f << 0 << 100 << "OutOfRange";
+        QTest::newRow("0.47 ohm at 0.1 %: five bands start at 1 ohm")
+            << "R47" << 0.1f << 0 << 100 << "OutOfRange";
+        QTest::newRow("3 % has no colour") << "4k7" << 3.0f << 0 << 100 << "Tolerance";
+        QTest::newRow("three digits at 20 %") << "49.9k" << 20.0f << 0 << 100 << "Tolerance";
+        QTest::newRow("30 ppm has no colour")
+            << "1k" << 1.0f << 6 << 30 << "TemperatureCoefficient";
+    }
+    void bandsForAValue()
+    {
+        QFETCH(QString, typed);
+        QFETCH(float, tolerance);
+        QFETCH(int, bands);
+        QFETCH(int, tempco);
+        QFETCH(QString, colours);
+        const ColorBandsRequest request{*readResistance(typed), tolerance, bands, tempco};
+        const ColorBands result = colorBandsFor(request);
+        static const char *const failures[] = {"",          "TooManyDigits",          "OutOfRange",
+                                               "Tolerance", "TemperatureCoefficient", "BandCount"};
+        if (result.failure != ColorBandsFailure::None) {
+            QCOMPARE(QString::fromLatin1(failures[int(result.failure)]), colours);
+            QVERIFY(!colorBandsFailureText(result, request).isEmpty());
+            return;
+        }
+        QCOMPARE(names(result.codes), colours);
+        QCOMPARE(result.bands, int(result.codes.size()));
+    }
+
+    // Bands → value → bands gives the same colours, and the value survives the value field.
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<long>("step");
+        QTest::newRow("every four-band code") << 4 << 1L;
+        QTest::newRow("every five-band code") << 5 << 1L;
+        QTest::newRow("every 7th six-band code") << 6 << 7L;
+    }
+    void roundTrip()
+    {
+        QFETCH(int, count);
+        QFETCH(long, step);
+        int checked = 0;
+        forEachCombination(count, step, [&](const std::vector<int> &codes) {
+            const auto value = valueOfColorCodes(codes);
+            if (!value)
+                QFAIL(qPrintable(u"no value for "_s + names(codes)));
+            ++checked;
+            const ColorBands back = colorBandsFor(
+                {value->resistance, value->tolerance, count, value->temperatureCoefficient});
+            if (back.codes != codes)
+                QFAIL(qPrintable(names(codes) + u" came back as "_s + names(back.codes)));
+            const auto typed = readResistance(resistanceFieldText(value->resistance));
+            if (!typed || *typed != value->resistance)
+                QFAIL(qPrintable(resistanceFieldText(value->resistance)));
+        });
+        QVERIFY(checked > 6000);
+    }
+
+    void sixBandsTextAndDrawing()
+    {
+        QCOMPARE(parseStringsFor(100.0f, 1.0f, 50),
+                 u"Resistance: 100.00 Ω\nTolerance: 1.0% (±1.00 Ω)\n"
+                 "Temperature coefficient: 50 ppm/K"_s);
+        BandColors colors;
+        colors.setColorsByColorCodes(Brown, Black, Black, Black, Brown, Red);
+        const DrawingPlan plan = drawingPlan(colors, 40.0);
+        QList<double> xs;
+        for (const GradientFill &band : plan.bands)
+            xs << band.rect.x;
+        // The tolerance band stands 20 after the multiplier; the body ends 10 after the last band.
+        QCOMPARE(xs, (QList<double>{50, 70, 90, 110, 140, 160}));
+        QCOMPARE(plan.body.rect.width, 140.0);
+        QCOMPARE(plan.leads[1].x2, 220.0);
+    }
+
+    void standardValueNote_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<float>("tolerance");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("4.7 k is E24") << "4k7" << 5.0f << "";
+        QTest::newRow("4.8 k is between E24 values")
+            << "4k8" << 5.0f << "4.8 kΩ is not an E24 value. Nearest: 4.7 kΩ below, 5.1 kΩ above.";
+        QTest::newRow("4.7 k at 1 % lies between E96 4.64 k and 4.75 k")
+            << "4k7" << 1.0f
+            << "4.7 kΩ is not an E96 value. Nearest: 4.64 kΩ below, 4.75 kΩ above.";
+        QTest::newRow("3.9 k at 20 % is no E6 value")
+            << "3k9" << 20.0f << "3.9 kΩ is not an E6 value. Nearest: 3.3 kΩ below, 4.7 kΩ above.";
+    }
+    void standardValueNote()
+    {
+        QFETCH(QString, typed);
+        QFETCH(float, tolerance);
+        QTEST(zelkor::resistor::standardValueNote(*readResistance(typed), tolerance), "note");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestValueBands)
+#include "tst_valuebands.moc"
