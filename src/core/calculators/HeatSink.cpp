@@ -5,13 +5,9 @@
 
 namespace zelkor::heatsink {
 
-std::optional<Result> calculate(const Inputs &in)
+Result calculate(const Inputs &in)
 {
-    if (in.power == 0.0f || in.chipResistance == 0.0f || in.mountingResistance == 0.0f ||
-        in.sinkResistanceOrMaxTemperature == 0.0f || !in.ambientTemperature)
-        return std::nullopt;
-
-    const float ambient = *in.ambientTemperature;
+    const float ambient = in.ambientTemperature;
     const float upToSink = in.power * (in.chipResistance + in.mountingResistance);
     if (in.mode == Mode::SinkResistanceGiven) {
         const float sinkRise = in.power * in.sinkResistanceOrMaxTemperature;
@@ -25,6 +21,60 @@ std::optional<Result> calculate(const Inputs &in)
     if (sinkResistance <= 0.0f)
         return Result{Outcome::NoSinkSuffices, sinkResistance};
     return Result{Outcome::MaxSinkResistance, sinkResistance};
+}
+
+zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
+{
+    constexpr InputRule kNonZero{Need::NonZero};
+    Inputs inputs;
+    const auto power = read(Field::Power, texts.power, kNonZero, reading);
+    if (!power)
+        return power.problem();
+    inputs.power = *power;
+    const auto chip = read(Field::ChipResistance, texts.chipResistance, kNonZero, reading);
+    if (!chip)
+        return chip.problem();
+    inputs.chipResistance = *chip;
+
+    if (texts.mountingResistance && texts.mountingPreset)
+        return Problem<Field>{Reason::Conflict, Field::MountingPreset};
+    if (texts.mountingPreset) {
+        const auto preset =
+            readPreset(Field::MountingPreset, *texts.mountingPreset, kMountingPresets.size());
+        if (!preset)
+            return preset.problem();
+        inputs.mountingResistance = kMountingPresets[*preset].value;
+    } else {
+        const auto mount = read(Field::MountingResistance, texts.mountingResistance,
+                                {Need::NonZero, true}, reading);
+        if (!mount)
+            return mount.problem();
+        inputs.mountingResistance = *mount;
+    }
+
+    if (texts.mode) {
+        inputs.mode = *texts.mode;
+    } else if (texts.sinkResistance && texts.maxTemperature) {
+        return Problem<Field>{Reason::Conflict, Field::MaxTemperature};
+    } else if (texts.sinkResistance || texts.maxTemperature) {
+        inputs.mode =
+            texts.sinkResistance ? Mode::SinkResistanceGiven : Mode::MaxChipTemperatureGiven;
+    } else {
+        return Problem<Field>{Reason::Missing, Field::Mode};
+    }
+    const bool sinkGiven = inputs.mode == Mode::SinkResistanceGiven;
+    const auto modeValue =
+        read(sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
+             sinkGiven ? texts.sinkResistance : texts.maxTemperature, kNonZero, reading);
+    if (!modeValue)
+        return modeValue.problem();
+    inputs.sinkResistanceOrMaxTemperature = *modeValue;
+
+    const auto ambient = read(Field::Ambient, texts.ambient, {}, reading);
+    if (!ambient)
+        return ambient.problem();
+    inputs.ambientTemperature = *ambient;
+    return calculate(inputs);
 }
 
 QString resultText(const Result &result)

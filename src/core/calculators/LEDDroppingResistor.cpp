@@ -5,12 +5,8 @@
 
 namespace zelkor::led {
 
-std::optional<Result> calculate(const Inputs &inputs)
+Result calculate(const Inputs &inputs)
 {
-    if (inputs.supplyVoltage == 0.0f || inputs.forwardVoltage == 0.0f ||
-        inputs.currentMilliamps == 0.0f)
-        return std::nullopt;
-
     Result result;
     const float drop = inputs.supplyVoltage - inputs.forwardVoltage;
     result.resistance = drop / inputs.currentMilliamps * 1000.0f;
@@ -19,6 +15,37 @@ std::optional<Result> calculate(const Inputs &inputs)
     // A NaN power fails the comparison and leaves the warning off.
     result.powerWarning = result.power > kPowerWarningWatts;
     return result;
+}
+
+Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
+{
+    constexpr InputRule kNonZero{Need::NonZero};
+    Inputs inputs;
+    const auto supply = read(Field::SupplyVoltage, texts.supplyVoltage, kNonZero, reading);
+    if (!supply)
+        return supply.problem();
+    inputs.supplyVoltage = *supply;
+
+    if (texts.forwardVoltage && texts.preset)
+        return Problem<Field>{Reason::Conflict, Field::Preset};
+    if (texts.preset) {
+        const auto preset = readPreset(Field::Preset, *texts.preset, kForwardVoltagePresets.size());
+        if (!preset)
+            return preset.problem();
+        inputs.forwardVoltage = kForwardVoltagePresets[*preset].value;
+    } else {
+        const auto forward =
+            read(Field::ForwardVoltage, texts.forwardVoltage, {Need::NonZero, true}, reading);
+        if (!forward)
+            return forward.problem();
+        inputs.forwardVoltage = *forward;
+    }
+
+    const auto current = read(Field::Current, texts.current, kNonZero, reading);
+    if (!current)
+        return current.problem();
+    inputs.currentMilliamps = *current;
+    return calculate(inputs);
 }
 
 QString resultText(const Result &result)

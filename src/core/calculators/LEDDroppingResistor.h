@@ -2,19 +2,27 @@
 // The series resistor of an LED and the power it burns.
 //
 // R = (U_S - U_F) / I[mA] * 1000 and P = (I/1000)^2 * R, in single precision and in exactly
-// this order, since the printed digits depend on it. A supply below the forward voltage is not
-// rejected: R and P come out negative and are printed so.
+// this order, since the printed digits depend on it.
+
+#include "core/calculators/Inputs.h"
+#include "core/calculators/PresetSubstitution.h"
 
 #include <QString>
 
 #include <array>
-#include <optional>
 
 namespace zelkor::led {
 
-// Forward voltages of the preset list, by list index. Not ascending: index 2 (green) is 2.2 V
-// and index 3 (yellow) is 2.1 V.
-inline constexpr std::array<float, 6> kForwardVoltagePresets = {1.5f, 1.6f, 2.2f, 2.1f, 2.9f, 4.0f};
+// The forward-voltage list, by list index. Not ascending: green is 2.2 V and yellow 2.1 V.
+inline constexpr std::array<Preset, 6> kForwardVoltagePresets = {{
+    {"LEDPresetInfrared", "infrared", 1.5f},
+    {"LEDPresetRed", "red", 1.6f},
+    {"LEDPresetGreen", "green", 2.2f},
+    {"LEDPresetYellow", "yellow", 2.1f},
+    {"LEDPresetBlue", "blue", 2.9f},
+    {"LEDPresetWhite", "white", 4.0f},
+}};
+inline constexpr QStringView kForwardVoltageUnit = u"V";
 
 // Above this the resistor needs a warning: few through-hole resistors take more.
 inline constexpr float kPowerWarningWatts = 10.0f;
@@ -33,8 +41,28 @@ struct Result
     bool powerWarning = false;
 };
 
-// Nothing when any input is exactly 0 (an empty field reads 0).
-std::optional<Result> calculate(const Inputs &inputs);
+Result calculate(const Inputs &inputs);
+
+enum class Field
+{
+    SupplyVoltage,
+    ForwardVoltage,
+    Preset, // zelkor-calc's preset number, instead of a forward voltage
+    Current,
+};
+
+// The inputs as given. The panel's forward voltage is its combo box's text, after a chosen
+// preset became its number; zelkor-calc gives a forward voltage or a preset number.
+struct Texts
+{
+    Given supplyVoltage;
+    Given forwardVoltage;
+    Given preset;
+    Given current;
+};
+
+// Supply, forward voltage and current must be there and not 0.
+Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
 // The two result lines, with the "Resistance" and "Power" captions.
 QString resultText(const Result &result);

@@ -28,6 +28,36 @@ float monostablePulseDuration(float r, float c1)
     return static_cast<float>(static_cast<double>(rc) * 1.1);
 }
 
+Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
+{
+    if (!texts.circuit)
+        return Problem<Field>{Reason::Missing, Field::Circuit};
+    // The capacitor first, then the resistors from the last: zelkor-calc has always named a
+    // missing input in this order.
+    const auto c = read(Field::C, texts.c, {}, reading);
+    if (!c)
+        return c.problem();
+    if (*texts.circuit == Circuit::Monostable) {
+        const auto r = read(Field::R, texts.r, {}, reading);
+        if (!r)
+            return r.problem();
+        return Result{Circuit::Monostable, monostablePulseDuration(*r, *c)};
+    }
+    const auto r2 = read(Field::R2, texts.r2, {}, reading);
+    if (!r2)
+        return r2.problem();
+    const auto r1 = read(Field::R1, texts.r1, {}, reading);
+    if (!r1)
+        return r1.problem();
+    return Result{Circuit::Astable, astableFrequency(*r1, *r2, *c)};
+}
+
+QString resultText(const Result &result)
+{
+    return result.circuit == Circuit::Astable ? frequencyText(result.value)
+                                              : pulseDurationText(result.value);
+}
+
 QString frequencyText(float hertz)
 {
     return formatText(u"%@: %.08f Hz", {text("Frequency"), hertz});

@@ -1,12 +1,12 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 
 #include "core/calculators/LEDDroppingResistor.h"
-#include "core/text/NumberReader.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
-    ui.ledForwardBias->setPresets(zelkor::led::kForwardVoltagePresets);
+    ui.ledForwardBias->setPresets(zelkor::led::kForwardVoltagePresets,
+                                  zelkor::led::kForwardVoltageUnit);
 
     connect(ui.ledForwardBias, &QComboBox::activated, this,
             &LEDDroppingResistorHandler::valueChanged);
@@ -23,12 +23,10 @@ void LEDDroppingResistorHandler::valueChanged()
     // the other fields are still empty.
     ui.ledForwardBias->substitutePresetValue();
 
-    zelkor::led::Inputs inputs;
-    inputs.supplyVoltage = zelkor::floatValue(ui.ledSupplyVoltage->text());
-    inputs.forwardVoltage = ui.ledForwardBias->floatValue();
-    inputs.currentMilliamps = zelkor::floatValue(ui.ledOperatingCurrent->text());
-
-    const auto result = zelkor::led::calculate(inputs);
+    const auto result =
+        zelkor::led::calculate({ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(),
+                                std::nullopt, ui.ledOperatingCurrent->text()},
+                               zelkor::Reading::Lenient);
     if (!result)
         return;
     ui.warningSign->setShown(result->powerWarning);

@@ -12,7 +12,8 @@ class TestPresetSubstitution : public QObject
     Q_OBJECT
 
 private:
-    static constexpr std::array<float, 3> kPresets = {0.3f, 0.1f, 0.1f};
+    static constexpr std::array<Preset, 3> kPresets = {
+        {{"Mica", "mica", 0.3f}, {"Paste", "paste", 0.1f}, {"Paste", "paste", 0.1f}}};
     const QStringList items = {QStringLiteral("Mica"), QStringLiteral("Paste"),
                                QStringLiteral("Paste"), QStringLiteral("Extra")};
 
