@@ -38,9 +38,10 @@ void addCombineCommand(CLI::App &app, const Printer &print)
             const Problem<Field> problem = totals.problem();
             if (problem.field == Field::Kind)
                 throw InputError("combine: give --resistors or --capacitors");
-            throw InputError("combine: '" +
-                             options->values[static_cast<std::size_t>(problem.item)] +
-                             "' is not a number");
+            const std::string &value = options->values[static_cast<std::size_t>(problem.item)];
+            throw InputError("combine: '" + value +
+                             (problem.reason == Reason::OtherQuantity ? "' has the wrong unit"
+                                                                      : "' is not a number"));
         }
         print(seriesparallel::resultText(*kind, *totals));
     });

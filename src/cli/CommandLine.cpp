@@ -19,6 +19,8 @@ InputError inputError(const std::string &command, const OptionValue &option, Rea
         return InputError(command + ": " + name + " is missing");
     case Reason::NotANumber:
         return InputError(name + ": '" + option.value + "' is not a number");
+    case Reason::OtherQuantity:
+        return InputError(name + ": '" + option.value + "' has the wrong unit");
     case Reason::Zero:
         return InputError(command + ": " + name + " must not be 0");
     case Reason::OutOfRange:

@@ -45,7 +45,8 @@ struct OptionValue
 // The option's value as given; nothing when the option was left out.
 Given given(const OptionValue &option);
 
-// The message for a value that is missing, not a number or 0; command names the subcommand.
+// The message for a value that is missing, not a value, of another quantity or 0; command names
+// the subcommand.
 InputError inputError(const std::string &command, const OptionValue &option, Reason reason);
 
 // What a subcommand writes: its output, one text per call.

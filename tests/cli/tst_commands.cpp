@@ -92,8 +92,8 @@ void TestCommands::prints_data()
         << words("combine --resistors 100 220 470") << "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n";
     QTest::newRow("combine: capacitors")
         << words("combine --capacitors 0.47 0.1") << "Series: 0.08 µF\nParallel: 0.57 µF\n";
-    QTest::newRow("combine: a unit after the number")
-        << words("combine --resistors 4.7k") << "Series: 4.70 Ohm\nParallel: 4.70 Ohm\n";
+    QTest::newRow("combine: prefixes and RKM")
+        << words("combine --resistors 4.7k 4k7 R47") << "Series: 9400.47 Ohm\nParallel: 0.47 Ohm\n";
 
     QTest::newRow("coil: single layer")
         << words("coil --single --turns 100 --outer 25.4 --length 50.8")
@@ -142,7 +142,9 @@ void TestCommands::refuses_data()
     QTest::newRow("ohm: all three")
         << words("ohm --power 1 --voltage 1 --current 1") << "exactly two";
     QTest::newRow("ohm: not a number") << words("ohm --voltage twelve --current 2") << "--voltage";
-    QTest::newRow("ohm: trailing text") << words("ohm --voltage 12V --current 2") << "'12V'";
+    QTest::newRow("ohm: trailing text") << words("ohm --voltage 12abc --current 2") << "'12abc'";
+    QTest::newRow("ohm: another quantity's unit")
+        << words("ohm --voltage 12 --current 12V") << "--current: '12V' has the wrong unit";
     QTest::newRow("ohm: missing value") << words("ohm --voltage") << "voltage";
     QTest::newRow("ohm: unknown option") << words("ohm --resistance 5") << "resistance";
     QTest::newRow("ohm: line break in a value")
@@ -198,8 +200,8 @@ void TestCommands::refuses_data()
     QTest::newRow("555: monostable without C") << words("555 --monostable --r 1") << "--c";
     QTest::newRow("555: monostable given R1")
         << words("555 --monostable --r1 1 --r 1 --c 1") << "--r1";
-    QTest::newRow("555: capacitance with a unit")
-        << words("555 --monostable --r 1 --c 1uF") << "--c";
+    QTest::newRow("555: capacitance that is no value")
+        << words("555 --monostable --r 1 --c 4x7") << "--c";
 
     QTest::newRow("resistor: black first digit")
         << words("resistor black black red gold")

@@ -9,6 +9,9 @@ namespace zelkor::coil {
 
 namespace {
 
+constexpr InputRule kTurnsRule{.unit = units::kNumber, .need = Need::NonZero};
+constexpr InputRule kDimensionRule{.unit = units::kMillimetres, .need = Need::NonZero};
+
 float inches(float millimetres)
 {
     return static_cast<float>(static_cast<double>(millimetres) / 25.4);
@@ -37,25 +40,24 @@ Outcome<float, Field> calculate(const Texts &texts, Reading reading)
     if (!texts.winding)
         return Problem<Field>{Reason::Missing, Field::Winding};
     const bool multiLayer = *texts.winding == Winding::MultiLayer;
-    constexpr InputRule kNonZero{Need::NonZero};
     Dimensions coil;
-    const auto turns = read(Field::Turns, texts.turns, kNonZero, reading);
+    const auto turns = read(Field::Turns, texts.turns, kTurnsRule, reading);
     if (!turns)
         return turns.problem();
     coil.turns = *turns;
-    const auto outer = read(Field::OuterDiameter, texts.outerDiameter, kNonZero, reading);
+    const auto outer = read(Field::OuterDiameter, texts.outerDiameter, kDimensionRule, reading);
     if (!outer)
         return outer.problem();
     coil.outerDiameter = *outer;
     if (multiLayer) {
-        const auto inner = read(Field::InnerDiameter, texts.innerDiameter, kNonZero, reading);
+        const auto inner = read(Field::InnerDiameter, texts.innerDiameter, kDimensionRule, reading);
         if (!inner)
             return inner.problem();
         if (*inner > *outer)
             return Problem<Field>{Reason::OutOfRange, Field::InnerDiameter};
         coil.innerDiameter = *inner;
     }
-    const auto length = read(Field::Length, texts.length, kNonZero, reading);
+    const auto length = read(Field::Length, texts.length, kDimensionRule, reading);
     if (!length)
         return length.problem();
     coil.length = *length;

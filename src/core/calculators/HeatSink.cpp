@@ -5,6 +5,16 @@
 
 namespace zelkor::heatsink {
 
+namespace {
+constexpr InputRule kPowerRule{.unit = units::kWatts, .need = Need::NonZero};
+constexpr InputRule kResistanceRule{.unit = units::kKelvinsPerWatt, .need = Need::NonZero};
+constexpr InputRule kMountingRule{
+    .unit = units::kKelvinsPerWatt, .need = Need::NonZero, .presetList = true};
+constexpr InputRule kMaxTemperatureRule{.unit = units::kDegreesCelsius, .need = Need::NonZero};
+// 0 °C is a real ambient temperature.
+constexpr InputRule kAmbientRule{.unit = units::kDegreesCelsius};
+} // namespace
+
 Result calculate(const Inputs &in)
 {
     const float ambient = in.ambientTemperature;
@@ -25,13 +35,12 @@ Result calculate(const Inputs &in)
 
 zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 {
-    constexpr InputRule kNonZero{Need::NonZero};
     Inputs inputs;
-    const auto power = read(Field::Power, texts.power, kNonZero, reading);
+    const auto power = read(Field::Power, texts.power, kPowerRule, reading);
     if (!power)
         return power.problem();
     inputs.power = *power;
-    const auto chip = read(Field::ChipResistance, texts.chipResistance, kNonZero, reading);
+    const auto chip = read(Field::ChipResistance, texts.chipResistance, kResistanceRule, reading);
     if (!chip)
         return chip.problem();
     inputs.chipResistance = *chip;
@@ -45,8 +54,8 @@ zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
             return preset.problem();
         inputs.mountingResistance = kMountingPresets[*preset].value;
     } else {
-        const auto mount = read(Field::MountingResistance, texts.mountingResistance,
-                                {Need::NonZero, true}, reading);
+        const auto mount =
+            read(Field::MountingResistance, texts.mountingResistance, kMountingRule, reading);
         if (!mount)
             return mount.problem();
         inputs.mountingResistance = *mount;
@@ -63,14 +72,14 @@ zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return Problem<Field>{Reason::Missing, Field::Mode};
     }
     const bool sinkGiven = inputs.mode == Mode::SinkResistanceGiven;
-    const auto modeValue =
-        read(sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
-             sinkGiven ? texts.sinkResistance : texts.maxTemperature, kNonZero, reading);
+    const auto modeValue = read(sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
+                                sinkGiven ? texts.sinkResistance : texts.maxTemperature,
+                                sinkGiven ? kResistanceRule : kMaxTemperatureRule, reading);
     if (!modeValue)
         return modeValue.problem();
     inputs.sinkResistanceOrMaxTemperature = *modeValue;
 
-    const auto ambient = read(Field::Ambient, texts.ambient, {}, reading);
+    const auto ambient = read(Field::Ambient, texts.ambient, kAmbientRule, reading);
     if (!ambient)
         return ambient.problem();
     inputs.ambientTemperature = *ambient;

@@ -17,12 +17,13 @@ std::variant<float, Reason> readInput(const Given &given, InputRule rule, Readin
     if (reading == Reading::Lenient) {
         if (given->isEmpty())
             return Reason::Missing;
-        value = rule.presetList ? presetFieldValue(*given) : floatValue(*given);
+        value =
+            rule.presetList ? presetFieldValue(*given, rule.unit) : fieldValue(*given, rule.unit);
     } else {
-        const std::optional<float> number = parseNumber(*given);
-        if (!number)
-            return Reason::NotANumber;
-        value = *number;
+        const ValueReading whole = readValue(*given, rule.unit);
+        if (!whole.value)
+            return whole.otherQuantity ? Reason::OtherQuantity : Reason::NotANumber;
+        value = *whole.value;
     }
     if (rule.need == Need::NonZero && value == 0.0f)
         return Reason::Zero;

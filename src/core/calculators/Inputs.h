@@ -10,6 +10,8 @@
 // one-line error. Every calculator checks its inputs in a fixed order, so one input always gets
 // one message.
 
+#include "core/text/NumberReader.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -23,25 +25,27 @@ namespace zelkor {
 // an option left out.
 using Given = std::optional<QString>;
 
-// How a text becomes a number.
+// How a text becomes a value (see NumberReader.h).
 enum class Reading
 {
-    // A panel's field: the number the text begins with, 0 when it begins with none. An empty
-    // field is missing; a field holding only a blank holds a 0.
+    // A panel's field: the value the text begins with, 0 when it begins with none. An empty
+    // field is missing; a field holding only a blank holds a 0. A symbol of another quantity
+    // is ignored ("12 V" in a current field is 12).
     Lenient,
-    // A zelkor-calc option: the text must be a number and nothing else.
+    // A zelkor-calc option: the text must be one value of the input's quantity and nothing else.
     Strict,
 };
 
 enum class Reason
 {
-    Missing,    // no text, or the option was left out
-    NotANumber, // the text is not a number (strict reading only)
-    Zero,       // exactly 0 where the calculation needs a value
-    OutOfRange, // outside what the input allows (a preset number, an inner diameter wider
-                // than the outer one, a supply that cannot light the LED)
-    Conflict,   // given in two ways that exclude each other (a value and a preset)
-    Impossible, // each input is fine, but together they describe nothing that can be computed
+    Missing,       // no text, or the option was left out
+    NotANumber,    // the text is not a value (strict reading only)
+    OtherQuantity, // a value of another quantity: "12 V" for a current (strict reading only)
+    Zero,          // exactly 0 where the calculation needs a value
+    OutOfRange,    // outside what the input allows (a preset number, an inner diameter wider
+                   // than the outer one, a supply that cannot light the LED)
+    Conflict,      // given in two ways that exclude each other (a value and a preset)
+    Impossible,    // each input is fine, but together they describe nothing that can be computed
 };
 
 template <typename Field> struct Problem
@@ -80,6 +84,7 @@ enum class Need
 // How one input is read.
 struct InputRule
 {
+    Unit unit; // the field's unit: a bare number is in it
     Need need = Need::Number;
     // An editable preset list: its numbers are written in the user's locale, so a lenient
     // reading also takes the locale's decimal separator.
@@ -98,7 +103,8 @@ Outcome<float, Field> read(Field field, const Given &given, InputRule rule, Read
     return Problem<Field>{std::get<Reason>(number), field};
 }
 
-// The index of the preset that a zelkor-calc option names by its number, counted from 0.
+// The index of the preset that a zelkor-calc option names by its number, counted from 0; the
+// number is a plain one, without prefix or unit.
 std::variant<std::size_t, Reason> readPresetNumber(const QString &text, std::size_t presetCount);
 
 template <typename Field>

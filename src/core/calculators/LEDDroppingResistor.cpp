@@ -5,6 +5,12 @@
 
 namespace zelkor::led {
 
+namespace {
+constexpr InputRule kSupplyRule{.unit = units::kVolts, .need = Need::NonZero};
+constexpr InputRule kForwardRule{.unit = units::kVolts, .need = Need::NonZero, .presetList = true};
+constexpr InputRule kCurrentRule{.unit = units::kMilliamperes, .need = Need::NonZero};
+} // namespace
+
 Result calculate(const Inputs &inputs)
 {
     Result result;
@@ -19,9 +25,8 @@ Result calculate(const Inputs &inputs)
 
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 {
-    constexpr InputRule kNonZero{Need::NonZero};
     Inputs inputs;
-    const auto supply = read(Field::SupplyVoltage, texts.supplyVoltage, kNonZero, reading);
+    const auto supply = read(Field::SupplyVoltage, texts.supplyVoltage, kSupplyRule, reading);
     if (!supply)
         return supply.problem();
     inputs.supplyVoltage = *supply;
@@ -35,13 +40,13 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         inputs.forwardVoltage = kForwardVoltagePresets[*preset].value;
     } else {
         const auto forward =
-            read(Field::ForwardVoltage, texts.forwardVoltage, {Need::NonZero, true}, reading);
+            read(Field::ForwardVoltage, texts.forwardVoltage, kForwardRule, reading);
         if (!forward)
             return forward.problem();
         inputs.forwardVoltage = *forward;
     }
 
-    const auto current = read(Field::Current, texts.current, kNonZero, reading);
+    const auto current = read(Field::Current, texts.current, kCurrentRule, reading);
     if (!current)
         return current.problem();
     inputs.currentMilliamps = *current;

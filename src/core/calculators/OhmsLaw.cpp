@@ -4,6 +4,24 @@
 
 namespace zelkor::ohmslaw {
 
+namespace {
+
+// No input needs more than a value: 0 is computed with, and gives infinity or NaN.
+InputRule rule(Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Power:
+        return {.unit = units::kWatts};
+    case Quantity::Voltage:
+        return {.unit = units::kVolts};
+    case Quantity::Current:
+        break;
+    }
+    return {.unit = units::kAmperes};
+}
+
+} // namespace
+
 Solution solve(Quantity a, float aValue, Quantity b, float bValue)
 {
     if (a > b) {
@@ -78,14 +96,14 @@ Outcome<Solution, Quantity> calculate(const std::array<QString, 3> &fields,
 {
     std::array<bool, 3> filled{};
     for (std::size_t i = 0; i < fields.size(); ++i)
-        filled[i] = readInput(fields[i], {}, Reading::Lenient).index() == 0;
+        filled[i] = readInput(fields[i], rule(Quantity(i)), Reading::Lenient).index() == 0;
     const auto inputs = given.inputs(filled);
     if (!inputs)
         return Problem<Quantity>{Reason::Missing, Quantity::Power};
     const auto [a, b] = *inputs;
     const auto value = [&](Quantity q) {
         return std::get<float>(
-            readInput(fields[static_cast<std::size_t>(q)], {}, Reading::Lenient));
+            readInput(fields[static_cast<std::size_t>(q)], rule(q), Reading::Lenient));
     };
     return solve(a, value(a), b, value(b));
 }
@@ -97,7 +115,7 @@ Outcome<Solution, Quantity> calculate(const std::array<Given, 3> &options)
         const Given &option = options[static_cast<std::size_t>(q)];
         if (!option)
             continue;
-        const auto value = read(q, option, {}, Reading::Strict);
+        const auto value = read(q, option, rule(q), Reading::Strict);
         if (!value)
             return value.problem();
         given.emplace_back(q, *value);

@@ -61,14 +61,14 @@ QString substitutePresetValue(const QString &text, const QStringList &items,
     return presetText(presets[static_cast<std::size_t>(*match)].value, locale);
 }
 
-float presetFieldValue(QStringView text, const QLocale &locale)
+float presetFieldValue(QStringView text, Unit unit, const QLocale &locale)
 {
     const QString separator = locale.decimalPoint();
     if (separator == u"." || !text.contains(separator))
-        return floatValue(text);
+        return fieldValue(text, unit);
     QString normalized = text.toString();
     normalized.replace(separator, QStringLiteral("."));
-    return floatValue(normalized);
+    return fieldValue(normalized, unit);
 }
 
 } // namespace zelkor

@@ -6,6 +6,8 @@
 // user can edit it further. Reading the text back accepts that locale's decimal separator as
 // well as ".", so "1,5" under a German locale is 1.5 and not 1.
 
+#include "core/text/NumberReader.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -45,7 +47,7 @@ QString presetText(float value, const QLocale &locale = QLocale());
 QString substitutePresetValue(const QString &text, const QStringList &items,
                               std::span<const Preset> presets, const QLocale &locale = QLocale());
 
-// A preset combo box's number: floatValue() that also takes locale's decimal separator.
-float presetFieldValue(QStringView text, const QLocale &locale = QLocale());
+// A preset combo box's value: fieldValue() that also takes locale's decimal separator.
+float presetFieldValue(QStringView text, Unit unit, const QLocale &locale = QLocale());
 
 } // namespace zelkor

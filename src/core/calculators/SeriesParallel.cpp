@@ -6,9 +6,18 @@
 
 namespace zelkor::seriesparallel {
 
-bool isPart(QStringView text)
+namespace {
+
+InputRule rule(PartKind kind)
 {
-    return beginsWithNumber(text);
+    return {.unit = kind == PartKind::Resistors ? units::kOhms : units::kMicrofarads};
+}
+
+} // namespace
+
+bool isPart(QStringView text, PartKind kind)
+{
+    return scanValue(text, rule(kind).unit).found;
 }
 
 Totals combine(std::span<const float> values)
@@ -32,9 +41,10 @@ Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QStri
     QList<float> values;
     values.reserve(parts.size());
     for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (reading == Reading::Strict && !isPart(parts[i]))
-            return Problem<Field>{Reason::NotANumber, Field::Parts, i};
-        values.append(floatValue(parts[i]));
+        const auto value = read(Field::Parts, parts[i], rule(*kind), reading);
+        if (!value)
+            return Problem<Field>{value.problem().reason, Field::Parts, i};
+        values.append(*value);
     }
     return combine(values);
 }

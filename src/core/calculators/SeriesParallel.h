@@ -33,8 +33,8 @@ struct Totals
     float parallel(PartKind kind) const { return kind == PartKind::Resistors ? reciprocal : sum; }
 };
 
-// True when text can go into the panel's list: it begins with a number.
-bool isPart(QStringView text);
+// True when text can go into the panel's list: it begins with a value.
+bool isPart(QStringView text, PartKind kind);
 
 // The totals of the values, in list order; the list must not be empty.
 Totals combine(std::span<const float> values);
@@ -46,7 +46,7 @@ enum class Field
 };
 
 // The parts as given, each text one part; the problem's item names the part at fault. The list
-// must not be empty; in a strict reading every part must be a number.
+// must not be empty; in a strict reading every part must be a value of the kind's quantity.
 Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QString> &parts,
                                  Reading reading);
 

@@ -73,7 +73,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, locale);
         QFETCH(float, expected);
-        QCOMPARE(presetFieldValue(text, QLocale(locale)), expected);
+        QCOMPARE(presetFieldValue(text, units::kVolts, QLocale(locale)), expected);
     }
 };
 

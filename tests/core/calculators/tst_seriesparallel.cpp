@@ -120,7 +120,7 @@ private Q_SLOTS:
     void isPart()
     {
         QFETCH(QString, text);
-        QTEST(zelkor::seriesparallel::isPart(text), "accepted");
+        QTEST(zelkor::seriesparallel::isPart(text, PartKind::Resistors), "accepted");
     }
 
     void addingKeepsTextsAsTypedAndShowsTotals()
