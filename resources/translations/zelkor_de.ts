@@ -396,6 +396,32 @@
         <source>Power warning</source>
         <translation>Leistungswarnung</translation>
     </message>
+    <message id="LEDStandardResistor">
+        <source>%@ resistor: %@
+at %.01f mA and %.02f W</source>
+        <translation>%@-Widerstand: %@
+bei %.01f mA und %.02f W</translation>
+    </message>
+    <message id="LEDCannotLight">
+        <source>The LED cannot light:
+the supply voltage must be
+above its forward voltage.</source>
+        <translation>Die LED leuchtet so nicht:
+die Spannung muss über
+ihrer Flussspannung liegen.</translation>
+    </message>
+    <message id="LEDResistorSeries">
+        <source>Resistor series</source>
+        <translation>Widerstandsreihe</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yName">
+        <source>Resistor series</source>
+        <translation>Widerstandsreihe</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yDescription">
+        <source>the E series the resistor to buy comes from</source>
+        <translation>die E-Reihe, aus der der zu kaufende Widerstand stammt</translation>
+    </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
     <message id="Capacitors">

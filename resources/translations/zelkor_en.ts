@@ -396,6 +396,32 @@
         <source>Power warning</source>
         <translation>Power warning</translation>
     </message>
+    <message id="LEDStandardResistor">
+        <source>%@ resistor: %@
+at %.01f mA and %.02f W</source>
+        <translation>%@ resistor: %@
+at %.01f mA and %.02f W</translation>
+    </message>
+    <message id="LEDCannotLight">
+        <source>The LED cannot light:
+the supply voltage must be
+above its forward voltage.</source>
+        <translation>The LED cannot light:
+the supply voltage must be
+above its forward voltage.</translation>
+    </message>
+    <message id="LEDResistorSeries">
+        <source>Resistor series</source>
+        <translation>Resistor series</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yName">
+        <source>Resistor series</source>
+        <translation>Resistor series</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yDescription">
+        <source>the E series the resistor to buy comes from</source>
+        <translation>the E series the resistor to buy comes from</translation>
+    </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
     <message id="Capacitors">

@@ -9,7 +9,7 @@ void addLedCommand(CLI::App &app, const Printer &print)
 {
     struct Options
     {
-        std::string supply, forward, preset, current;
+        std::string supply, forward, preset, current, series;
     };
     auto options = std::make_shared<Options>();
     CLI::App *command = app.add_subcommand(
@@ -21,20 +21,34 @@ void addLedCommand(CLI::App &app, const Printer &print)
         "Forward voltage preset: " +
             presetOptionHelp(led::kForwardVoltagePresets, led::kForwardVoltageUnit).toStdString());
     auto *current = command->add_option("--current", options->current, "LED current in mA");
+    QStringList seriesNames;
+    for (const eseries::Series series : led::kStandardSeries)
+        seriesNames.append(eseries::name(series));
+    auto *series = command
+                       ->add_option("--series", options->series,
+                                    "Series of the standard resistor to buy (default " +
+                                        seriesNames.first().toStdString() + ")")
+                       ->type_name(seriesNames.join(u'|').toStdString());
 
     command->callback([=] {
         using led::Field;
         const OptionValue byField[] = {{supply, options->supply},
                                        {forward, options->forward},
                                        {preset, options->preset},
-                                       {current, options->current}};
-        const auto result = led::calculate(
-            {given(byField[0]), given(byField[1]), given(byField[2]), given(byField[3])},
-            Reading::Strict);
+                                       {current, options->current},
+                                       {series, options->series}};
+        const auto result = led::calculate({given(byField[0]), given(byField[1]), given(byField[2]),
+                                            given(byField[3]), given(byField[4])},
+                                           Reading::Strict);
         if (!result) {
             const Problem<Field> problem = result.problem();
             if (problem.reason == Reason::Conflict)
                 throw InputError("led: give either --forward or --preset, not both");
+            if (problem.reason == Reason::OutOfRange && problem.field == Field::SupplyVoltage)
+                throw InputError("led: " + led::problemText(problem).toStdString());
+            if (problem.reason == Reason::OutOfRange && problem.field == Field::Series)
+                throw InputError("led: --series: '" + options->series + "' is not " +
+                                 seriesNames.join(QStringLiteral(" or ")).toStdString());
             if (problem.reason == Reason::OutOfRange)
                 throw InputError("led: --preset: '" + options->preset +
                                  "' is not a preset number from 0 to " +

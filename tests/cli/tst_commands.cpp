@@ -68,15 +68,14 @@ void TestCommands::prints_data()
         << words("resistor Brown GRAY purple gold")
         << "Resistance: 180.00 MΩ\nTolerance: 5.0% (±9.00 MΩ)\n";
 
-    QTest::newRow("led: yellow preset") << words("led --supply 5 --preset 3 --current 20")
-                                        << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\n";
+    QTest::newRow("led: yellow preset")
+        << words("led --supply 5 --preset 3 --current 20")
+        << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\nE12 resistor: 150 Ω\n"
+           "at 19.3 mA and 0.06 W\n";
     QTest::newRow("led: above 10 W adds the warning line")
-        << words("led --supply 1000 --forward 2 --current 20")
-        << "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W\n"
-           "Warning: resistor power above 10 W\n";
-    QTest::newRow("led: supply below forward voltage")
-        << words("led --supply 1.5 --forward 2.1 --current 20")
-        << "Resistance: \t\t-30.0 Ohm\nPower: \t\t\t-0.012 W\n";
+        << words("led --supply 1000 --forward 2 --current 20 --series E24")
+        << "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W\nE24 resistor: 51 kΩ\n"
+           "at 19.6 mA and 19.53 W\nWarning: resistor power above 10 W\n";
 
     QTest::newRow("heatsink: chip temperature")
         << words("heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25")
@@ -163,6 +162,13 @@ void TestCommands::refuses_data()
         << words("led --supply 5 --forward red --current 20") << "--forward";
     QTest::newRow("led: forward and preset")
         << words("led --supply 5 --forward 2 --preset 1 --current 20") << "--preset";
+    QTest::newRow("led: supply below forward voltage")
+        << words("led --supply 1.5 --forward 2.1 --current 20")
+        << "zelkor-calc: led: The LED cannot light: the supply voltage must be above its "
+           "forward voltage.\n";
+    QTest::newRow("led: series not offered")
+        << words("led --supply 5 --preset 0 --current 20 --series E6")
+        << "zelkor-calc: led: --series: 'E6' is not E12 or E24\n";
     QTest::newRow("led: preset out of range")
         << words("led --supply 5 --preset 6 --current 20") << "--preset";
 

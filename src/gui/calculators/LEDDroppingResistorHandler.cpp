@@ -7,8 +7,12 @@ LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject
     ui.setupUi(panel);
     ui.ledForwardBias->setPresets(zelkor::led::kForwardVoltagePresets,
                                   zelkor::led::kForwardVoltageUnit);
+    for (const zelkor::eseries::Series series : zelkor::led::kStandardSeries)
+        ui.resistorSeries->addItem(zelkor::eseries::name(series));
 
     connect(ui.ledForwardBias, &QComboBox::activated, this,
+            &LEDDroppingResistorHandler::valueChanged);
+    connect(ui.resistorSeries, &QComboBox::currentIndexChanged, this,
             &LEDDroppingResistorHandler::valueChanged);
     for (QLineEdit *field :
          {ui.ledForwardBias->lineEdit(), ui.ledSupplyVoltage, ui.ledOperatingCurrent}) {
@@ -23,12 +27,19 @@ void LEDDroppingResistorHandler::valueChanged()
     // the other fields are still empty.
     ui.ledForwardBias->substitutePresetValue();
 
-    const auto result =
-        zelkor::led::calculate({ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(),
-                                std::nullopt, ui.ledOperatingCurrent->text()},
-                               zelkor::Reading::Lenient);
-    if (!result)
+    const auto result = zelkor::led::calculate(
+        {ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(), std::nullopt,
+         ui.ledOperatingCurrent->text(), ui.resistorSeries->currentText()},
+        zelkor::Reading::Lenient);
+    if (!result) {
+        // An LED that cannot light is worth a sentence; an unfinished input is not.
+        const QString problem = zelkor::led::problemText(result.problem());
+        if (!problem.isEmpty()) {
+            ui.warningSign->setShown(false);
+            ui.outputField->setText(problem);
+        }
         return;
+    }
     ui.warningSign->setShown(result->powerWarning);
     ui.outputField->setText(zelkor::led::resultText(*result));
 }
