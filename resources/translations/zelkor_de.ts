@@ -525,28 +525,28 @@
         <translation>Betriebsstrom</translation>
     </message>
     <message id="LEDPresetInfrared">
-        <source>Infrared (1.5 V)</source>
-        <translation>Infrarot (1.5 V)</translation>
+        <source>Infrared</source>
+        <translation>Infrarot</translation>
     </message>
     <message id="LEDPresetRed">
-        <source>Red (1.6 V)</source>
-        <translation>Rot (1.6 V)</translation>
+        <source>Red</source>
+        <translation>Rot</translation>
     </message>
     <message id="LEDPresetGreen">
-        <source>Green (2.2 V)</source>
-        <translation>Grün (2.2 V)</translation>
+        <source>Green</source>
+        <translation>Grün</translation>
     </message>
     <message id="LEDPresetYellow">
-        <source>Yellow (2.1 V)</source>
-        <translation>Gelb (2.1 V)</translation>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
     </message>
     <message id="LEDPresetBlue">
-        <source>Blue (2.9 V)</source>
-        <translation>Blau (2.9 V)</translation>
+        <source>Blue</source>
+        <translation>Blau</translation>
     </message>
     <message id="LEDPresetWhite">
-        <source>White (4.0 V)</source>
-        <translation>Weiß (4.0 V)</translation>
+        <source>White</source>
+        <translation>Weiß</translation>
     </message>
     <message id="LEDPowerWarning">
         <source>Warning: resistor power above 10 W</source>
@@ -587,6 +587,32 @@
     <message id="LEDPowerWarningA11yName">
         <source>Power warning</source>
         <translation>Leistungswarnung</translation>
+    </message>
+    <message id="LEDStandardResistor">
+        <source>%@ resistor: %@
+at %.01f mA and %.02f W</source>
+        <translation>%@-Widerstand: %@
+bei %.01f mA und %.02f W</translation>
+    </message>
+    <message id="LEDCannotLight">
+        <source>The LED cannot light:
+the supply voltage must be
+above its forward voltage.</source>
+        <translation>Die LED leuchtet so nicht:
+die Spannung muss über
+ihrer Flussspannung liegen.</translation>
+    </message>
+    <message id="LEDResistorSeries">
+        <source>Resistor series</source>
+        <translation>Widerstandsreihe</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yName">
+        <source>Resistor series</source>
+        <translation>Widerstandsreihe</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yDescription">
+        <source>the E series the resistor to buy comes from</source>
+        <translation>die E-Reihe, aus der der zu kaufende Widerstand stammt</translation>
     </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
@@ -717,16 +743,16 @@
         <translation>Umgebungstemperatur:</translation>
     </message>
     <message id="MountingMicaWasher">
-        <source>Mica washer, thermal paste (0.3 K/W)</source>
-        <translation>Glimmerscheibe, Wärmeleitpaste (0.3 K/W)</translation>
+        <source>Mica washer, thermal paste</source>
+        <translation>Glimmerscheibe, Wärmeleitpaste</translation>
     </message>
     <message id="MountingThermalPaste">
-        <source>Direct, thermal paste (0.1 K/W)</source>
-        <translation>Direkt, Wärmeleitpaste (0.1 K/W)</translation>
+        <source>Direct, thermal paste</source>
+        <translation>Direkt, Wärmeleitpaste</translation>
     </message>
     <message id="MountingThermalPad">
-        <source>Direct, thermal pad (0.1 K/W)</source>
-        <translation>Direkt, Wärmeleitpad (0.1 K/W)</translation>
+        <source>Direct, thermal pad</source>
+        <translation>Direkt, Wärmeleitpad</translation>
     </message>
     <message id="HeatSinkChipTemperatureModeA11yName">
         <source>Chip temperature</source>

@@ -525,28 +525,28 @@
         <translation>Operating current</translation>
     </message>
     <message id="LEDPresetInfrared">
-        <source>Infrared (1.5 V)</source>
-        <translation>Infrared (1.5 V)</translation>
+        <source>Infrared</source>
+        <translation>Infrared</translation>
     </message>
     <message id="LEDPresetRed">
-        <source>Red (1.6 V)</source>
-        <translation>Red (1.6 V)</translation>
+        <source>Red</source>
+        <translation>Red</translation>
     </message>
     <message id="LEDPresetGreen">
-        <source>Green (2.2 V)</source>
-        <translation>Green (2.2 V)</translation>
+        <source>Green</source>
+        <translation>Green</translation>
     </message>
     <message id="LEDPresetYellow">
-        <source>Yellow (2.1 V)</source>
-        <translation>Yellow (2.1 V)</translation>
+        <source>Yellow</source>
+        <translation>Yellow</translation>
     </message>
     <message id="LEDPresetBlue">
-        <source>Blue (2.9 V)</source>
-        <translation>Blue (2.9 V)</translation>
+        <source>Blue</source>
+        <translation>Blue</translation>
     </message>
     <message id="LEDPresetWhite">
-        <source>White (4.0 V)</source>
-        <translation>White (4.0 V)</translation>
+        <source>White</source>
+        <translation>White</translation>
     </message>
     <message id="LEDPowerWarning">
         <source>Warning: resistor power above 10 W</source>
@@ -587,6 +587,32 @@
     <message id="LEDPowerWarningA11yName">
         <source>Power warning</source>
         <translation>Power warning</translation>
+    </message>
+    <message id="LEDStandardResistor">
+        <source>%@ resistor: %@
+at %.01f mA and %.02f W</source>
+        <translation>%@ resistor: %@
+at %.01f mA and %.02f W</translation>
+    </message>
+    <message id="LEDCannotLight">
+        <source>The LED cannot light:
+the supply voltage must be
+above its forward voltage.</source>
+        <translation>The LED cannot light:
+the supply voltage must be
+above its forward voltage.</translation>
+    </message>
+    <message id="LEDResistorSeries">
+        <source>Resistor series</source>
+        <translation>Resistor series</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yName">
+        <source>Resistor series</source>
+        <translation>Resistor series</translation>
+    </message>
+    <message id="LEDResistorSeriesA11yDescription">
+        <source>the E series the resistor to buy comes from</source>
+        <translation>the E series the resistor to buy comes from</translation>
     </message>
     <!-- end of led dropping resistor -->
     <!-- series and parallel -->
@@ -717,16 +743,16 @@
         <translation>Ambient temperature:</translation>
     </message>
     <message id="MountingMicaWasher">
-        <source>Mica washer, thermal paste (0.3 K/W)</source>
-        <translation>Mica washer, thermal paste (0.3 K/W)</translation>
+        <source>Mica washer, thermal paste</source>
+        <translation>Mica washer, thermal paste</translation>
     </message>
     <message id="MountingThermalPaste">
-        <source>Direct, thermal paste (0.1 K/W)</source>
-        <translation>Direct, thermal paste (0.1 K/W)</translation>
+        <source>Direct, thermal paste</source>
+        <translation>Direct, thermal paste</translation>
     </message>
     <message id="MountingThermalPad">
-        <source>Direct, thermal pad (0.1 K/W)</source>
-        <translation>Direct, thermal pad (0.1 K/W)</translation>
+        <source>Direct, thermal pad</source>
+        <translation>Direct, thermal pad</translation>
     </message>
     <message id="HeatSinkChipTemperatureModeA11yName">
         <source>Chip temperature</source>

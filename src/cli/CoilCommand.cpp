@@ -1,5 +1,5 @@
-#include "core/calculators/AirCoredCoil.h"
 #include "cli/CommandLine.h"
+#include "core/calculators/AirCoredCoil.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -28,24 +28,30 @@ void addCoilCommand(CLI::App &app, const Printer &print)
         command->add_option("--length", options->length, "Length in mm")->type_name("MM");
 
     command->callback([=] {
-        if (!single->count() && !multi->count())
-            throw InputError("coil: give --single or --multi");
-        const bool multiLayer = multi->count() > 0;
-
-        coil::Dimensions dimensions;
-        dimensions.turns = nonZeroNumber("coil", turns, options->turns);
-        dimensions.outerDiameter = nonZeroNumber("coil", outer, options->outer);
-        if (multiLayer) {
-            dimensions.innerDiameter = nonZeroNumber("coil", inner, options->inner);
-            if (dimensions.innerDiameter > dimensions.outerDiameter)
+        using coil::Field;
+        const OptionValue byField[] = {{single, options->turns}, // the winding is a flag
+                                       {turns, options->turns},
+                                       {outer, options->outer},
+                                       {inner, options->inner},
+                                       {length, options->length}};
+        coil::Texts texts;
+        if (single->count() || multi->count())
+            texts.winding = multi->count() ? coil::Winding::MultiLayer : coil::Winding::SingleLayer;
+        texts.turns = given(byField[1]);
+        texts.outerDiameter = given(byField[2]);
+        texts.innerDiameter = given(byField[3]);
+        texts.length = given(byField[4]);
+        const auto microhenries = coil::calculate(texts, Reading::Strict);
+        if (!microhenries) {
+            const Problem<Field> problem = microhenries.problem();
+            if (problem.field == Field::Winding)
+                throw InputError("coil: give --single or --multi");
+            if (problem.reason == Reason::OutOfRange)
                 throw InputError("coil: --inner must not be larger than --outer");
+            if (problem.reason == Reason::Impossible)
+                throw InputError("coil: these dimensions describe no coil");
+            throw inputError("coil", byField[static_cast<int>(problem.field)], problem.reason);
         }
-        dimensions.length = nonZeroNumber("coil", length, options->length);
-
-        const auto microhenries = coil::inductance(
-            multiLayer ? coil::Winding::MultiLayer : coil::Winding::SingleLayer, dimensions);
-        if (!microhenries)
-            throw InputError("coil: these dimensions describe no coil");
         print(coil::inductanceText(*microhenries));
     });
 }

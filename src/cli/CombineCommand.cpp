@@ -1,5 +1,5 @@
-#include "core/calculators/SeriesParallel.h"
 #include "cli/CommandLine.h"
+#include "core/calculators/SeriesParallel.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -25,18 +25,25 @@ void addCombineCommand(CLI::App &app, const Printer &print)
     command->add_option("values", options->values, "The value of each part")->required();
 
     command->callback([=] {
-        if (!options->resistors && !options->capacitors)
-            throw InputError("combine: give --resistors or --capacitors");
+        using seriesparallel::Field;
+        std::optional<seriesparallel::PartKind> kind;
+        if (options->resistors || options->capacitors)
+            kind = options->resistors ? seriesparallel::PartKind::Resistors
+                                      : seriesparallel::PartKind::Capacitors;
         QList<QString> parts;
-        for (const std::string &value : options->values) {
-            QString part = QString::fromStdString(value);
-            if (!seriesparallel::isPart(part))
-                throw InputError("combine: '" + value + "' is not a number");
-            parts.append(std::move(part));
+        for (const std::string &value : options->values)
+            parts.append(QString::fromStdString(value));
+        const auto totals = seriesparallel::calculate(kind, parts, Reading::Strict);
+        if (!totals) {
+            const Problem<Field> problem = totals.problem();
+            if (problem.field == Field::Kind)
+                throw InputError("combine: give --resistors or --capacitors");
+            const std::string &value = options->values[static_cast<std::size_t>(problem.item)];
+            throw InputError("combine: '" + value +
+                             (problem.reason == Reason::OtherQuantity ? "' has the wrong unit"
+                                                                      : "' is not a number"));
         }
-        const auto kind = options->resistors ? seriesparallel::PartKind::Resistors
-                                             : seriesparallel::PartKind::Capacitors;
-        print(seriesparallel::resultText(kind, parts));
+        print(seriesparallel::resultText(*kind, *totals));
     });
 }
 

@@ -1,32 +1,34 @@
 #include "cli/CommandLine.h"
 
-#include "core/text/NumberReader.h"
-
 #include <CLI/CLI.hpp>
 
 namespace zelkor::cli {
 
-float number(const std::string &option, const std::string &value)
+Given given(const OptionValue &option)
 {
-    const auto parsed = parseNumber(QString::fromStdString(value));
-    if (!parsed)
-        throw InputError(option + ": '" + value + "' is not a number");
-    return *parsed;
+    if (!option.option->count())
+        return std::nullopt;
+    return QString::fromStdString(option.value);
 }
 
-float givenNumber(const std::string &command, const CLI::Option *option, const std::string &value)
+InputError inputError(const std::string &command, const OptionValue &option, Reason reason)
 {
-    if (!option->count())
-        throw InputError(command + ": " + option->get_name() + " is missing");
-    return number(option->get_name(), value);
-}
-
-float nonZeroNumber(const std::string &command, const CLI::Option *option, const std::string &value)
-{
-    const float parsed = givenNumber(command, option, value);
-    if (parsed == 0.0f)
-        throw InputError(command + ": " + option->get_name() + " must not be 0");
-    return parsed;
+    const std::string &name = option.option->get_name();
+    switch (reason) {
+    case Reason::Missing:
+        return InputError(command + ": " + name + " is missing");
+    case Reason::NotANumber:
+        return InputError(name + ": '" + option.value + "' is not a number");
+    case Reason::OtherQuantity:
+        return InputError(name + ": '" + option.value + "' has the wrong unit");
+    case Reason::Zero:
+        return InputError(command + ": " + name + " must not be 0");
+    case Reason::OutOfRange:
+    case Reason::Conflict:
+    case Reason::Impossible:
+        break;
+    }
+    return InputError(command + ": " + name + ": '" + option.value + "' cannot be used here");
 }
 
 namespace {

@@ -2,6 +2,8 @@
 // zelkor-calc: every calculator for scripts. Each subcommand prints exactly the text its
 // panel shows; bad input gives a one-line error on stderr and exit status 2.
 
+#include "core/calculators/Inputs.h"
+
 #include <QString>
 
 #include <functional>
@@ -33,14 +35,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The number in an option's value; throws InputError naming the option otherwise.
-float number(const std::string &option, const std::string &value);
+// An option and the value it holds.
+struct OptionValue
+{
+    const CLI::Option *option;
+    const std::string &value;
+};
 
-// The number of an option that command needs; throws InputError when it is missing.
-float givenNumber(const std::string &command, const CLI::Option *option, const std::string &value);
-// The same, and not 0: the panels wait for such an input as if it were missing.
-float nonZeroNumber(const std::string &command, const CLI::Option *option,
-                    const std::string &value);
+// The option's value as given; nothing when the option was left out.
+Given given(const OptionValue &option);
+
+// The message for a value that is missing, not a value, of another quantity or 0; command names
+// the subcommand.
+InputError inputError(const std::string &command, const OptionValue &option, Reason reason);
 
 // What a subcommand writes: its output, one text per call.
 using Printer = std::function<void(const QString &text)>;

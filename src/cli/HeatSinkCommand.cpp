@@ -1,8 +1,7 @@
-#include "core/calculators/HeatSink.h"
 #include "cli/CommandLine.h"
+#include "core/calculators/HeatSink.h"
 
 #include <CLI/CLI.hpp>
-#include <cmath>
 #include <memory>
 
 namespace zelkor::cli {
@@ -23,7 +22,8 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
                                       "Thermal resistance case to heat sink in K/W");
     auto *mountPreset = command->add_option(
         "--mount-preset", options->mountPreset,
-        "Mounting preset: 0 mica washer 0.3 K/W, 1 thermal paste 0.1 K/W, 2 thermal pad 0.1 K/W");
+        "Mounting preset: " +
+            presetOptionHelp(heatsink::kMountingPresets, heatsink::kMountingUnit).toStdString());
     auto *sink =
         command->add_option("--sink", options->sink, "Thermal resistance of the heat sink in K/W");
     auto *maxTemp =
@@ -31,44 +31,38 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
     auto *ambient = command->add_option("--ambient", options->ambient, "Ambient temperature in °C");
 
     command->callback([=] {
-        using heatsink::Mode;
-        heatsink::Inputs inputs;
-        inputs.power = nonZeroNumber("heatsink", power, options->power);
-        inputs.chipResistance = nonZeroNumber("heatsink", chip, options->chip);
-
-        if (mount->count() && mountPreset->count())
-            throw InputError("heatsink: give either --mount or --mount-preset, not both");
-        if (mountPreset->count()) {
-            const float index = number("--mount-preset", options->mountPreset);
-            const auto count = static_cast<float>(heatsink::kMountingPresets.size());
-            if (index < 0.0f || index >= count || std::trunc(index) != index)
+        using heatsink::Field;
+        const OptionValue byField[] = {
+            {sink, options->sink}, // the mode has no option of its own
+            {power, options->power},    {chip, options->chip},
+            {mount, options->mount},    {mountPreset, options->mountPreset},
+            {sink, options->sink},      {maxTemp, options->maxTemp},
+            {ambient, options->ambient}};
+        heatsink::Texts texts;
+        texts.power = given(byField[1]);
+        texts.chipResistance = given(byField[2]);
+        texts.mountingResistance = given(byField[3]);
+        texts.mountingPreset = given(byField[4]);
+        texts.sinkResistance = given(byField[5]);
+        texts.maxTemperature = given(byField[6]);
+        texts.ambient = given(byField[7]);
+        const auto result = heatsink::calculate(texts, Reading::Strict);
+        if (!result) {
+            const Problem<Field> problem = result.problem();
+            if (problem.reason == Reason::Conflict && problem.field == Field::MountingPreset)
+                throw InputError("heatsink: give either --mount or --mount-preset, not both");
+            if (problem.reason == Reason::Conflict)
+                throw InputError("heatsink: give either --sink or --max-temp, not both");
+            if (problem.reason == Reason::OutOfRange)
                 throw InputError("heatsink: --mount-preset: '" + options->mountPreset +
-                                 "' is not a preset number from 0 to 2");
-            inputs.mountingResistance = heatsink::kMountingPresets[static_cast<std::size_t>(index)];
-        } else {
-            if (!mount->count())
+                                 "' is not a preset number from 0 to " +
+                                 std::to_string(heatsink::kMountingPresets.size() - 1));
+            if (problem.reason == Reason::Missing && problem.field == Field::MountingResistance)
                 throw InputError("heatsink: --mount or --mount-preset is missing");
-            inputs.mountingResistance = nonZeroNumber("heatsink", mount, options->mount);
-        }
-
-        if (sink->count() && maxTemp->count())
-            throw InputError("heatsink: give either --sink or --max-temp, not both");
-        if (sink->count()) {
-            inputs.mode = Mode::SinkResistanceGiven;
-            inputs.sinkResistanceOrMaxTemperature = nonZeroNumber("heatsink", sink, options->sink);
-        } else {
-            if (!maxTemp->count())
+            if (problem.reason == Reason::Missing && problem.field == Field::Mode)
                 throw InputError("heatsink: --sink or --max-temp is missing");
-            inputs.mode = Mode::MaxChipTemperatureGiven;
-            inputs.sinkResistanceOrMaxTemperature =
-                nonZeroNumber("heatsink", maxTemp, options->maxTemp);
+            throw inputError("heatsink", byField[static_cast<int>(problem.field)], problem.reason);
         }
-        // 0 °C is a real ambient temperature; only a missing one stops.
-        inputs.ambientTemperature = givenNumber("heatsink", ambient, options->ambient);
-
-        const auto result = heatsink::calculate(inputs);
-        if (!result)
-            throw InputError("heatsink: incomplete input");
         print(heatsink::resultText(*result));
     });
 }

@@ -1,8 +1,7 @@
-#include "core/calculators/LEDDroppingResistor.h"
 #include "cli/CommandLine.h"
+#include "core/calculators/LEDDroppingResistor.h"
 
 #include <CLI/CLI.hpp>
-#include <cmath>
 #include <memory>
 
 namespace zelkor::cli {
@@ -10,7 +9,7 @@ void addLedCommand(CLI::App &app, const Printer &print)
 {
     struct Options
     {
-        std::string supply, forward, preset, current;
+        std::string supply, forward, preset, current, series;
     };
     auto options = std::make_shared<Options>();
     CLI::App *command = app.add_subcommand(
@@ -19,32 +18,45 @@ void addLedCommand(CLI::App &app, const Printer &print)
     auto *forward = command->add_option("--forward", options->forward, "LED forward voltage in V");
     auto *preset = command->add_option(
         "--preset", options->preset,
-        "Forward voltage preset: 0 infrared 1.5 V, 1 red 1.6 V, 2 green 2.2 V, 3 yellow 2.1 V, "
-        "4 blue 2.9 V, 5 white 4.0 V");
+        "Forward voltage preset: " +
+            presetOptionHelp(led::kForwardVoltagePresets, led::kForwardVoltageUnit).toStdString());
     auto *current = command->add_option("--current", options->current, "LED current in mA");
+    QStringList seriesNames;
+    for (const eseries::Series series : led::kStandardSeries)
+        seriesNames.append(eseries::name(series));
+    auto *series = command
+                       ->add_option("--series", options->series,
+                                    "Series of the standard resistor to buy (default " +
+                                        seriesNames.first().toStdString() + ")")
+                       ->type_name(seriesNames.join(u'|').toStdString());
 
     command->callback([=] {
-        led::Inputs inputs;
-        inputs.supplyVoltage = nonZeroNumber("led", supply, options->supply);
-        if (forward->count() && preset->count())
-            throw InputError("led: give either --forward or --preset, not both");
-        if (preset->count()) {
-            const float index = number("--preset", options->preset);
-            const auto count = static_cast<float>(led::kForwardVoltagePresets.size());
-            if (index < 0.0f || index >= count || std::trunc(index) != index)
+        using led::Field;
+        const OptionValue byField[] = {{supply, options->supply},
+                                       {forward, options->forward},
+                                       {preset, options->preset},
+                                       {current, options->current},
+                                       {series, options->series}};
+        const auto result = led::calculate({given(byField[0]), given(byField[1]), given(byField[2]),
+                                            given(byField[3]), given(byField[4])},
+                                           Reading::Strict);
+        if (!result) {
+            const Problem<Field> problem = result.problem();
+            if (problem.reason == Reason::Conflict)
+                throw InputError("led: give either --forward or --preset, not both");
+            if (problem.reason == Reason::OutOfRange && problem.field == Field::SupplyVoltage)
+                throw InputError("led: " + led::problemText(problem).toStdString());
+            if (problem.reason == Reason::OutOfRange && problem.field == Field::Series)
+                throw InputError("led: --series: '" + options->series + "' is not " +
+                                 seriesNames.join(QStringLiteral(" or ")).toStdString());
+            if (problem.reason == Reason::OutOfRange)
                 throw InputError("led: --preset: '" + options->preset +
-                                 "' is not a preset number from 0 to 5");
-            inputs.forwardVoltage = led::kForwardVoltagePresets[static_cast<std::size_t>(index)];
-        } else {
-            if (!forward->count())
+                                 "' is not a preset number from 0 to " +
+                                 std::to_string(led::kForwardVoltagePresets.size() - 1));
+            if (problem.reason == Reason::Missing && problem.field == Field::ForwardVoltage)
                 throw InputError("led: --forward or --preset is missing");
-            inputs.forwardVoltage = nonZeroNumber("led", forward, options->forward);
+            throw inputError("led", byField[static_cast<int>(problem.field)], problem.reason);
         }
-        inputs.currentMilliamps = nonZeroNumber("led", current, options->current);
-
-        const auto result = led::calculate(inputs);
-        if (!result)
-            throw InputError("led: incomplete input");
         print(led::resultText(*result));
         if (result->powerWarning)
             print(led::powerWarningText());

@@ -1,5 +1,5 @@
-#include "core/calculators/NE555.h"
 #include "cli/CommandLine.h"
+#include "core/calculators/NE555.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -29,18 +29,26 @@ void addNE555Command(CLI::App &app, const Printer &print)
     r->excludes(astable);
 
     command->callback([=] {
-        if (astable->count()) {
-            const float hertz = ne555::astableFrequency(givenNumber("555", r1, options->r1),
-                                                        givenNumber("555", r2, options->r2),
-                                                        givenNumber("555", c, options->c));
-            print(ne555::frequencyText(hertz));
-        } else if (monostable->count()) {
-            const float seconds = ne555::monostablePulseDuration(givenNumber("555", r, options->r),
-                                                                 givenNumber("555", c, options->c));
-            print(ne555::pulseDurationText(seconds));
-        } else {
-            throw InputError("555: give --astable or --monostable");
+        using ne555::Field;
+        const OptionValue byField[] = {{astable, options->r1}, // the circuit is a flag
+                                       {r1, options->r1},
+                                       {r2, options->r2},
+                                       {r, options->r},
+                                       {c, options->c}};
+        ne555::Texts texts{std::nullopt, given(byField[1]), given(byField[2]), given(byField[3]),
+                           given(byField[4])};
+        if (astable->count())
+            texts.circuit = ne555::Circuit::Astable;
+        else if (monostable->count())
+            texts.circuit = ne555::Circuit::Monostable;
+        const auto result = ne555::calculate(texts, Reading::Strict);
+        if (!result) {
+            const Problem<Field> problem = result.problem();
+            if (problem.field == Field::Circuit)
+                throw InputError("555: give --astable or --monostable");
+            throw inputError("555", byField[static_cast<int>(problem.field)], problem.reason);
         }
+        print(ne555::resultText(*result));
     });
 }
 

@@ -1,5 +1,5 @@
-#include "core/calculators/OhmsLaw.h"
 #include "cli/CommandLine.h"
+#include "core/calculators/OhmsLaw.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
@@ -22,26 +22,23 @@ void addOhmCommand(CLI::App &app, const Printer &print)
     auto *current = command->add_option("--current", options->current, "Current in A");
 
     command->callback([=] {
-        using ohmslaw::Quantity;
-        std::vector<std::pair<Quantity, float>> given;
-        if (power->count())
-            given.emplace_back(Quantity::Power, number("--power", options->power));
-        if (voltage->count())
-            given.emplace_back(Quantity::Voltage, number("--voltage", options->voltage));
-        if (current->count())
-            given.emplace_back(Quantity::Current, number("--current", options->current));
-        if (given.size() != 2)
-            throw InputError("ohm: give exactly two of --power, --voltage and --current");
-
-        const ohmslaw::Solution s =
-            ohmslaw::solve(given[0].first, given[0].second, given[1].first, given[1].second);
+        const OptionValue byQuantity[] = {
+            {power, options->power}, {voltage, options->voltage}, {current, options->current}};
+        const auto s =
+            ohmslaw::calculate({given(byQuantity[0]), given(byQuantity[1]), given(byQuantity[2])});
+        if (!s) {
+            const Problem<ohmslaw::Quantity> problem = s.problem();
+            if (problem.reason == Reason::Missing || problem.reason == Reason::Conflict)
+                throw InputError("ohm: give exactly two of --power, --voltage and --current");
+            throw inputError("ohm", byQuantity[static_cast<int>(problem.field)], problem.reason);
+        }
         const auto line = [&](const char *key, float value, const QString &unit) {
             print(formatText(u"%@: %@ %@", {text(key), formatShortest(value), unit}));
         };
-        line("Power", s.power, QStringLiteral("W"));
-        line("Voltage", s.voltage, QStringLiteral("V"));
-        line("Current", s.current, QStringLiteral("A"));
-        line("Resistance", s.resistance, text("Ohm"));
+        line("Power", s->power, QStringLiteral("W"));
+        line("Voltage", s->voltage, QStringLiteral("V"));
+        line("Current", s->current, QStringLiteral("A"));
+        line("Resistance", s->resistance, text("Ohm"));
     });
 }
 

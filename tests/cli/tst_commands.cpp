@@ -68,15 +68,14 @@ void TestCommands::prints_data()
         << words("resistor Brown GRAY purple gold")
         << "Resistance: 180.00 MΩ\nTolerance: 5.0% (±9.00 MΩ)\n";
 
-    QTest::newRow("led: yellow preset") << words("led --supply 5 --preset 3 --current 20")
-                                        << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\n";
+    QTest::newRow("led: yellow preset")
+        << words("led --supply 5 --preset 3 --current 20")
+        << "Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\nE12 resistor: 150 Ω\n"
+           "at 19.3 mA and 0.06 W\n";
     QTest::newRow("led: above 10 W adds the warning line")
-        << words("led --supply 1000 --forward 2 --current 20")
-        << "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W\n"
-           "Warning: resistor power above 10 W\n";
-    QTest::newRow("led: supply below forward voltage")
-        << words("led --supply 1.5 --forward 2.1 --current 20")
-        << "Resistance: \t\t-30.0 Ohm\nPower: \t\t\t-0.012 W\n";
+        << words("led --supply 1000 --forward 2 --current 20 --series E24")
+        << "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W\nE24 resistor: 51 kΩ\n"
+           "at 19.6 mA and 19.53 W\nWarning: resistor power above 10 W\n";
 
     QTest::newRow("heatsink: chip temperature")
         << words("heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25")
@@ -92,8 +91,8 @@ void TestCommands::prints_data()
         << words("combine --resistors 100 220 470") << "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n";
     QTest::newRow("combine: capacitors")
         << words("combine --capacitors 0.47 0.1") << "Series: 0.08 µF\nParallel: 0.57 µF\n";
-    QTest::newRow("combine: a unit after the number")
-        << words("combine --resistors 4.7k") << "Series: 4.70 Ohm\nParallel: 4.70 Ohm\n";
+    QTest::newRow("combine: prefixes and RKM")
+        << words("combine --resistors 4.7k 4k7 R47") << "Series: 9400.47 Ohm\nParallel: 0.47 Ohm\n";
 
     QTest::newRow("coil: single layer")
         << words("coil --single --turns 100 --outer 25.4 --length 50.8")
@@ -142,7 +141,9 @@ void TestCommands::refuses_data()
     QTest::newRow("ohm: all three")
         << words("ohm --power 1 --voltage 1 --current 1") << "exactly two";
     QTest::newRow("ohm: not a number") << words("ohm --voltage twelve --current 2") << "--voltage";
-    QTest::newRow("ohm: trailing text") << words("ohm --voltage 12V --current 2") << "'12V'";
+    QTest::newRow("ohm: trailing text") << words("ohm --voltage 12abc --current 2") << "'12abc'";
+    QTest::newRow("ohm: another quantity's unit")
+        << words("ohm --voltage 12 --current 12V") << "--current: '12V' has the wrong unit";
     QTest::newRow("ohm: missing value") << words("ohm --voltage") << "voltage";
     QTest::newRow("ohm: unknown option") << words("ohm --resistance 5") << "resistance";
     QTest::newRow("ohm: line break in a value")
@@ -161,6 +162,13 @@ void TestCommands::refuses_data()
         << words("led --supply 5 --forward red --current 20") << "--forward";
     QTest::newRow("led: forward and preset")
         << words("led --supply 5 --forward 2 --preset 1 --current 20") << "--preset";
+    QTest::newRow("led: supply below forward voltage")
+        << words("led --supply 1.5 --forward 2.1 --current 20")
+        << "zelkor-calc: led: The LED cannot light: the supply voltage must be above its "
+           "forward voltage.\n";
+    QTest::newRow("led: series not offered")
+        << words("led --supply 5 --preset 0 --current 20 --series E6")
+        << "zelkor-calc: led: --series: 'E6' is not E12 or E24\n";
     QTest::newRow("led: preset out of range")
         << words("led --supply 5 --preset 6 --current 20") << "--preset";
 
@@ -198,8 +206,8 @@ void TestCommands::refuses_data()
     QTest::newRow("555: monostable without C") << words("555 --monostable --r 1") << "--c";
     QTest::newRow("555: monostable given R1")
         << words("555 --monostable --r1 1 --r 1 --c 1") << "--r1";
-    QTest::newRow("555: capacitance with a unit")
-        << words("555 --monostable --r 1 --c 1uF") << "--c";
+    QTest::newRow("555: capacitance that is no value")
+        << words("555 --monostable --r 1 --c 4x7") << "--c";
 
     QTest::newRow("resistor: black first digit")
         << words("resistor black black red gold")

@@ -1,7 +1,7 @@
 // The input's bytes, read as UTF-8, are what someone typed or pasted into a field. Besides
-// surviving it, the reader must keep its promises: the number ends inside the text, a text
-// without a number reads as 0, the strict reading agrees with the field reading, and the
-// number found reads the same when the rest of the text is cut off.
+// surviving it, the reader must keep its promises: the number (or value) ends inside the text,
+// a text without one reads as 0, the strict reading agrees with the field reading, and what was
+// found reads the same when the rest of the text is cut off.
 
 #include "core/text/NumberFormat.h"
 #include "core/text/NumberReader.h"
@@ -32,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Only digits, a point, signs and an exponent make a number: never a NaN.
     if (std::isnan(scan.value))
         std::abort();
-    if (!sameFloat(zelkor::floatValue(text), scan.value) ||
-        zelkor::beginsWithNumber(text) != scan.found)
+    if (!sameFloat(zelkor::floatValue(text), scan.value))
         std::abort();
 
     const auto strict = zelkor::parseNumber(text);
@@ -48,6 +47,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const auto again = zelkor::parseNumber(zelkor::formatShortest(scan.value));
         if (std::isfinite(scan.value) && (!again || !sameFloat(*again, scan.value)))
             std::abort();
+    }
+
+    // The same promises for values, in a unit that takes every symbol and one that takes none.
+    for (const zelkor::Unit unit :
+         {zelkor::Unit{zelkor::Quantity::Any, 0}, zelkor::units::kMicrofarads}) {
+        const zelkor::ValueScan value = zelkor::scanValue(text, unit);
+        if (value.end < 0 || value.end > text.size() || std::isnan(value.value))
+            std::abort();
+        if (!value.found && (value.end != 0 || value.value != 0.0f))
+            std::abort();
+        // Every plain number is a value, with the same digits when it carries no prefix.
+        if (scan.found && !value.found)
+            std::abort();
+        if (!sameFloat(zelkor::fieldValue(text, unit), value.value))
+            std::abort();
+        const zelkor::ValueReading whole = zelkor::readValue(text, unit);
+        if (whole.value &&
+            (!value.found || value.otherQuantity || !sameFloat(*whole.value, value.value)))
+            std::abort();
+        if (value.found) {
+            const zelkor::ValueScan cut =
+                zelkor::scanValue(QStringView(text).left(value.end), unit);
+            if (!cut.found || cut.end != value.end || !sameFloat(cut.value, value.value))
+                std::abort();
+        }
     }
     return 0;
 }

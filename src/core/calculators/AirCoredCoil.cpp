@@ -3,9 +3,14 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
+#include <utility>
+
 namespace zelkor::coil {
 
 namespace {
+
+constexpr InputRule kTurnsRule{.unit = units::kNumber, .need = Need::NonZero};
+constexpr InputRule kDimensionRule{.unit = units::kMillimetres, .need = Need::NonZero};
 
 float inches(float millimetres)
 {
@@ -14,25 +19,57 @@ float inches(float millimetres)
 
 } // namespace
 
-std::optional<float> inductance(Winding winding, const Dimensions &coil)
+float inductance(Winding winding, const Dimensions &coil)
 {
     const float n = coil.turns;
     const float outer = inches(coil.outerDiameter);
     const float l = inches(coil.length);
-    if (n == 0.0f || outer == 0.0f || l == 0.0f)
-        return std::nullopt;
-
     if (winding == Winding::SingleLayer) {
         const float a = outer / 2.0f;
         return (a * a) * (n * n) / (9.0f * a + 10.0f * l);
     }
 
     const float inner = inches(coil.innerDiameter);
-    if (inner == 0.0f || coil.innerDiameter > coil.outerDiameter)
-        return std::nullopt;
     const float a = (outer + inner) / 4.0f; // mean radius of the winding
     const float c = (outer - inner) / 2.0f; // radial depth of the winding
     return 0.8f * (a * a) * (n * n) / (6.0f * a + 9.0f * l + 10.0f * c);
+}
+
+Outcome<float, Field> calculate(const Texts &texts, Reading reading)
+{
+    if (!texts.winding)
+        return Problem<Field>{Reason::Missing, Field::Winding};
+    const bool multiLayer = *texts.winding == Winding::MultiLayer;
+    Dimensions coil;
+    const auto turns = read(Field::Turns, texts.turns, kTurnsRule, reading);
+    if (!turns)
+        return turns.problem();
+    coil.turns = *turns;
+    const auto outer = read(Field::OuterDiameter, texts.outerDiameter, kDimensionRule, reading);
+    if (!outer)
+        return outer.problem();
+    coil.outerDiameter = *outer;
+    if (multiLayer) {
+        const auto inner = read(Field::InnerDiameter, texts.innerDiameter, kDimensionRule, reading);
+        if (!inner)
+            return inner.problem();
+        if (*inner > *outer)
+            return Problem<Field>{Reason::OutOfRange, Field::InnerDiameter};
+        coil.innerDiameter = *inner;
+    }
+    const auto length = read(Field::Length, texts.length, kDimensionRule, reading);
+    if (!length)
+        return length.problem();
+    coil.length = *length;
+
+    for (const auto &[field, millimetres] :
+         {std::pair{Field::OuterDiameter, coil.outerDiameter},
+          std::pair{Field::Length, coil.length},
+          std::pair{Field::InnerDiameter, multiLayer ? coil.innerDiameter : 1.0f}}) {
+        if (inches(millimetres) == 0.0f)
+            return Problem<Field>{Reason::Impossible, field};
+    }
+    return inductance(*texts.winding, coil);
 }
 
 QString inductanceText(float microhenries)

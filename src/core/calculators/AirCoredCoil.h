@@ -8,9 +8,9 @@
 // with D the outer and d the inner diameter. Millimetres become inches in double precision and
 // are then narrowed; everything after that is single precision, which the printed digits follow.
 
-#include <QString>
+#include "core/calculators/Inputs.h"
 
-#include <optional>
+#include <QString>
 
 namespace zelkor::coil {
 
@@ -28,9 +28,33 @@ struct Dimensions
     float length = 0.0f;        // mm
 };
 
-// The inductance in µH, or nothing when a needed value is 0 or the inner diameter exceeds
-// the outer one (no such coil exists).
-std::optional<float> inductance(Winding winding, const Dimensions &coil);
+// The inductance in µH. Every dimension the winding uses must be more than 0 inches, and the
+// inner diameter no larger than the outer one.
+float inductance(Winding winding, const Dimensions &coil);
+
+enum class Field
+{
+    Winding,
+    Turns,
+    OuterDiameter,
+    InnerDiameter,
+    Length,
+};
+
+// The inputs as given; a single-layer coil does not read the inner diameter.
+struct Texts
+{
+    std::optional<Winding> winding; // nothing: no winding chosen
+    Given turns;
+    Given outerDiameter;
+    Given innerDiameter;
+    Given length;
+};
+
+// Turns, outer diameter, length and (for a multi-layer coil) the inner diameter must be there
+// and not 0; an inner diameter wider than the outer one is no coil. A dimension too small to be
+// told from 0 in inches makes the coil Impossible.
+Outcome<float, Field> calculate(const Texts &texts, Reading reading);
 
 // "Inductance: 102.041µH"
 QString inductanceText(float microhenries);

@@ -5,13 +5,19 @@
 
 namespace zelkor::heatsink {
 
-std::optional<Result> calculate(const Inputs &in)
-{
-    if (in.power == 0.0f || in.chipResistance == 0.0f || in.mountingResistance == 0.0f ||
-        in.sinkResistanceOrMaxTemperature == 0.0f || !in.ambientTemperature)
-        return std::nullopt;
+namespace {
+constexpr InputRule kPowerRule{.unit = units::kWatts, .need = Need::NonZero};
+constexpr InputRule kResistanceRule{.unit = units::kKelvinsPerWatt, .need = Need::NonZero};
+constexpr InputRule kMountingRule{
+    .unit = units::kKelvinsPerWatt, .need = Need::NonZero, .presetList = true};
+constexpr InputRule kMaxTemperatureRule{.unit = units::kDegreesCelsius, .need = Need::NonZero};
+// 0 °C is a real ambient temperature.
+constexpr InputRule kAmbientRule{.unit = units::kDegreesCelsius};
+} // namespace
 
-    const float ambient = *in.ambientTemperature;
+Result calculate(const Inputs &in)
+{
+    const float ambient = in.ambientTemperature;
     const float upToSink = in.power * (in.chipResistance + in.mountingResistance);
     if (in.mode == Mode::SinkResistanceGiven) {
         const float sinkRise = in.power * in.sinkResistanceOrMaxTemperature;
@@ -25,6 +31,59 @@ std::optional<Result> calculate(const Inputs &in)
     if (sinkResistance <= 0.0f)
         return Result{Outcome::NoSinkSuffices, sinkResistance};
     return Result{Outcome::MaxSinkResistance, sinkResistance};
+}
+
+zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
+{
+    Inputs inputs;
+    const auto power = read(Field::Power, texts.power, kPowerRule, reading);
+    if (!power)
+        return power.problem();
+    inputs.power = *power;
+    const auto chip = read(Field::ChipResistance, texts.chipResistance, kResistanceRule, reading);
+    if (!chip)
+        return chip.problem();
+    inputs.chipResistance = *chip;
+
+    if (texts.mountingResistance && texts.mountingPreset)
+        return Problem<Field>{Reason::Conflict, Field::MountingPreset};
+    if (texts.mountingPreset) {
+        const auto preset =
+            readPreset(Field::MountingPreset, *texts.mountingPreset, kMountingPresets.size());
+        if (!preset)
+            return preset.problem();
+        inputs.mountingResistance = kMountingPresets[*preset].value;
+    } else {
+        const auto mount =
+            read(Field::MountingResistance, texts.mountingResistance, kMountingRule, reading);
+        if (!mount)
+            return mount.problem();
+        inputs.mountingResistance = *mount;
+    }
+
+    if (texts.mode) {
+        inputs.mode = *texts.mode;
+    } else if (texts.sinkResistance && texts.maxTemperature) {
+        return Problem<Field>{Reason::Conflict, Field::MaxTemperature};
+    } else if (texts.sinkResistance || texts.maxTemperature) {
+        inputs.mode =
+            texts.sinkResistance ? Mode::SinkResistanceGiven : Mode::MaxChipTemperatureGiven;
+    } else {
+        return Problem<Field>{Reason::Missing, Field::Mode};
+    }
+    const bool sinkGiven = inputs.mode == Mode::SinkResistanceGiven;
+    const auto modeValue = read(sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
+                                sinkGiven ? texts.sinkResistance : texts.maxTemperature,
+                                sinkGiven ? kResistanceRule : kMaxTemperatureRule, reading);
+    if (!modeValue)
+        return modeValue.problem();
+    inputs.sinkResistanceOrMaxTemperature = *modeValue;
+
+    const auto ambient = read(Field::Ambient, texts.ambient, kAmbientRule, reading);
+    if (!ambient)
+        return ambient.problem();
+    inputs.ambientTemperature = *ambient;
+    return calculate(inputs);
 }
 
 QString resultText(const Result &result)

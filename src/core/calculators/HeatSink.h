@@ -6,15 +6,22 @@
 // Given T_max:   R_sink = ((T_max - T_amb) - P * (R_chip + R_mount)) / P
 // Single precision, evaluated in exactly these orders: the printed digits depend on it.
 
+#include "core/calculators/Inputs.h"
+#include "core/calculators/PresetSubstitution.h"
+
 #include <QString>
 
 #include <array>
-#include <optional>
 
 namespace zelkor::heatsink {
 
-// Case-to-heat-sink resistances of the mounting list, by list index (K/W).
-inline constexpr std::array<float, 3> kMountingPresets = {0.3f, 0.1f, 0.1f};
+// Case-to-heat-sink resistances of the mounting list, by list index.
+inline constexpr std::array<Preset, 3> kMountingPresets = {{
+    {"MountingMicaWasher", "mica washer", 0.3f},
+    {"MountingThermalPaste", "thermal paste", 0.1f},
+    {"MountingThermalPad", "thermal pad", 0.1f},
+}};
+inline constexpr QStringView kMountingUnit = u"K/W";
 
 enum class Mode
 {
@@ -29,7 +36,7 @@ struct Inputs
     float chipResistance = 0.0f;                 // K/W
     float mountingResistance = 0.0f;             // K/W
     float sinkResistanceOrMaxTemperature = 0.0f; // K/W or °C, after mode
-    std::optional<float> ambientTemperature;     // °C; nothing when the field is empty
+    float ambientTemperature = 0.0f;             // °C
 };
 
 enum class Outcome
@@ -48,9 +55,38 @@ struct Result
     bool temperatureWarnings() const { return outcome == Outcome::AmbientTooHot; }
 };
 
-// Nothing when power, a resistance or the mode's field is exactly 0, or the ambient is missing.
-// An ambient of 0 °C or below is a real temperature.
-std::optional<Result> calculate(const Inputs &inputs);
+Result calculate(const Inputs &inputs);
+
+enum class Field
+{
+    Mode,
+    Power,
+    ChipResistance,
+    MountingResistance,
+    MountingPreset, // zelkor-calc's preset number, instead of a mounting resistance
+    SinkResistance,
+    MaxTemperature,
+    Ambient,
+};
+
+// The inputs as given. The panel's mounting resistance is its combo box's text, after a chosen
+// preset became its number, and its mode field's text goes to the mode's input; zelkor-calc
+// gives a resistance or a preset number, and picks the mode by giving --sink or --max-temp.
+struct Texts
+{
+    std::optional<Mode> mode; // nothing: the mode follows from which of the two is given
+    Given power;
+    Given chipResistance;
+    Given mountingResistance;
+    Given mountingPreset;
+    Given sinkResistance;
+    Given maxTemperature;
+    Given ambient;
+};
+
+// Power, both resistances and the mode's input must be there and not 0. An ambient of 0 °C or
+// below is a real temperature: only a missing one stops.
+zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
 QString resultText(const Result &result);
 

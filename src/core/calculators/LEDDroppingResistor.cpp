@@ -3,14 +3,46 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace zelkor::led {
 
-std::optional<Result> calculate(const Inputs &inputs)
-{
-    if (inputs.supplyVoltage == 0.0f || inputs.forwardVoltage == 0.0f ||
-        inputs.currentMilliamps == 0.0f)
-        return std::nullopt;
+namespace {
 
+constexpr InputRule kSupplyRule{.unit = units::kVolts, .need = Need::NonZero};
+constexpr InputRule kForwardRule{.unit = units::kVolts, .need = Need::NonZero, .presetList = true};
+constexpr InputRule kCurrentRule{.unit = units::kMilliamperes, .need = Need::NonZero};
+
+std::optional<StandardResistor> standardResistor(const Inputs &inputs, float resistance)
+{
+    // A float carries seven digits: 330.00002 Ω is 330 Ω, not a reason to buy 390 Ω.
+    constexpr double kSinglePrecisionSlack = 1e-6;
+    if (!(resistance > 0.0f))
+        return std::nullopt;
+    const auto standard =
+        eseries::atOrAbove(resistance * (1.0 - kSinglePrecisionSlack), inputs.series);
+    if (!standard)
+        return std::nullopt;
+    const double drop =
+        static_cast<double>(inputs.supplyVoltage) - static_cast<double>(inputs.forwardVoltage);
+    return StandardResistor{inputs.series, *standard, drop / *standard * 1000.0,
+                            drop * drop / *standard};
+}
+
+// A standard value the way it is printed on the bag: "560 Ω", "4.7 kΩ", "2.2 MΩ".
+QString resistanceText(double ohms)
+{
+    const auto [scale, unit] = ohms >= 1e6   ? std::pair{1e6, u"M\u03a9"}
+                               : ohms >= 1e3 ? std::pair{1e3, u"k\u03a9"}
+                                             : std::pair{1.0, u"\u03a9"};
+    return formatShortest(static_cast<float>(ohms / scale)) + u' ' + QString::fromUtf16(unit);
+}
+
+} // namespace
+
+Result calculate(const Inputs &inputs)
+{
     Result result;
     const float drop = inputs.supplyVoltage - inputs.forwardVoltage;
     result.resistance = drop / inputs.currentMilliamps * 1000.0f;
@@ -18,13 +50,69 @@ std::optional<Result> calculate(const Inputs &inputs)
     result.power = amperes * amperes * result.resistance;
     // A NaN power fails the comparison and leaves the warning off.
     result.powerWarning = result.power > kPowerWarningWatts;
+    result.standard = standardResistor(inputs, result.resistance);
     return result;
+}
+
+Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
+{
+    Inputs inputs;
+    const auto supply = read(Field::SupplyVoltage, texts.supplyVoltage, kSupplyRule, reading);
+    if (!supply)
+        return supply.problem();
+    inputs.supplyVoltage = *supply;
+
+    if (texts.forwardVoltage && texts.preset)
+        return Problem<Field>{Reason::Conflict, Field::Preset};
+    if (texts.preset) {
+        const auto preset = readPreset(Field::Preset, *texts.preset, kForwardVoltagePresets.size());
+        if (!preset)
+            return preset.problem();
+        inputs.forwardVoltage = kForwardVoltagePresets[*preset].value;
+    } else {
+        const auto forward =
+            read(Field::ForwardVoltage, texts.forwardVoltage, kForwardRule, reading);
+        if (!forward)
+            return forward.problem();
+        inputs.forwardVoltage = *forward;
+    }
+
+    const auto current = read(Field::Current, texts.current, kCurrentRule, reading);
+    if (!current)
+        return current.problem();
+    inputs.currentMilliamps = *current;
+
+    if (texts.series) {
+        const auto series = eseries::parse(*texts.series);
+        if (!series || std::find(kStandardSeries.begin(), kStandardSeries.end(), *series) ==
+                           kStandardSeries.end())
+            return Problem<Field>{Reason::OutOfRange, Field::Series};
+        inputs.series = *series;
+    }
+    if (!(inputs.supplyVoltage > inputs.forwardVoltage))
+        return Problem<Field>{Reason::OutOfRange, Field::SupplyVoltage};
+    return calculate(inputs);
 }
 
 QString resultText(const Result &result)
 {
-    return formatText(u"%@: \t\t%.01f Ohm\n%@: \t\t\t%.03f W",
-                      {text("Resistance"), result.resistance, text("Power"), result.power});
+    QString lines =
+        formatText(u"%@: \t\t%.01f Ohm\n%@: \t\t\t%.03f W",
+                   {text("Resistance"), result.resistance, text("Power"), result.power});
+    if (const auto &standard = result.standard) {
+        lines += u'\n';
+        lines += formatText(text("LEDStandardResistor"),
+                            {eseries::name(standard->series), resistanceText(standard->resistance),
+                             standard->currentMilliamps, standard->power});
+    }
+    return lines;
+}
+
+QString problemText(const Problem<Field> &problem)
+{
+    if (problem == Problem<Field>{Reason::OutOfRange, Field::SupplyVoltage})
+        return text("LEDCannotLight");
+    return {};
 }
 
 QString powerWarningText()

@@ -2,8 +2,13 @@
 // The series resistor of an LED and the power it burns.
 //
 // R = (U_S - U_F) / I[mA] * 1000 and P = (I/1000)^2 * R, in single precision and in exactly
-// this order, since the printed digits depend on it. A supply below the forward voltage is not
-// rejected: R and P come out negative and are printed so.
+// this order, since the printed digits depend on it. R is rarely a value one can buy: the next
+// standard value at or above it, R_E, lets a little less current flow, I_E = (U_S - U_F) / R_E,
+// and burns P_E = (U_S - U_F)^2 / R_E.
+
+#include "core/calculators/Inputs.h"
+#include "core/calculators/PresetSubstitution.h"
+#include "core/standard/ESeries.h"
 
 #include <QString>
 
@@ -12,18 +17,38 @@
 
 namespace zelkor::led {
 
-// Forward voltages of the preset list, by list index. Not ascending: index 2 (green) is 2.2 V
-// and index 3 (yellow) is 2.1 V.
-inline constexpr std::array<float, 6> kForwardVoltagePresets = {1.5f, 1.6f, 2.2f, 2.1f, 2.9f, 4.0f};
+// The forward-voltage list, by list index. Not ascending: green is 2.2 V and yellow 2.1 V.
+inline constexpr std::array<Preset, 6> kForwardVoltagePresets = {{
+    {"LEDPresetInfrared", "infrared", 1.5f},
+    {"LEDPresetRed", "red", 1.6f},
+    {"LEDPresetGreen", "green", 2.2f},
+    {"LEDPresetYellow", "yellow", 2.1f},
+    {"LEDPresetBlue", "blue", 2.9f},
+    {"LEDPresetWhite", "white", 4.0f},
+}};
+inline constexpr QStringView kForwardVoltageUnit = u"V";
 
 // Above this the resistor needs a warning: few through-hole resistors take more.
 inline constexpr float kPowerWarningWatts = 10.0f;
+
+// The series the standard resistor may come from; the first is the default.
+inline constexpr std::array kStandardSeries = {eseries::Series::E12, eseries::Series::E24};
 
 struct Inputs
 {
     float supplyVoltage = 0.0f;    // V
     float forwardVoltage = 0.0f;   // V
     float currentMilliamps = 0.0f; // mA
+    eseries::Series series = kStandardSeries[0];
+};
+
+// The resistor to buy, and what the LED then gets.
+struct StandardResistor
+{
+    eseries::Series series = kStandardSeries[0];
+    double resistance = 0.0;       // Ohm
+    double currentMilliamps = 0.0; // mA
+    double power = 0.0;            // W
 };
 
 struct Result
@@ -31,13 +56,40 @@ struct Result
     float resistance = 0.0f; // Ohm
     float power = 0.0f;      // W
     bool powerWarning = false;
+    std::optional<StandardResistor> standard; // nothing when no standard value fits
 };
 
-// Nothing when any input is exactly 0 (an empty field reads 0).
-std::optional<Result> calculate(const Inputs &inputs);
+Result calculate(const Inputs &inputs);
 
-// The two result lines, with the "Resistance" and "Power" captions.
+enum class Field
+{
+    SupplyVoltage,
+    ForwardVoltage,
+    Preset, // zelkor-calc's preset number, instead of a forward voltage
+    Current,
+    Series,
+};
+
+// The inputs as given. The panel's forward voltage is its combo box's text, after a chosen
+// preset became its number; zelkor-calc gives a forward voltage or a preset number.
+struct Texts
+{
+    Given supplyVoltage;
+    Given forwardVoltage;
+    Given preset;
+    Given current;
+    Given series; // "E12" or "E24"; nothing for the first
+};
+
+// Supply, forward voltage and current must be there and not 0, and the supply must be above the
+// forward voltage: otherwise the LED cannot light, and the supply is OutOfRange.
+Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
+
+// The result lines: resistance and power with their captions, then the standard resistor.
 QString resultText(const Result &result);
+
+// The sentence the panel shows instead of a result for problem; empty when it stays silent.
+QString problemText(const Problem<Field> &problem);
 
 // The extra line zelkor-calc prints where the panel shows its warning image.
 QString powerWarningText();

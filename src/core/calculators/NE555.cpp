@@ -7,6 +7,10 @@ namespace zelkor::ne555 {
 
 namespace {
 
+// A 0 is no reason to wait: it gives an infinite frequency or no pulse.
+constexpr InputRule kResistorRule{.unit = units::kOhms};
+constexpr InputRule kCapacitorRule{.unit = units::kMicrofarads};
+
 float farads(float microfarads)
 {
     return microfarads / 1000000.0f;
@@ -26,6 +30,36 @@ float monostablePulseDuration(float r, float c1)
 {
     const float rc = r * farads(c1);
     return static_cast<float>(static_cast<double>(rc) * 1.1);
+}
+
+Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
+{
+    if (!texts.circuit)
+        return Problem<Field>{Reason::Missing, Field::Circuit};
+    // The capacitor first, then the resistors from the last: zelkor-calc has always named a
+    // missing input in this order.
+    const auto c = read(Field::C, texts.c, kCapacitorRule, reading);
+    if (!c)
+        return c.problem();
+    if (*texts.circuit == Circuit::Monostable) {
+        const auto r = read(Field::R, texts.r, kResistorRule, reading);
+        if (!r)
+            return r.problem();
+        return Result{Circuit::Monostable, monostablePulseDuration(*r, *c)};
+    }
+    const auto r2 = read(Field::R2, texts.r2, kResistorRule, reading);
+    if (!r2)
+        return r2.problem();
+    const auto r1 = read(Field::R1, texts.r1, kResistorRule, reading);
+    if (!r1)
+        return r1.problem();
+    return Result{Circuit::Astable, astableFrequency(*r1, *r2, *c)};
+}
+
+QString resultText(const Result &result)
+{
+    return result.circuit == Circuit::Astable ? frequencyText(result.value)
+                                              : pulseDurationText(result.value);
 }
 
 QString frequencyText(float hertz)

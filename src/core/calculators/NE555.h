@@ -5,6 +5,8 @@
 // 1.1 for the monostable pulse; the mix of single and double precision below decides the
 // eighth decimal of the printed result, so it is kept exactly as written.
 
+#include "core/calculators/Inputs.h"
+
 #include <QString>
 
 namespace zelkor::ne555 {
@@ -14,6 +16,44 @@ float astableFrequency(float r1, float r2, float c1);
 
 // t = 1.1·R·C, in s.
 float monostablePulseDuration(float r, float c1);
+
+enum class Circuit
+{
+    Astable,
+    Monostable,
+};
+
+enum class Field
+{
+    Circuit,
+    R1, // astable
+    R2, // astable
+    R,  // monostable
+    C,
+};
+
+// The inputs as given; each circuit reads only its own resistors.
+struct Texts
+{
+    std::optional<Circuit> circuit; // nothing: no circuit chosen
+    Given r1;
+    Given r2;
+    Given r;
+    Given c;
+};
+
+struct Result
+{
+    Circuit circuit = Circuit::Astable;
+    float value = 0.0f; // Hz or s, after the circuit
+};
+
+// The circuit's resistors and its capacitor must be there. A 0 is computed with: the astable
+// frequency becomes infinite, the pulse duration 0.
+Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
+
+// The result line: frequencyText() or pulseDurationText().
+QString resultText(const Result &result);
 
 // "Frequency: 6.90131140 Hz"
 QString frequencyText(float hertz);

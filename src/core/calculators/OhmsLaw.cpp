@@ -1,6 +1,26 @@
 #include "core/calculators/OhmsLaw.h"
 
+#include <vector>
+
 namespace zelkor::ohmslaw {
+
+namespace {
+
+// No input needs more than a value: 0 is computed with, and gives infinity or NaN.
+InputRule rule(Quantity quantity)
+{
+    switch (quantity) {
+    case Quantity::Power:
+        return {.unit = units::kWatts};
+    case Quantity::Voltage:
+        return {.unit = units::kVolts};
+    case Quantity::Current:
+        break;
+    }
+    return {.unit = units::kAmperes};
+}
+
+} // namespace
 
 Solution solve(Quantity a, float aValue, Quantity b, float bValue)
 {
@@ -9,6 +29,8 @@ Solution solve(Quantity a, float aValue, Quantity b, float bValue)
         std::swap(aValue, bValue);
     }
     Solution s;
+    s.a = a;
+    s.b = b;
     if (a == Quantity::Voltage && b == Quantity::Current) {
         s.voltage = aValue;
         s.current = bValue;
@@ -67,6 +89,41 @@ GivenFields::inputs(const std::array<bool, 3> &filled) const
     if (!newest || !second)
         return std::nullopt;
     return std::pair{*newest, *second};
+}
+
+Outcome<Solution, Quantity> calculate(const std::array<QString, 3> &fields,
+                                      const GivenFields &given)
+{
+    std::array<bool, 3> filled{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        filled[i] = readInput(fields[i], rule(Quantity(i)), Reading::Lenient).index() == 0;
+    const auto inputs = given.inputs(filled);
+    if (!inputs)
+        return Problem<Quantity>{Reason::Missing, Quantity::Power};
+    const auto [a, b] = *inputs;
+    const auto value = [&](Quantity q) {
+        return std::get<float>(
+            readInput(fields[static_cast<std::size_t>(q)], rule(q), Reading::Lenient));
+    };
+    return solve(a, value(a), b, value(b));
+}
+
+Outcome<Solution, Quantity> calculate(const std::array<Given, 3> &options)
+{
+    std::vector<std::pair<Quantity, float>> given;
+    for (Quantity q : {Quantity::Power, Quantity::Voltage, Quantity::Current}) {
+        const Given &option = options[static_cast<std::size_t>(q)];
+        if (!option)
+            continue;
+        const auto value = read(q, option, rule(q), Reading::Strict);
+        if (!value)
+            return value.problem();
+        given.emplace_back(q, *value);
+    }
+    if (given.size() != 2)
+        return Problem<Quantity>{given.size() < 2 ? Reason::Missing : Reason::Conflict,
+                                 Quantity::Power};
+    return solve(given[0].first, given[0].second, given[1].first, given[1].second);
 }
 
 } // namespace zelkor::ohmslaw

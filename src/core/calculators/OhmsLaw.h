@@ -4,6 +4,10 @@
 // P = U·I, U = P/I, I = P/U, then R = U/I, all in single precision with no guard against
 // zero: current 0 gives an infinite resistance, and the field shows "inf".
 
+#include "core/calculators/Inputs.h"
+
+#include <QString>
+
 #include <array>
 #include <optional>
 #include <utility>
@@ -19,6 +23,8 @@ enum class Quantity
 
 struct Solution
 {
+    Quantity a = Quantity::Power; // the two quantities the solution was computed from
+    Quantity b = Quantity::Voltage;
     float power = 0.0f;
     float voltage = 0.0f;
     float current = 0.0f;
@@ -48,5 +54,15 @@ private:
     std::array<unsigned long, 3> m_editStamp{};
     unsigned long m_clock = 0;
 };
+
+// The panel: of the fields the user typed into and did not empty, the two newest are the
+// inputs (GivenFields); fields holds the texts of power, voltage and current. Missing while
+// fewer than two qualify. A text that is no number counts as 0, and 0 is computed with.
+Outcome<Solution, Quantity> calculate(const std::array<QString, 3> &fields,
+                                      const GivenFields &given);
+
+// zelkor-calc: exactly two of power, voltage and current, each a number. Fewer are Missing,
+// three a Conflict.
+Outcome<Solution, Quantity> calculate(const std::array<Given, 3> &options);
 
 } // namespace zelkor::ohmslaw

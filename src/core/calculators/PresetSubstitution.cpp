@@ -2,10 +2,27 @@
 
 #include "core/text/NumberFormat.h"
 #include "core/text/NumberReader.h"
+#include "core/text/Texts.h"
 
 #include <algorithm>
 
 namespace zelkor {
+
+QString presetItemText(const Preset &preset, QStringView unit)
+{
+    return formatText(u"%@ (%.01f %@)", {text(preset.textKey), preset.value, unit.toString()});
+}
+
+QString presetOptionHelp(std::span<const Preset> presets, QStringView unit)
+{
+    QStringList entries;
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        entries.append(formatText(u"%d %@ %.01f %@", {static_cast<int>(i),
+                                                      QString::fromUtf8(presets[i].commandLineName),
+                                                      presets[i].value, unit.toString()}));
+    }
+    return entries.join(QStringLiteral(", "));
+}
 
 std::optional<qsizetype> matchingPreset(const QString &text, const QStringList &items,
                                         qsizetype presetCount)
@@ -36,22 +53,22 @@ QString presetText(float value, const QLocale &locale)
 }
 
 QString substitutePresetValue(const QString &text, const QStringList &items,
-                              std::span<const float> presets, const QLocale &locale)
+                              std::span<const Preset> presets, const QLocale &locale)
 {
     const auto match = matchingPreset(text, items, static_cast<qsizetype>(presets.size()));
     if (!match)
         return text;
-    return presetText(presets[static_cast<std::size_t>(*match)], locale);
+    return presetText(presets[static_cast<std::size_t>(*match)].value, locale);
 }
 
-float presetFieldValue(QStringView text, const QLocale &locale)
+float presetFieldValue(QStringView text, Unit unit, const QLocale &locale)
 {
     const QString separator = locale.decimalPoint();
     if (separator == u"." || !text.contains(separator))
-        return floatValue(text);
+        return fieldValue(text, unit);
     QString normalized = text.toString();
     normalized.replace(separator, QStringLiteral("."));
-    return floatValue(normalized);
+    return fieldValue(normalized, unit);
 }
 
 } // namespace zelkor

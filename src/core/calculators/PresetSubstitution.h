@@ -6,6 +6,8 @@
 // user can edit it further. Reading the text back accepts that locale's decimal separator as
 // well as ".", so "1,5" under a German locale is 1.5 and not 1.
 
+#include "core/text/NumberReader.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,21 @@
 #include <span>
 
 namespace zelkor {
+
+// One named entry of a preset list. The name is translated; the number is the same in every
+// language, so it is written into the item's text here rather than in the texts.
+struct Preset
+{
+    const char *textKey;         // the list item's name
+    const char *commandLineName; // the name zelkor-calc's help gives it (not translated)
+    float value;
+};
+
+// The list item: "Red (1.6 V)", the value with one decimal.
+QString presetItemText(const Preset &preset, QStringView unit);
+
+// zelkor-calc's help for a preset option: "0 infrared 1.5 V, 1 red 1.6 V, ...".
+QString presetOptionHelp(std::span<const Preset> presets, QStringView unit);
 
 // The index of the preset whose list item equals text exactly (case and blanks count). Only the
 // first presetCount items name presets; when several are equal the last one wins.
@@ -28,9 +45,9 @@ QString presetText(float value, const QLocale &locale = QLocale());
 // The combo box's new text: the matching preset's number, or text unchanged when the user
 // typed something of their own.
 QString substitutePresetValue(const QString &text, const QStringList &items,
-                              std::span<const float> presets, const QLocale &locale = QLocale());
+                              std::span<const Preset> presets, const QLocale &locale = QLocale());
 
-// A preset combo box's number: floatValue() that also takes locale's decimal separator.
-float presetFieldValue(QStringView text, const QLocale &locale = QLocale());
+// A preset combo box's value: fieldValue() that also takes locale's decimal separator.
+float presetFieldValue(QStringView text, Unit unit, const QLocale &locale = QLocale());
 
 } // namespace zelkor

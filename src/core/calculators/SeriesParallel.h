@@ -8,11 +8,13 @@
 // A part of 0 makes its reciprocal infinite, so Q is 0: a shorted resistor shorts the whole
 // parallel group, and an empty capacitor gap blocks the whole series chain.
 
+#include "core/calculators/Inputs.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
 
-#include <optional>
+#include <span>
 
 namespace zelkor::seriesparallel {
 
@@ -31,14 +33,27 @@ struct Totals
     float parallel(PartKind kind) const { return kind == PartKind::Resistors ? reciprocal : sum; }
 };
 
-// True when text can go into the list: it begins with a number.
-bool isPart(QStringView text);
+// True when text can go into the panel's list: it begins with a value.
+bool isPart(QStringView text, PartKind kind);
 
-// The totals of the parts, each read as a field's number; nothing for an empty list.
-std::optional<Totals> combine(const QList<QString> &parts);
+// The totals of the values, in list order; the list must not be empty.
+Totals combine(std::span<const float> values);
 
-// The panel's two result lines ("Series: 200.00 Ohm\nParallel: 50.00 Ohm"); empty for an
-// empty list, since there is nothing to describe.
+enum class Field
+{
+    Kind,
+    Parts,
+};
+
+// The parts as given, each text one part; the problem's item names the part at fault. The list
+// must not be empty; in a strict reading every part must be a value of the kind's quantity.
+Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QString> &parts,
+                                 Reading reading);
+
+// The two result lines ("Series: 200.00 Ohm\nParallel: 50.00 Ohm").
+QString resultText(PartKind kind, const Totals &totals);
+
+// The panel's text for its list: the result lines, or nothing when the list gives no totals.
 QString resultText(PartKind kind, const QList<QString> &parts);
 
 // The unit caption beside the entry field: "Ω" or "µF".

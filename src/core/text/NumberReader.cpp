@@ -54,61 +54,216 @@ long long decimalMagnitude(const std::string &number)
     return integerDigits > 0 ? integerDigits - 1 + exponent : exponent - leadingFractionZeros - 1;
 }
 
-} // namespace
-
-NumberScan scanNumber(QStringView text)
+// A number as written, before it becomes a float.
+struct Mantissa
 {
+    bool found = false;
+    bool negative = false;
+    QStringView integerDigits;
+    QStringView fractionDigits;
+    long long exponent = 0;
+    bool rkm = false;       // a letter stood for the point ("4k7", "R47")
+    int rkmExponent = 0;    // and scaled by this power of ten
+    bool rkmScales = false; // a prefix letter did, not R
+    qsizetype end = 0;
+};
+
+// The power of ten an SI prefix stands for; R, which RKM uses for the point, stands for none.
+std::optional<int> prefixExponent(QChar c)
+{
+    switch (c.unicode()) {
+    case u'p':
+        return -12;
+    case u'n':
+        return -9;
+    case u'u':
+    case u'\u00b5': // micro sign
+    case u'\u03bc': // Greek mu
+        return -6;
+    case u'm':
+        return -3;
+    case u'R':
+    case u'r':
+        return 0;
+    case u'k':
+    case u'K':
+        return 3;
+    case u'M':
+        return 6;
+    case u'G':
+        return 9;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool isDecimalLetter(QChar c)
+{
+    return c == u'R' || c == u'r';
+}
+
+Mantissa scanMantissa(QStringView text, bool rkm)
+{
+    Mantissa m;
     qsizetype i = 0;
     while (i < text.size() && text[i].isSpace())
         ++i;
-    const qsizetype start = i;
-    bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+        m.negative = text[i] == u'-';
         ++i;
     }
-    const qsizetype mantissaStart = i;
+    const qsizetype integerStart = i;
     i = skipDigits(text, i);
-    qsizetype digits = i - mantissaStart;
+    m.integerDigits = text.sliced(integerStart, i - integerStart);
     if (i < text.size() && text[i] == u'.') {
-        const qsizetype fractionStart = i + 1;
-        const qsizetype fractionEnd = skipDigits(text, fractionStart);
-        digits += fractionEnd - fractionStart;
+        const qsizetype fractionEnd = skipDigits(text, i + 1);
+        m.fractionDigits = text.sliced(i + 1, fractionEnd - i - 1);
         i = fractionEnd;
+    } else if (rkm && i + 1 < text.size() && isDigit(text[i + 1]) && prefixExponent(text[i]) &&
+               (!m.integerDigits.isEmpty() || isDecimalLetter(text[i]))) {
+        // "4k7", "R47": the letter is the point, and a prefix letter scales as well.
+        m.rkm = true;
+        m.rkmExponent = *prefixExponent(text[i]);
+        m.rkmScales = !isDecimalLetter(text[i]);
+        const qsizetype fractionEnd = skipDigits(text, i + 1);
+        m.fractionDigits = text.sliced(i + 1, fractionEnd - i - 1);
+        m.end = fractionEnd;
+        m.found = true;
+        return m;
     }
-    if (digits == 0)
+    if (m.integerDigits.isEmpty() && m.fractionDigits.isEmpty())
         return {};
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         qsizetype j = i + 1;
+        const bool negativeExponent = j < text.size() && text[j] == u'-';
         if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
             ++j;
         const qsizetype exponentEnd = skipDigits(text, j);
-        if (exponentEnd > j)
+        if (exponentEnd > j) {
+            for (qsizetype k = j; k < exponentEnd; ++k)
+                m.exponent =
+                    std::min(m.exponent * 10 + (text[k].unicode() - u'0'), 1'000'000'000LL);
+            m.exponent = negativeExponent ? -m.exponent : m.exponent;
             i = exponentEnd;
+        }
     }
+    m.end = i;
+    m.found = true;
+    return m;
+}
 
-    // from_chars wants plain ASCII without a leading '+'; the span is ASCII by construction.
+// The mantissa times ten to the shift, rounded once to a float.
+float toFloat(const Mantissa &m, int shift)
+{
+    // from_chars wants plain ASCII; the digits are ASCII by construction.
     std::string ascii;
-    ascii.reserve(static_cast<size_t>(i - start));
-    for (qsizetype k = negative || text[start] == u'+' ? start + 1 : start; k < i; ++k)
-        ascii.push_back(static_cast<char>(text[k].unicode()));
+    ascii.reserve(static_cast<size_t>(m.integerDigits.size() + m.fractionDigits.size()) + 16);
+    for (QChar c : m.integerDigits)
+        ascii.push_back(static_cast<char>(c.unicode()));
+    if (m.integerDigits.isEmpty())
+        ascii.push_back('0');
+    if (!m.fractionDigits.isEmpty()) {
+        ascii.push_back('.');
+        for (QChar c : m.fractionDigits)
+            ascii.push_back(static_cast<char>(c.unicode()));
+    }
+    ascii += 'e' + std::to_string(m.exponent + shift);
 
     float value = 0.0f;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range)
         value = decimalMagnitude(ascii) >= 0 ? std::numeric_limits<float>::infinity() : 0.0f;
     (void)end;
-    return {negative ? -value : value, i, true};
+    return m.negative ? -value : value;
+}
+
+struct Symbol
+{
+    QStringView text;
+    Quantity quantity;
+};
+
+// Longest first, so that "°K/W" is not read as a stray "°".
+constexpr Symbol kSymbols[] = {
+    {u"\u00b0K/W", Quantity::ThermalResistance},
+    {u"K/W", Quantity::ThermalResistance},
+    {u"ohm", Quantity::Resistance},
+    {u"Ohm", Quantity::Resistance},
+    {u"\u00b0C", Quantity::Temperature},
+    {u"Hz", Quantity::Frequency},
+    {u"\u03a9", Quantity::Resistance}, // Greek capital omega
+    {u"\u2126", Quantity::Resistance}, // ohm sign
+    {u"F", Quantity::Capacitance},
+    {u"V", Quantity::Voltage},
+    {u"A", Quantity::Current},
+    {u"W", Quantity::Power},
+    {u"s", Quantity::Time},
+    {u"m", Quantity::Length},
+};
+
+// A prefix or symbol must end its word: "5 mins" is 5, not 5 milli-"ins".
+bool endsWord(QStringView text, qsizetype i)
+{
+    return i == text.size() || !text[i].isLetterOrNumber();
+}
+
+std::optional<qsizetype> symbolAt(QStringView text, qsizetype i, const Symbol &symbol)
+{
+    if (!text.sliced(i).startsWith(symbol.text))
+        return std::nullopt;
+    const qsizetype end = i + symbol.text.size();
+    return endsWord(text, end) ? std::optional(end) : std::nullopt;
+}
+
+// What follows a number: a prefix, a unit symbol or both.
+struct Suffix
+{
+    qsizetype end = 0;
+    int prefixExponent = 0;
+    bool scales = false;        // a prefix or a symbol of the field's quantity
+    bool otherQuantity = false; // a symbol of another quantity
+};
+
+std::optional<Suffix> suffixAt(QStringView text, qsizetype i, Unit unit, bool prefixAllowed)
+{
+    const auto fits = [unit](const Symbol &symbol) {
+        return unit.quantity == Quantity::Any || symbol.quantity == unit.quantity;
+    };
+    for (const Symbol &symbol : kSymbols) {
+        // A lone "m" is a metre only where lengths are typed; elsewhere it is milli.
+        if (symbol.text == u"m" && unit.quantity != Quantity::Length)
+            continue;
+        if (const auto end = symbolAt(text, i, symbol))
+            return Suffix{*end, 0, fits(symbol), !fits(symbol)};
+    }
+    if (!prefixAllowed || i >= text.size())
+        return std::nullopt;
+    const std::optional<int> exponent = prefixExponent(text[i]);
+    if (!exponent)
+        return std::nullopt;
+    const bool scales = !isDecimalLetter(text[i]);
+    for (const Symbol &symbol : kSymbols) {
+        if (const auto end = symbolAt(text, i + 1, symbol))
+            return Suffix{*end, *exponent, scales || fits(symbol), !fits(symbol)};
+    }
+    if (endsWord(text, i + 1))
+        return Suffix{i + 1, *exponent, scales, false};
+    return std::nullopt;
+}
+
+} // namespace
+
+NumberScan scanNumber(QStringView text)
+{
+    const Mantissa m = scanMantissa(text, false);
+    if (!m.found)
+        return {};
+    return {toFloat(m, 0), m.end, true};
 }
 
 float floatValue(QStringView text)
 {
     return scanNumber(text).value;
-}
-
-bool beginsWithNumber(QStringView text)
-{
-    return scanNumber(text).found;
 }
 
 std::optional<float> parseNumber(QStringView text)
@@ -121,6 +276,44 @@ std::optional<float> parseNumber(QStringView text)
             return std::nullopt;
     }
     return scan.value;
+}
+
+ValueScan scanValue(QStringView text, Unit unit)
+{
+    const Mantissa m = scanMantissa(text, true);
+    if (!m.found)
+        return {};
+    // After an RKM letter only a symbol may follow: "4k7Ω", not "4k7k".
+    std::optional<Suffix> suffix = suffixAt(text, m.end, unit, !m.rkm);
+    // One blank may stand between the number and what follows it.
+    if (!suffix && m.end < text.size() && text[m.end].isSpace())
+        suffix = suffixAt(text, m.end + 1, unit, !m.rkm);
+    // Another quantity's symbol: a panel reads the number alone, as it always did.
+    if (suffix && suffix->otherQuantity)
+        return {toFloat(m, 0), suffix->end, true, true};
+    const bool scales = m.rkmScales || (suffix && suffix->scales);
+    const int shift =
+        scales ? m.rkmExponent + (suffix ? suffix->prefixExponent : 0) - unit.exponent : 0;
+    return {toFloat(m, shift), suffix ? suffix->end : m.end, true, false};
+}
+
+float fieldValue(QStringView text, Unit unit)
+{
+    return scanValue(text, unit).value;
+}
+
+ValueReading readValue(QStringView text, Unit unit)
+{
+    const ValueScan scan = scanValue(text, unit);
+    if (!scan.found)
+        return {};
+    for (qsizetype i = scan.end; i < text.size(); ++i) {
+        if (!text[i].isSpace())
+            return {};
+    }
+    if (scan.otherQuantity)
+        return {std::nullopt, true};
+    return {scan.value, false};
 }
 
 } // namespace zelkor

@@ -1,7 +1,6 @@
 #include "gui/calculators/AirCoredCoilHandler.h"
 
 #include "core/calculators/AirCoredCoil.h"
-#include "core/text/NumberReader.h"
 
 #include <QPalette>
 
@@ -43,13 +42,11 @@ void AirCoredCoilHandler::airCoredCoilChanged()
     // The inputs sit on a dark backdrop: white reads as active, grey as not in use.
     setMultiLayerCaptionColour(multiLayer ? QColor(Qt::white) : QColor(Qt::gray));
 
-    const zelkor::coil::Dimensions coil{
-        zelkor::floatValue(ui.turns->text()),
-        zelkor::floatValue(ui.outerDiameter->text()),
-        zelkor::floatValue(ui.innerDiameter->text()),
-        zelkor::floatValue(ui.length->text()),
-    };
-    if (const auto microhenries = zelkor::coil::inductance(winding, coil))
+    const auto microhenries =
+        zelkor::coil::calculate({winding, ui.turns->text(), ui.outerDiameter->text(),
+                                 ui.innerDiameter->text(), ui.length->text()},
+                                zelkor::Reading::Lenient);
+    if (microhenries)
         ui.outputField->setText(zelkor::coil::inductanceText(*microhenries));
 }
 

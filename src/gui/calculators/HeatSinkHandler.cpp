@@ -1,6 +1,5 @@
 #include "gui/calculators/HeatSinkHandler.h"
 
-#include "core/text/NumberReader.h"
 #include "core/text/Texts.h"
 
 #include <QFontMetrics>
@@ -18,7 +17,8 @@ constexpr int kMaxTemperatureSegment = 1;
 HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
-    ui.trHousingHeatsink->setPresets(zelkor::heatsink::kMountingPresets);
+    ui.trHousingHeatsink->setPresets(zelkor::heatsink::kMountingPresets,
+                                     zelkor::heatsink::kMountingUnit);
     ui.trOrTemperature->setId(ui.sinkResistanceModeButton, kSinkResistanceSegment);
     ui.trOrTemperature->setId(ui.maxTemperatureModeButton, kMaxTemperatureSegment);
     // The field column stays put when caption and unit change with the mode.
@@ -67,17 +67,16 @@ void HeatSinkHandler::calculateHeatSink()
     showModeCaptions();
     ui.trHousingHeatsink->substitutePresetValue();
 
-    zelkor::heatsink::Inputs inputs;
-    inputs.mode = mode();
-    inputs.power = zelkor::floatValue(ui.power->text());
-    inputs.chipResistance = zelkor::floatValue(ui.trChip->text());
-    inputs.mountingResistance = ui.trHousingHeatsink->floatValue();
-    inputs.sinkResistanceOrMaxTemperature =
-        zelkor::floatValue(ui.trHeatSinkOrMaxTemperature->text());
-    if (!ui.ambientTemperature->text().isEmpty())
-        inputs.ambientTemperature = zelkor::floatValue(ui.ambientTemperature->text());
+    zelkor::heatsink::Texts texts;
+    texts.mode = mode();
+    texts.power = ui.power->text();
+    texts.chipResistance = ui.trChip->text();
+    texts.mountingResistance = ui.trHousingHeatsink->currentText();
+    (mode() == Mode::SinkResistanceGiven ? texts.sinkResistance : texts.maxTemperature) =
+        ui.trHeatSinkOrMaxTemperature->text();
+    texts.ambient = ui.ambientTemperature->text();
 
-    const auto result = zelkor::heatsink::calculate(inputs);
+    const auto result = zelkor::heatsink::calculate(texts, zelkor::Reading::Lenient);
     if (!result)
         return;
     ui.warningSignMaxTemperature->setShown(result->temperatureWarnings());

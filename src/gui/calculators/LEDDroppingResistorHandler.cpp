@@ -1,14 +1,18 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 
 #include "core/calculators/LEDDroppingResistor.h"
-#include "core/text/NumberReader.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
-    ui.ledForwardBias->setPresets(zelkor::led::kForwardVoltagePresets);
+    ui.ledForwardBias->setPresets(zelkor::led::kForwardVoltagePresets,
+                                  zelkor::led::kForwardVoltageUnit);
+    for (const zelkor::eseries::Series series : zelkor::led::kStandardSeries)
+        ui.resistorSeries->addItem(zelkor::eseries::name(series));
 
     connect(ui.ledForwardBias, &QComboBox::activated, this,
+            &LEDDroppingResistorHandler::valueChanged);
+    connect(ui.resistorSeries, &QComboBox::currentIndexChanged, this,
             &LEDDroppingResistorHandler::valueChanged);
     for (QLineEdit *field :
          {ui.ledForwardBias->lineEdit(), ui.ledSupplyVoltage, ui.ledOperatingCurrent}) {
@@ -23,14 +27,19 @@ void LEDDroppingResistorHandler::valueChanged()
     // the other fields are still empty.
     ui.ledForwardBias->substitutePresetValue();
 
-    zelkor::led::Inputs inputs;
-    inputs.supplyVoltage = zelkor::floatValue(ui.ledSupplyVoltage->text());
-    inputs.forwardVoltage = ui.ledForwardBias->floatValue();
-    inputs.currentMilliamps = zelkor::floatValue(ui.ledOperatingCurrent->text());
-
-    const auto result = zelkor::led::calculate(inputs);
-    if (!result)
+    const auto result = zelkor::led::calculate(
+        {ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(), std::nullopt,
+         ui.ledOperatingCurrent->text(), ui.resistorSeries->currentText()},
+        zelkor::Reading::Lenient);
+    if (!result) {
+        // An LED that cannot light is worth a sentence; an unfinished input is not.
+        const QString problem = zelkor::led::problemText(result.problem());
+        if (!problem.isEmpty()) {
+            ui.warningSign->setShown(false);
+            ui.outputField->setText(problem);
+        }
         return;
+    }
     ui.warningSign->setShown(result->powerWarning);
     ui.outputField->setText(zelkor::led::resultText(*result));
 }

@@ -13,8 +13,9 @@ public:
     explicit LEDDroppingResistorHandler(QWidget *panel);
 
 public Q_SLOTS:
-    // Turns a chosen preset into its number, then computes resistor and power once all three
-    // inputs are there; until then the previous result stays.
+    // Turns a chosen preset into its number, then computes resistor, power and the standard
+    // resistor once all three inputs are there; until then the previous result stays. A supply
+    // that cannot light the LED says so instead.
     void valueChanged();
 
 private:

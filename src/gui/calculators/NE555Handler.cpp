@@ -1,26 +1,6 @@
 #include "gui/calculators/NE555Handler.h"
 
 #include "core/calculators/NE555.h"
-#include "core/text/NumberReader.h"
-
-#include <algorithm>
-#include <initializer_list>
-
-namespace {
-
-// A field that holds any text counts as given, even when it reads as 0.
-bool allGiven(std::initializer_list<const QLineEdit *> fields)
-{
-    return std::all_of(fields.begin(), fields.end(),
-                       [](const QLineEdit *field) { return !field->text().isEmpty(); });
-}
-
-float value(const QLineEdit *field)
-{
-    return zelkor::floatValue(field->text());
-}
-
-} // namespace
 
 NE555Handler::NE555Handler(QWidget *panel) : QObject(panel)
 {
@@ -47,17 +27,13 @@ void NE555Handler::calculateNE555()
     const int mode = ui.ne555ModeSegControl->checkedId();
     ui.ne555ModeTabView->setCurrentIndex(mode);
 
-    if (mode == kAstable) {
-        if (!allGiven({ui.r1ValueField, ui.r2ValueField, ui.c1ValueField}))
-            return;
-        const float hertz = zelkor::ne555::astableFrequency(
-            value(ui.r1ValueField), value(ui.r2ValueField), value(ui.c1ValueField));
-        ui.outputField->setText(zelkor::ne555::frequencyText(hertz));
-    } else {
-        if (!allGiven({ui.monostableR1ValueField, ui.monostableC1ValueField}))
-            return;
-        const float seconds = zelkor::ne555::monostablePulseDuration(
-            value(ui.monostableR1ValueField), value(ui.monostableC1ValueField));
-        ui.outputField->setText(zelkor::ne555::pulseDurationText(seconds));
-    }
+    using zelkor::ne555::Circuit;
+    const bool astable = mode == kAstable;
+    const auto result = zelkor::ne555::calculate(
+        {astable ? Circuit::Astable : Circuit::Monostable, ui.r1ValueField->text(),
+         ui.r2ValueField->text(), ui.monostableR1ValueField->text(),
+         (astable ? ui.c1ValueField : ui.monostableC1ValueField)->text()},
+        zelkor::Reading::Lenient);
+    if (result)
+        ui.outputField->setText(zelkor::ne555::resultText(*result));
 }

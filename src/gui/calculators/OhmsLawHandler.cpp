@@ -1,7 +1,6 @@
 #include "gui/calculators/OhmsLawHandler.h"
 
 #include "core/text/NumberFormat.h"
-#include "core/text/NumberReader.h"
 
 using zelkor::ohmslaw::Quantity;
 
@@ -36,31 +35,22 @@ QLineEdit *OhmsLawHandler::field(Quantity quantity) const
 
 void OhmsLawHandler::valueChanged()
 {
+    // Every rule reads the texts as they were before this pass wrote any of them.
     std::array<QString, 3> texts;
-    std::array<bool, 3> filled{};
-    for (Quantity q : kQuantities) {
-        const auto i = static_cast<std::size_t>(q);
-        texts[i] = field(q)->text();
-        filled[i] = !texts[i].isEmpty(); // a lone blank counts as filled and reads 0
-    }
-    const auto inputs = m_given.inputs(filled);
-    if (!inputs)
+    for (Quantity q : kQuantities)
+        texts[static_cast<std::size_t>(q)] = field(q)->text();
+    const auto s = zelkor::ohmslaw::calculate(texts, m_given);
+    if (!s)
         return;
 
-    const auto [a, b] = *inputs;
-    const auto value = [&](Quantity q) {
-        return zelkor::floatValue(texts[static_cast<std::size_t>(q)]);
-    };
-    const zelkor::ohmslaw::Solution s = zelkor::ohmslaw::solve(a, value(a), b, value(b));
-
-    const float results[] = {s.power, s.voltage, s.current};
+    const float results[] = {s->power, s->voltage, s->current};
     for (Quantity q : kQuantities) {
-        if (q == a || q == b)
+        if (q == s->a || q == s->b)
             continue;
         field(q)->setText(zelkor::formatShortest(results[static_cast<std::size_t>(q)]));
         m_given.computed(q);
     }
-    ui.resistanceField->setText(zelkor::formatShortest(s.resistance));
+    ui.resistanceField->setText(zelkor::formatShortest(s->resistance));
 }
 
 void OhmsLawHandler::clearAllFields()

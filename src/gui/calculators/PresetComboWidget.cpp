@@ -1,7 +1,5 @@
 #include "gui/calculators/PresetComboWidget.h"
 
-#include "core/calculators/PresetSubstitution.h"
-
 #include <QLineEdit>
 
 PresetComboWidget::PresetComboWidget(QWidget *parent) : QComboBox(parent)
@@ -14,6 +12,14 @@ PresetComboWidget::PresetComboWidget(QWidget *parent) : QComboBox(parent)
     lineEdit()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
+void PresetComboWidget::setPresets(std::span<const zelkor::Preset> presets, QStringView unit)
+{
+    m_presets = presets;
+    clear();
+    for (const zelkor::Preset &preset : presets)
+        addItem(zelkor::presetItemText(preset, unit));
+}
+
 void PresetComboWidget::substitutePresetValue()
 {
     QStringList items;
@@ -23,9 +29,4 @@ void PresetComboWidget::substitutePresetValue()
     const QString substituted = zelkor::substitutePresetValue(current, items, m_presets);
     if (substituted != current)
         setEditText(substituted);
-}
-
-float PresetComboWidget::floatValue() const
-{
-    return zelkor::presetFieldValue(currentText());
 }

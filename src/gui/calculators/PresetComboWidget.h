@@ -1,6 +1,8 @@
 #pragma once
 // An editable combo box whose first list items are named presets for a number.
 
+#include "core/calculators/PresetSubstitution.h"
+
 #include <QComboBox>
 
 #include <span>
@@ -12,16 +14,13 @@ class PresetComboWidget : public QComboBox
 public:
     explicit PresetComboWidget(QWidget *parent = nullptr);
 
-    // The number of each leading list item, by index. The span must outlive the widget.
-    void setPresets(std::span<const float> presets) { m_presets = presets; }
+    // Fills the list with the presets' items ("Red (1.6 V)"). The span must outlive the widget.
+    void setPresets(std::span<const zelkor::Preset> presets, QStringView unit);
 
     // When the text is one of the preset items, replaces it by the preset's number in the
     // current locale's notation; any other text stays as the user typed it.
     void substitutePresetValue();
 
-    // The text's number; the locale's decimal separator counts as well as ".".
-    float floatValue() const;
-
 private:
-    std::span<const float> m_presets;
+    std::span<const zelkor::Preset> m_presets;
 };

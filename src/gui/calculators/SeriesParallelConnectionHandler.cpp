@@ -56,7 +56,7 @@ void SeriesParallelConnectionHandler::addPart()
     const QString part = ui.partsValueField->text();
     if (part.isEmpty())
         return;
-    if (!zelkor::seriesparallel::isPart(part)) {
+    if (!zelkor::seriesparallel::isPart(part, kind())) {
         markInvalidEntry();
         return;
     }

@@ -6,6 +6,8 @@
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
+#include <cmath>
+
 using namespace zelkor::heatsink;
 using namespace Qt::StringLiterals;
 
@@ -86,13 +88,24 @@ private Q_SLOTS:
             << Inputs{sink, 10, 1.5f, 0.3f, 0, 25.0f} << "" << false;
         QTest::newRow("error: maximum of 0 degrees counts as missing")
             << Inputs{limit, 10, 1.5f, 0.3f, 0, 25.0f} << "" << false;
-        QTest::newRow("error: no ambient")
-            << Inputs{sink, 10, 1.5f, 0.3f, 2, std::nullopt} << "" << false;
+        QTest::newRow("error: no ambient") << Inputs{sink, 10, 1.5f, 0.3f, 2, NAN} << "" << false;
     }
     void calculate()
     {
         QFETCH(Inputs, inputs);
-        const auto result = zelkor::heatsink::calculate(inputs);
+        // NaN stands for an empty ambient field.
+        const auto number = [](float v) { return std::isnan(v) ? QString() : QString::number(v); };
+        Texts texts{inputs.mode,
+                    number(inputs.power),
+                    number(inputs.chipResistance),
+                    number(inputs.mountingResistance),
+                    std::nullopt,
+                    {},
+                    {},
+                    number(inputs.ambientTemperature)};
+        (inputs.mode == Mode::SinkResistanceGiven ? texts.sinkResistance : texts.maxTemperature) =
+            number(inputs.sinkResistanceOrMaxTemperature);
+        const auto result = zelkor::heatsink::calculate(texts, zelkor::Reading::Lenient);
         QTEST(result ? resultText(*result) : QString(), "text");
         QTEST(result && result->temperatureWarnings(), "warnings");
     }

@@ -12,7 +12,8 @@ class TestPresetSubstitution : public QObject
     Q_OBJECT
 
 private:
-    static constexpr std::array<float, 3> kPresets = {0.3f, 0.1f, 0.1f};
+    static constexpr std::array<Preset, 3> kPresets = {
+        {{"Mica", "mica", 0.3f}, {"Paste", "paste", 0.1f}, {"Paste", "paste", 0.1f}}};
     const QStringList items = {QStringLiteral("Mica"), QStringLiteral("Paste"),
                                QStringLiteral("Paste"), QStringLiteral("Extra")};
 
@@ -72,7 +73,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, locale);
         QFETCH(float, expected);
-        QCOMPARE(presetFieldValue(text, QLocale(locale)), expected);
+        QCOMPARE(presetFieldValue(text, units::kVolts, QLocale(locale)), expected);
     }
 };
 

@@ -109,7 +109,7 @@ void TestKeyboard::copyResult_data()
     QTest::newRow("colour codes from the category list") << 1 << QStringList() << QString();
     QTest::newRow("LED result in a tab-aligned text")
         << 2 << QStringList{"ledForwardBias=2", "ledSupplyVoltage=12", "ledOperatingCurrent=20"}
-        << "Resistance: \t\t500.0 Ohm\nPower: \t\t\t0.200 W";
+        << "Resistance: \t\t500.0 Ohm\nPower: \t\t\t0.200 W\nE12 resistor: 560 Ω\nat 17.9 mA and 0.18 W";
     QTest::newRow("tube decoder from its input field")
         << 7 << QStringList{"tubeNumber=ECC83"}
         << "Micropower Triode\nMicropower Triode\n\nHeating: 6.3V, Noval, 9 Pins";
