@@ -1,8 +1,8 @@
 #include "gui/app/AboutHandler.h"
 
-#include "gui/app/Links.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
+#include "gui/app/Links.h"
 
 #include <QDesktopServices>
 #include <QPixmap>
@@ -43,3 +43,11 @@ void AboutHandler::donate()
 {
     QDesktopServices::openUrl(zelkor::links::donation());
 }
+
+// About has nothing to copy and nothing to compute.
+QString AboutHandler::resultText() const
+{
+    return {};
+}
+
+void AboutHandler::recalculate() {}

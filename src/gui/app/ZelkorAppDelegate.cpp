@@ -4,7 +4,6 @@
 #include "gui/app/Panels.h"
 #include "gui/app/ResultCopy.h"
 #include "gui/categories/OutlineViewDataSource.h"
-#include "gui/resistor/ResistorColorCodesHandler.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -13,6 +12,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace {
 constexpr int kWindowFadeMilliseconds = 250;
@@ -37,26 +38,19 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
     ui.containerView->setPanelStore(m_panelStore);
     ui.splitter->setStretchFactor(1, 1);
 
-    const Panels panels = createPanels(m_panelStore);
-    resistorViewHandler = panels.resistorViewHandler;
+    m_panels = std::make_unique<Panels>(m_panelStore);
+    for (int index = 0; index < m_panels->count(); ++index)
+        m_panels->build(m_panels->view(index));
 
     m_outlineViewDataSource = new OutlineViewDataSource(this);
-    m_outlineViewDataSource->resistorCodesView = panels.resistorCodesView;
-    m_outlineViewDataSource->ledDroppingResistorView = panels.ledDroppingResistorView;
-    m_outlineViewDataSource->ohmsLawView = panels.ohmsLawView;
-    m_outlineViewDataSource->seriesParallelView = panels.seriesParallelView;
-    m_outlineViewDataSource->heatSinksView = panels.heatSinksView;
-    m_outlineViewDataSource->airCoredCoilView = panels.airCoredCoilView;
-    m_outlineViewDataSource->tubeView = panels.tubeView;
-    m_outlineViewDataSource->ne555View = panels.ne555View;
-    m_outlineViewDataSource->aboutView = panels.aboutView;
+    m_outlineViewDataSource->panels = m_panels.get();
 
-    for (int number = 1; number <= kPanelShortcuts; ++number) {
+    for (int number = 1; number <= std::min(kPanelShortcuts, m_panels->count()); ++number) {
         auto *shortcut =
             new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number)), m_window.get());
         connect(shortcut, &QShortcut::activated, this, [this, number] { selectPanel(number); });
     }
-    new ResultCopier(m_window.get(), ui.containerView); // a child of the window
+    new ResultCopier(m_window.get(), ui.containerView, m_panels.get()); // a child of the window
 
     awakeFromNib();
 }
@@ -86,10 +80,8 @@ void ZelkorAppDelegate::applicationDidFinishLaunching()
         const QSignalBlocker quiet(list->selectionModel());
         list->selectRow(kFirstCalculatorRow);
     }
-    if (resistorViewHandler)
-        resistorViewHandler->popupValueChanged();
-
     Node *firstLeaf = m_outlineViewDataSource->itemsNode()->children.at(0)->children.at(0).get();
+    m_panels->build(firstLeaf->viewToOpen);
     ui.containerView->setPanel(firstLeaf->viewToOpen);
     ui.containerView->setTransitionEnabled(true);
 
@@ -150,6 +142,7 @@ void ZelkorAppDelegate::categoryChanged()
     const Node *item = m_outlineViewDataSource->nodeForIndex(list->itemAtRow(row));
     if (!item || item->isGroup)
         return;
+    m_panels->build(item->viewToOpen);
     ui.containerView->replacePanel(item->viewToOpen);
 }
 

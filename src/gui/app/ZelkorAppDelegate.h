@@ -12,8 +12,8 @@
 #include <memory>
 
 class OutlineViewDataSource;
+class Panels;
 class QPropertyAnimation;
-class ResistorColorCodesHandler;
 
 class ZelkorAppDelegate : public QObject
 {
@@ -37,6 +37,7 @@ public:
     SourceListView *categoriesOutlineView() const { return ui.categoriesOutlineView; }
     PanelContainer *containerView() const { return ui.containerView; }
     OutlineViewDataSource *outlineViewDataSource() const { return m_outlineViewDataSource; }
+    Panels *panels() const { return m_panels.get(); }
     // The donation sheet while it is open, else null.
     QMessageBox *donationSheet() const { return m_donationSheet; }
 
@@ -55,8 +56,9 @@ private:
     std::unique_ptr<QWidget> m_window;
     Ui::MainWindow ui;
     QWidget *m_panelStore = nullptr;
+    // After the window: the views it holds outlive this list of them.
+    std::unique_ptr<Panels> m_panels;
     OutlineViewDataSource *m_outlineViewDataSource = nullptr;
-    ResistorColorCodesHandler *resistorViewHandler = nullptr;
     QPropertyAnimation *m_windowFade = nullptr;
     QPointer<QMessageBox> m_donationSheet;
 };

@@ -61,3 +61,13 @@ void AirCoredCoilHandler::setMultiLayerCaptionColour(const QColor &colour)
         caption->setPalette(palette);
     }
 }
+
+QString AirCoredCoilHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void AirCoredCoilHandler::recalculate()
+{
+    airCoredCoilChanged();
+}

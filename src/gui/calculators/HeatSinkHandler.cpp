@@ -84,3 +84,13 @@ void HeatSinkHandler::calculateHeatSink()
     ui.warningSignAmbientTemperature->setShown(result->temperatureWarnings());
     ui.outputField->setText(zelkor::heatsink::resultText(*result));
 }
+
+QString HeatSinkHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void HeatSinkHandler::recalculate()
+{
+    calculateHeatSink();
+}

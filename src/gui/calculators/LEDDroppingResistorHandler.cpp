@@ -34,3 +34,13 @@ void LEDDroppingResistorHandler::valueChanged()
     ui.warningSign->setShown(result->powerWarning);
     ui.outputField->setText(zelkor::led::resultText(*result));
 }
+
+QString LEDDroppingResistorHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void LEDDroppingResistorHandler::recalculate()
+{
+    valueChanged();
+}

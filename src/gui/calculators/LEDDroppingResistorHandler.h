@@ -1,16 +1,20 @@
 #pragma once
 
+#include "gui/app/PanelHandler.h"
 #include "ui_LEDDroppingResistorPanel.h"
 
 #include <QObject>
 
-class LEDDroppingResistorHandler : public QObject
+class LEDDroppingResistorHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit LEDDroppingResistorHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
 
 public Q_SLOTS:
     // Turns a chosen preset into its number, then computes resistor and power once all three

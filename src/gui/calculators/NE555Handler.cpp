@@ -61,3 +61,13 @@ void NE555Handler::calculateNE555()
         ui.outputField->setText(zelkor::ne555::pulseDurationText(seconds));
     }
 }
+
+QString NE555Handler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void NE555Handler::recalculate()
+{
+    calculateNE555();
+}

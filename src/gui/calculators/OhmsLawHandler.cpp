@@ -71,3 +71,33 @@ void OhmsLawHandler::clearAllFields()
     ui.resistanceField->clear();
     m_given.clear();
 }
+
+void OhmsLawHandler::recalculate()
+{
+    valueChanged();
+}
+
+// The results stand in the fields themselves: one "Caption: value unit" line per filled field.
+QString OhmsLawHandler::resultText() const
+{
+    struct Row
+    {
+        const QLabel *caption;
+        const QLineEdit *field;
+        const QLabel *unit;
+    };
+    const Row rows[] = {
+        {ui.powerLabel, ui.powerField, ui.powerUnitLabel},
+        {ui.voltageLabel, ui.voltageField, ui.voltageUnitLabel},
+        {ui.currentLabel, ui.currentField, ui.currentUnitLabel},
+        {ui.resistanceLabel, ui.resistanceField, ui.resistanceUnitLabel},
+    };
+    QStringList lines;
+    for (const Row &row : rows) {
+        const QString value = row.field->text().trimmed();
+        if (!value.isEmpty())
+            lines.append(row.caption->text() + QStringLiteral(": ") + value + u' ' +
+                         row.unit->text());
+    }
+    return lines.join(u'\n');
+}

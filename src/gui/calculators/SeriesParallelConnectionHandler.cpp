@@ -136,3 +136,13 @@ void SeriesParallelConnectionHandler::updateRemoveButton()
 {
     ui.removeButton->setEnabled(selectedRow() >= 0);
 }
+
+QString SeriesParallelConnectionHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void SeriesParallelConnectionHandler::recalculate()
+{
+    resistorOrCapacityOptionChanged();
+}

@@ -186,3 +186,13 @@ void ResistorColorCodesHandler::showBandsPage(int index)
         Qt::QueuedConnection);
     fade->start();
 }
+
+QString ResistorColorCodesHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void ResistorColorCodesHandler::recalculate()
+{
+    popupValueChanged();
+}

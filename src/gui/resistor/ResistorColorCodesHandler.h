@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/app/PanelHandler.h"
 #include "ui_ResistorColorCodesPanel.h"
 
 #include <QObject>
@@ -11,13 +12,16 @@ class QComboBox;
 
 // The colour-code panel: band pop-ups for four- and five-band resistors, the drawn resistor
 // and the result text.
-class ResistorColorCodesHandler : public QObject
+class ResistorColorCodesHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit ResistorColorCodesHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
 
     // 0 for four bands, 1 for five.
     int selectedSegment() const;

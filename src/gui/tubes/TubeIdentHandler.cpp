@@ -15,3 +15,13 @@ void TubeIdentHandler::tubeChanged()
         return;
     ui.outputField->setPlainText(tube.decodedText());
 }
+
+QString TubeIdentHandler::resultText() const
+{
+    return ui.outputField->toPlainText();
+}
+
+void TubeIdentHandler::recalculate()
+{
+    tubeChanged();
+}

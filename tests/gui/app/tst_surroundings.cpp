@@ -1,6 +1,7 @@
 // Zelkor in hostile surroundings: a settings file that is corrupt, unreadable or cannot be
 // written, and a pasted document in a text field.
 
+#include "gui/app/PanelContainer.h"
 #include "gui/app/Panels.h"
 #include "gui/app/ZelkorAppDelegate.h"
 #include "gui/categories/OutlineViewDataSource.h"
@@ -151,19 +152,19 @@ void TestSurroundings::pastedDocumentIsCut()
     const QString document = QStringLiteral("4.7e3 Ohm ECC83\n").repeated(65536);
     QGuiApplication::clipboard()->setText(document);
 
-    int fields = 0;
-    for (QLineEdit *field : app->window()->findChildren<QLineEdit *>()) {
-        QVERIFY2(field->maxLength() <= kFieldMaxLength, qPrintable(field->objectName()));
-        ++fields;
+    int cut = 0;
+    for (int number = 1; number <= ZelkorAppDelegate::kPanelShortcuts; ++number) {
+        app->selectPanel(number);
+        for (QLineEdit *field : app->containerView()->panel()->findChildren<QLineEdit *>()) {
+            if (field->isReadOnly() || !field->isEnabled() || !field->isVisible())
+                continue;
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY2(field->text().size() <= kFieldMaxLength, qPrintable(field->objectName()));
+            cut += field->text().size() == kFieldMaxLength ? 1 : 0;
+        }
     }
-    QVERIFY(fields > 0);
-
-    auto *ohmsLaw = app->window()->findChild<QWidget *>(QStringLiteral("ohmsLawView"));
-    auto *voltage = ohmsLaw->findChild<QLineEdit *>(QStringLiteral("voltageField"));
-    voltage->selectAll();
-    QTest::keyClick(voltage, Qt::Key_V, Qt::ControlModifier);
-    QVERIFY(voltage->text().startsWith(u"4.7e3 Ohm ECC83"));
-    QCOMPARE(voltage->text().size(), kFieldMaxLength);
+    QVERIFY(cut > 0);
 }
 
 QTEST_MAIN(TestSurroundings)
