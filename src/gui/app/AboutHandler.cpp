@@ -3,6 +3,7 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 #include "gui/app/Links.h"
+#include "gui/app/PanelState.h"
 
 #include <QDesktopServices>
 #include <QPixmap>
@@ -51,3 +52,13 @@ QString AboutHandler::resultText() const
 }
 
 void AboutHandler::recalculate() {}
+
+QVariantMap AboutHandler::saveState() const
+{
+    return {};
+}
+
+void AboutHandler::restoreState(const QVariantMap &state)
+{
+    Q_UNUSED(state);
+}

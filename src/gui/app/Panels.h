@@ -3,10 +3,13 @@
 // serves the view's controls once its form is built. The handler is a child of its view and
 // lives as long as it does.
 
+#include <QVariantMap>
+
 #include <cstddef>
 #include <vector>
 
 class PanelHandler;
+class QSettings;
 class QWidget;
 struct PanelEntry;
 
@@ -33,12 +36,20 @@ public:
     // The handler of view once its form is built, else null.
     PanelHandler *handler(const QWidget *view) const;
 
+    // Reads every panel's kept inputs (under "panels/<title key>/"). A panel puts them back
+    // when it is built, before it computes for the first time.
+    void restoreFrom(QSettings &settings);
+    // Writes the inputs of view's panel; one never built keeps what the settings hold.
+    void saveTo(QSettings &settings, const QWidget *view) const;
+    void saveAllTo(QSettings &settings) const;
+
 private:
     struct Panel
     {
         const PanelEntry *entry;
         QWidget *view;
         PanelHandler *handler = nullptr;
+        QVariantMap kept; // until the panel is built
     };
     std::vector<Panel> m_panels;
 };

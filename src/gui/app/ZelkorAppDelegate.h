@@ -1,7 +1,10 @@
 #pragma once
 // The application controller: builds the window and the category list, shows the first
 // panel, fades the window in, asks once for a donation, and swaps panels on every pick. Its
-// keyboard: Ctrl+1 to Ctrl+9 pick a panel, Ctrl+C copies the shown panel's result.
+// keyboard: Ctrl+1 to Ctrl+9 pick a panel, Ctrl+C copies the shown panel's result, Ctrl+Q
+// quits. What the user left (every panel's inputs, the shown panel, the window's size and
+// place) is kept in the settings when a panel is left and when Zelkor ends, and put back on
+// the next launch.
 
 #include "ui_MainWindow.h"
 
@@ -14,6 +17,7 @@
 class OutlineViewDataSource;
 class Panels;
 class QPropertyAnimation;
+class QSettings;
 
 class ZelkorAppDelegate : public QObject
 {
@@ -52,6 +56,13 @@ public Q_SLOTS:
 private:
     void awakeFromNib();
     void showDonationSheet();
+    void addQuitShortcut(QWidget *window);
+    // The row of the panel shown when Zelkor last ended, else the first calculator's.
+    int keptPanelRow(QSettings &settings) const;
+    // The name under which view's panel is kept: its title key.
+    QString panelKey(const QWidget *view) const;
+    // Keeps the inputs of every panel, the shown panel and the window's size and place.
+    void saveSession() const;
 
     std::unique_ptr<QWidget> m_window;
     Ui::MainWindow ui;
@@ -61,4 +72,5 @@ private:
     OutlineViewDataSource *m_outlineViewDataSource = nullptr;
     QPropertyAnimation *m_windowFade = nullptr;
     QPointer<QMessageBox> m_donationSheet;
+    bool m_launched = false;
 };

@@ -15,6 +15,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
     // Button ids in coilType.
     static constexpr int kSingleLayer = 0;

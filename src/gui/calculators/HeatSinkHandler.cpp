@@ -2,6 +2,7 @@
 
 #include "core/text/NumberReader.h"
 #include "core/text/Texts.h"
+#include "gui/app/PanelState.h"
 
 #include <QFontMetrics>
 
@@ -93,4 +94,32 @@ QString HeatSinkHandler::resultText() const
 void HeatSinkHandler::recalculate()
 {
     calculateHeatSink();
+}
+
+namespace {
+// The kept names of the modes, by segment.
+constexpr const char *kModeNames[] = {"sinkResistance", "maxTemperature"};
+} // namespace
+
+QVariantMap HeatSinkHandler::saveState() const
+{
+    return {
+        {QStringLiteral("mode"), zelkor::state::choiceName(ui.trOrTemperature, kModeNames)},
+        {QStringLiteral("power"), ui.power->text()},
+        {QStringLiteral("chipResistance"), ui.trChip->text()},
+        {QStringLiteral("mountingResistance"), ui.trHousingHeatsink->currentText()},
+        {QStringLiteral("sinkResistanceOrMaxTemperature"), ui.trHeatSinkOrMaxTemperature->text()},
+        {QStringLiteral("ambientTemperature"), ui.ambientTemperature->text()}};
+}
+
+void HeatSinkHandler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    zelkor::state::restoreChoice(ui.trOrTemperature, state, QStringLiteral("mode"), kModeNames);
+    restoreText(ui.power, state, QStringLiteral("power"));
+    restoreText(ui.trChip, state, QStringLiteral("chipResistance"));
+    restoreText(ui.trHousingHeatsink, state, QStringLiteral("mountingResistance"));
+    restoreText(ui.trHeatSinkOrMaxTemperature, state,
+                QStringLiteral("sinkResistanceOrMaxTemperature"));
+    restoreText(ui.ambientTemperature, state, QStringLiteral("ambientTemperature"));
 }

@@ -16,6 +16,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Follows the mode with the captions, turns a chosen mounting preset into its number, then

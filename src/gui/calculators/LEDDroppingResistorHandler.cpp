@@ -2,6 +2,7 @@
 
 #include "core/calculators/LEDDroppingResistor.h"
 #include "core/text/NumberReader.h"
+#include "gui/app/PanelState.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
 {
@@ -43,4 +44,19 @@ QString LEDDroppingResistorHandler::resultText() const
 void LEDDroppingResistorHandler::recalculate()
 {
     valueChanged();
+}
+
+QVariantMap LEDDroppingResistorHandler::saveState() const
+{
+    return {{QStringLiteral("forwardVoltage"), ui.ledForwardBias->currentText()},
+            {QStringLiteral("supplyVoltage"), ui.ledSupplyVoltage->text()},
+            {QStringLiteral("current"), ui.ledOperatingCurrent->text()}};
+}
+
+void LEDDroppingResistorHandler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    restoreText(ui.ledForwardBias, state, QStringLiteral("forwardVoltage"));
+    restoreText(ui.ledSupplyVoltage, state, QStringLiteral("supplyVoltage"));
+    restoreText(ui.ledOperatingCurrent, state, QStringLiteral("current"));
 }

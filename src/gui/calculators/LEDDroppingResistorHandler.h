@@ -15,6 +15,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Turns a chosen preset into its number, then computes resistor and power once all three

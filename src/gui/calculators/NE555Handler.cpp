@@ -2,6 +2,7 @@
 
 #include "core/calculators/NE555.h"
 #include "core/text/NumberReader.h"
+#include "gui/app/PanelState.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -70,4 +71,30 @@ QString NE555Handler::resultText() const
 void NE555Handler::recalculate()
 {
     calculateNE555();
+}
+
+namespace {
+// The kept names of the circuits, by button id.
+constexpr const char *kModeNames[] = {"astable", "monostable"};
+} // namespace
+
+QVariantMap NE555Handler::saveState() const
+{
+    return {{QStringLiteral("mode"), zelkor::state::choiceName(ui.ne555ModeSegControl, kModeNames)},
+            {QStringLiteral("r1"), ui.r1ValueField->text()},
+            {QStringLiteral("r2"), ui.r2ValueField->text()},
+            {QStringLiteral("c1"), ui.c1ValueField->text()},
+            {QStringLiteral("monostableR1"), ui.monostableR1ValueField->text()},
+            {QStringLiteral("monostableC1"), ui.monostableC1ValueField->text()}};
+}
+
+void NE555Handler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    zelkor::state::restoreChoice(ui.ne555ModeSegControl, state, QStringLiteral("mode"), kModeNames);
+    restoreText(ui.r1ValueField, state, QStringLiteral("r1"));
+    restoreText(ui.r2ValueField, state, QStringLiteral("r2"));
+    restoreText(ui.c1ValueField, state, QStringLiteral("c1"));
+    restoreText(ui.monostableR1ValueField, state, QStringLiteral("monostableR1"));
+    restoreText(ui.monostableC1ValueField, state, QStringLiteral("monostableC1"));
 }

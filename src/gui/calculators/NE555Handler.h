@@ -15,6 +15,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
     // Button ids in ne555ModeSegControl, equal to the page indexes of ne555ModeTabView.
     static constexpr int kAstable = 0;

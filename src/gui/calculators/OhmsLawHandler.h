@@ -17,6 +17,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Computes the open quantities from the two most recently typed ones.

@@ -17,6 +17,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Appends the entry field's text when it begins with a number; otherwise marks the field.

@@ -22,6 +22,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
     // 0 for four bands, 1 for five.
     int selectedSegment() const;

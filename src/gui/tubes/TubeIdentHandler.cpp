@@ -1,6 +1,7 @@
 #include "gui/tubes/TubeIdentHandler.h"
 
 #include "core/tubes/Tube.h"
+#include "gui/app/PanelState.h"
 
 TubeIdentHandler::TubeIdentHandler(QWidget *panel) : QObject(panel)
 {
@@ -24,4 +25,14 @@ QString TubeIdentHandler::resultText() const
 void TubeIdentHandler::recalculate()
 {
     tubeChanged();
+}
+
+QVariantMap TubeIdentHandler::saveState() const
+{
+    return {{QStringLiteral("designation"), ui.tubeNumber->text()}};
+}
+
+void TubeIdentHandler::restoreState(const QVariantMap &state)
+{
+    zelkor::state::restoreText(ui.tubeNumber, state, QStringLiteral("designation"));
 }

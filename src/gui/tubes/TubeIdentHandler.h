@@ -15,6 +15,8 @@ public:
 
     QString resultText() const override;
     void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Decodes the typed designation. One that cannot be decoded yet ("E", "ECC") leaves the

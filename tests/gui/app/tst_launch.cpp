@@ -9,9 +9,14 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSplitter>
 #include <QTest>
+#include <QTimer>
 
 using zelkor::test::launchApp;
 
@@ -42,6 +47,38 @@ int panelsInContainer(const ZelkorAppDelegate &app)
     return panels;
 }
 
+// What a user does on a panel: switches each choice, picks the next item of each pop-up, and
+// types a number into each field and confirms it (which adds a part to a list).
+void changeInputs(QWidget *panel, int seed)
+{
+    for (QAbstractButton *button : panel->findChildren<QAbstractButton *>()) {
+        if (button->isCheckable() && button->isVisible() && !button->isChecked())
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    for (QComboBox *popup : panel->findChildren<QComboBox *>()) {
+        if (!popup->isEditable() && popup->isVisible())
+            QTest::keyClick(popup, Qt::Key_Down);
+    }
+    for (QLineEdit *field : panel->findChildren<QLineEdit *>()) {
+        if (field->isReadOnly() || !field->isVisible() || !field->isEnabled())
+            continue;
+        field->selectAll();
+        QTest::keyClicks(field, QString::number(++seed));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+}
+
+// Every panel's inputs and result, each panel built as it would be when shown.
+QList<std::pair<QVariantMap, QString>> everyPanel(const ZelkorAppDelegate &app)
+{
+    QList<std::pair<QVariantMap, QString>> panels;
+    for (int index = 0; index < app.panels()->count(); ++index) {
+        const PanelHandler *handler = app.panels()->build(app.panels()->view(index));
+        panels.append({handler->saveState(), handler->resultText()});
+    }
+    return panels;
+}
+
 bool donationAnswered()
 {
     return QSettings().value(QLatin1String(ZelkorAppDelegate::kDonationShownKey)).toBool();
@@ -61,6 +98,9 @@ private Q_SLOTS:
     void donationSheetShowsOnce_data();
     void donationSheetShowsOnce();
     void pickingSwitchesPanels();
+    void remembersWhatTheUserLeft();
+    void ctrlQQuits_data();
+    void ctrlQQuits();
 };
 
 void TestLaunch::launchShowsFirstCalculatorAndKeysSkipHeaders()
@@ -174,6 +214,63 @@ void TestLaunch::pickingSwitchesPanels()
         QCOMPARE(panelsInContainer(*app), 1);
     }
     QCOMPARE(container->panel(), nodeAtRow(*app, leaves.last())->viewToOpen);
+}
+
+void TestLaunch::remembersWhatTheUserLeft()
+{
+    auto app = launchApp();
+    QWidget *window = app->window();
+    window->resize(window->size() + QSize(30, 20));
+    window->move(13, 17);
+    const QList<int> leaves = rows(*app, false);
+    for (int i = 0; i < leaves.size(); ++i) {
+        app->categoriesOutlineView()->selectRow(leaves[i]);
+        changeInputs(app->containerView()->panel(), i * 10);
+    }
+    app->categoriesOutlineView()->selectRow(leaves[3]);
+    QSplitter *splitter = window->findChild<QSplitter *>();
+    splitter->setSizes({splitter->sizes()[0] + 25, splitter->sizes()[1] - 25});
+    const QList<int> splitterSizes = splitter->sizes();
+    const QSize size = window->size();
+    const auto before = everyPanel(*app);
+    int results = 0;
+    for (const auto &panel : before)
+        results += panel.second.isEmpty() ? 0 : 1;
+    QVERIFY(results > 5); // the inputs were real enough to compute with
+    app.reset();
+
+    app = launchApp();
+    window = app->window();
+    QCOMPARE(app->categoriesOutlineView()->selectedRow(), leaves[3]);
+    QCOMPARE(app->containerView()->panel(), nodeAtRow(*app, leaves[3])->viewToOpen);
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->pos(), QPoint(13, 17));
+    QCOMPARE(window->findChild<QSplitter *>()->sizes(), splitterSizes);
+    const auto after = everyPanel(*app);
+    for (int index = 0; index < before.size(); ++index) {
+        QCOMPARE(after[index].first, before[index].first);
+        QCOMPARE(after[index].second, before[index].second);
+    }
+}
+
+void TestLaunch::ctrlQQuits_data()
+{
+    QTest::addColumn<bool>("fromSheet");
+    QTest::newRow("from the window") << false;
+    QTest::newRow("from the open donation sheet") << true;
+}
+
+void TestLaunch::ctrlQQuits()
+{
+    QFETCH(bool, fromSheet);
+    auto app = launchApp(!fromSheet);
+    QWidget *active = fromSheet ? app->donationSheet() : app->window();
+    active->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(active));
+    QTimer::singleShot(0, active,
+                       [active] { QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestLaunch)
