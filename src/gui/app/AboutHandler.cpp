@@ -1,8 +1,9 @@
 #include "gui/app/AboutHandler.h"
 
-#include "gui/app/Links.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
+#include "gui/app/Links.h"
+#include "gui/app/PanelState.h"
 
 #include <QDesktopServices>
 #include <QPixmap>
@@ -42,4 +43,22 @@ void AboutHandler::mailMe()
 void AboutHandler::donate()
 {
     QDesktopServices::openUrl(zelkor::links::donation());
+}
+
+// About has nothing to copy and nothing to compute.
+QString AboutHandler::resultText() const
+{
+    return {};
+}
+
+void AboutHandler::recalculate() {}
+
+QVariantMap AboutHandler::saveState() const
+{
+    return {};
+}
+
+void AboutHandler::restoreState(const QVariantMap &state)
+{
+    Q_UNUSED(state);
 }

@@ -1,11 +1,14 @@
 #include "gui/app/ZelkorAppDelegate.h"
 
 #include "gui/app/Links.h"
+#include "gui/app/PanelRegistry.h"
 #include "gui/app/Panels.h"
+#include "gui/app/PanelState.h"
 #include "gui/app/ResultCopy.h"
+#include "gui/app/WindowState.h"
 #include "gui/categories/OutlineViewDataSource.h"
-#include "gui/resistor/ResistorColorCodesHandler.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -14,18 +17,11 @@
 #include <QSettings>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 constexpr int kWindowFadeMilliseconds = 250;
-
-// The flag as the app writes it: a boolean, which the settings file keeps as the text "true".
-// Whatever else a damaged or foreign settings file holds there counts as never answered.
-bool donationSheetWasAnswered()
-{
-    const QVariant flag = QSettings().value(QLatin1String(ZelkorAppDelegate::kDonationShownKey));
-    if (flag.typeId() == QMetaType::Bool)
-        return flag.toBool();
-    return flag.typeId() == QMetaType::QString && flag.toString() == u"true";
-}
+const QString kShownPanelKey = QStringLiteral("window/panel");
 } // namespace
 
 ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
@@ -37,31 +33,27 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
     ui.containerView->setPanelStore(m_panelStore);
     ui.splitter->setStretchFactor(1, 1);
 
-    const Panels panels = createPanels(m_panelStore);
-    resistorViewHandler = panels.resistorViewHandler;
+    m_panels = std::make_unique<Panels>(m_panelStore);
 
     m_outlineViewDataSource = new OutlineViewDataSource(this);
-    m_outlineViewDataSource->resistorCodesView = panels.resistorCodesView;
-    m_outlineViewDataSource->ledDroppingResistorView = panels.ledDroppingResistorView;
-    m_outlineViewDataSource->ohmsLawView = panels.ohmsLawView;
-    m_outlineViewDataSource->seriesParallelView = panels.seriesParallelView;
-    m_outlineViewDataSource->heatSinksView = panels.heatSinksView;
-    m_outlineViewDataSource->airCoredCoilView = panels.airCoredCoilView;
-    m_outlineViewDataSource->tubeView = panels.tubeView;
-    m_outlineViewDataSource->ne555View = panels.ne555View;
-    m_outlineViewDataSource->aboutView = panels.aboutView;
+    m_outlineViewDataSource->panels = m_panels.get();
 
-    for (int number = 1; number <= kPanelShortcuts; ++number) {
+    for (int number = 1; number <= std::min(kPanelShortcuts, m_panels->count()); ++number) {
         auto *shortcut =
             new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number)), m_window.get());
         connect(shortcut, &QShortcut::activated, this, [this, number] { selectPanel(number); });
     }
-    new ResultCopier(m_window.get(), ui.containerView); // a child of the window
+    new ResultCopier(m_window.get(), ui.containerView, m_panels.get()); // a child of the window
+    addQuitShortcut(m_window.get());
 
     awakeFromNib();
 }
 
-ZelkorAppDelegate::~ZelkorAppDelegate() = default;
+ZelkorAppDelegate::~ZelkorAppDelegate()
+{
+    if (m_launched)
+        saveSession();
+}
 
 void ZelkorAppDelegate::awakeFromNib()
 {
@@ -71,6 +63,10 @@ void ZelkorAppDelegate::awakeFromNib()
 
 void ZelkorAppDelegate::applicationDidFinishLaunching()
 {
+    QSettings settings;
+    m_panels->restoreFrom(settings);
+    for (int index = 0; index < m_panels->count(); ++index)
+        m_panels->build(m_panels->view(index));
     m_outlineViewDataSource->prepareDataSource();
     SourceListView *list = ui.categoriesOutlineView;
     list->setModel(m_outlineViewDataSource);
@@ -81,17 +77,20 @@ void ZelkorAppDelegate::applicationDidFinishLaunching()
     for (int row = 0; row < list->numberOfRows(); ++row)
         list->expandRecursively(list->itemAtRow(row));
 
+    // The panel shown when Zelkor last ended, else the first calculator. The launch puts it in
+    // place itself, without a pick.
+    const int shownRow = keptPanelRow(settings);
     {
-        // The launch puts the first panel in place itself, without a pick.
         const QSignalBlocker quiet(list->selectionModel());
-        list->selectRow(kFirstCalculatorRow);
+        list->selectRow(shownRow);
     }
-    if (resistorViewHandler)
-        resistorViewHandler->popupValueChanged();
-
-    Node *firstLeaf = m_outlineViewDataSource->itemsNode()->children.at(0)->children.at(0).get();
-    ui.containerView->setPanel(firstLeaf->viewToOpen);
+    QWidget *shown = m_outlineViewDataSource->nodeForIndex(list->itemAtRow(shownRow))->viewToOpen;
+    m_panels->build(shown);
+    ui.containerView->setPanel(shown);
     ui.containerView->setTransitionEnabled(true);
+
+    zelkor::window::restore(settings, m_window.get(), ui.splitter);
+    m_launched = true;
 
     // Windows without a compositor (offscreen rendering) have no opacity to fade.
     const bool canFade = !QGuiApplication::platformName().startsWith(u"offscreen") &&
@@ -105,7 +104,8 @@ void ZelkorAppDelegate::applicationDidFinishLaunching()
         m_windowFade->start();
     }
 
-    if (donationSheetWasAnswered())
+    // Whatever else a damaged or foreign settings file holds there counts as never answered.
+    if (zelkor::state::isTrue(QSettings().value(QLatin1String(kDonationShownKey))))
         return;
     showDonationSheet();
 }
@@ -129,8 +129,20 @@ void ZelkorAppDelegate::showDonationSheet()
         mailingListDialogDidEnd(alert->clickedButton() == donate ? kAlertFirstButtonReturn
                                                                  : kAlertSecondButtonReturn);
     });
+    addQuitShortcut(alert); // the sheet blocks the window's keys
     m_donationSheet = alert;
     alert->open();
+}
+
+void ZelkorAppDelegate::addQuitShortcut(QWidget *window)
+{
+    // Ctrl+Q on every desktop, also where the platform names no key for quitting.
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!keys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        keys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    auto *quit = new QShortcut(window);
+    quit->setKeys(keys);
+    connect(quit, &QShortcut::activated, qApp, &QCoreApplication::quit);
 }
 
 void ZelkorAppDelegate::mailingListDialogDidEnd(int returnCode)
@@ -150,7 +162,40 @@ void ZelkorAppDelegate::categoryChanged()
     const Node *item = m_outlineViewDataSource->nodeForIndex(list->itemAtRow(row));
     if (!item || item->isGroup)
         return;
+    if (item->viewToOpen == ui.containerView->panel())
+        return;
+    // The panel that is left keeps its inputs, should Zelkor not end normally.
+    QSettings settings;
+    m_panels->saveTo(settings, ui.containerView->panel());
+    settings.setValue(kShownPanelKey, panelKey(item->viewToOpen));
+    m_panels->build(item->viewToOpen);
     ui.containerView->replacePanel(item->viewToOpen);
+}
+
+int ZelkorAppDelegate::keptPanelRow(QSettings &settings) const
+{
+    const QVariant kept = settings.value(kShownPanelKey);
+    SourceListView *list = ui.categoriesOutlineView;
+    for (int row = 0; kept.typeId() == QMetaType::QString && row < list->numberOfRows(); ++row) {
+        const Node *item = m_outlineViewDataSource->nodeForIndex(list->itemAtRow(row));
+        if (!item->isGroup && panelKey(item->viewToOpen) == kept.toString())
+            return row;
+    }
+    return kFirstCalculatorRow;
+}
+
+QString ZelkorAppDelegate::panelKey(const QWidget *view) const
+{
+    const int index = m_panels->indexOf(view);
+    return index < 0 ? QString() : QString::fromLatin1(m_panels->entry(index).titleKey);
+}
+
+void ZelkorAppDelegate::saveSession() const
+{
+    QSettings settings;
+    m_panels->saveAllTo(settings);
+    settings.setValue(kShownPanelKey, panelKey(ui.containerView->panel()));
+    zelkor::window::save(settings, m_window.get(), ui.splitter);
 }
 
 void ZelkorAppDelegate::selectPanel(int number)

@@ -1,7 +1,10 @@
 #pragma once
 // The application controller: builds the window and the category list, shows the first
 // panel, fades the window in, asks once for a donation, and swaps panels on every pick. Its
-// keyboard: Ctrl+1 to Ctrl+9 pick a panel, Ctrl+C copies the shown panel's result.
+// keyboard: Ctrl+1 to Ctrl+9 pick a panel, Ctrl+C copies the shown panel's result, Ctrl+Q
+// quits. What the user left (every panel's inputs, the shown panel, the window's size and
+// place) is kept in the settings when a panel is left and when Zelkor ends, and put back on
+// the next launch.
 
 #include "ui_MainWindow.h"
 
@@ -12,8 +15,9 @@
 #include <memory>
 
 class OutlineViewDataSource;
+class Panels;
 class QPropertyAnimation;
-class ResistorColorCodesHandler;
+class QSettings;
 
 class ZelkorAppDelegate : public QObject
 {
@@ -37,6 +41,7 @@ public:
     SourceListView *categoriesOutlineView() const { return ui.categoriesOutlineView; }
     PanelContainer *containerView() const { return ui.containerView; }
     OutlineViewDataSource *outlineViewDataSource() const { return m_outlineViewDataSource; }
+    Panels *panels() const { return m_panels.get(); }
     // The donation sheet while it is open, else null.
     QMessageBox *donationSheet() const { return m_donationSheet; }
 
@@ -51,12 +56,21 @@ public Q_SLOTS:
 private:
     void awakeFromNib();
     void showDonationSheet();
+    void addQuitShortcut(QWidget *window);
+    // The row of the panel shown when Zelkor last ended, else the first calculator's.
+    int keptPanelRow(QSettings &settings) const;
+    // The name under which view's panel is kept: its title key.
+    QString panelKey(const QWidget *view) const;
+    // Keeps the inputs of every panel, the shown panel and the window's size and place.
+    void saveSession() const;
 
     std::unique_ptr<QWidget> m_window;
     Ui::MainWindow ui;
     QWidget *m_panelStore = nullptr;
+    // After the window: the views it holds outlive this list of them.
+    std::unique_ptr<Panels> m_panels;
     OutlineViewDataSource *m_outlineViewDataSource = nullptr;
-    ResistorColorCodesHandler *resistorViewHandler = nullptr;
     QPropertyAnimation *m_windowFade = nullptr;
     QPointer<QMessageBox> m_donationSheet;
+    bool m_launched = false;
 };

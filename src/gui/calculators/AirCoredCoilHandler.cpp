@@ -1,6 +1,7 @@
 #include "gui/calculators/AirCoredCoilHandler.h"
 
 #include "core/calculators/AirCoredCoil.h"
+#include "gui/app/PanelState.h"
 
 #include <QPalette>
 
@@ -57,4 +58,38 @@ void AirCoredCoilHandler::setMultiLayerCaptionColour(const QColor &colour)
         palette.setColor(QPalette::WindowText, colour);
         caption->setPalette(palette);
     }
+}
+
+QString AirCoredCoilHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void AirCoredCoilHandler::recalculate()
+{
+    airCoredCoilChanged();
+}
+
+namespace {
+// The kept names of the windings, by button id.
+constexpr const char *kWindingNames[] = {"single", "multi"};
+} // namespace
+
+QVariantMap AirCoredCoilHandler::saveState() const
+{
+    return {{QStringLiteral("winding"), zelkor::state::choiceName(ui.coilType, kWindingNames)},
+            {QStringLiteral("turns"), ui.turns->text()},
+            {QStringLiteral("outerDiameter"), ui.outerDiameter->text()},
+            {QStringLiteral("innerDiameter"), ui.innerDiameter->text()},
+            {QStringLiteral("length"), ui.length->text()}};
+}
+
+void AirCoredCoilHandler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    zelkor::state::restoreChoice(ui.coilType, state, QStringLiteral("winding"), kWindingNames);
+    restoreText(ui.turns, state, QStringLiteral("turns"));
+    restoreText(ui.outerDiameter, state, QStringLiteral("outerDiameter"));
+    restoreText(ui.innerDiameter, state, QStringLiteral("innerDiameter"));
+    restoreText(ui.length, state, QStringLiteral("length"));
 }

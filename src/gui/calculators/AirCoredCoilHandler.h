@@ -1,16 +1,22 @@
 #pragma once
 
+#include "gui/app/PanelHandler.h"
 #include "ui_AirCoredCoilPanel.h"
 
 #include <QObject>
 
-class AirCoredCoilHandler : public QObject
+class AirCoredCoilHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit AirCoredCoilHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
     // Button ids in coilType.
     static constexpr int kSingleLayer = 0;

@@ -1,6 +1,7 @@
 #include "gui/calculators/HeatSinkHandler.h"
 
 #include "core/text/Texts.h"
+#include "gui/app/PanelState.h"
 
 #include <QFontMetrics>
 
@@ -82,4 +83,42 @@ void HeatSinkHandler::calculateHeatSink()
     ui.warningSignMaxTemperature->setShown(result->temperatureWarnings());
     ui.warningSignAmbientTemperature->setShown(result->temperatureWarnings());
     ui.outputField->setText(zelkor::heatsink::resultText(*result));
+}
+
+QString HeatSinkHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void HeatSinkHandler::recalculate()
+{
+    calculateHeatSink();
+}
+
+namespace {
+// The kept names of the modes, by segment.
+constexpr const char *kModeNames[] = {"sinkResistance", "maxTemperature"};
+} // namespace
+
+QVariantMap HeatSinkHandler::saveState() const
+{
+    return {
+        {QStringLiteral("mode"), zelkor::state::choiceName(ui.trOrTemperature, kModeNames)},
+        {QStringLiteral("power"), ui.power->text()},
+        {QStringLiteral("chipResistance"), ui.trChip->text()},
+        {QStringLiteral("mountingResistance"), ui.trHousingHeatsink->currentText()},
+        {QStringLiteral("sinkResistanceOrMaxTemperature"), ui.trHeatSinkOrMaxTemperature->text()},
+        {QStringLiteral("ambientTemperature"), ui.ambientTemperature->text()}};
+}
+
+void HeatSinkHandler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    zelkor::state::restoreChoice(ui.trOrTemperature, state, QStringLiteral("mode"), kModeNames);
+    restoreText(ui.power, state, QStringLiteral("power"));
+    restoreText(ui.trChip, state, QStringLiteral("chipResistance"));
+    restoreText(ui.trHousingHeatsink, state, QStringLiteral("mountingResistance"));
+    restoreText(ui.trHeatSinkOrMaxTemperature, state,
+                QStringLiteral("sinkResistanceOrMaxTemperature"));
+    restoreText(ui.ambientTemperature, state, QStringLiteral("ambientTemperature"));
 }

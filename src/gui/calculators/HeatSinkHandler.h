@@ -1,17 +1,23 @@
 #pragma once
 
 #include "core/calculators/HeatSink.h"
+#include "gui/app/PanelHandler.h"
 #include "ui_HeatSinkPanel.h"
 
 #include <QObject>
 
-class HeatSinkHandler : public QObject
+class HeatSinkHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit HeatSinkHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Follows the mode with the captions, turns a chosen mounting preset into its number, then

@@ -1,6 +1,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 
 #include "core/calculators/LEDDroppingResistor.h"
+#include "gui/app/PanelState.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
 {
@@ -42,4 +43,29 @@ void LEDDroppingResistorHandler::valueChanged()
     }
     ui.warningSign->setShown(result->powerWarning);
     ui.outputField->setText(zelkor::led::resultText(*result));
+}
+
+QString LEDDroppingResistorHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void LEDDroppingResistorHandler::recalculate()
+{
+    valueChanged();
+}
+
+QVariantMap LEDDroppingResistorHandler::saveState() const
+{
+    return {{QStringLiteral("forwardVoltage"), ui.ledForwardBias->currentText()},
+            {QStringLiteral("supplyVoltage"), ui.ledSupplyVoltage->text()},
+            {QStringLiteral("current"), ui.ledOperatingCurrent->text()}};
+}
+
+void LEDDroppingResistorHandler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    restoreText(ui.ledForwardBias, state, QStringLiteral("forwardVoltage"));
+    restoreText(ui.ledSupplyVoltage, state, QStringLiteral("supplyVoltage"));
+    restoreText(ui.ledOperatingCurrent, state, QStringLiteral("current"));
 }

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "gui/app/PanelHandler.h"
 #include "ui_LEDDroppingResistorPanel.h"
 
 #include <QObject>
 
-class LEDDroppingResistorHandler : public QObject
+class LEDDroppingResistorHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit LEDDroppingResistorHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Turns a chosen preset into its number, then computes resistor, power and the standard

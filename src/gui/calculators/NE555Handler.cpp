@@ -1,6 +1,7 @@
 #include "gui/calculators/NE555Handler.h"
 
 #include "core/calculators/NE555.h"
+#include "gui/app/PanelState.h"
 
 NE555Handler::NE555Handler(QWidget *panel) : QObject(panel)
 {
@@ -36,4 +37,40 @@ void NE555Handler::calculateNE555()
         zelkor::Reading::Lenient);
     if (result)
         ui.outputField->setText(zelkor::ne555::resultText(*result));
+}
+
+QString NE555Handler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void NE555Handler::recalculate()
+{
+    calculateNE555();
+}
+
+namespace {
+// The kept names of the circuits, by button id.
+constexpr const char *kModeNames[] = {"astable", "monostable"};
+} // namespace
+
+QVariantMap NE555Handler::saveState() const
+{
+    return {{QStringLiteral("mode"), zelkor::state::choiceName(ui.ne555ModeSegControl, kModeNames)},
+            {QStringLiteral("r1"), ui.r1ValueField->text()},
+            {QStringLiteral("r2"), ui.r2ValueField->text()},
+            {QStringLiteral("c1"), ui.c1ValueField->text()},
+            {QStringLiteral("monostableR1"), ui.monostableR1ValueField->text()},
+            {QStringLiteral("monostableC1"), ui.monostableC1ValueField->text()}};
+}
+
+void NE555Handler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    zelkor::state::restoreChoice(ui.ne555ModeSegControl, state, QStringLiteral("mode"), kModeNames);
+    restoreText(ui.r1ValueField, state, QStringLiteral("r1"));
+    restoreText(ui.r2ValueField, state, QStringLiteral("r2"));
+    restoreText(ui.c1ValueField, state, QStringLiteral("c1"));
+    restoreText(ui.monostableR1ValueField, state, QStringLiteral("monostableR1"));
+    restoreText(ui.monostableC1ValueField, state, QStringLiteral("monostableC1"));
 }

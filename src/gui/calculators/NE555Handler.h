@@ -1,16 +1,22 @@
 #pragma once
 
+#include "gui/app/PanelHandler.h"
 #include "ui_NE555Panel.h"
 
 #include <QObject>
 
-class NE555Handler : public QObject
+class NE555Handler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit NE555Handler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
     // Button ids in ne555ModeSegControl, equal to the page indexes of ne555ModeTabView.
     static constexpr int kAstable = 0;

@@ -1,6 +1,7 @@
 #include "gui/calculators/OhmsLawHandler.h"
 
 #include "core/text/NumberFormat.h"
+#include "gui/app/PanelState.h"
 
 using zelkor::ohmslaw::Quantity;
 
@@ -60,4 +61,78 @@ void OhmsLawHandler::clearAllFields()
     ui.currentField->clear();
     ui.resistanceField->clear();
     m_given.clear();
+}
+
+void OhmsLawHandler::recalculate()
+{
+    valueChanged();
+}
+
+// The results stand in the fields themselves: one "Caption: value unit" line per filled field.
+QString OhmsLawHandler::resultText() const
+{
+    struct Row
+    {
+        const QLabel *caption;
+        const QLineEdit *field;
+        const QLabel *unit;
+    };
+    const Row rows[] = {
+        {ui.powerLabel, ui.powerField, ui.powerUnitLabel},
+        {ui.voltageLabel, ui.voltageField, ui.voltageUnitLabel},
+        {ui.currentLabel, ui.currentField, ui.currentUnitLabel},
+        {ui.resistanceLabel, ui.resistanceField, ui.resistanceUnitLabel},
+    };
+    QStringList lines;
+    for (const Row &row : rows) {
+        const QString value = row.field->text().trimmed();
+        if (!value.isEmpty())
+            lines.append(row.caption->text() + QStringLiteral(": ") + value + u' ' +
+                         row.unit->text());
+    }
+    return lines.join(u'\n');
+}
+
+namespace {
+// The kept names of the quantities, in the order of Quantity.
+constexpr const char *kQuantityNames[] = {"power", "voltage", "current"};
+
+QString quantityName(Quantity quantity)
+{
+    return QString::fromLatin1(kQuantityNames[static_cast<std::size_t>(quantity)]);
+}
+} // namespace
+
+QVariantMap OhmsLawHandler::saveState() const
+{
+    // The typed quantities, oldest first; the newest two are the next calculation's inputs.
+    QStringList given;
+    const auto newest = m_given.inputs({true, true, true});
+    for (Quantity q : kQuantities) {
+        if (m_given.isGiven(q) && (!newest || (q != newest->first && q != newest->second)))
+            given.append(quantityName(q));
+    }
+    if (newest)
+        given << quantityName(newest->second) << quantityName(newest->first);
+    return {{QStringLiteral("power"), ui.powerField->text()},
+            {QStringLiteral("voltage"), ui.voltageField->text()},
+            {QStringLiteral("current"), ui.currentField->text()},
+            {QStringLiteral("resistance"), ui.resistanceField->text()},
+            {QStringLiteral("given"), given}};
+}
+
+void OhmsLawHandler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::restoreText;
+    restoreText(ui.powerField, state, QStringLiteral("power"));
+    restoreText(ui.voltageField, state, QStringLiteral("voltage"));
+    restoreText(ui.currentField, state, QStringLiteral("current"));
+    restoreText(ui.resistanceField, state, QStringLiteral("resistance"));
+    if (const auto given = zelkor::state::texts(state, QStringLiteral("given"), 3)) {
+        m_given.clear();
+        for (const QString &name : *given) {
+            if (const auto index = zelkor::state::choiceIndex(name, kQuantityNames))
+                m_given.edited(kQuantities[*index]);
+        }
+    }
 }

@@ -1,18 +1,24 @@
 #pragma once
 
 #include "core/calculators/OhmsLaw.h"
+#include "gui/app/PanelHandler.h"
 #include "ui_OhmsLawPanel.h"
 
 #include <QObject>
 
 class QLineEdit;
 
-class OhmsLawHandler : public QObject
+class OhmsLawHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     explicit OhmsLawHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Computes the open quantities from the two most recently typed ones.

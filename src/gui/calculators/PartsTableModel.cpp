@@ -8,6 +8,13 @@ void PartsTableModel::append(const QString &part)
     endInsertRows();
 }
 
+void PartsTableModel::setParts(const QList<QString> &parts)
+{
+    beginResetModel();
+    m_parts = parts;
+    endResetModel();
+}
+
 void PartsTableModel::removePart(int row)
 {
     if (row < 0 || row >= m_parts.size())

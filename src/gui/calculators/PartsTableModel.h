@@ -19,6 +19,7 @@ public:
 
     const QList<QString> &parts() const { return m_parts; }
     void append(const QString &part);
+    void setParts(const QList<QString> &parts);
     // Does nothing for a row outside the list.
     void removePart(int row);
 

@@ -1,6 +1,7 @@
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 
 #include "core/text/Texts.h"
+#include "gui/app/PanelState.h"
 
 #include <QKeyEvent>
 #include <QToolTip>
@@ -135,4 +136,46 @@ void SeriesParallelConnectionHandler::clearInvalidEntry()
 void SeriesParallelConnectionHandler::updateRemoveButton()
 {
     ui.removeButton->setEnabled(selectedRow() >= 0);
+}
+
+QString SeriesParallelConnectionHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void SeriesParallelConnectionHandler::recalculate()
+{
+    resistorOrCapacityOptionChanged();
+}
+
+namespace {
+// The kept names of the kinds of part, by segment.
+constexpr const char *kKindNames[] = {"resistors", "capacitors"};
+// Far more parts than anyone adds by hand: a longer kept list is damage, not work.
+constexpr qsizetype kMostKeptParts = 10000;
+} // namespace
+
+QVariantMap SeriesParallelConnectionHandler::saveState() const
+{
+    return {
+        {QStringLiteral("kind"), zelkor::state::choiceName(ui.capacitorOrResistorSeg, kKindNames)},
+        {QStringLiteral("parts"), QStringList(m_parts.parts())},
+        {QStringLiteral("entry"), ui.partsValueField->text()}};
+}
+
+void SeriesParallelConnectionHandler::restoreState(const QVariantMap &state)
+{
+    zelkor::state::restoreChoice(ui.capacitorOrResistorSeg, state, QStringLiteral("kind"),
+                                 kKindNames);
+    zelkor::state::restoreText(ui.partsValueField, state, QStringLiteral("entry"));
+    if (const auto parts = zelkor::state::texts(state, QStringLiteral("parts"), kMostKeptParts)) {
+        QStringList kept;
+        for (const QString &part : *parts) {
+            if (part.size() <= ui.partsValueField->maxLength() &&
+                zelkor::seriesparallel::isPart(part))
+                kept.append(part);
+        }
+        m_parts.setParts(kept);
+        updateRemoveButton();
+    }
 }

@@ -1,18 +1,24 @@
 #pragma once
 
-#include "gui/calculators/PartsTableModel.h"
 #include "core/calculators/SeriesParallel.h"
+#include "gui/app/PanelHandler.h"
+#include "gui/calculators/PartsTableModel.h"
 #include "ui_SeriesParallelConnectionPanel.h"
 
 #include <QObject>
 
-class SeriesParallelConnectionHandler : public QObject
+class SeriesParallelConnectionHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit SeriesParallelConnectionHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
     // Appends the entry field's text when it begins with a number; otherwise marks the field.

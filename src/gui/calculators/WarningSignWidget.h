@@ -17,8 +17,6 @@ public:
 
     // Fades to shown or hidden; a fade under way turns around from where it is.
     void setShown(bool shown);
-    // Where the sign is going (true while it fades in, false while it fades out).
-    bool isShown() const { return m_shown; }
     bool isFading() const;
 
 protected:

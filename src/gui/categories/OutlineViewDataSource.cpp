@@ -1,20 +1,18 @@
 #include "gui/categories/OutlineViewDataSource.h"
 
 #include "core/text/Texts.h"
+#include "gui/app/PanelRegistry.h"
+#include "gui/app/Panels.h"
+
+#include <algorithm>
 
 namespace {
 
-struct Leaf
+// The product's own group has no key.
+bool sameKey(const char *a, const char *b)
 {
-    const char *key;
-    QWidget *OutlineViewDataSource::*panel;
-};
-
-struct Group
-{
-    const char *key; // null: the product's own name, never translated
-    std::vector<Leaf> leaves;
-};
+    return a && b ? qstrcmp(a, b) == 0 : a == b;
+}
 
 } // namespace
 
@@ -27,33 +25,29 @@ OutlineViewDataSource::~OutlineViewDataSource() = default;
 
 void OutlineViewDataSource::prepareDataSource()
 {
-    using DS = OutlineViewDataSource;
-    const std::vector<Group> groups = {
-        {"Resistors",
-         {{"ResistorColors", &DS::resistorCodesView},
-          {"LEDDroppingResistor", &DS::ledDroppingResistorView}}},
-        // The group and its first leaf share a key, and so a name.
-        {"OhmsLaw",
-         {{"OhmsLaw", &DS::ohmsLawView}, {"SeriesParallelConnection", &DS::seriesParallelView}}},
-        {"Miscellaneous", {{"HeatSinks", &DS::heatSinksView}}},
-        {"Coils", {{"AirCoredCoils", &DS::airCoredCoilView}}},
-        {"Tubes", {{"TubeIdent", &DS::tubeView}}},
-        {"ICs", {{"NE555", &DS::ne555View}}},
-        {nullptr, {{"About", &DS::aboutView}}},
-    };
-
+    if (!panels)
+        return;
     beginResetModel();
-    for (const Group &group : groups) {
-        auto groupNode = std::make_unique<Node>();
-        groupNode->name = group.key ? zelkor::text(group.key) : QStringLiteral("Zelkor");
-        groupNode->isGroup = true;
-        Node *added = categoriesNode->appendChild(std::move(groupNode));
-        for (const Leaf &leaf : group.leaves) {
-            auto leafNode = std::make_unique<Node>();
-            leafNode->name = zelkor::text(leaf.key);
-            leafNode->viewToOpen = this->*leaf.panel;
-            added->appendChild(std::move(leafNode));
+    std::vector<std::pair<const char *, Node *>> groups;
+    for (int index = 0; index < panels->count(); ++index) {
+        const PanelEntry &entry = panels->entry(index);
+        const auto known = std::find_if(groups.begin(), groups.end(), [&entry](const auto &group) {
+            return sameKey(group.first, entry.groupKey);
+        });
+        Node *group = known != groups.end() ? known->second : nullptr;
+        if (!group) {
+            auto groupNode = std::make_unique<Node>();
+            // The product's own group keeps its name in every language.
+            groupNode->name =
+                entry.groupKey ? zelkor::text(entry.groupKey) : QStringLiteral("Zelkor");
+            groupNode->isGroup = true;
+            group = categoriesNode->appendChild(std::move(groupNode));
+            groups.emplace_back(entry.groupKey, group);
         }
+        auto leafNode = std::make_unique<Node>();
+        leafNode->name = zelkor::text(entry.titleKey);
+        leafNode->viewToOpen = panels->view(index);
+        group->appendChild(std::move(leafNode));
     }
     endResetModel();
 }

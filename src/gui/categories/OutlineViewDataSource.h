@@ -1,10 +1,12 @@
 #pragma once
-// The category tree behind the source list: seven groups, each with the leaves that open
-// the calculator panels. The root is never shown; its children are the group rows.
+// The category tree behind the source list: the groups of the panel registry, each with the
+// leaves that open its panels. The root is never shown; its children are the group rows.
 
 #include "gui/categories/Node.h"
 
 #include <QAbstractItemModel>
+
+class Panels;
 
 class OutlineViewDataSource : public QAbstractItemModel
 {
@@ -19,7 +21,7 @@ public:
     explicit OutlineViewDataSource(QObject *parent = nullptr);
     ~OutlineViewDataSource() override;
 
-    // Builds the tree below the root from the panel outlets; call once, after they are set.
+    // Builds the tree below the root from the panels; call once, after they are set.
     void prepareDataSource();
     Node *itemsNode() const { return categoriesNode.get(); }
     Node *nodeForIndex(const QModelIndex &index) const;
@@ -32,7 +34,13 @@ public:
     bool hasChildren(const QModelIndex &parent = {}) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // Panel outlets, set by the application controller before prepareDataSource().
+    // The panels the leaves open, set by the application controller before
+    // prepareDataSource(): one leaf per registry row, grouped by the rows' group keys.
+    const Panels *panels = nullptr;
+
+    // The panels' outlets by their long-standing names. The leaves take their panels from the
+    // registry, so nothing reads these; plateCapView and cathodeRayDeflectionView never had a
+    // category, and advanced was never read.
     QWidget *resistorCodesView = nullptr;
     QWidget *ledDroppingResistorView = nullptr;
     QWidget *ohmsLawView = nullptr;
@@ -42,7 +50,6 @@ public:
     QWidget *heatSinksView = nullptr;
     QWidget *airCoredCoilView = nullptr;
     QWidget *ne555View = nullptr;
-    // Panels that no category opens yet.
     QWidget *plateCapView = nullptr;
     QWidget *cathodeRayDeflectionView = nullptr;
     bool advanced = false;

@@ -5,6 +5,7 @@
 #include "core/resistor/ValueBands.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
+#include "gui/app/PanelState.h"
 
 #include <QButtonGroup>
 #include <QGraphicsOpacityEffect>
@@ -294,4 +295,65 @@ void ResistorColorCodesHandler::showBandsPage(int index)
         },
         Qt::QueuedConnection);
     fade->start();
+}
+
+QString ResistorColorCodesHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void ResistorColorCodesHandler::recalculate()
+{
+    numberOfBandsChanged();
+}
+
+namespace {
+
+// The kept names of the band counts, by segment.
+constexpr const char *kBandCountNames[] = {"four", "five"};
+
+template <std::size_t N> QStringList colorNames(const std::array<QComboBox *, N> &popups)
+{
+    QStringList names;
+    for (const QComboBox *popup : popups)
+        names.append(colorName(tag(popup)));
+    return names;
+}
+
+// A colour that a band cannot take, or that does not exist, leaves that band as it is.
+template <std::size_t N>
+void restoreColors(const std::array<QComboBox *, N> &popups, const std::array<Band, N> &bands,
+                   const std::optional<QStringList> &names)
+{
+    if (!names)
+        return;
+    for (std::size_t i = 0; i < std::min(N, std::size_t(names->size())); ++i) {
+        if (const auto code = colorCodeForName(names->at(qsizetype(i))))
+            select(popups[i], bands[i], *code);
+    }
+}
+
+} // namespace
+
+QVariantMap ResistorColorCodesHandler::saveState() const
+{
+    return {{QStringLiteral("bands"), zelkor::state::choiceName(m_segments, kBandCountNames)},
+            {QStringLiteral("fourBands"), colorNames(fourBandsPopups())},
+            {QStringLiteral("fiveBands"), colorNames(fiveBandsPopups())}};
+}
+
+void ResistorColorCodesHandler::restoreState(const QVariantMap &state)
+{
+    using zelkor::state::texts;
+    zelkor::state::restoreChoice(m_segments, state, QStringLiteral("bands"), kBandCountNames);
+    // The page without its fade: the panel opens as it was left.
+    ui.colorBandsTabView->setCurrentIndex(selectedSegment());
+    restoreColors(fourBandsPopups(),
+                  std::array{Band::FourBandsFirst, Band::FourBandsSecond, Band::FourBandsThird,
+                             Band::FourBandsFourth},
+                  texts(state, QStringLiteral("fourBands"), 4));
+    restoreColors(fiveBandsPopups(),
+                  std::array{Band::FiveBandsFirst, Band::FiveBandsSecond, Band::FiveBandsThird,
+                             Band::FiveBandsFourth, Band::FiveBandsFifth},
+                  texts(state, QStringLiteral("fiveBands"), 5));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/app/PanelHandler.h"
 #include "ui_ResistorColorCodesPanel.h"
 
 #include <QObject>
@@ -13,13 +14,18 @@ class QComboBox;
 
 // The colour-code panel: band pop-ups for four-, five- and six-band resistors, the drawn
 // resistor and the result text, and a value field that sets the bands from a typed resistance.
-class ResistorColorCodesHandler : public QObject
+class ResistorColorCodesHandler : public QObject, public PanelHandler
 {
     Q_OBJECT
 
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit ResistorColorCodesHandler(QWidget *panel);
+
+    QString resultText() const override;
+    void recalculate() override;
+    QVariantMap saveState() const override;
+    void restoreState(const QVariantMap &state) override;
 
     // 0 for four bands, 1 for five, 2 for six.
     int selectedSegment() const;

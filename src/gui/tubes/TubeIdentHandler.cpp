@@ -1,6 +1,7 @@
 #include "gui/tubes/TubeIdentHandler.h"
 
 #include "core/tubes/Tube.h"
+#include "gui/app/PanelState.h"
 
 TubeIdentHandler::TubeIdentHandler(QWidget *panel) : QObject(panel)
 {
@@ -14,4 +15,24 @@ void TubeIdentHandler::tubeChanged()
     if (!tube.isDecoded())
         return;
     ui.outputField->setPlainText(tube.decodedText());
+}
+
+QString TubeIdentHandler::resultText() const
+{
+    return ui.outputField->toPlainText();
+}
+
+void TubeIdentHandler::recalculate()
+{
+    tubeChanged();
+}
+
+QVariantMap TubeIdentHandler::saveState() const
+{
+    return {{QStringLiteral("designation"), ui.tubeNumber->text()}};
+}
+
+void TubeIdentHandler::restoreState(const QVariantMap &state)
+{
+    zelkor::state::restoreText(ui.tubeNumber, state, QStringLiteral("designation"));
 }

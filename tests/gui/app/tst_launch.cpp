@@ -2,32 +2,79 @@
 
 #include "gui/app/Links.h"
 #include "gui/app/PanelContainer.h"
+#include "gui/app/PanelHandler.h"
+#include "gui/app/Panels.h"
 #include "gui/app/ZelkorAppDelegate.h"
 #include "gui/categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSplitter>
 #include <QTest>
+#include <QTimer>
 
 using zelkor::test::launchApp;
 
 namespace {
 
-QWidget *panelAtRow(ZelkorAppDelegate &app, int row)
+const Node *nodeAtRow(const ZelkorAppDelegate &app, int row)
 {
-    const QModelIndex index = app.categoriesOutlineView()->itemAtRow(row);
-    return app.outlineViewDataSource()->nodeForIndex(index)->viewToOpen;
+    return app.outlineViewDataSource()->nodeForIndex(app.categoriesOutlineView()->itemAtRow(row));
+}
+
+QList<int> rows(const ZelkorAppDelegate &app, bool groups)
+{
+    QList<int> found;
+    for (int row = 0; row < app.categoriesOutlineView()->numberOfRows(); ++row) {
+        if (nodeAtRow(app, row)->isGroup == groups)
+            found.append(row);
+    }
+    return found;
 }
 
 int panelsInContainer(const ZelkorAppDelegate &app)
 {
     int panels = 0;
-    for (QObject *child : app.containerView()->children()) {
-        auto *widget = qobject_cast<QWidget *>(child);
-        if (widget && widget->objectName().endsWith(u"View"))
-            ++panels;
+    for (const auto &group : app.outlineViewDataSource()->itemsNode()->children) {
+        for (const auto &leaf : group->children)
+            panels += leaf->viewToOpen->parent() == app.containerView() ? 1 : 0;
+    }
+    return panels;
+}
+
+// What a user does on a panel: switches each choice, picks the next item of each pop-up, and
+// types a number into each field and confirms it (which adds a part to a list).
+void changeInputs(QWidget *panel, int seed)
+{
+    for (QAbstractButton *button : panel->findChildren<QAbstractButton *>()) {
+        if (button->isCheckable() && button->isVisible() && !button->isChecked())
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    for (QComboBox *popup : panel->findChildren<QComboBox *>()) {
+        if (!popup->isEditable() && popup->isVisible())
+            QTest::keyClick(popup, Qt::Key_Down);
+    }
+    for (QLineEdit *field : panel->findChildren<QLineEdit *>()) {
+        if (field->isReadOnly() || !field->isVisible() || !field->isEnabled())
+            continue;
+        field->selectAll();
+        QTest::keyClicks(field, QString::number(++seed));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+}
+
+// Every panel's inputs and result, each panel built as it would be when shown.
+QList<std::pair<QVariantMap, QString>> everyPanel(const ZelkorAppDelegate &app)
+{
+    QList<std::pair<QVariantMap, QString>> panels;
+    for (int index = 0; index < app.panels()->count(); ++index) {
+        const PanelHandler *handler = app.panels()->build(app.panels()->view(index));
+        panels.append({handler->saveState(), handler->resultText()});
     }
     return panels;
 }
@@ -51,33 +98,42 @@ private Q_SLOTS:
     void donationSheetShowsOnce_data();
     void donationSheetShowsOnce();
     void pickingSwitchesPanels();
+    void remembersWhatTheUserLeft();
+    void ctrlQQuits_data();
+    void ctrlQQuits();
 };
 
 void TestLaunch::launchShowsFirstCalculatorAndKeysSkipHeaders()
 {
     auto app = launchApp();
     SourceListView *list = app->categoriesOutlineView();
-    QCOMPARE(app->window()->windowTitle(), QStringLiteral("Zelkor"));
     QVERIFY(app->window()->isVisible());
-    QCOMPARE(list->numberOfRows(), 16);
-    QCOMPARE(list->itemAtRow(0).data().toString(), QStringLiteral("Resistors"));
-    QCOMPARE(list->itemAtRow(1).data().toString(), QStringLiteral("Resistor Colour Codes"));
-    QCOMPARE(list->selectedRow(), 1);
-    QCOMPARE(app->containerView()->panel(), panelAtRow(*app, 1));
+    const QList<int> leaves = rows(*app, false);
+    QCOMPARE(list->numberOfRows(), leaves.size() + rows(*app, true).size()); // all expanded
+    QCOMPARE(list->selectedRow(), ZelkorAppDelegate::kFirstCalculatorRow);
+    QCOMPARE(leaves.first(), ZelkorAppDelegate::kFirstCalculatorRow);
+    QCOMPARE(app->containerView()->panel(), nodeAtRow(*app, leaves.first())->viewToOpen);
     QCOMPARE(panelsInContainer(*app), 1);
     QVERIFY(app->containerView()->panel()->isVisible());
+    // The launch computes the first panel once, so it opens with a result.
+    QVERIFY(!app->panels()->handler(app->containerView()->panel())->resultText().isEmpty());
     QVERIFY(!app->donationSheet());
 
-    // Each key from the row before: rows 0, 3, 6 ... are group headers.
+    // The arrow keys walk the leaves and step over the group headers; Home and End stop at the
+    // first and last leaf.
     list->setFocus();
-    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_Down, 2}, {Qt::Key_Down, 4},
-                                             {Qt::Key_Up, 2},   {Qt::Key_Home, 1},
-                                             {Qt::Key_Up, 1},   {Qt::Key_End, 15}};
-    for (const auto &[key, row] : steps) {
-        QTest::keyClick(list, key);
-        QCOMPARE(list->selectedRow(), row);
-        QCOMPARE(app->containerView()->panel(), panelAtRow(*app, row));
-    }
+    const auto key = [&](Qt::Key pressed, int leaf) {
+        QTest::keyClick(list, pressed);
+        QCOMPARE(list->selectedRow(), leaves[leaf]);
+        QCOMPARE(app->containerView()->panel(), nodeAtRow(*app, leaves[leaf])->viewToOpen);
+    };
+    for (int leaf = 1; leaf < leaves.size(); ++leaf)
+        key(Qt::Key_Down, leaf);
+    key(Qt::Key_Down, int(leaves.size()) - 1);
+    key(Qt::Key_Up, int(leaves.size()) - 2);
+    key(Qt::Key_Home, 0);
+    key(Qt::Key_Up, 0);
+    key(Qt::Key_End, int(leaves.size()) - 1);
 }
 
 void TestLaunch::donationSheetShowsOnce_data()
@@ -101,13 +157,6 @@ void TestLaunch::donationSheetShowsOnce()
     QVERIFY(sheet);
     QVERIFY(sheet->isVisible());
     QCOMPARE(sheet->windowModality(), Qt::WindowModal);
-    QCOMPARE(sheet->text(), QStringLiteral("Please Donate"));
-    QCOMPARE(sheet->informativeText(),
-             QStringLiteral("Developing this software takes a lot of time and I'm trying to "
-                            "consider all your feature requests. If you like this app, please "
-                            "make a little donation. \n\nAnd - most important - supporting a "
-                            "poor student is good for your karma, of course. ;-)"));
-    QCOMPARE(sheet->buttons().size(), 2);
     QAbstractButton *pressed = nullptr;
     for (QAbstractButton *candidate : sheet->buttons()) {
         if (candidate->text() == button)
@@ -132,35 +181,96 @@ void TestLaunch::pickingSwitchesPanels()
     auto app = launchApp();
     SourceListView *list = app->categoriesOutlineView();
     PanelContainer *container = app->containerView();
+    const QList<int> leaves = rows(*app, false);
+    const int picked = leaves[2];
+    const int header = rows(*app, true).last();
     const auto clickRow = [list](int row) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->itemAtRow(row)).center());
     };
 
     // A leaf: its panel replaces the shown one, with a cross-fade over the old one.
-    clickRow(4);
-    QCOMPARE(list->selectedRow(), 4);
-    QCOMPARE(container->panel(), panelAtRow(*app, 4));
+    clickRow(picked);
+    QCOMPARE(list->selectedRow(), picked);
+    QWidget *shown = nodeAtRow(*app, picked)->viewToOpen;
+    QCOMPARE(container->panel(), shown);
     QVERIFY(container->fadingSnapshot());
     QCOMPARE(panelsInContainer(*app), 1);
     QTRY_VERIFY(!container->fadingSnapshot());
 
     // A group header, the leaf already shown, an empty selection: the panel stays.
-    clickRow(6);
-    QCOMPARE(container->panel(), panelAtRow(*app, 4));
-    list->selectRow(4);
-    QCOMPARE(container->panel(), panelAtRow(*app, 4));
-    QVERIFY(container->panel()->isVisible());
+    clickRow(header);
+    QCOMPARE(container->panel(), shown);
+    list->selectRow(picked);
+    QCOMPARE(container->panel(), shown);
+    QVERIFY(shown->isVisible());
     list->clearSelection();
     QCOMPARE(list->selectedRow(), -1);
-    QCOMPARE(container->panel(), panelAtRow(*app, 4));
+    QCOMPARE(container->panel(), shown);
 
-    // Every leaf in turn, quicker than the fade: always exactly one panel.
+    // Every row in turn, quicker than the fade: always exactly one panel.
     for (int row = 0; row < list->numberOfRows(); ++row) {
         list->selectRow(row);
         QCOMPARE(panelsInContainer(*app), 1);
     }
-    QCOMPARE(container->panel(), panelAtRow(*app, 15));
+    QCOMPARE(container->panel(), nodeAtRow(*app, leaves.last())->viewToOpen);
+}
+
+void TestLaunch::remembersWhatTheUserLeft()
+{
+    auto app = launchApp();
+    QWidget *window = app->window();
+    window->resize(window->size() + QSize(30, 20));
+    window->move(13, 17);
+    const QList<int> leaves = rows(*app, false);
+    for (int i = 0; i < leaves.size(); ++i) {
+        app->categoriesOutlineView()->selectRow(leaves[i]);
+        changeInputs(app->containerView()->panel(), i * 10);
+    }
+    app->categoriesOutlineView()->selectRow(leaves[3]);
+    QSplitter *splitter = window->findChild<QSplitter *>();
+    splitter->setSizes({splitter->sizes()[0] + 25, splitter->sizes()[1] - 25});
+    const QList<int> splitterSizes = splitter->sizes();
+    const QSize size = window->size();
+    const auto before = everyPanel(*app);
+    int results = 0;
+    for (const auto &panel : before)
+        results += panel.second.isEmpty() ? 0 : 1;
+    QVERIFY(results > 5); // the inputs were real enough to compute with
+    app.reset();
+
+    app = launchApp();
+    window = app->window();
+    QCOMPARE(app->categoriesOutlineView()->selectedRow(), leaves[3]);
+    QCOMPARE(app->containerView()->panel(), nodeAtRow(*app, leaves[3])->viewToOpen);
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->pos(), QPoint(13, 17));
+    QCOMPARE(window->findChild<QSplitter *>()->sizes(), splitterSizes);
+    const auto after = everyPanel(*app);
+    for (int index = 0; index < before.size(); ++index) {
+        QCOMPARE(after[index].first, before[index].first);
+        QCOMPARE(after[index].second, before[index].second);
+    }
+}
+
+void TestLaunch::ctrlQQuits_data()
+{
+    QTest::addColumn<bool>("fromSheet");
+    QTest::newRow("from the window") << false;
+    QTest::newRow("from the open donation sheet") << true;
+}
+
+void TestLaunch::ctrlQQuits()
+{
+    QFETCH(bool, fromSheet);
+    auto app = launchApp(!fromSheet);
+    QWidget *active = fromSheet ? app->donationSheet() : app->window();
+    active->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(active));
+    QTimer::singleShot(0, active,
+                       [active] { QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier); });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestLaunch)

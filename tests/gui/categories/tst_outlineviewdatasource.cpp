@@ -1,10 +1,15 @@
-// The category tree behind the source list.
+// The category tree behind the source list, built from the panel registry.
 
+#include "core/text/Texts.h"
+#include "gui/app/PanelRegistry.h"
+#include "gui/app/Panels.h"
 #include "gui/categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
-#include "core/text/Texts.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSet>
 #include <QTest>
 #include <QWidget>
 
@@ -15,97 +20,95 @@ class TestOutlineViewDataSource : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
     void emptyUntilPreparedAndConsistent();
-    void groupsAndLeaves_data();
-    void groupsAndLeaves();
-    void leavesOpenTheirPanels();
-    void keyWithoutTextShowsTheKey();
+    void everyPanelIsOneLeafOfOneGroup();
+    void productGroupIsNeverTranslated_data();
+    void productGroupIsNeverTranslated();
 };
 
 void TestOutlineViewDataSource::emptyUntilPreparedAndConsistent()
 {
+    QWidget store;
+    const Panels panels(&store);
     OutlineViewDataSource source;
     QAbstractItemModelTester tester(&source,
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(source.rowCount(), 0);
-    QVERIFY(source.itemsNode());
     QVERIFY(source.itemsNode()->children.empty());
+    source.panels = &panels;
     source.prepareDataSource();
+    QVERIFY(source.rowCount() > 0);
 }
 
-void TestOutlineViewDataSource::groupsAndLeaves_data()
+void TestOutlineViewDataSource::everyPanelIsOneLeafOfOneGroup()
 {
-    QTest::addColumn<int>("group");
-    QTest::addColumn<QString>("groupName");
-    QTest::addColumn<QStringList>("leaves");
-
-    QTest::newRow("resistors") << 0 << "Resistors"
-                               << QStringList{"Resistor Colour Codes", "LED Dropping Resistor"};
-    QTest::newRow("ohm's law group shares its first leaf's name")
-        << 1 << "Ohm's Law" << QStringList{"Ohm's Law", "Series & Parallel"};
-    QTest::newRow("miscellaneous") << 2 << "Miscellaneous" << QStringList{"Heat Sinks"};
-    QTest::newRow("coils") << 3 << "Coils" << QStringList{"Air-Cored Coils"};
-    QTest::newRow("tubes") << 4 << "Tubes" << QStringList{"Tube Designations"};
-    QTest::newRow("ICs") << 5 << "ICs" << QStringList{"555 Timer"};
-    QTest::newRow("product name is never translated") << 6 << "Zelkor" << QStringList{"About"};
-}
-
-void TestOutlineViewDataSource::groupsAndLeaves()
-{
-    QFETCH(int, group);
-    QFETCH(QString, groupName);
-    QFETCH(QStringList, leaves);
-
+    QWidget store;
+    const Panels panels(&store);
     OutlineViewDataSource source;
-    source.prepareDataSource();
-    QCOMPARE(source.rowCount(), 7);
-    const QModelIndex groupIndex = source.index(group, 0);
-    QCOMPARE(groupIndex.data().toString(), groupName);
-    // Groups are section headers that cannot be selected.
-    QVERIFY(groupIndex.data(OutlineViewDataSource::IsGroupRole).toBool());
-    QVERIFY(!(source.flags(groupIndex) & Qt::ItemIsSelectable));
-    QVERIFY(source.hasChildren(groupIndex));
-    QCOMPARE(source.rowCount(groupIndex), leaves.size());
-    for (int row = 0; row < leaves.size(); ++row) {
-        const QModelIndex leaf = source.index(row, 0, groupIndex);
-        QCOMPARE(leaf.data().toString(), leaves[row]);
-        QVERIFY(!source.hasChildren(leaf));
-        QCOMPARE(source.rowCount(leaf), 0);
-        QCOMPARE(leaf.parent(), groupIndex);
-        QVERIFY(!leaf.data(OutlineViewDataSource::IsGroupRole).toBool());
-        QVERIFY(source.flags(leaf) & Qt::ItemIsSelectable);
-    }
-}
-
-void TestOutlineViewDataSource::leavesOpenTheirPanels()
-{
-    OutlineViewDataSource source;
-    QWidget resistor, led, ohm, about;
-    source.resistorCodesView = &resistor;
-    source.ledDroppingResistorView = &led;
-    source.ohmsLawView = &ohm;
-    source.aboutView = &about;
+    source.panels = &panels;
     source.prepareDataSource();
 
-    const Node *root = source.itemsNode();
-    QCOMPARE(root->children.size(), size_t(7));
-    QCOMPARE(root->children[0]->children[0]->viewToOpen, &resistor);
-    QCOMPARE(root->children[0]->children[1]->viewToOpen, &led);
-    QCOMPARE(root->children[1]->children[0]->viewToOpen, &ohm);
-    QCOMPARE(root->children[6]->children[0]->viewToOpen, &about);
-    for (const auto &group : root->children) {
-        QVERIFY(group->isGroup);
-        QVERIFY(!group->viewToOpen);
-        for (const auto &leaf : group->children) {
-            QVERIFY(!leaf->isGroup);
-            QVERIFY(!leaf->isAdvancedItem);
+    QSet<QString> groupNames;
+    QList<int> rowsInListOrder;
+    for (int g = 0; g < source.rowCount(); ++g) {
+        const QModelIndex group = source.index(g, 0);
+        // A group is a header that cannot be picked, opens nothing and is never empty.
+        QVERIFY(group.data(OutlineViewDataSource::IsGroupRole).toBool());
+        QVERIFY(!(source.flags(group) & Qt::ItemIsSelectable));
+        QVERIFY(!source.nodeForIndex(group)->viewToOpen);
+        QVERIFY(source.rowCount(group) > 0);
+        // Rows that share a group key make one group, wherever they stand in the registry.
+        QVERIFY2(!groupNames.contains(group.data().toString()),
+                 qPrintable(group.data().toString()));
+        groupNames.insert(group.data().toString());
+
+        int previous = -1;
+        for (int l = 0; l < source.rowCount(group); ++l) {
+            const QModelIndex leaf = source.index(l, 0, group);
+            const Node *node = source.nodeForIndex(leaf);
+            QVERIFY(source.flags(leaf) & Qt::ItemIsSelectable);
+            QVERIFY(!source.hasChildren(leaf));
+            QVERIFY(!node->isGroup);
+            QVERIFY(!node->isAdvancedItem);
+            const int row = panels.indexOf(node->viewToOpen);
+            QVERIFY(row >= 0);
+            // The leaf is named after the panel it opens.
+            QCOMPARE(leaf.data().toString(), zelkor::text(panels.entry(row).titleKey));
+            QVERIFY(row > previous); // the registry's order within a group
+            previous = row;
+            rowsInListOrder.append(row);
         }
     }
+    QCOMPARE(rowsInListOrder.size(), panels.count());
+    QCOMPARE(QSet<int>(rowsInListOrder.begin(), rowsInListOrder.end()).size(), panels.count());
 }
 
-void TestOutlineViewDataSource::keyWithoutTextShowsTheKey()
+void TestOutlineViewDataSource::productGroupIsNeverTranslated_data()
 {
-    QCOMPARE(zelkor::text("NoSuchKeyAnywhere"), QStringLiteral("NoSuchKeyAnywhere"));
-    QCOMPARE(zelkor::text("NE555"), QStringLiteral("555 Timer"));
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    QTest::newRow("German") << "de";
+}
+
+void TestOutlineViewDataSource::productGroupIsNeverTranslated()
+{
+    QFETCH(QString, language);
+    zelkor::installTranslations(*QCoreApplication::instance(), QLocale(language));
+    QWidget store;
+    const Panels panels(&store);
+    OutlineViewDataSource source;
+    source.panels = &panels;
+    source.prepareDataSource();
+    zelkor::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
+
+    int productGroups = 0;
+    for (const auto &group : source.itemsNode()->children) {
+        const int row = panels.indexOf(group->children.front()->viewToOpen);
+        if (panels.entry(row).groupKey)
+            continue;
+        QCOMPARE(group->name, QStringLiteral("Zelkor"));
+        ++productGroups;
+    }
+    QCOMPARE(productGroups, 1);
 }
 
 QTEST_MAIN(TestOutlineViewDataSource)

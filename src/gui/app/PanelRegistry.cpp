@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gui/app/PanelRegistry.h"
+
+#include "gui/app/AboutHandler.h"
+#include "gui/calculators/AirCoredCoilHandler.h"
+#include "gui/calculators/HeatSinkHandler.h"
+#include "gui/calculators/LEDDroppingResistorHandler.h"
+#include "gui/calculators/NE555Handler.h"
+#include "gui/calculators/OhmsLawHandler.h"
+#include "gui/calculators/SeriesParallelConnectionHandler.h"
+#include "gui/resistor/ResistorColorCodesHandler.h"
+#include "gui/tubes/TubeIdentHandler.h"
+
+namespace {
+
+template <typename Handler> PanelHandler *build(QWidget *panel)
+{
+    return new Handler(panel);
+}
+
+constexpr PanelEntry kPanels[] = {
+    {"Resistors", "ResistorColors", build<ResistorColorCodesHandler>},
+    {"Resistors", "LEDDroppingResistor", build<LEDDroppingResistorHandler>},
+    // The group and its first panel share a key, and so a name.
+    {"OhmsLaw", "OhmsLaw", build<OhmsLawHandler>},
+    {"OhmsLaw", "SeriesParallelConnection", build<SeriesParallelConnectionHandler>},
+    {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
+    {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
+    {"Tubes", "TubeIdent", build<TubeIdentHandler>},
+    {"ICs", "NE555", build<NE555Handler>},
+    {nullptr, "About", build<AboutHandler>},
+};
+
+} // namespace
+
+std::span<const PanelEntry> panelRegistry()
+{
+    return kPanels;
+}
