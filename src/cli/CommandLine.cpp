@@ -1,6 +1,11 @@
 #include "cli/CommandLine.h"
 
+#include "core/text/NumberReader.h"
+
 #include <CLI/CLI.hpp>
+#include <QJsonDocument>
+
+#include <cmath>
 
 namespace zelkor::cli {
 
@@ -9,6 +14,14 @@ Given given(const OptionValue &option)
     if (!option.option->count())
         return std::nullopt;
     return QString::fromStdString(option.value);
+}
+
+float number(const std::string &option, const std::string &value)
+{
+    const auto read = readValue(QString::fromStdString(value), units::kNumber).value;
+    if (!read)
+        throw InputError(option + ": '" + value + "' is not a number");
+    return *read;
 }
 
 InputError inputError(const std::string &command, const OptionValue &option, Reason reason)
@@ -51,13 +64,53 @@ std::string oneLine(const std::string &message)
 
 } // namespace
 
+struct Printer::Report
+{
+    QString text;
+    QJsonObject inputs;
+    QJsonObject results;
+};
+
+Printer::Printer() : m_report(std::make_shared<Report>()) {}
+
+void Printer::operator()(const QString &text) const
+{
+    m_report->text += text;
+    m_report->text += u'\n';
+}
+
+void Printer::input(const char *name, const QJsonValue &value) const
+{
+    m_report->inputs.insert(QLatin1String(name), value);
+}
+
+void Printer::result(const char *name, const QJsonValue &value) const
+{
+    // A number JSON cannot hold (infinity, NaN) is null, as the text shows "inf" or "nan".
+    if (value.isDouble() && !std::isfinite(value.toDouble()))
+        m_report->results.insert(QLatin1String(name), QJsonValue::Null);
+    else
+        m_report->results.insert(QLatin1String(name), value);
+}
+
+QString Printer::text() const
+{
+    return m_report->text;
+}
+
+QJsonObject Printer::json(const QString &command) const
+{
+    return {{QStringLiteral("command"), command},
+            {QStringLiteral("inputs"), m_report->inputs},
+            {QStringLiteral("results"), m_report->results},
+            {QStringLiteral("text"), m_report->text.chopped(m_report->text.endsWith(u'\n'))}};
+}
+
 Result run(const std::vector<std::string> &args)
 {
     Result result;
-    const Printer print = [&result](const QString &text) {
-        result.out += text.toStdString();
-        result.out += '\n';
-    };
+    const Printer print;
+    bool json = false;
     try {
         CLI::App app{"Zelkor's electronics calculators for scripts.", "zelkor-calc"};
         app.set_version_flag("--version", std::string("zelkor-calc ") + ZELKOR_VERSION);
@@ -74,10 +127,22 @@ Result run(const std::vector<std::string> &args)
         addBandsCommand(app, print);
         addSmdCommand(app, print);
         addESeriesCommand(app, print);
+        for (CLI::App *command : app.get_subcommands({}))
+            command->add_flag("--json", json,
+                              "Print one JSON object: the inputs as read, every result as a "
+                              "number in base units, and the text");
 
         std::vector<std::string> reversed(args.rbegin(), args.rend());
         try {
             app.parse(reversed);
+            if (json) {
+                const CLI::App *command = app.get_subcommands().front();
+                result.out = QJsonDocument(print.json(QString::fromStdString(command->get_name())))
+                                 .toJson(QJsonDocument::Indented)
+                                 .toStdString();
+            } else {
+                result.out = print.text().toStdString();
+            }
         } catch (const CLI::CallForHelp &) {
             result.out = app.help();
         } catch (const CLI::CallForAllHelp &) {

@@ -4,9 +4,11 @@
 
 #include "core/calculators/Inputs.h"
 
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 
-#include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,12 +47,37 @@ struct OptionValue
 // The option's value as given; nothing when the option was left out.
 Given given(const OptionValue &option);
 
+// An option's value that is a plain count or percentage ("5", "0.1"); throws InputError naming
+// the option when it is not a number.
+float number(const std::string &option, const std::string &value);
+
 // The message for a value that is missing, not a value, of another quantity or 0; command names
 // the subcommand.
 InputError inputError(const std::string &command, const OptionValue &option, Reason reason);
 
-// What a subcommand writes: its output, one text per call.
-using Printer = std::function<void(const QString &text)>;
+// What a subcommand writes. Called with a text, it prints the text as the panel shows it, one
+// call per line or block. For --json, the subcommand also reports the inputs as it read them
+// and every result as a number in base units (ohms, farads, henries, hertz, seconds, watts,
+// kelvins per watt, degrees Celsius); run() then prints one JSON object instead of the text:
+//   {"command": "ohm", "inputs": {...}, "results": {...}, "text": "..."}
+// The numbers are the values that the text rounds.
+class Printer
+{
+public:
+    Printer();
+
+    void operator()(const QString &text) const;
+    void input(const char *name, const QJsonValue &value) const;
+    void result(const char *name, const QJsonValue &value) const;
+
+    // The text printed so far, and the JSON object for command.
+    QString text() const;
+    QJsonObject json(const QString &command) const;
+
+private:
+    struct Report;
+    std::shared_ptr<Report> m_report;
+};
 
 // One per subcommand, each in its own file.
 void addOhmCommand(CLI::App &app, const Printer &print);

@@ -32,13 +32,18 @@ void addOhmCommand(CLI::App &app, const Printer &print)
                 throw InputError("ohm: give exactly two of --power, --voltage and --current");
             throw inputError("ohm", byQuantity[static_cast<int>(problem.field)], problem.reason);
         }
-        const auto line = [&](const char *key, float value, const QString &unit) {
+        const auto line = [&](const char *key, const OptionValue &option, float value,
+                              const QString &unit) {
             print(formatText(u"%@: %@ %@", {text(key), formatShortest(value), unit}));
+            const auto name = option.option ? option.option->get_name().substr(2) : "resistance";
+            if (option.option && option.option->count())
+                print.input(name.c_str(), double(value));
+            print.result(name.c_str(), double(value));
         };
-        line("Power", s->power, QStringLiteral("W"));
-        line("Voltage", s->voltage, QStringLiteral("V"));
-        line("Current", s->current, QStringLiteral("A"));
-        line("Resistance", s->resistance, text("Ohm"));
+        line("Power", byQuantity[0], s->power, QStringLiteral("W"));
+        line("Voltage", byQuantity[1], s->voltage, QStringLiteral("V"));
+        line("Current", byQuantity[2], s->current, QStringLiteral("A"));
+        line("Resistance", {nullptr, options->power}, s->resistance, text("Ohm"));
     });
 }
 

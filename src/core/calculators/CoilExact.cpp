@@ -55,12 +55,10 @@ std::optional<ExactInductance> exactInductance(const Dimensions &coil)
 {
     if (!positive(coil.turns) || !validShape(coil))
         return std::nullopt;
-    const auto wheeler = inductance(Winding::SingleLayer, coil);
-    if (!wheeler)
-        return std::nullopt;
+    const float wheeler = inductance(Winding::SingleLayer, coil);
     const double n = coil.turns;
     const double exact = oneTurnMicrohenries(coil.outerDiameter, coil.length) * n * n;
-    return ExactInductance{exact, *wheeler, (*wheeler - exact) / exact * 100.0};
+    return ExactInductance{exact, wheeler, (wheeler - exact) / exact * 100.0};
 }
 
 std::optional<double> exactTurnsFor(double microhenries, const Dimensions &shape)
@@ -77,10 +75,10 @@ std::optional<float> turnsFor(double microhenries, Winding winding, const Dimens
         return std::nullopt;
     Dimensions oneTurn = shape;
     oneTurn.turns = 1.0f;
-    const auto perTurnSquared = inductance(winding, oneTurn);
-    if (!perTurnSquared || !positive(*perTurnSquared))
+    const float perTurnSquared = inductance(winding, oneTurn);
+    if (!positive(perTurnSquared))
         return std::nullopt;
-    return static_cast<float>(std::sqrt(microhenries / *perTurnSquared));
+    return static_cast<float>(std::sqrt(microhenries / perTurnSquared));
 }
 
 QString exactInductanceText(const ExactInductance &inductance)

@@ -59,55 +59,14 @@ double typedDecimal(double value)
     return valueOf({std::llround(scaledDown(value, exponent)), exponent, kTypedDigits});
 }
 
-bool isDigits(QStringView text)
-{
-    for (const QChar c : text)
-        if (c < u'0' || c > u'9')
-            return false;
-    return true;
-}
-
 } // namespace
 
 std::optional<double> readResistance(QStringView text)
 {
-    QString number = text.trimmed().toString();
-    if (number.endsWith(u'\u03a9') || number.endsWith(u'\u2126')) // Greek omega, ohm sign
-        number.chop(1);
-
-    double factor = 1.0;
-    // Stopgap until the shared number reader understands SI prefixes and RKM codes: this block
-    // and only this block reads them. Switch it to that reader when it has them.
-    {
-        struct Prefix
-        {
-            char16_t letter;
-            double factor;
-        };
-        static constexpr Prefix prefixes[] = {{u'R', 1.0}, {u'r', 1.0}, {u'k', 1e3},
-                                              {u'K', 1e3}, {u'M', 1e6}, {u'G', 1e9}};
-        for (const Prefix &prefix : prefixes) {
-            const qsizetype at = number.indexOf(QChar(prefix.letter));
-            if (at < 0)
-                continue;
-            factor = prefix.factor;
-            const QString before = number.left(at);
-            const QString after = number.mid(at + 1);
-            if (after.isEmpty()) {
-                number = before; // 4.7k, 100R
-            } else if (isDigits(after) && !before.contains(u'.')) {
-                number = before + u'.' + after; // 4k7, R47
-            } else {
-                return std::nullopt;
-            }
-            break;
-        }
-    }
-
-    const std::optional<float> read = parseNumber(number);
-    if (!read || !(*read >= 0.0f) || std::isinf(*read))
+    const ValueReading read = readValue(text, units::kOhms);
+    if (!read.value || !(*read.value >= 0.0f) || std::isinf(*read.value))
         return std::nullopt;
-    return typedDecimal(static_cast<double>(*read) * factor);
+    return typedDecimal(static_cast<double>(*read.value));
 }
 
 std::optional<Significand> significandOf(double value, int maxDigits)

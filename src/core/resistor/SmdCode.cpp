@@ -6,6 +6,7 @@
 #include "core/standard/ESeries.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
+#include "core/tubes/Tube.h"
 
 #include <algorithm>
 
@@ -62,11 +63,13 @@ std::optional<double> eia96Value(int index, int exponent)
     return valueOf({e96[std::size_t(index - 1)], exponent, 3});
 }
 
-Decoded failed(Failure failure, QString offending = {})
+Decoded failed(Failure failure, const QString &offending = {})
 {
     Decoded d;
     d.failure = failure;
-    d.offending = std::move(offending);
+    // The quoted characters are the user's: nothing in them may break or reorder the text.
+    for (const QChar c : offending)
+        d.offending += zkTube::shownCharacter(c.unicode());
     return d;
 }
 

@@ -10,6 +10,7 @@
 #include "gui/calculators/OhmsLawHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
+#include "gui/resistor/SmdCodeHandler.h"
 #include "gui/tubes/TubeIdentHandler.h"
 
 namespace {
@@ -22,6 +23,7 @@ template <typename Handler> PanelHandler *build(QWidget *panel)
 constexpr PanelEntry kPanels[] = {
     {"Resistors", "ResistorColors", build<ResistorColorCodesHandler>},
     {"Resistors", "LEDDroppingResistor", build<LEDDroppingResistorHandler>},
+    {"Resistors", "SmdCodes", build<SmdCodeHandler>},
     // The group and its first panel share a key, and so a name.
     {"OhmsLaw", "OhmsLaw", build<OhmsLawHandler>},
     {"OhmsLaw", "SeriesParallelConnection", build<SeriesParallelConnectionHandler>},

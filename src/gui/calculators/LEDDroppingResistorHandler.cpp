@@ -59,7 +59,8 @@ QVariantMap LEDDroppingResistorHandler::saveState() const
 {
     return {{QStringLiteral("forwardVoltage"), ui.ledForwardBias->currentText()},
             {QStringLiteral("supplyVoltage"), ui.ledSupplyVoltage->text()},
-            {QStringLiteral("current"), ui.ledOperatingCurrent->text()}};
+            {QStringLiteral("current"), ui.ledOperatingCurrent->text()},
+            {QStringLiteral("series"), ui.resistorSeries->currentText()}};
 }
 
 void LEDDroppingResistorHandler::restoreState(const QVariantMap &state)
@@ -68,4 +69,9 @@ void LEDDroppingResistorHandler::restoreState(const QVariantMap &state)
     restoreText(ui.ledForwardBias, state, QStringLiteral("forwardVoltage"));
     restoreText(ui.ledSupplyVoltage, state, QStringLiteral("supplyVoltage"));
     restoreText(ui.ledOperatingCurrent, state, QStringLiteral("current"));
+    // Only a series the list offers.
+    if (const auto series = zelkor::state::text(state, QStringLiteral("series"), 8)) {
+        if (const int index = ui.resistorSeries->findText(*series); index >= 0)
+            ui.resistorSeries->setCurrentIndex(index);
+    }
 }

@@ -172,7 +172,7 @@ void SeriesParallelConnectionHandler::restoreState(const QVariantMap &state)
         QStringList kept;
         for (const QString &part : *parts) {
             if (part.size() <= ui.partsValueField->maxLength() &&
-                zelkor::seriesparallel::isPart(part))
+                zelkor::seriesparallel::isPart(part, kind()))
                 kept.append(part);
         }
         m_parts.setParts(kept);

@@ -310,7 +310,7 @@ void ResistorColorCodesHandler::recalculate()
 namespace {
 
 // The kept names of the band counts, by segment.
-constexpr const char *kBandCountNames[] = {"four", "five"};
+constexpr const char *kBandCountNames[] = {"four", "five", "six"};
 
 template <std::size_t N> QStringList colorNames(const std::array<QComboBox *, N> &popups)
 {
@@ -339,7 +339,8 @@ QVariantMap ResistorColorCodesHandler::saveState() const
 {
     return {{QStringLiteral("bands"), zelkor::state::choiceName(m_segments, kBandCountNames)},
             {QStringLiteral("fourBands"), colorNames(fourBandsPopups())},
-            {QStringLiteral("fiveBands"), colorNames(fiveBandsPopups())}};
+            {QStringLiteral("fiveBands"), colorNames(fiveBandsPopups())},
+            {QStringLiteral("sixBands"), colorNames(sixBandsPopups())}};
 }
 
 void ResistorColorCodesHandler::restoreState(const QVariantMap &state)
@@ -356,4 +357,8 @@ void ResistorColorCodesHandler::restoreState(const QVariantMap &state)
                   std::array{Band::FiveBandsFirst, Band::FiveBandsSecond, Band::FiveBandsThird,
                              Band::FiveBandsFourth, Band::FiveBandsFifth},
                   texts(state, QStringLiteral("fiveBands"), 5));
+    restoreColors(sixBandsPopups(),
+                  std::array{Band::SixBandsFirst, Band::SixBandsSecond, Band::SixBandsThird,
+                             Band::SixBandsFourth, Band::SixBandsFifth, Band::SixBandsSixth},
+                  texts(state, QStringLiteral("sixBands"), 6));
 }

@@ -3,6 +3,7 @@
 #include "gui/resistor/SmdCodeHandler.h"
 
 #include "core/resistor/SmdCode.h"
+#include "gui/app/PanelState.h"
 
 SmdCodeHandler::SmdCodeHandler(QWidget *panel) : QObject(panel)
 {
@@ -22,4 +23,30 @@ void SmdCodeHandler::valueChanged()
 {
     ui.smdCode->clear();
     ui.outputField->setText(zelkor::resistor::smd::textForTypedValue(ui.smdValue->text()));
+}
+
+QString SmdCodeHandler::resultText() const
+{
+    return ui.outputField->text();
+}
+
+void SmdCodeHandler::recalculate()
+{
+    // Only one of the two fields holds a text at a time (each clears the other).
+    if (!ui.smdCode->text().isEmpty())
+        codeChanged();
+    else if (!ui.smdValue->text().isEmpty())
+        valueChanged();
+}
+
+QVariantMap SmdCodeHandler::saveState() const
+{
+    return {{QStringLiteral("code"), ui.smdCode->text()},
+            {QStringLiteral("value"), ui.smdValue->text()}};
+}
+
+void SmdCodeHandler::restoreState(const QVariantMap &state)
+{
+    zelkor::state::restoreText(ui.smdCode, state, QStringLiteral("code"));
+    zelkor::state::restoreText(ui.smdValue, state, QStringLiteral("value"));
 }

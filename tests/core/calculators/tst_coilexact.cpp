@@ -78,7 +78,7 @@ private Q_SLOTS:
     {
         QFETCH(Winding, winding);
         QFETCH(Dimensions, coil);
-        const float wheeler = *turnsFor(*zelkor::coil::inductance(winding, coil), winding, coil);
+        const float wheeler = *turnsFor(zelkor::coil::inductance(winding, coil), winding, coil);
         QCOMPARE_LT(std::abs(wheeler / coil.turns - 1), 1e-6);
         if (winding == Winding::SingleLayer) {
             const double exact = *exactTurnsFor(exactInductance(coil)->exact, coil);

@@ -47,7 +47,7 @@ private Q_SLOTS:
         // At that power the chip reaches exactly T_max.
         const auto chip =
             calculate({Mode::SinkResistanceGiven, limit.watts, in[0], in[1], in[2], in[4]});
-        QCOMPARE(chip->value, in[3]);
+        QCOMPARE(chip.value, in[3]);
     }
 };
 
