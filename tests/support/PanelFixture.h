@@ -62,6 +62,22 @@ public:
         QTRY_VERIFY(!list->isVisible());
     }
 
+    // A user's steps in order, separated by ";": "field=text" types into a field (an empty text
+    // erases it), "list=#2" picks the list's third item, "button!" clicks a button.
+    void play(const QString &steps)
+    {
+        for (const QString &step : steps.split(u';', Qt::SkipEmptyParts)) {
+            const QByteArray name = step.section(u'=', 0, 0).remove(u'!').toLatin1();
+            const QString text = step.section(u'=', 1);
+            if (step.endsWith(u'!') && !step.contains(u'='))
+                click(name.constData());
+            else if (text.startsWith(u'#'))
+                choose(name.constData(), text.mid(1).toInt());
+            else
+                type(name.constData(), text);
+        }
+    }
+
     QString output() const
     {
         if (auto *text = panel.findChild<QPlainTextEdit *>(QStringLiteral("outputField")))

@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace zelkor::coil {
 
 enum class Winding

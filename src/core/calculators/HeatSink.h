@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace zelkor::heatsink {
 

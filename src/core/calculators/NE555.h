@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace zelkor::ne555 {
 
 // f = 1 / (0.69·(R1 + R2)·C + 0.69·R2·C), in Hz. A zero capacitance gives infinity.

@@ -94,18 +94,20 @@ GivenFields::inputs(const std::array<bool, 3> &filled) const
 Outcome<Solution, Quantity> calculate(const std::array<QString, 3> &fields,
                                       const GivenFields &given)
 {
+    // A lone blank fills a field and reads 0; only an empty one does not count.
+    std::array<float, 3> values{};
     std::array<bool, 3> filled{};
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        filled[i] = readInput(fields[i], rule(Quantity(i)), Reading::Lenient).index() == 0;
+    for (Quantity q : {Quantity::Power, Quantity::Voltage, Quantity::Current}) {
+        const auto i = static_cast<std::size_t>(q);
+        const auto value = read(q, Given(fields[i]), rule(q), Reading::Lenient);
+        filled[i] = bool(value);
+        values[i] = value ? *value : 0.0f;
+    }
     const auto inputs = given.inputs(filled);
     if (!inputs)
         return Problem<Quantity>{Reason::Missing, Quantity::Power};
     const auto [a, b] = *inputs;
-    const auto value = [&](Quantity q) {
-        return std::get<float>(
-            readInput(fields[static_cast<std::size_t>(q)], rule(q), Reading::Lenient));
-    };
-    return solve(a, value(a), b, value(b));
+    return solve(a, values[static_cast<std::size_t>(a)], b, values[static_cast<std::size_t>(b)]);
 }
 
 Outcome<Solution, Quantity> calculate(const std::array<Given, 3> &options)

@@ -1,37 +1,32 @@
-// The heat sink: both modes and their warnings, and the panel with its presets and signs.
+// The heat sink: both modes, and the panel with its presets and signs.
 
 #include "core/calculators/HeatSink.h"
+#include "core/text/NumberFormat.h"
 #include "gui/calculators/HeatSinkHandler.h"
 #include "gui/calculators/WarningSignWidget.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
-#include <cmath>
-
 using namespace zelkor::heatsink;
 using namespace Qt::StringLiterals;
+using zelkor::Reading;
 
 namespace {
 
 const QString kTooHot = u"The ambient temperature is at or above the maximum chip temperature."_s;
-const QList<bool> kNoWarnings = {false, false};
-const QList<bool> kBothWarnings = {true, true};
+
+// "power|chip|mount|mount preset|sink|max. temperature|ambient", "-" for one not given.
+Texts texts(const QString &given)
+{
+    const QStringList v = given.split(u'|');
+    const auto at = [&](int i) { return v[i] == u"-" ? zelkor::Given() : v[i]; };
+    return {std::nullopt, at(0), at(1), at(2), at(3), at(4), at(5), at(6)};
+}
 
 struct HeatSinkPanel : zelkor::test::PanelFixture<HeatSinkHandler>
 {
-    // power, chip resistance, mounting preset index, mode field, ambient
-    void fill(bool maxTemperature, const QStringList &v)
-    {
-        click(maxTemperature ? "maxTemperatureModeButton" : "sinkResistanceModeButton");
-        type("power", v[0]);
-        type("trChip", v[1]);
-        type("trHeatSinkOrMaxTemperature", v[3]);
-        type("ambientTemperature", v[4]);
-        choose("trHousingHeatsink", v[2].toInt());
-    }
-    QString mountShown() const { return find<QComboBox>("trHousingHeatsink")->currentText(); }
-    // Visibility of the two signs once their fades are over.
-    QList<bool> warnings() const
+    // Whether the two signs, which always agree, are shown once their fades are over.
+    bool warnings() const
     {
         QList<bool> shown;
         for (const char *name : {"warningSignMaxTemperature", "warningSignAmbientTemperature"}) {
@@ -40,7 +35,9 @@ struct HeatSinkPanel : zelkor::test::PanelFixture<HeatSinkHandler>
                 QTest::qWaitFor([sign] { return !sign->isFading(); });
             shown.append(sign->isVisibleTo(&panel));
         }
-        return shown;
+        if (shown[0] != shown[1])
+            QTest::qFail("the two warning signs disagree", __FILE__, __LINE__);
+        return shown[0];
     }
 };
 
@@ -53,136 +50,118 @@ class TestHeatSink : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
-    // An empty text means no result: a needed value is 0 or the ambient is missing.
-    void calculate_data()
+    // T_chip = T_amb + P(R_chip + R_mount + R_sink); R_sink = (T_max - T_amb)/P - R_chip - R_mount.
+    void results_data()
     {
-        QTest::addColumn<Inputs>("inputs");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("warnings");
-        const Mode sink = Mode::SinkResistanceGiven;
-        const Mode limit = Mode::MaxChipTemperatureGiven;
-        QTest::newRow("chip temperature") << Inputs{sink, 10, 1.5f, 0.3f, 2, 25.0f}
-                                          << u"Resulting chip temperature: 63.00"_s << false;
-        QTest::newRow("chip temperature below freezing ambient")
-            << Inputs{sink, 5, 2.5f, 0.1f, 4, -10.0f} << u"Resulting chip temperature: 23.00"_s
-            << false;
-        QTest::newRow("chip temperature at 0 degrees ambient")
-            << Inputs{sink, 10, 1.5f, 0.3f, 2, 0.0f} << u"Resulting chip temperature: 38.00"_s
-            << false;
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QString>("value");
+        using enum Outcome;
+        QTest::newRow("chip temperature, mica")
+            << "10|1.5|-|0|2|-|25" << ChipTemperature << "63.00";
+        QTest::newRow("below freezing, paste") << "5|2.5|-|1|4|-|-10" << ChipTemperature << "23.00";
+        QTest::newRow("ambient of 0 degrees") << "10|1.5|0.3|-|2|-|0" << ChipTemperature << "38.00";
+        QTest::newRow("units") << "10 W|1.5 K/W|300m|-|2K/W|-|25 \u00b0C" << ChipTemperature
+                               << "63.00";
         QTest::newRow("heat sink for 150 degrees")
-            << Inputs{limit, 10, 1.5f, 0.3f, 150, 25.0f}
-            << u"Max. heat sink resistance: 10.70 °K/W"_s << false;
+            << "10|1.5|-|0|-|150|25" << MaxSinkResistance << "10.70";
+        QTest::newRow("heat sink, third preset")
+            << "10|1.5|-|2|-|125|25" << MaxSinkResistance << "8.40";
         QTest::newRow("no heat sink suffices")
-            << Inputs{limit, 100, 1.5f, 0.3f, 150, 25.0f}
-            << u"No heat sink can keep the chip below its maximum temperature."_s << false;
-        QTest::newRow("ambient equal to maximum warns")
-            << Inputs{limit, 10, 1.5f, 0.3f, 25, 25.0f} << kTooHot << true;
-        QTest::newRow("ambient above maximum warns")
-            << Inputs{limit, 10, 1.5f, 0.3f, 25, 40.0f} << kTooHot << true;
-        QTest::newRow("error: no power") << Inputs{sink, 0, 1.5f, 0.3f, 2, 25.0f} << "" << false;
-        QTest::newRow("error: no chip resistance")
-            << Inputs{sink, 10, 0, 0.3f, 2, 25.0f} << "" << false;
-        QTest::newRow("error: no mounting resistance")
-            << Inputs{sink, 10, 1.5f, 0, 2, 25.0f} << "" << false;
-        QTest::newRow("error: ideal heat sink counts as missing")
-            << Inputs{sink, 10, 1.5f, 0.3f, 0, 25.0f} << "" << false;
-        QTest::newRow("error: maximum of 0 degrees counts as missing")
-            << Inputs{limit, 10, 1.5f, 0.3f, 0, 25.0f} << "" << false;
-        QTest::newRow("error: no ambient") << Inputs{sink, 10, 1.5f, 0.3f, 2, NAN} << "" << false;
+            << "100|1.5|-|0|-|150|25" << NoSinkSuffices << "-0.55";
+        QTest::newRow("an ideal one does not suffice")
+            << "10|1.5|0.5|-|-|45|25" << NoSinkSuffices << "0.00";
+        QTest::newRow("ambient at the maximum")
+            << "10|1.5|0.3|-|-|25|25" << AmbientTooHot << "0.00";
     }
-    void calculate()
+    void results()
     {
-        QFETCH(Inputs, inputs);
-        // NaN stands for an empty ambient field.
-        const auto number = [](float v) { return std::isnan(v) ? QString() : QString::number(v); };
-        Texts texts{inputs.mode,
-                    number(inputs.power),
-                    number(inputs.chipResistance),
-                    number(inputs.mountingResistance),
-                    std::nullopt,
-                    {},
-                    {},
-                    number(inputs.ambientTemperature)};
-        (inputs.mode == Mode::SinkResistanceGiven ? texts.sinkResistance : texts.maxTemperature) =
-            number(inputs.sinkResistanceOrMaxTemperature);
-        const auto result = zelkor::heatsink::calculate(texts, zelkor::Reading::Lenient);
-        QTEST(result ? resultText(*result) : QString(), "text");
-        QTEST(result && result->temperatureWarnings(), "warnings");
+        QFETCH(QString, given);
+        for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
+            const auto result = calculate(texts(given), reading);
+            QVERIFY(result);
+            QTEST(result->outcome, "outcome");
+            QTEST(zelkor::formatFixed(result->value, 2), "value");
+            QCOMPARE(result->temperatureWarnings(), result->outcome == Outcome::AmbientTooHot);
+        }
+    }
+
+    // The first problem in the order power, chip, mount, mode, ambient.
+    void problems_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<zelkor::Reason>("reason");
+        QTest::addColumn<Field>("field");
+        using enum zelkor::Reason;
+        using enum Field;
+        QTest::newRow("no power") << "-|1.5|0.3|-|2|-|25" << Missing << Power;
+        QTest::newRow("power 0") << "0|0|0|-|0|-|25" << Zero << Power;
+        QTest::newRow("chip 0") << "10|0|0|-|2|-|25" << Zero << ChipResistance;
+        QTest::newRow("no mount") << "10|1.5|-|-|2|-|25" << Missing << MountingResistance;
+        QTest::newRow("mount 0") << "10|1.5|0|-|0|-|25" << Zero << MountingResistance;
+        QTest::newRow("mount and preset") << "10|1.5|1|1|2|-|25" << Conflict << MountingPreset;
+        QTest::newRow("preset past the list")
+            << "10|1.5|-|3|2|-|25" << OutOfRange << MountingPreset;
+        QTest::newRow("ideal heat sink") << "10|1.5|1|-|0|-|-" << Zero << SinkResistance;
+        QTest::newRow("maximum of 0 degrees") << "10|1.5|1|-|-|0|-" << Zero << MaxTemperature;
+        QTest::newRow("sink and maximum") << "10|1.5|1|-|2|90|25" << Conflict << MaxTemperature;
+        QTest::newRow("neither") << "10|1.5|1|-|-|-|25" << Missing << Mode;
+        QTest::newRow("no ambient") << "10|1.5|1|-|2|-|-" << Missing << Ambient;
+    }
+    void problems()
+    {
+        QFETCH(QString, given);
+        QFETCH(zelkor::Reason, reason);
+        QFETCH(Field, field);
+        for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
+            const auto result = calculate(texts(given), reading);
+            QVERIFY(!result);
+            QCOMPARE(result.problem(), (zelkor::Problem<Field>{reason, field}));
+        }
     }
 
     void panel_data()
     {
-        QTest::addColumn<bool>("maxTemperature");
-        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("mountShown");
         QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("warnings");
+        const QString tooHot =
+            u"maxTemperatureModeButton!;power=1;trChip=1.5;trHeatSinkOrMaxTemperature=25;"
+            "ambientTemperature=25;trHousingHeatsink=#0"_s;
         QTest::newRow("chip temperature, mica washer")
-            << false << QStringList{"10", "1.5", "0", "2", "25"} << u"0.3"_s
-            << u"Resulting chip temperature: 63.00"_s;
-        QTest::newRow("chip temperature at 0 degrees ambient")
-            << false << QStringList{"10", "1.5", "0", "2", "0"} << u"0.3"_s
-            << u"Resulting chip temperature: 38.00"_s;
+            << u"power=10;trChip=1.5;trHeatSinkOrMaxTemperature=2;ambientTemperature=25;"
+               "trHousingHeatsink=#0"_s
+            << u"0.3"_s << u"Resulting chip temperature: 63.00"_s << false;
         QTest::newRow("heat sink, third preset")
-            << true << QStringList{"10", "1.5", "2", "125", "25"} << u"0.1"_s
-            << u"Max. heat sink resistance: 8.40 °K/W"_s;
+            << u"maxTemperatureModeButton!;power=10;trChip=1.5;trHeatSinkOrMaxTemperature=125;"
+               "ambientTemperature=25;trHousingHeatsink=#2"_s
+            << u"0.1"_s << u"Max. heat sink resistance: 8.40 °K/W"_s << false;
+        QTest::newRow("ambient at the maximum warns") << tooHot << u"0.3"_s << kTooHot << true;
+        QTest::newRow("an incomplete input changes nothing")
+            << tooHot + u";power=0"_s << u"0.3"_s << kTooHot << true;
+        QTest::newRow("a cooler ambient takes the signs away")
+            << tooHot + u";ambientTemperature=20"_s << u"0.3"_s
+            << u"Max. heat sink resistance: 3.20 °K/W"_s << false;
     }
     void panel()
     {
-        QFETCH(bool, maxTemperature);
-        QFETCH(QStringList, inputs);
+        QFETCH(QString, steps);
         HeatSinkPanel p;
-        p.fill(maxTemperature, inputs);
-        QTEST(p.mountShown(), "mountShown");
+        p.play(steps);
+        QTEST(p.find<QComboBox>("trHousingHeatsink")->currentText(), "mountShown");
         QTEST(p.output(), "output");
-        QCOMPARE(p.warnings(), kNoWarnings);
-    }
-
-    void ambientAtMaximumWarnsUntilCooler()
-    {
-        HeatSinkPanel p;
-        p.fill(true, {"1", "1.5", "0", "25", "25"});
-        QCOMPARE(p.output(), kTooHot);
-        QCOMPARE(p.warnings(), kBothWarnings);
-
-        p.type("ambientTemperature", u"20"_s);
-        QCOMPARE(p.output(), u"Max. heat sink resistance: 3.20 °K/W"_s);
-        QCOMPARE(p.warnings(), kNoWarnings);
-    }
-
-    void incompleteInputKeepsResultAndWarnings()
-    {
-        HeatSinkPanel p;
-        p.fill(true, {"1", "1.5", "0", "25", "25"});
-        p.type("ambientTemperature", QString());
-        p.type("power", u"0"_s);
-        QCOMPARE(p.output(), kTooHot);
-        QCOMPARE(p.warnings(), kBothWarnings);
+        QTEST(p.warnings(), "warnings");
     }
 
     void modeCaptionsFollowEvenWithoutInput()
     {
         HeatSinkPanel p;
-        QLabel *caption = p.find<QLabel>("label1");
         QLabel *unit = p.find<QLabel>("label2");
-        QCOMPARE(caption->text(), u"Heat sink thermal resistance:"_s);
         QCOMPARE(unit->text(), u"°K/W"_s);
         p.click("maxTemperatureModeButton");
-        QCOMPARE(caption->text(), u"Max. chip temperature:"_s);
         QCOMPARE(unit->text(), u"°C"_s);
         QVERIFY(p.output().isEmpty());
-    }
-
-    void germanDecimalComma()
-    {
-        const QLocale previous;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        {
-            HeatSinkPanel p;
-            p.fill(true, {"10", "1.5", "0", "150", "25"});
-            QCOMPARE(p.mountShown(), u"0,3"_s);
-            QCOMPARE(p.output(), u"Max. heat sink resistance: 10.70 °K/W"_s);
-        }
-        QLocale::setDefault(previous);
     }
 };
 

@@ -8,25 +8,21 @@
 #include <QStackedWidget>
 
 using namespace Qt::StringLiterals;
+using namespace zelkor::ne555;
+using zelkor::Reading;
 
 namespace {
 
-struct TimerPanel : zelkor::test::PanelFixture<NE555Handler>
+// "circuit|R1|R2|R|C" with A or M for the circuit, "-" for an input not given.
+Texts texts(const QString &given)
 {
-    // Astable: R1, R2, C1. Monostable: R, C1.
-    void fill(bool monostable, const QStringList &inputs) const
-    {
-        const QList<const char *> fields =
-            monostable ? QList{"monostableR1ValueField", "monostableC1ValueField"}
-                       : QList{"r1ValueField", "r2ValueField", "c1ValueField"};
-        for (int i = 0; i < fields.size(); ++i)
-            type(fields[i], inputs[i]);
-    }
-    QString page() const
-    {
-        return find<QStackedWidget>("ne555ModeTabView")->currentWidget()->objectName();
-    }
-};
+    const QStringList v = given.split(u'|');
+    const auto at = [&](int i) { return v[i] == u"-" ? zelkor::Given() : v[i]; };
+    std::optional<Circuit> circuit;
+    if (v[0] != u"-")
+        circuit = v[0] == u"M" ? Circuit::Monostable : Circuit::Astable;
+    return {circuit, at(1), at(2), at(3), at(4)};
+}
 
 } // namespace
 
@@ -37,100 +33,80 @@ class TestNE555 : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
-    // Eight decimals show whether 0.69/1.1 and the single/double mix were kept.
-    void formulas_data()
+    // f = 1 / (0.69 (R1 + 2 R2) C), t = 1.1 R C. Eight decimals show whether 0.69 and 1.1 and
+    // the mix of single and double precision were kept.
+    void results_data()
     {
-        QTest::addColumn<bool>("monostable");
-        QTest::addColumn<QList<float>>("inputs");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("astable 1k, 10k, 10 uF")
-            << false << QList<float>{1000, 10000, 10} << "Frequency: 6.90131140 Hz";
-        QTest::newRow("astable 10k, 10k, 1 uF")
-            << false << QList<float>{10000, 10000, 1} << "Frequency: 48.30917740 Hz";
-        QTest::newRow("astable 1k, 1k, 100 uF")
-            << false << QList<float>{1000, 1000, 100} << "Frequency: 4.83091831 Hz";
-        QTest::newRow("monostable 10k, 100 uF")
-            << true << QList<float>{10000, 100} << "Pulse duration: 1.10000002 s";
-        QTest::newRow("monostable 1k, 1 uF")
-            << true << QList<float>{1000, 1} << "Pulse duration: 0.00110000 s";
+        QTest::addColumn<QString>("given"); // "inputs → text"
+        QTest::newRow("astable 1k, 10k, 10 uF") << "A|1000|10000|-|10 → Frequency: 6.90131140 Hz";
+        QTest::newRow("astable 10k, 10k, 1 uF") << "A|10000|10000|-|1 → Frequency: 48.30917740 Hz";
+        QTest::newRow("astable 1k, 1k, 100 uF") << "A|1000|1000|-|100 → Frequency: 4.83091831 Hz";
+        QTest::newRow("astable, RKM and nano") << "A|1k|1k|-|100000n → Frequency: 4.83091831 Hz";
+        QTest::newRow("zero capacitance is infinite") << "A|1|1|-|0 → Frequency: inf Hz";
+        QTest::newRow("monostable 10k, 100 uF") << "M|-|-|10000|100 → Pulse duration: 1.10000002 s";
+        QTest::newRow("monostable 1k, 1 uF") << "M|-|-|1000|1 → Pulse duration: 0.00110000 s";
+        QTest::newRow("monostable, zero resistance") << "M|-|-|0|1 → Pulse duration: 0.00000000 s";
     }
-    void formulas()
+    void results()
     {
-        QFETCH(bool, monostable);
-        QFETCH(QList<float>, inputs);
-        using namespace zelkor::ne555;
-        QTEST(monostable ? pulseDurationText(monostablePulseDuration(inputs[0], inputs[1]))
-                         : frequencyText(astableFrequency(inputs[0], inputs[1], inputs[2])),
-              "text");
+        QFETCH(QString, given);
+        for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
+            const auto result = calculate(texts(given.section(u" → "_s, 0, 0)), reading);
+            QVERIFY(result);
+            QCOMPARE(resultText(*result), given.section(u" → "_s, 1));
+        }
+    }
+
+    // A missing input is named capacitor first, then the resistors from the last one.
+    void problems_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<Field>("field");
+        QTest::newRow("no circuit") << "-|-|-|-|-" << Field::Circuit;
+        QTest::newRow("astable: nothing") << "A|-|-|-|-" << Field::C;
+        QTest::newRow("astable: no R2") << "A|-|-|1|1" << Field::R2;
+        QTest::newRow("astable: no R1") << "A|-|1|1|1" << Field::R1;
+        QTest::newRow("monostable: no C") << "M|1|1|1|-" << Field::C;
+        QTest::newRow("monostable: no R") << "M|1|1|-|1" << Field::R;
+    }
+    void problems()
+    {
+        QFETCH(QString, given);
+        QFETCH(Field, field);
+        for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
+            const auto result = calculate(texts(given), reading);
+            QVERIFY(!result);
+            QCOMPARE(result.problem(), (zelkor::Problem<Field>{zelkor::Reason::Missing, field}));
+        }
     }
 
     void panel_data()
     {
-        QTest::addColumn<bool>("monostable");
-        QTest::addColumn<QStringList>("inputs");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("output");
-        QTest::newRow("astable") << false << QStringList{"1000", "10000", "10"}
-                                 << "Frequency: 6.90131140 Hz";
+        const QString astable = u"r1ValueField=1000;r2ValueField=10000;c1ValueField=10"_s;
+        const QString monostable =
+            u"monostableButton!;monostableR1ValueField=1000;monostableC1ValueField=1"_s;
+        QTest::newRow("astable") << astable << u"astablePage"_s << u"Frequency: 6.90131140 Hz"_s;
         QTest::newRow("text that is no number counts as 0")
-            << false << QStringList{"none", "10000", "10"} << "Frequency: 7.24637699 Hz";
-        QTest::newRow("zero capacitance is infinite")
-            << false << QStringList{"1000", "1000", "0"} << "Frequency: inf Hz";
-        QTest::newRow("capacitance missing") << false << QStringList{"1000", "10000", ""} << "";
-        QTest::newRow("R1 missing") << false << QStringList{"", "10000", "10"} << "";
+            << astable + u";r1ValueField=none"_s << u"astablePage"_s
+            << u"Frequency: 7.24637699 Hz"_s;
+        QTest::newRow("an erased input empties the output")
+            << astable + u";c1ValueField="_s << u"astablePage"_s << QString();
         QTest::newRow("monostable")
-            << true << QStringList{"10000", "100"} << "Pulse duration: 1.10000002 s";
-        QTest::newRow("zero resistance")
-            << true << QStringList{"0", "1"} << "Pulse duration: 0.00000000 s";
-        QTest::newRow("resistance missing") << true << QStringList{"", "1"} << "";
+            << monostable << u"monostablePage"_s << u"Pulse duration: 0.00110000 s"_s;
+        QTest::newRow("each page shows its own result")
+            << monostable + u";astableButton!;"_s + astable + u";monostableButton!"_s
+            << u"monostablePage"_s << u"Pulse duration: 0.00110000 s"_s;
     }
     void panel()
     {
-        QFETCH(bool, monostable);
-        QFETCH(QStringList, inputs);
-        TimerPanel p;
-        if (monostable)
-            p.click("monostableButton");
-        p.fill(monostable, inputs);
-        QCOMPARE(p.page(), monostable ? u"monostablePage"_s : u"astablePage"_s);
+        QFETCH(QString, steps);
+        zelkor::test::PanelFixture<NE555Handler> p;
+        p.play(steps);
+        QTEST(p.find<QStackedWidget>("ne555ModeTabView")->currentWidget()->objectName(), "page");
         QTEST(p.output(), "output");
-    }
-
-    // No result outlives the inputs it came from.
-    void erasingAnInputEmptiesTheOutput()
-    {
-        TimerPanel p;
-        p.fill(false, {"1000", "10000", "10"});
-        QVERIFY(!p.output().isEmpty());
-        p.type("r2ValueField", QString());
-        QCOMPARE(p.output(), QString());
-    }
-
-    void switchingSegments_data()
-    {
-        QTest::addColumn<QString>("monostableR");
-        QTest::addColumn<QString>("monostableOutput");
-        QTest::newRow("complete monostable inputs")
-            << u"1000"_s << u"Pulse duration: 0.00110000 s"_s;
-        QTest::newRow("incomplete monostable inputs") << u""_s << u""_s;
-    }
-    void switchingSegments()
-    {
-        QFETCH(QString, monostableR);
-        const QString astable = u"Frequency: 4.83091831 Hz"_s;
-        TimerPanel p;
-        p.click("monostableButton");
-        p.fill(true, {monostableR, "1"});
-        p.click("astableButton");
-        p.fill(false, {"1000", "1000", "100"});
-        QCOMPARE(p.output(), astable);
-
-        p.click("monostableButton");
-        QCOMPARE(p.page(), u"monostablePage"_s);
-        QTEST(p.output(), "monostableOutput");
-
-        p.click("astableButton");
-        QCOMPARE(p.page(), u"astablePage"_s);
-        QCOMPARE(p.output(), astable);
     }
 };
 

@@ -1,30 +1,22 @@
 // Ohm's law: the arithmetic, which fields count as inputs, and the panel as a user types.
 
 #include "core/calculators/OhmsLaw.h"
+#include "core/text/NumberFormat.h"
 #include "gui/calculators/OhmsLawHandler.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
-#include <cmath>
-
 using namespace Qt::StringLiterals;
-using zelkor::ohmslaw::GivenFields;
-using zelkor::ohmslaw::Quantity;
+using namespace zelkor::ohmslaw;
 
 namespace {
 
-const char *const kFields[] = {"powerField", "voltageField", "currentField", "resistanceField"};
-
-struct OhmsLawPanel : zelkor::test::PanelFixture<OhmsLawHandler>
+std::array<zelkor::Given, 3> givenOptions(const QString &given)
 {
-    QStringList texts() const // P, U, I, R
-    {
-        QStringList shown;
-        for (const char *name : kFields)
-            shown << find<QLineEdit>(name)->text();
-        return shown;
-    }
-};
+    const QStringList v = given.split(u'|');
+    const auto at = [&](int i) { return v[i] == u"-" ? zelkor::Given() : v[i]; };
+    return {at(0), at(1), at(2)};
+}
 
 } // namespace
 
@@ -34,50 +26,49 @@ class TestOhmsLaw : public QObject
 
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
-    void solve_data()
-    {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<float>("aValue");
-        QTest::addColumn<int>("b");
-        QTest::addColumn<float>("bValue");
-        QTest::addColumn<float>("power");
-        QTest::addColumn<float>("voltage");
-        QTest::addColumn<float>("current");
-        QTest::addColumn<float>("resistance");
 
-        const int P = int(Quantity::Power), U = int(Quantity::Voltage), I = int(Quantity::Current);
-        QTest::newRow("voltage and current") << U << 12.f << I << 2.f << 24.f << 12.f << 2.f << 6.f;
-        QTest::newRow("power and current") << P << 24.f << I << 2.f << 24.f << 12.f << 2.f << 6.f;
-        QTest::newRow("power and voltage") << P << 24.f << U << 12.f << 24.f << 12.f << 2.f << 6.f;
-        QTest::newRow("order of the two does not matter")
-            << I << 2.f << U << 12.f << 24.f << 12.f << 2.f << 6.f;
-        QTest::newRow("zero current: no guard, infinite resistance")
-            << U << 5.f << I << 0.f << 0.f << 5.f << 0.f << INFINITY;
-    }
-    void solve()
+    // zelkor-calc's options: exactly two of power, voltage and current.
+    void options_data()
     {
-        QFETCH(int, a);
-        QFETCH(float, aValue);
-        QFETCH(int, b);
-        QFETCH(float, bValue);
-        const auto s = zelkor::ohmslaw::solve(Quantity(a), aValue, Quantity(b), bValue);
-        QTEST(s.power, "power");
-        QTEST(s.voltage, "voltage");
-        QTEST(s.current, "current");
-        QTEST(s.resistance, "resistance");
+        QTest::addColumn<QString>("solved"); // "P|U|I → P U I R", "-" for an option left out
+        QTest::newRow("voltage and current") << "-|12|2 → 24 12 2 6";
+        QTest::newRow("power and current") << "24|-|2 → 24 12 2 6";
+        QTest::newRow("power and voltage") << "24|12|- → 24 12 2 6";
+        QTest::newRow("units") << "-|12 V|500 mA → 6 12 0.5 24";
+        QTest::newRow("current 0 has no guard") << "-|5|0 → 0 5 0 inf";
+        QTest::newRow("zero over zero") << "0|0|- → 0 0 nan nan";
+        QTest::newRow("single precision") << "-|3.3|0.02 → 0.066 3.3 0.02 165";
+    }
+    void options()
+    {
+        QFETCH(QString, solved);
+        const auto s = calculate(givenOptions(solved.section(u" → "_s, 0, 0)));
+        QVERIFY(s);
+        using zelkor::formatShortest;
+        QCOMPARE(QStringList({formatShortest(s->power), formatShortest(s->voltage),
+                              formatShortest(s->current), formatShortest(s->resistance)})
+                     .join(u' '),
+                 solved.section(u" → "_s, 1));
+    }
+
+    void optionProblems()
+    {
+        using zelkor::Problem;
+        using enum zelkor::Reason;
+        QCOMPARE(calculate(givenOptions(u"-|12|-"_s)).problem(), (Problem<Quantity>{Missing}));
+        QCOMPARE(calculate(givenOptions(u"1|1|1"_s)).problem(), (Problem<Quantity>{Conflict}));
+        QCOMPARE(calculate(givenOptions(u"1|x|1"_s)).problem(),
+                 (Problem<Quantity>{NotANumber, Quantity::Voltage}));
     }
 
     void newestTwoGivenFieldsAreTheInputs()
     {
         GivenFields given;
         const std::array<bool, 3> allFilled{true, true, true};
-        QVERIFY(!given.inputs(allFilled));
-
         given.edited(Quantity::Voltage);
         QVERIFY(!given.inputs(allFilled)); // one given field determines nothing
         given.edited(Quantity::Current);
         QCOMPARE(*given.inputs(allFilled), std::pair(Quantity::Current, Quantity::Voltage));
-
         given.edited(Quantity::Power);
         QCOMPARE(*given.inputs(allFilled), std::pair(Quantity::Power, Quantity::Current));
 
@@ -93,65 +84,28 @@ private Q_SLOTS:
 
     void panel_data()
     {
-        QTest::addColumn<QStringList>("typed"); // P, U, I, typed in that order
-        QTest::addColumn<QStringList>("shown"); // P, U, I, R
-
-        QTest::newRow("voltage and current")
-            << QStringList{"", "12", "2"} << QStringList{"24", "12", "2", "6"};
-        QTest::newRow("power and current, one pass")
-            << QStringList{"24", "", "2"} << QStringList{"24", "12", "2", "6"};
-        QTest::newRow("power and voltage")
-            << QStringList{"24", "12", ""} << QStringList{"24", "12", "2", "6"};
-        QTest::newRow("current zero gives infinite resistance")
-            << QStringList{"", "5", "0"} << QStringList{"0", "5", "0", "inf"};
-        QTest::newRow("a lone blank is filled and reads zero")
-            << QStringList{"", "5", " "} << QStringList{"0", "5", " ", "inf"};
-        QTest::newRow("zero over zero is nan")
-            << QStringList{"0", "0", ""} << QStringList{"0", "0", "nan", "nan"};
-        QTest::newRow("a single field computes nothing")
-            << QStringList{"", "12", ""} << QStringList{"", "12", "", ""};
-        QTest::newRow("fractions in single precision")
-            << QStringList{"", "3.3", "0.02"} << QStringList{"0.066", "3.3", "0.02", "165"};
+        QTest::addColumn<QString>("steps"); // "steps → P U I R as shown"
+        QTest::newRow("power and current, one pass") << "powerField=24;currentField=2 → 24 12 2 6";
+        QTest::newRow("a lone blank is filled and reads 0")
+            << "voltageField=5;currentField=  → 0 5   inf";
+        QTest::newRow("milliamperes") << "voltageField=5;currentField=500 mA → 2.5 5 500 mA 10";
+        QTest::newRow("one field computes nothing") << "voltageField=12 →  12  ";
+        // Typing the power makes power and voltage the inputs; the old current gives way.
+        QTest::newRow("the newest two given fields count")
+            << "voltageField=12;currentField=2;voltageField=10;powerField=50 → 50 10 5 2";
+        QTest::newRow("clear forgets what was typed")
+            << "voltageField=12;currentField=2;clearButton!;powerField=24 → 24   ";
     }
     void panel()
     {
-        QFETCH(QStringList, typed);
-        OhmsLawPanel p;
+        QFETCH(QString, steps);
+        zelkor::test::PanelFixture<OhmsLawHandler> p;
         QVERIFY(p.find<QLineEdit>("resistanceField")->isReadOnly());
-        for (int i = 0; i < 3; ++i)
-            QTest::keyClicks(p.find<QLineEdit>(kFields[i]), typed[i]);
-        QTEST(p.texts(), "shown");
-    }
-
-    void editingKeepsWhatWasTyped()
-    {
-        OhmsLawPanel p;
-        QTest::keyClicks(p.find<QLineEdit>("voltageField"), u"12"_s);
-        QTest::keyClicks(p.find<QLineEdit>("currentField"), u"2"_s);
-        QCOMPARE(p.texts()[0], u"24"_s);
-
-        p.type("voltageField", u"10"_s);
-        QCOMPARE(p.texts(), (QStringList{"20", "10", "2", "5"}));
-
-        // Typing the power now makes power and voltage the inputs; the old current gives way.
-        p.type("powerField", u"50"_s);
-        QCOMPARE(p.texts(), (QStringList{"50", "10", "5", "2"}));
-    }
-
-    void clearForgetsEverything()
-    {
-        OhmsLawPanel p;
-        QTest::keyClicks(p.find<QLineEdit>("voltageField"), u"12"_s);
-        QTest::keyClicks(p.find<QLineEdit>("currentField"), u"2"_s);
-
-        p.click("clearButton");
-        QCOMPARE(p.texts(), (QStringList{"", "", "", ""}));
-
-        // Nothing typed before the clear counts any more.
-        QTest::keyClicks(p.find<QLineEdit>("powerField"), u"24"_s);
-        QCOMPARE(p.texts(), (QStringList{"24", "", "", ""}));
-        QTest::keyClicks(p.find<QLineEdit>("currentField"), u"2"_s);
-        QCOMPARE(p.texts(), (QStringList{"24", "12", "2", "6"}));
+        p.play(steps.section(u" → "_s, 0, 0));
+        QStringList shown;
+        for (const char *name : {"powerField", "voltageField", "currentField", "resistanceField"})
+            shown << p.find<QLineEdit>(name)->text();
+        QCOMPARE(shown.join(u' '), steps.section(u" → "_s, 1));
     }
 };
 

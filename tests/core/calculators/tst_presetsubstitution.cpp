@@ -1,3 +1,7 @@
+// How an input's text becomes a calculator's number: the two readings, and the preset lists
+// whose chosen item turns into its number.
+
+#include "core/calculators/Inputs.h"
 #include "core/calculators/PresetSubstitution.h"
 
 #include <QTest>
@@ -7,17 +11,64 @@
 using namespace zelkor;
 using namespace Qt::StringLiterals;
 
+namespace {
+constexpr std::array<Preset, 3> kPresets = {
+    {{"Mica", "mica", 0.3f}, {"Paste", "paste", 0.1f}, {"Paste", "paste", 0.1f}}};
+const QStringList kItems = {u"Mica"_s, u"Paste"_s, u"Paste"_s, u"Extra"_s};
+} // namespace
+
 class TestPresetSubstitution : public QObject
 {
     Q_OBJECT
 
-private:
-    static constexpr std::array<Preset, 3> kPresets = {
-        {{"Mica", "mica", 0.3f}, {"Paste", "paste", 0.1f}, {"Paste", "paste", 0.1f}}};
-    const QStringList items = {QStringLiteral("Mica"), QStringLiteral("Paste"),
-                               QStringLiteral("Paste"), QStringLiteral("Extra")};
-
 private Q_SLOTS:
+    void readInput_data()
+    {
+        QTest::addColumn<QString>("given"); // "-" for an option left out
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<bool>("presetList"); // read under a German locale
+        QTest::addColumn<QString>("read");    // the number, or the reason there is none
+        QTest::newRow("left out") << "-" << true << false << "Missing";
+        QTest::newRow("an empty field is missing") << "" << false << false << "Missing";
+        QTest::newRow("an empty option is no number") << "" << true << false << "NotANumber";
+        QTest::newRow("a lone blank is a 0 in a field") << " " << false << false << "Zero";
+        QTest::newRow("a word is a 0 in a field") << "abc" << false << false << "Zero";
+        QTest::newRow("a word is no option value") << "abc" << true << false << "NotANumber";
+        QTest::newRow("a field ignores another unit") << "12 A" << false << false << "12";
+        QTest::newRow("an option refuses it") << "12 A" << true << false << "OtherQuantity";
+        QTest::newRow("a field reads a prefix") << "4k7" << false << false << "4700";
+        QTest::newRow("locale's comma in a preset list") << "1,5" << false << true << "1.5";
+        QTest::newRow("a point in a preset list") << "1.5" << false << true << "1.5";
+        QTest::newRow("no comma in other fields") << "1,5" << false << false << "1";
+        QTest::newRow("no comma in an option") << "1,5" << true << true << "NotANumber";
+    }
+    void readInput()
+    {
+        QFETCH(QString, given);
+        QFETCH(bool, strict);
+        QFETCH(bool, presetList);
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const InputRule rule{units::kVolts, Need::NonZero, presetList};
+        const auto read = zelkor::readInput(given == u"-" ? Given() : given, rule,
+                                            strict ? Reading::Strict : Reading::Lenient);
+        QLocale::setDefault(previous);
+        const char *reasons[] = {"Missing", "NotANumber", "OtherQuantity", "Zero"};
+        QTEST(std::holds_alternative<float>(read)
+                  ? QString::number(std::get<float>(read))
+                  : QString::fromLatin1(reasons[static_cast<int>(std::get<Reason>(read))]),
+              "read");
+    }
+
+    void presetNumbers()
+    {
+        using Index = std::variant<std::size_t, Reason>;
+        QVERIFY(readPresetNumber(u"2"_s, 3) == Index(std::size_t(2)));
+        for (const QString &outside : {u"3"_s, u"-1"_s, u"1.5"_s})
+            QVERIFY(readPresetNumber(outside, 3) == Index(Reason::OutOfRange));
+        QVERIFY(readPresetNumber(u"1k"_s, 3) == Index(Reason::NotANumber));
+    }
+
     void substitution_data()
     {
         QTest::addColumn<QString>("text");
@@ -36,44 +87,16 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, locale);
         QFETCH(QString, expected);
-        QCOMPARE(substitutePresetValue(text, items, kPresets, QLocale(locale)), expected);
+        QCOMPARE(substitutePresetValue(text, kItems, kPresets, QLocale(locale)), expected);
     }
 
-    void presetText_data()
-    {
-        QTest::addColumn<float>("value");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("one fraction digit") << 1.5f << u"en_US"_s << u"1.5"_s;
-        QTest::newRow("comma locale") << 1.5f << u"de_DE"_s << u"1,5"_s;
-        QTest::newRow("whole number has no fraction") << 4.0f << u"en_US"_s << u"4"_s;
-        QTest::newRow("float noise hidden") << 2.2f << u"en_US"_s << u"2.2"_s;
-        QTest::newRow("no grouping") << 1000.5f << u"de_DE"_s << u"1000,5"_s;
-    }
     void presetText()
     {
-        QFETCH(float, value);
-        QFETCH(QString, locale);
-        QFETCH(QString, expected);
-        QCOMPARE(zelkor::presetText(value, QLocale(locale)), expected);
-    }
-
-    void reading_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<float>("expected");
-        QTest::newRow("comma in comma locale") << u"1,5"_s << u"de_DE"_s << 1.5f;
-        QTest::newRow("point in comma locale") << u"1.5"_s << u"de_DE"_s << 1.5f;
-        QTest::newRow("comma in point locale stops the number") << u"1,5"_s << u"en_US"_s << 1.0f;
-        QTest::newRow("not a number") << u"Mica"_s << u"de_DE"_s << 0.0f;
-    }
-    void reading()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, locale);
-        QFETCH(float, expected);
-        QCOMPARE(presetFieldValue(text, units::kVolts, QLocale(locale)), expected);
+        QCOMPARE(zelkor::presetText(4.0f, QLocale(u"en_US"_s)), u"4"_s);
+        QCOMPARE(zelkor::presetText(2.2f, QLocale(u"en_US"_s)), u"2.2"_s);       // no float noise
+        QCOMPARE(zelkor::presetText(1000.5f, QLocale(u"de_DE"_s)), u"1000,5"_s); // no grouping
+        QCOMPARE(presetOptionHelp(std::span(kPresets).first(2), u"K/W"),
+                 u"0 mica 0.3 K/W, 1 paste 0.1 K/W"_s);
     }
 };
 

@@ -21,7 +21,6 @@ struct PartsPanel : zelkor::test::PanelFixture<SeriesParallelConnectionHandler>
 {
     QLineEdit *field = find<QLineEdit>("partsValueField");
     QTableView *table = find<QTableView>("partsTableView");
-    QPushButton *removeButton = find<QPushButton>("removeButton");
 
     void enter(const QString &text) const
     {
@@ -52,75 +51,50 @@ class TestSeriesParallel : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // S = Σv and Q = 1/Σ(1/v), worked out by hand; "R:" parts are in Ω, "C:" parts in µF.
     void totals_data()
     {
-        QTest::addColumn<QStringList>("parts");
-        QTest::addColumn<QString>("sum");
-        QTest::addColumn<QString>("reciprocal");
-        QTest::newRow("equal pair halves")
-            << QStringList{"100", "100"} << u"200.00"_s << u"50.00"_s;
-        QTest::newRow("three resistors")
-            << QStringList{"100", "220", "470"} << u"790.00"_s << u"59.98"_s;
-        QTest::newRow("four large resistors")
-            << QStringList{"1000", "2200", "4700", "10000"} << u"17900.00"_s << u"565.83"_s;
-        QTest::newRow("fractions count in both totals")
-            << QStringList{"4.7", "4.7"} << u"9.40"_s << u"2.35"_s;
-        QTest::newRow("parts below one") << QStringList{"0.47", "0.1"} << u"0.57"_s << u"0.08"_s;
-        QTest::newRow("high values do not overflow")
-            << QStringList{"220000", "470000", "1000000", "2200000", "4700000"} << u"8590000.00"_s
-            << u"119897.96"_s;
-        QTest::newRow("a zero part shorts the reciprocal total")
-            << QStringList{"0", "100"} << u"100.00"_s << u"0.00"_s;
-        QTest::newRow("texts read up to the number's end")
-            << QStringList{" 100", "220 ohm", "1e3"} << u"1320.00"_s << u"64.33"_s;
+        QTest::addColumn<QString>("parts");
+        QTest::addColumn<QString>("totals"); // S Q
+        QTest::newRow("equal pair halves") << "R:100|100"
+                                           << "200.00 50.00";
+        QTest::newRow("three resistors") << "R:100|220|470"
+                                         << "790.00 59.98";
+        QTest::newRow("four large resistors") << "R:1000|2200|4700|10000"
+                                              << "17900.00 565.83";
+        QTest::newRow("fractions count in both") << "R:4.7|4.7"
+                                                 << "9.40 2.35";
+        QTest::newRow("parts below one") << "R:0.47|0.1"
+                                         << "0.57 0.08";
+        QTest::newRow("high values do not overflow") << "R:220000|470000|1000000|2200000|4700000"
+                                                     << "8590000.00 119897.96";
+        QTest::newRow("a zero part shorts the reciprocal") << "R:0|100"
+                                                           << "100.00 0.00";
+        QTest::newRow("prefixes and RKM") << "R:4k7|4.7 kΩ|R47"
+                                          << "9400.47 0.47";
+        QTest::newRow("nanofarads in microfarads") << "C:100n|100 nF"
+                                                   << "0.20 0.05";
     }
     void totals()
     {
-        QFETCH(QStringList, parts);
-        const auto totals =
-            zelkor::seriesparallel::calculate(PartKind::Resistors, parts, zelkor::Reading::Lenient);
-        QVERIFY(totals);
-        QTEST(zelkor::formatFixed(totals->sum, 2), "sum");
-        QTEST(zelkor::formatFixed(totals->reciprocal, 2), "reciprocal");
+        QFETCH(QString, parts);
+        const PartKind kind = parts.startsWith(u'R') ? PartKind::Resistors : PartKind::Capacitors;
+        for (const auto reading : {zelkor::Reading::Lenient, zelkor::Reading::Strict}) {
+            const auto totals =
+                zelkor::seriesparallel::calculate(kind, parts.mid(2).split(u'|'), reading);
+            QVERIFY(totals);
+            QTEST(zelkor::formatFixed(totals->sum, 2) + u' ' +
+                      zelkor::formatFixed(totals->reciprocal, 2),
+                  "totals");
+        }
     }
 
-    void resultText_data()
+    void panelTakesWhatBeginsWithAValue()
     {
-        QTest::addColumn<PartKind>("kind");
-        QTest::addColumn<QStringList>("parts");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("resistors add in series") << PartKind::Resistors << QStringList{"100", "100"}
-                                                 << u"Series: 200.00 Ohm\nParallel: 50.00 Ohm"_s;
-        QTest::newRow("capacitors add in parallel")
-            << PartKind::Capacitors << QStringList{"10", "10"}
-            << u"Series: 5.00 µF\nParallel: 20.00 µF"_s;
-        QTest::newRow("no resistors, no totals") << PartKind::Resistors << QStringList{} << u""_s;
-        QTest::newRow("no capacitors, no totals") << PartKind::Capacitors << QStringList{} << u""_s;
-    }
-    void resultText()
-    {
-        QFETCH(PartKind, kind);
-        QFETCH(QStringList, parts);
-        QTEST(zelkor::seriesparallel::resultText(kind, parts), "expected");
-        QCOMPARE(bool(zelkor::seriesparallel::calculate(kind, parts, zelkor::Reading::Lenient)),
-                 !parts.isEmpty());
-    }
-
-    void isPart_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("whole number") << u"100"_s << true;
-        QTest::newRow("exponent") << u"4.7e3"_s << true;
-        QTest::newRow("unit after the number") << u"220 ohm"_s << true;
-        QTest::newRow("error: letters") << u"abc"_s << false;
-        QTest::newRow("error: blanks only") << u"   "_s << false;
-        QTest::newRow("error: decimal comma alone") << u",5"_s << false;
-    }
-    void isPart()
-    {
-        QFETCH(QString, text);
-        QTEST(zelkor::seriesparallel::isPart(text, PartKind::Resistors), "accepted");
+        for (const QString &part : {u"100"_s, u"R47"_s, u"220 ohm"_s, u"4x7"_s})
+            QVERIFY2(zelkor::seriesparallel::isPart(part, PartKind::Resistors), qPrintable(part));
+        for (const QString &part : {u"abc"_s, u"   "_s, u",5"_s, u"k47"_s})
+            QVERIFY2(!zelkor::seriesparallel::isPart(part, PartKind::Resistors), qPrintable(part));
     }
 
     void addingKeepsTextsAsTypedAndShowsTotals()
@@ -138,24 +112,15 @@ private Q_SLOTS:
         QCOMPARE(
             p.table->model()->headerData(0, Qt::Horizontal, PartsTableModel::ColumnIdentifierRole),
             QVariant(u"resistor"_s));
-    }
 
-    void emptyOrNonNumberEntryAddsNothing()
-    {
-        PartsPanel p;
-        QTest::keyClick(p.field, Qt::Key_Return);
-        QCOMPARE(p.table->model()->rowCount(), 0);
-        QVERIFY(!p.fieldMarkedInvalid());
-
-        p.enter(u"100"_s);
+        // A text that is no value is refused and marked until it is edited.
         p.enter(u"abc"_s);
-        QCOMPARE(p.rows(), QStringList{"100"});
-        QCOMPARE(p.field->text(), u"abc"_s);
+        QCOMPARE(p.rows().size(), 3);
         QVERIFY(p.fieldMarkedInvalid());
-        QCOMPARE(p.output(), u"Series: 100.00 Ohm\nParallel: 100.00 Ohm"_s);
-
         QTest::keyClick(p.field, Qt::Key_Backspace);
         QVERIFY(!p.fieldMarkedInvalid());
+        QTest::keyClick(p.field, Qt::Key_Return); // an empty entry adds nothing either
+        QCOMPARE(p.rows().size(), 3);
     }
 
     void removeKeys_data()
@@ -170,60 +135,39 @@ private Q_SLOTS:
         PartsPanel p;
         for (const QString &value : {u"100"_s, u"220"_s, u"470"_s})
             p.enter(value);
-        p.table->selectRow(1);
-        QVERIFY(p.removeButton->isEnabled());
+        auto *removeButton = p.find<QPushButton>("removeButton");
+        QTest::keyClick(p.table, Qt::Key(key)); // nothing selected, nothing removed
+        QCOMPARE(p.rows().size(), 3);
+        QVERIFY(!removeButton->isEnabled());
 
+        p.table->selectRow(1);
         QTest::keyClick(p.table, Qt::Key(key));
         QCOMPARE(p.rows(), (QStringList{"100", "470"}));
         QCOMPARE(p.output(), u"Series: 570.00 Ohm\nParallel: 82.46 Ohm"_s);
 
-        // The next row takes the selection, so the same key keeps removing.
+        // The next row takes the selection, so the same key keeps removing, to the last part.
         QTest::keyClick(p.table, Qt::Key(key));
-        QCOMPARE(p.rows(), QStringList{"100"});
-    }
-
-    void removeWithoutSelectionRemovesNothing()
-    {
-        PartsPanel p;
-        p.enter(u"100"_s);
-        p.enter(u"220"_s);
-        QVERIFY(!p.removeButton->isEnabled());
-
-        p.handler->removePart();
-        QTest::keyClick(p.table, Qt::Key_Delete);
-        QCOMPARE(p.rows(), (QStringList{"100", "220"}));
-        QCOMPARE(p.output(), u"Series: 320.00 Ohm\nParallel: 68.75 Ohm"_s);
-    }
-
-    void removingTheLastPartEmptiesTheOutput()
-    {
-        PartsPanel p;
-        p.enter(u"100"_s);
-        p.table->selectRow(0);
-        QTest::mouseClick(p.removeButton, Qt::LeftButton);
-        QCOMPARE(p.table->model()->rowCount(), 0);
+        QTest::mouseClick(removeButton, Qt::LeftButton);
+        QVERIFY(p.rows().isEmpty());
         QVERIFY(p.output().isEmpty());
-        QVERIFY(!p.removeButton->isEnabled());
+        QVERIFY(!removeButton->isEnabled());
     }
 
     void switchingKindSwapsTotalsAndKeepsList()
     {
         PartsPanel p;
         auto *unit = p.find<QLabel>("unitField");
-        auto *caption = p.find<QLabel>("tableViewCaption");
+        p.enter(u"10"_s);
+        p.enter(u"10"_s);
         QCOMPARE(unit->text(), u"Ω"_s);
-        QCOMPARE(caption->text(), u"Resistors: "_s);
-        p.enter(u"10"_s);
-        p.enter(u"10"_s);
 
         p.click("capacitorsButton");
         QCOMPARE(unit->text(), u"µF"_s);
-        QCOMPARE(caption->text(), u"Capacitors: "_s);
+        QCOMPARE(p.find<QLabel>("tableViewCaption")->text(), u"Capacitors: "_s);
         QCOMPARE(p.rows(), (QStringList{"10", "10"}));
         QCOMPARE(p.output(), u"Series: 5.00 µF\nParallel: 20.00 µF"_s);
 
         p.click("resistorsButton");
-        QCOMPARE(unit->text(), u"Ω"_s);
         QCOMPARE(p.output(), u"Series: 20.00 Ohm\nParallel: 5.00 Ohm"_s);
     }
 
@@ -233,14 +177,9 @@ private Q_SLOTS:
         auto *layout = qobject_cast<QFormLayout *>(p.find("inputForm")->layout());
         QVERIFY(layout);
         QCOMPARE(layout->rowCount(), 3);
-
         p.click("debugButton");
-        QCOMPARE(layout->rowCount(), 2);
         QVERIFY(!p.panel.findChild<QLineEdit *>(u"voltageField"_s));
-        QVERIFY(p.find<QLineEdit>("capacitanceField") && p.find<QLineEdit>("toleranceField"));
-
         p.click("debugButton");
-        QCOMPARE(layout->rowCount(), 1);
         p.handler->debug(); // a form without a second entry stays as it is
         QCOMPARE(layout->rowCount(), 1);
         QVERIFY(p.find<QLineEdit>("capacitanceField"));
