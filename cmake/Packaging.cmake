@@ -1,6 +1,7 @@
 # What `cmake --install` puts in place besides the binaries (see src/CMakeLists.txt): the
-# desktop entry, the icon in the hicolor theme, the AppStream metainfo and the man page of
-# zelkor-calc. `cpack` (run in the build folder) turns the same set into a .deb.
+# desktop entry, the icon in the hicolor theme, the AppStream metainfo, the man page of
+# zelkor-calc and the copyright file. `cpack` (run in the build folder) turns the same set
+# into a .deb.
 include(GNUInstallDirs)
 
 set(ZELKOR_APP_ID org.zelkor.Zelkor)
@@ -39,6 +40,13 @@ add_custom_target(zelkor_man_page ALL DEPENDS ${man_page})
 install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 string(REGEX REPLACE "^mailto:" "" maintainer_address "${ZELKOR_MAIL_URL}")
+
+# Debian's machine-readable copyright format; the licence text itself is the system's copy in
+# /usr/share/common-licenses/GPL-3 (the LICENSE file at the root is the same text).
+set(ZELKOR_MAIL_ADDRESS "${maintainer_address}")
+configure_file(${linux_resources}/copyright.in ${CMAKE_BINARY_DIR}/copyright @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkor)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelkor)
 set(CPACK_PACKAGE_VENDOR "The Zelkor developers")

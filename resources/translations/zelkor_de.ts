@@ -1076,6 +1076,10 @@ ihrer Flussspannung liegen.</translation>
         <source>An electronics toolbox for the bench: resistor colour codes, LED dropping resistors, Ohm's law, series and parallel connections, heat sinks, air-cored coils, 555 timers and tube designations.</source>
         <translation>Ein Elektronik-Werkzeugkasten für die Werkbank: Widerstands-Farbcodes, LED-Vorwiderstände, Ohmsches Gesetz, Reihen- und Parallelschaltungen, Kühlkörper, Luftspulen, 555-Timer und Röhrenbezeichnungen.</translation>
     </message>
+    <message id="AboutLicense">
+        <source>Zelkor is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Zelkor ist freie Software unter der GNU General Public License, Version 3 oder später.</translation>
+    </message>
     <message id="AboutWebsite">
         <source>Visit Website</source>
         <translation>Website besuchen</translation>

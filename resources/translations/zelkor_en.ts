@@ -1076,6 +1076,10 @@ above its forward voltage.</translation>
         <source>An electronics toolbox for the bench: resistor colour codes, LED dropping resistors, Ohm's law, series and parallel connections, heat sinks, air-cored coils, 555 timers and tube designations.</source>
         <translation>An electronics toolbox for the bench: resistor colour codes, LED dropping resistors, Ohm's law, series and parallel connections, heat sinks, air-cored coils, 555 timers and tube designations.</translation>
     </message>
+    <message id="AboutLicense">
+        <source>Zelkor is free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Zelkor is free software under the GNU General Public License, version 3 or later.</translation>
+    </message>
     <message id="AboutWebsite">
         <source>Visit Website</source>
         <translation>Visit Website</translation>

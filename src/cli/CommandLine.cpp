@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "core/text/NumberReader.h"
+#include "core/text/Texts.h"
 
 #include <CLI/CLI.hpp>
 #include <QJsonDocument>
@@ -148,7 +149,8 @@ Result run(const std::vector<std::string> &args)
         } catch (const CLI::CallForAllHelp &) {
             result.out = app.help("", CLI::AppFormatMode::All);
         } catch (const CLI::CallForVersion &) {
-            result.out = std::string("zelkor-calc ") + ZELKOR_VERSION + "\n";
+            result.out = std::string("zelkor-calc ") + ZELKOR_VERSION + "\n" +
+                         text("AboutLicense").toStdString() + "\n";
         } catch (const CLI::ParseError &error) {
             result = {2, {}, "zelkor-calc: " + oneLine(error.what()) + "\n"};
         }

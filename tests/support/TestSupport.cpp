@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "gui/app/ZelkorAppDelegate.h"
 #include "core/text/Texts.h"
+#include "gui/app/ZelkorAppDelegate.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <clocale>
 
 namespace zelkor::test {
 
@@ -40,6 +42,20 @@ std::unique_ptr<ZelkorAppDelegate> launchApp(bool donationAnswered)
     auto app = std::make_unique<ZelkorAppDelegate>();
     app->applicationDidFinishLaunching();
     return app;
+}
+
+LocaleGuard::LocaleGuard()
+{
+    const char *current = std::setlocale(LC_ALL, nullptr);
+    m_cLocale = current ? current : "C";
+}
+
+LocaleGuard::~LocaleGuard()
+{
+    QLocale::setDefault(m_defaultLocale);
+    std::setlocale(LC_ALL, m_cLocale.c_str());
+    if (QCoreApplication::instance())
+        installTranslations(*QCoreApplication::instance(), QLocale(QLocale::English));
 }
 
 UrlRecorder::UrlRecorder(QObject *parent) : QObject(parent)

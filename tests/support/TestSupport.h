@@ -3,10 +3,12 @@
 // English texts installed.
 
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QUrl>
 
 #include <memory>
+#include <string>
 
 class ZelkorAppDelegate;
 
@@ -21,6 +23,22 @@ void clearSettings();
 // The real app, launched. Unless `donationAnswered` is false, the donation sheet was answered
 // on an earlier launch and stays away.
 std::unique_ptr<ZelkorAppDelegate> launchApp(bool donationAnswered = true);
+
+// For a test that switches the language or the locale: when it goes out of scope, also after a
+// failed check has returned early, the default QLocale, the C library's locale and the English
+// texts of initIsolatedApp() are back, so the tests after it do not run in German.
+class LocaleGuard
+{
+public:
+    LocaleGuard();
+    ~LocaleGuard();
+    LocaleGuard(const LocaleGuard &) = delete;
+    LocaleGuard &operator=(const LocaleGuard &) = delete;
+
+private:
+    QLocale m_defaultLocale;
+    std::string m_cLocale;
+};
 
 // Records every URL the app asks to open, instead of opening it.
 class UrlRecorder : public QObject

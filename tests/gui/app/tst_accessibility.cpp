@@ -31,7 +31,7 @@ private Q_SLOTS:
     void namesFollowTheFieldsMeaning();
 
 private:
-    QWidget *panel(const QString &title, bool show = false) const;
+    QWidget *panel(int row) const;
 
     std::unique_ptr<ZelkorAppDelegate> m_app;
 };
@@ -71,48 +71,38 @@ void TestAccessibility::initTestCase()
     m_app = zelkor::test::launchApp();
 }
 
-QWidget *TestAccessibility::panel(const QString &title, bool show) const
+QWidget *TestAccessibility::panel(int row) const
 {
     SourceListView *list = m_app->categoriesOutlineView();
-    for (int row = 0; row < list->numberOfRows(); ++row) {
-        const Node *node = m_app->outlineViewDataSource()->nodeForIndex(list->itemAtRow(row));
-        if (node && node->viewToOpen && list->itemAtRow(row).data().toString() == title) {
-            if (show)
-                list->selectRow(row);
-            return node->viewToOpen;
-        }
-    }
-    return nullptr;
+    const Node *node = m_app->outlineViewDataSource()->nodeForIndex(list->itemAtRow(row));
+    return node ? node->viewToOpen : nullptr;
 }
 
+// Every panel of the source list, so that a new one is covered without a change here.
 void TestAccessibility::namedAndInReadingOrder_data()
 {
-    QTest::addColumn<QString>("title");
-    for (const char *title :
-         {"Resistor Colour Codes", "LED Dropping Resistor", "Ohm's Law", "Series & Parallel",
-          "Heat Sinks", "Air-Cored Coils", "Tube Designations", "555 Timer", "About"})
-        QTest::newRow(title) << QString::fromUtf8(title);
+    QTest::addColumn<int>("row");
+    SourceListView *list = m_app->categoriesOutlineView();
+    for (int row = 0; row < list->numberOfRows(); ++row) {
+        if (panel(row))
+            QTest::newRow(qPrintable(list->itemAtRow(row).data().toString())) << row;
+    }
 }
 
 void TestAccessibility::namedAndInReadingOrder()
 {
-    QFETCH(QString, title);
-    QWidget *shown = panel(title, true);
-    QVERIFY(shown);
+    QFETCH(int, row);
+    m_app->categoriesOutlineView()->selectRow(row);
+    QWidget *shown = panel(row);
     QVERIFY(shown->isVisible());
 
     QStringList unnamed;
-    int checked = 0;
     for (QWidget *widget : shown->findChildren<QWidget *>()) {
-        if (!isInputOrResult(widget) || isPartOfCompoundControl(widget, shown))
-            continue;
-        ++checked;
-        if (widget->accessibleName().isEmpty() || widget->accessibleDescription().isEmpty())
+        if (isInputOrResult(widget) && !isPartOfCompoundControl(widget, shown) &&
+            (widget->accessibleName().isEmpty() || widget->accessibleDescription().isEmpty()))
             unnamed << widget->objectName();
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
-    // Every calculator has something to announce; About has only push buttons.
-    QCOMPARE(checked > 0, title != u"About");
     // The stops Tab reaches on this panel, in the order it reaches them.
     QList<QWidget *> stops;
     QWidget *window = shown->window();
@@ -132,22 +122,19 @@ void TestAccessibility::namedAndInReadingOrder()
     }
 }
 
+// A mode switch changes what a field means, and with it what a screen reader says about it.
 void TestAccessibility::namesFollowTheFieldsMeaning()
 {
-    QWidget *heatSinks = panel(QStringLiteral("Heat Sinks"));
-    auto *modeField =
-        heatSinks->findChild<QLineEdit *>(QStringLiteral("trHeatSinkOrMaxTemperature"));
-    QCOMPARE(modeField->accessibleName(), QStringLiteral("Heat sink thermal resistance"));
-    QCOMPARE(modeField->accessibleDescription(), QStringLiteral("kelvins per watt"));
-    heatSinks->findChild<QAbstractButton *>(QStringLiteral("maxTemperatureModeButton"))->click();
-    QCOMPARE(modeField->accessibleName(), QStringLiteral("Max. chip temperature"));
-    QCOMPARE(modeField->accessibleDescription(), QStringLiteral("degrees Celsius"));
-
-    QWidget *parts = panel(QStringLiteral("Series & Parallel"));
-    auto *partField = parts->findChild<QLineEdit *>(QStringLiteral("partsValueField"));
-    QVERIFY(partField->accessibleDescription().startsWith(u"ohms"));
-    parts->findChild<QAbstractButton *>(QStringLiteral("capacitorsButton"))->click();
-    QVERIFY(partField->accessibleDescription().startsWith(u"microfarads"));
+    const std::pair<const char *, const char *> switches[] = {
+        {"trHeatSinkOrMaxTemperature", "maxTemperatureModeButton"},
+        {"partsValueField", "capacitorsButton"}};
+    for (const auto &[fieldName, buttonName] : switches) {
+        auto *field = m_app->window()->findChild<QLineEdit *>(QLatin1String(fieldName));
+        const QStringList before{field->accessibleName(), field->accessibleDescription()};
+        m_app->window()->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
+        const QStringList after{field->accessibleName(), field->accessibleDescription()};
+        QVERIFY2(after != before && !after.contains(QString()), fieldName);
+    }
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -1,17 +1,15 @@
 // The panel chrome: the drawing plans as data in their own y-up coordinates, then the pixels
 // of the header, the plain fills and the display frames, and where a result field puts its text.
 
-#include "support/TestSupport.h"
-#include "gui/views/BackgroundView.h"
 #include "core/drawing/CenteredTextRect.h"
-#include "gui/views/ColoredDebugView.h"
 #include "core/drawing/DisplayDrawing.h"
-#include "gui/views/DisplayView.h"
 #include "core/drawing/HeaderDrawing.h"
+#include "gui/views/BackgroundView.h"
+#include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
 #include "gui/views/SmallDisplayView.h"
 #include "gui/views/VerticallyCenteredTextCell.h"
-#include "core/drawing/YUpSpace.h"
+#include "support/TestSupport.h"
 
 #include <QImage>
 #include <QTest>
@@ -66,12 +64,6 @@ Ink inkOf(const QImage &image)
     return ink;
 }
 
-class MissingImageDisplay : public DisplayView
-{
-public:
-    MissingImageDisplay() : DisplayView(QStringLiteral("no-such-display.png"), nullptr) {}
-};
-
 } // namespace
 
 class TestChromeViews : public QObject
@@ -88,8 +80,6 @@ private Q_SLOTS:
         QTest::addColumn<QRectF>("upper");
         QTest::addColumn<double>("topLineY");
 
-        QTest::newRow("whole 300x40 header")
-            << QRectF(0, 0, 300, 40) << QRectF(0, 0, 300, 20) << QRectF(0, 20, 300, 20) << 40.0;
         QTest::newRow("odd height splits mid-pixel")
             << QRectF(0, 0, 120, 41) << QRectF(0, 0, 120, 20.5) << QRectF(0, 20.5, 120, 20.5)
             << 41.0;
@@ -114,17 +104,6 @@ private Q_SLOTS:
         QCOMPARE(d.bottomLine.to, QPointF(lower.width(), 0));
     }
 
-    void yUpGeometryTurnsOverForQt()
-    {
-        const YUpSpace header(40);
-        QCOMPARE(header.toQt(QPointF(0, 40)), QPointF(0, 0));
-        QCOMPARE(header.toQt(QPointF(7, 0)), QPointF(7, 40));
-        QCOMPARE(header.toQt(QRectF(0, 20, 300, 20)), QRectF(0, 0, 300, 20));
-        QCOMPARE(header.toQt(QRectF(0, 0, 300, 20)), QRectF(0, 20, 300, 20));
-        // An image's bottom-left part is its bottom rows in Qt.
-        QCOMPARE(YUpSpace(120).toQt(QRectF(0, 0, 416, 100)), QRectF(0, 20, 416, 100));
-    }
-
     void displayDrawing_data()
     {
         QTest::addColumn<QSizeF>("view");
@@ -145,8 +124,6 @@ private Q_SLOTS:
             << QSizeF(832, 64) << QSizeF(416, 64) << QRectF(0, 0, 208, 64) << QRectF(0, 0, 416, 64);
         QTest::newRow("missing image draws nothing")
             << QSizeF(416, 100) << QSizeF() << QRectF() << QRectF();
-        QTest::newRow("empty view draws nothing")
-            << QSizeF(0, 0) << QSizeF(416, 120) << QRectF() << QRectF();
     }
     void displayDrawing()
     {
@@ -172,8 +149,6 @@ private Q_SLOTS:
             << QRectF(0, 0, 100, 25) << 20.0 << QRectF(10, 2.5, 90, 20);
         QTest::newRow("exact fit: unchanged, no indent")
             << QRectF(0, 0, 100, 20) << 20.0 << QRectF(0, 0, 100, 20);
-        QTest::newRow("too low: unchanged")
-            << QRectF(0, 0, 100, 15) << 20.0 << QRectF(0, 0, 100, 15);
         QTest::newRow("unknown text height: unchanged")
             << QRectF(0, 0, 100, 40) << std::numeric_limits<double>::quiet_NaN()
             << QRectF(0, 0, 100, 40);
@@ -194,10 +169,8 @@ private Q_SLOTS:
 
         // Gradient rows are sampled at the pixel's centre, half a pixel into the 20-pixel half.
         QTest::newRow("light line along the top") << 0 << 0.6;
-        QTest::newRow("upper half brightest below the line") << 1 << 0.46 - 0.22 * 1.5 / 20;
         QTest::newRow("upper side of the middle step") << 19 << 0.24 + 0.22 * 0.5 / 20;
         QTest::newRow("lower side of the middle step") << 20 << 0.167 + 0.032 * 0.5 / 20;
-        QTest::newRow("lower half above the line") << 38 << 0.199 - 0.032 * 1.5 / 20;
         QTest::newRow("dark line along the bottom") << 39 << 0.15;
     }
     void headerGreyLevels()
@@ -238,30 +211,13 @@ private Q_SLOTS:
         QCOMPARE(QColor(lowerHalf.pixel(290, 10)), kUntouched);
     }
 
-    void plainFills_data()
+    void backgroundIsMidGrey()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QColor>("colour");
-
-        QTest::newRow("background is mid grey")
-            << QStringLiteral("background") << QColor(102, 102, 102);
-        QTest::newRow("debug view is orange") << QStringLiteral("debug") << QColor(255, 128, 0);
-    }
-    void plainFills()
-    {
-        QFETCH(QString, kind);
-        QFETCH(QColor, colour);
-
-        std::unique_ptr<QWidget> view;
-        if (kind == u"background")
-            view = std::make_unique<BackgroundView>();
-        else
-            view = std::make_unique<ColoredDebugView>();
-        view->resize(60, 40);
-        const QImage image = rendered(*view, QRegion(10, 10, 30, 20));
-        QCOMPARE(QColor(image.pixel(10, 10)), colour);
-        QCOMPARE(QColor(image.pixel(39, 29)), colour);
-        QCOMPARE(QColor(image.pixel(9, 10)), kUntouched);
+        BackgroundView view;
+        view.resize(60, 40);
+        const QImage image = rendered(view, QRegion(10, 10, 30, 20));
+        QCOMPARE(QColor(image.pixel(10, 10)), QColor(102, 102, 102));
+        QCOMPARE(QColor(image.pixel(39, 29)), QColor(102, 102, 102));
         QCOMPARE(QColor(image.pixel(40, 29)), kUntouched);
     }
 
@@ -286,31 +242,6 @@ private Q_SLOTS:
             QCOMPARE(shown.pixel(p), picture.pixel(p + QPoint(0, offset)));
     }
 
-    void narrowDisplayStretchesTheImage()
-    {
-        DisplayView wide;
-        wide.resize(416, 120);
-        DisplayView narrow;
-        narrow.resize(208, 120);
-        const QImage full = rendered(wide);
-        const QImage half = rendered(narrow);
-        // The narrow view shows the image's first 104 points doubled: no right-hand bezel, and
-        // the glass at its right edge is the glass from the image's middle.
-        QVERIFY(qAbs(greyAt(half, 207, 60) - greyAt(full, 103, 60)) <= 2);
-        QVERIFY(qAbs(greyAt(full, 413, 60) - greyAt(half, 207, 60)) > 20);
-        QCOMPARE(QColor(half.pixel(0, 60)), QColor(full.pixel(0, 60)));
-    }
-
-    void displayWithoutImageDrawsNothing()
-    {
-        MissingImageDisplay display;
-        QVERIFY(display.image().isNull());
-        display.resize(416, 100);
-        const QImage image = rendered(display);
-        for (const QPoint p : {QPoint(0, 0), QPoint(208, 50), QPoint(415, 99)})
-            QCOMPARE(QColor(image.pixel(p)), kUntouched);
-    }
-
     void centredCellKeepsItsLabelFont()
     {
         VerticallyCenteredTextCell cell;
@@ -319,29 +250,13 @@ private Q_SLOTS:
         QCOMPARE(cell.font().pointSizeF(), 16.0);
     }
 
-    void centredCellPlacesItsText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("spareHeight");
-        QTest::addColumn<bool>("indented");
-
-        QTest::newRow("one line with room to spare")
-            << QStringLiteral("Resistance: 270.0 Ohm") << 40 << true;
-        QTest::newRow("two lines with room to spare")
-            << QStringLiteral("Series: 1\nParallel: 2") << 30 << true;
-        QTest::newRow("one line without room")
-            << QStringLiteral("Inductance: 1.000µH") << 0 << false;
-    }
+    // The text's ink sits indented and about the middle of the field, glyph shapes allowing.
     void centredCellPlacesItsText()
     {
-        QFETCH(QString, text);
-        QFETCH(int, spareHeight);
-        QFETCH(bool, indented);
-
         VerticallyCenteredTextCell cell;
+        const QString text = QStringLiteral("Resistance: 270.0 Ohm");
         cell.setText(text);
-        const int textHeight = cell.fontMetrics().size(0, text).height();
-        cell.resize(360, textHeight + spareHeight);
+        cell.resize(360, cell.fontMetrics().size(0, text).height() + 40);
         QImage image = rendered(cell); // lays the text out once
         QPalette inkOnPaper = cell.palette();
         inkOnPaper.setColor(QPalette::WindowText, Qt::black);
@@ -349,12 +264,8 @@ private Q_SLOTS:
         image.fill(Qt::white);
         cell.render(&image);
 
-        const QRectF drawing = cell.drawingRect();
-        QCOMPARE(drawing.x(), indented ? 10.0 : 0.0);
         const Ink ink = inkOf(image);
-        QVERIFY(ink.left >= 0);
-        QCOMPARE(ink.left >= 10, indented);
-        // The text's ink sits about the middle of the field, glyph shapes allowing.
+        QVERIFY2(ink.left >= 10, qPrintable(QString::number(ink.left)));
         QVERIFY2(
             qAbs(ink.meanRow - cell.height() / 2.0) <= 4,
             qPrintable(QStringLiteral("ink centre %1 of %2").arg(ink.meanRow).arg(cell.height())));
