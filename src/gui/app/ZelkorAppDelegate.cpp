@@ -21,6 +21,7 @@
 
 namespace {
 constexpr int kWindowFadeMilliseconds = 250;
+constexpr int kSourceListStartWidth = 235;
 const QString kShownPanelKey = QStringLiteral("window/panel");
 } // namespace
 
@@ -32,6 +33,9 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
     m_panelStore->hide();
     ui.containerView->setPanelStore(m_panelStore);
     ui.splitter->setStretchFactor(1, 1);
+    // The panel area is as wide as the shown panel needs; the list starts narrow enough for
+    // the widest panel to fit beside it at the first-start size.
+    ui.splitter->setSizes({kSourceListStartWidth, m_window->width() - kSourceListStartWidth});
 
     m_panels = std::make_unique<Panels>(m_panelStore);
 

@@ -98,6 +98,7 @@ private Q_SLOTS:
     void donationSheetShowsOnce_data();
     void donationSheetShowsOnce();
     void pickingSwitchesPanels();
+    void everyPanelFitsTheFirstStartSize();
     void remembersWhatTheUserLeft();
     void ctrlQQuits_data();
     void ctrlQQuits();
@@ -218,6 +219,22 @@ void TestLaunch::pickingSwitchesPanels()
         QCOMPARE(panelsInContainer(*app), 1);
     }
     QCOMPARE(container->panel(), nodeAtRow(*app, leaves.last())->viewToOpen);
+}
+
+void TestLaunch::everyPanelFitsTheFirstStartSize()
+{
+    auto app = launchApp();
+    const QSize firstStart = app->window()->size();
+    for (const int row : rows(*app, false)) {
+        app->categoriesOutlineView()->selectRow(row);
+        QWidget *panel = app->containerView()->panel();
+        QApplication::processEvents();
+        // A panel given less than it needs squeezes its columns into each other.
+        QVERIFY2(panel->width() >= panel->minimumSizeHint().width() &&
+                     panel->height() >= panel->minimumSizeHint().height(),
+                 qPrintable(nodeAtRow(*app, row)->name));
+    }
+    QCOMPARE(app->window()->size(), firstStart);
 }
 
 void TestLaunch::remembersWhatTheUserLeft()
