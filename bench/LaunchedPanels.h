@@ -30,7 +30,11 @@ public:
     {
         QApplication::setOrganizationName(QStringLiteral("ZelkorBench"));
         QApplication::setApplicationName(QStringLiteral("ZelkorBench"));
-        QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+        // Every run starts from the same place: nothing kept but the answered donation sheet.
+        QSettings settings;
+        settings.clear();
+        settings.setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+        settings.sync();
         m_app = std::make_unique<ZelkorAppDelegate>();
         m_app->applicationDidFinishLaunching();
     }
@@ -55,6 +59,8 @@ public:
         QApplication::processEvents();
         return m_app->containerView()->panel();
     }
+
+    QWidget *window() const { return m_app->window(); }
 
 private:
     std::unique_ptr<ZelkorAppDelegate> m_app;

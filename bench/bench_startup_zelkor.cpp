@@ -1,8 +1,9 @@
 // Zelkor's launch, exactly as app/main.cpp does it, ending at the first shown frame.
 
-#include "gui/app/ZelkorAppDelegate.h"
-#include "FirstShow.h"
 #include "core/text/Texts.h"
+#include "FirstShow.h"
+#include "gui/app/ZelkorAppDelegate.h"
+#include "gui/views/BundledImages.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -12,9 +13,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZelkorBench"));
     QApplication::setApplicationName(QStringLiteral("ZelkorBench"));
+    QApplication::setWindowIcon(zelkor::images::appIcon(app.devicePixelRatio()));
     zelkor::installTranslations(app);
-    // A usual start: the donation sheet was seen long ago.
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
+    // A usual start on the first panel: the donation sheet was seen long ago, and nothing else
+    // is kept, so every run starts alike.
+    const QString donationShown = QLatin1String(ZelkorAppDelegate::kDonationShownKey);
+    if (QSettings settings; settings.allKeys() != QStringList{donationShown}) {
+        settings.clear();
+        settings.setValue(donationShown, true);
+    }
 
     ZelkorAppDelegate delegate;
     zelkor::bench::QuitOnFirstExpose quit;

@@ -65,9 +65,10 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZELKOR_WEBSITE_URL}")
-# The Qt libraries come from dpkg-shlibdeps; the window also needs a platform plugin, which
-# no library pulls in, and Qt's own German texts (context menus) are welcome.
+# The Qt libraries come from dpkg-shlibdeps; the window also needs a platform plugin and the
+# SVG image plugin (warning signs), which no library pulls in, and Qt's own German texts
+# (context menus) are welcome.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -1,141 +1,118 @@
-// Renders the main window with each panel showing typical input, one PNG per panel, in the
-// light palette (<scene>.png) and in a dark one (<scene>-dark.png). Started with
-// QT_SCALE_FACTOR=2 it renders the scenes marked for it at double scale instead
-// (<scene>@2x.png). Run through scripts/screenshots, which starts it under Xvfb.
+// Renders the main window at the size it has on a first start, with each panel showing typical
+// input, one PNG per panel, in the light palette (<scene>.png) and in a dark one
+// (<scene>-dark.png). Started with QT_SCALE_FACTOR=2 it renders the scenes marked for it at
+// double scale instead (<scene>@2x.png). Run through scripts/screenshots, which starts it under
+// Xvfb. A scene's inputs go in the way kept inputs do at a start: through the panel's
+// restoreState() and recalculate().
 
+#include "core/text/Texts.h"
+#include "gui/app/PanelContainer.h"
+#include "gui/app/PanelHandler.h"
+#include "gui/app/PanelRegistry.h"
+#include "gui/app/Panels.h"
 #include "gui/app/ZelkorAppDelegate.h"
 #include "gui/categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
 #include <QPalette>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTest>
 
-#include <functional>
+using namespace Qt::StringLiterals;
 
 namespace {
 
 struct Scene
 {
-    const char *file; // docs/screenshots/<file>.png
-    int row;          // row in the source list
-    std::function<void(QWidget *panel)> prepare;
+    const char *file;  // docs/screenshots/<file>.png
+    const char *panel; // the panel's title key
+    QVariantMap inputs;
     bool atDoubleScale = false; // also rendered in the 200 % pass
 };
 
-void type(QWidget *panel, const char *field, const char *text)
-{
-    if (auto *edit = panel->findChild<QLineEdit *>(QString::fromLatin1(field))) {
-        edit->clear();
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-    }
-}
-
-void choose(QWidget *panel, const char *combo, int index)
-{
-    if (auto *box = panel->findChild<QComboBox *>(QString::fromLatin1(combo))) {
-        box->setCurrentIndex(index);
-        Q_EMIT box->activated(index);
-    }
-}
-
-void click(QWidget *panel, const char *button)
-{
-    if (auto *widget = panel->findChild<QAbstractButton *>(QString::fromLatin1(button)))
-        QTest::mouseClick(widget, Qt::LeftButton);
-}
-
 const std::vector<Scene> &scenes()
 {
+    using L = QStringList;
     static const std::vector<Scene> all = {
-        {"resistor-colour-codes", 1,
-         [](QWidget *panel) {
-             choose(panel, "fourBandsFirstBand", 3);  // yellow
-             choose(panel, "fourBandsSecondBand", 7); // violet
-             choose(panel, "fourBandsThirdBand", 5);  // orange
-             choose(panel, "fourBandsFourthBand", 3); // gold
-         },
+        {"resistor-colour-codes",
+         "ResistorColors",
+         {{u"bands"_s, u"four"_s},
+          {u"fourBands"_s, L{u"yellow"_s, u"violet"_s, u"orange"_s, u"gold"_s}}},
          true},
-        {"resistor-colour-codes-5-bands", 1,
-         [](QWidget *panel) {
-             click(panel, "fiveBandsSegment");
-             choose(panel, "fiveBandsFirstBand", 1);  // red
-             choose(panel, "fiveBandsSecondBand", 2); // red
-             choose(panel, "fiveBandsThirdBand", 0);  // black
-             choose(panel, "fiveBandsFourthBand", 2); // black
-             choose(panel, "fiveBandsFifthBand", 2);  // brown
-             QTest::qWait(300);                       // let the page fade finish
-         }},
-        {"resistor-colour-codes-6-bands", 1,
-         [](QWidget *panel) {
-             click(panel, "sixBandsSegment");
-             choose(panel, "valueTolerance", 4); // 1 %
-             type(panel, "resistanceValue", "4k7");
-             QTest::qWait(300); // let the page fade finish
-         }},
-        {"led-dropping-resistor", 2,
-         [](QWidget *panel) {
-             type(panel, "ledSupplyVoltage", "12");
-             type(panel, "ledOperatingCurrent", "20");
-             choose(panel, "ledForwardBias", 1);
-         },
+        {"resistor-colour-codes-5-bands",
+         "ResistorColors",
+         {{u"bands"_s, u"five"_s},
+          {u"fiveBands"_s, L{u"red"_s, u"red"_s, u"black"_s, u"black"_s, u"brown"_s}}}},
+        {"resistor-colour-codes-6-bands",
+         "ResistorColors",
+         {{u"bands"_s, u"six"_s},
+          {u"sixBands"_s,
+           L{u"yellow"_s, u"violet"_s, u"black"_s, u"brown"_s, u"brown"_s, u"red"_s}}}},
+        {"smd-resistor-codes", "SmdCodes", {{u"code"_s, u"01C"_s}}},
+        {"led-dropping-resistor",
+         "LEDDroppingResistor",
+         {{u"supplyVoltage"_s, u"12"_s},
+          {u"current"_s, u"20"_s},
+          {u"forwardVoltage"_s, zelkor::text("LEDPresetRed")}},
          true},
-        {"ohms-law", 4,
-         [](QWidget *panel) {
-             type(panel, "voltageField", "12");
-             type(panel, "currentField", "0.5");
-         }},
-        {"air-cored-coil", 9,
-         [](QWidget *panel) {
-             if (auto *multi =
-                     panel->findChild<QAbstractButton *>(QStringLiteral("multiLayerRadio")))
-                 multi->click();
-             type(panel, "turns", "100");
-             type(panel, "outerDiameter", "25.4");
-             type(panel, "innerDiameter", "12.7");
-             type(panel, "length", "50.8");
-         }},
-        {"ne555-timer", 13,
-         [](QWidget *panel) {
-             type(panel, "r1ValueField", "1000");
-             type(panel, "r2ValueField", "10000");
-             type(panel, "c1ValueField", "10");
-         }},
-        {"about", 15, {}},
-        {"series-parallel", 5,
-         [](QWidget *panel) {
-             for (const char *part : {"100", "220", "470", "1000"}) {
-                 type(panel, "partsValueField", part);
-                 QTest::keyClick(panel->findChild<QLineEdit *>(QStringLiteral("partsValueField")),
-                                 Qt::Key_Return);
-             }
-         }},
-        {"tube-designations", 11, [](QWidget *panel) { type(panel, "tubeNumber", "EABC80"); },
+        {"ohms-law",
+         "OhmsLaw",
+         {{u"voltage"_s, u"12"_s},
+          {u"current"_s, u"0.5"_s},
+          {u"given"_s, L{u"voltage"_s, u"current"_s}}}},
+        {"air-cored-coil",
+         "AirCoredCoils",
+         {{u"winding"_s, u"multi"_s},
+          {u"turns"_s, u"100"_s},
+          {u"outerDiameter"_s, u"25.4"_s},
+          {u"innerDiameter"_s, u"12.7"_s},
+          {u"length"_s, u"50.8"_s}}},
+        {"ne555-timer", "NE555", {{u"r1"_s, u"1000"_s}, {u"r2"_s, u"10000"_s}, {u"c1"_s, u"10"_s}}},
+        {"about", "About", {}},
+        {"series-parallel",
+         "SeriesParallelConnection",
+         {{u"parts"_s, L{u"100"_s, u"220"_s, u"470"_s, u"1000"_s}}, {u"entry"_s, u"1000"_s}}},
+        {"tube-designations", "TubeIdent", {{u"designation"_s, u"EABC80"_s}}, true},
+        {"heat-sink",
+         "HeatSinks",
+         {{u"mode"_s, u"sinkResistance"_s},
+          {u"power"_s, u"10"_s},
+          {u"chipResistance"_s, u"1.5"_s},
+          {u"sinkResistanceOrMaxTemperature"_s, u"2"_s},
+          {u"ambientTemperature"_s, u"25"_s},
+          {u"mountingResistance"_s, zelkor::text("MountingMicaWasher")}},
          true},
-        {"heat-sink", 7,
-         [](QWidget *panel) {
-             click(panel, "sinkResistanceModeButton");
-             type(panel, "power", "10");
-             type(panel, "trChip", "1.5");
-             type(panel, "trHeatSinkOrMaxTemperature", "2");
-             type(panel, "ambientTemperature", "25");
-             choose(panel, "trHousingHeatsink", 0);
-         },
-         true},
-        {"heat-sink-temperature", 7,
-         [](QWidget *panel) {
-             click(panel, "maxTemperatureModeButton");
-             type(panel, "trHeatSinkOrMaxTemperature", "150");
-             choose(panel, "trHousingHeatsink", 0);
-         }},
+        {"heat-sink-temperature",
+         "HeatSinks",
+         {{u"mode"_s, u"maxTemperature"_s},
+          {u"power"_s, u"10"_s},
+          {u"chipResistance"_s, u"1.5"_s},
+          {u"sinkResistanceOrMaxTemperature"_s, u"150"_s},
+          {u"ambientTemperature"_s, u"25"_s},
+          {u"mountingResistance"_s, zelkor::text("MountingMicaWasher")}}},
     };
     return all;
+}
+
+// Shows the panel through the source list and puts the scene's inputs in.
+void show(ZelkorAppDelegate &app, const Scene &scene)
+{
+    SourceListView *list = app.categoriesOutlineView();
+    Panels *panels = app.panels();
+    for (int row = 0; row < list->numberOfRows(); ++row) {
+        QWidget *view = app.outlineViewDataSource()->nodeForIndex(list->itemAtRow(row))->viewToOpen;
+        if (view && qstrcmp(panels->entry(panels->indexOf(view)).titleKey, scene.panel) == 0) {
+            list->selectRow(row);
+            PanelHandler *handler = panels->build(view);
+            handler->restoreState(scene.inputs);
+            handler->recalculate();
+            return;
+        }
+    }
+    qWarning("no panel %s", scene.panel);
 }
 
 // A dark palette like the ones desktops offer, for checking that nothing depends on light
@@ -174,21 +151,20 @@ QPalette darkPalette()
 // Renders every scene (or only those for the 200 % pass) into outDir/<scene><suffix>.png.
 bool render(const QString &outDir, const QString &suffix, bool doubleScaleOnly)
 {
+    // Each pass starts as a first start does: nothing kept but the answered donation sheet.
+    zelkor::test::clearSettings();
+    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
     ZelkorAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     QWidget *window = delegate.window();
-    window->resize(800, 520);
     QTest::qWait(400); // let the window fade finish
+    delegate.containerView()->setTransitionEnabled(false);
 
     for (const Scene &scene : scenes()) {
         if (doubleScaleOnly && !scene.atDoubleScale)
             continue;
-        delegate.containerView()->setTransitionEnabled(false);
-        delegate.categoriesOutlineView()->selectRow(scene.row);
-        QWidget *panel = delegate.containerView()->panel();
-        if (scene.prepare)
-            scene.prepare(panel);
-        QTest::qWait(50);
+        show(delegate, scene);
+        QTest::qWait(300); // let page fades and warning signs finish
         const QString path =
             outDir + u'/' + QString::fromLatin1(scene.file) + suffix + QStringLiteral(".png");
         if (!window->grab().save(path)) {
@@ -205,7 +181,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     zelkor::test::initIsolatedApp();
-    QSettings().setValue(QLatin1String(ZelkorAppDelegate::kDonationShownKey), true);
     // The same style for every pass, so that only the palette differs between them.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 

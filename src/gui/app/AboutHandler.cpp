@@ -4,6 +4,7 @@
 #include "core/text/Texts.h"
 #include "gui/app/Links.h"
 #include "gui/app/PanelState.h"
+#include "gui/views/BundledImages.h"
 
 #include <QDesktopServices>
 #include <QPixmap>
@@ -11,8 +12,7 @@
 AboutHandler::AboutHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
-    // QPixmap reads zelkor@2x.png on HiDPI screens and only the one file it needs.
-    const QPixmap icon(QStringLiteral(":/images/zelkor.png"));
+    const QPixmap icon = QPixmap::fromImage(zelkor::images::bundled(QStringLiteral("zelkor.png")));
     const int iconSide = ui.appIcon->minimumWidth();
     QPixmap fitted = icon.scaled(QSize(iconSide, iconSide) * icon.devicePixelRatio(),
                                  Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -21,6 +21,7 @@
 
 namespace {
 constexpr int kWindowFadeMilliseconds = 250;
+constexpr int kSourceListStartWidth = 235;
 const QString kShownPanelKey = QStringLiteral("window/panel");
 } // namespace
 
@@ -32,6 +33,9 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
     m_panelStore->hide();
     ui.containerView->setPanelStore(m_panelStore);
     ui.splitter->setStretchFactor(1, 1);
+    // The panel area is as wide as the shown panel needs; the list starts narrow enough for
+    // the widest panel to fit beside it at the first-start size.
+    ui.splitter->setSizes({kSourceListStartWidth, m_window->width() - kSourceListStartWidth});
 
     m_panels = std::make_unique<Panels>(m_panelStore);
 
@@ -64,18 +68,18 @@ void ZelkorAppDelegate::awakeFromNib()
 void ZelkorAppDelegate::applicationDidFinishLaunching()
 {
     QSettings settings;
+    // Panels are built when first shown; until then they are empty widgets. Their kept inputs
+    // wait in the list of panels.
     m_panels->restoreFrom(settings);
-    for (int index = 0; index < m_panels->count(); ++index)
-        m_panels->build(m_panels->view(index));
     m_outlineViewDataSource->prepareDataSource();
     SourceListView *list = ui.categoriesOutlineView;
     list->setModel(m_outlineViewDataSource);
     connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ZelkorAppDelegate::categoryChanged);
 
-    // Each expansion inserts rows, so the row count is asked again every time.
-    for (int row = 0; row < list->numberOfRows(); ++row)
-        list->expandRecursively(list->itemAtRow(row));
+    // Every group opens, in one pass: asking the view for its rows after each expansion would
+    // lay out every row again each time.
+    list->expandAll();
 
     // The panel shown when Zelkor last ended, else the first calculator. The launch puts it in
     // place itself, without a pick.

@@ -1,8 +1,8 @@
-#include "gui/app/ZelkorAppDelegate.h"
 #include "core/text/Texts.h"
+#include "gui/app/ZelkorAppDelegate.h"
+#include "gui/views/BundledImages.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
     // Lets the desktop match the window to its entry and icon (org.zelkor.Zelkor.desktop).
     QApplication::setDesktopFileName(QStringLiteral("org.zelkor.Zelkor"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/zelkor.png")));
+    QApplication::setWindowIcon(zelkor::images::appIcon(app.devicePixelRatio()));
     zelkor::installTranslations(app);
 
     ZelkorAppDelegate delegate;

@@ -1,24 +1,22 @@
 #include "gui/calculators/WarningSignWidget.h"
 
 #include <QGraphicsOpacityEffect>
-#include <QPainter>
+#include <QImageReader>
 #include <QPixmap>
 #include <QPropertyAnimation>
-#include <QSvgRenderer>
 
 namespace {
 
 constexpr int kIconSize = 22;
 constexpr int kFadeMilliseconds = 250;
 
+// Read through Qt's SVG image plugin, so that the SVG library is loaded only when a sign first
+// shows, not when Zelkor starts.
 QPixmap warningPixmap(qreal devicePixelRatio)
 {
-    QSvgRenderer renderer(QStringLiteral(":/images/warning.svg"));
-    QPixmap pixmap(QSize(kIconSize, kIconSize) * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
+    QImageReader reader(QStringLiteral(":/images/warning.svg"));
+    reader.setScaledSize(QSize(kIconSize, kIconSize) * devicePixelRatio);
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }

@@ -2,10 +2,9 @@
 
 #include "core/drawing/DisplayDrawing.h"
 #include "core/drawing/YUpSpace.h"
+#include "gui/views/BundledImages.h"
 
-#include <QFile>
 #include <QHash>
-#include <QImageReader>
 #include <QPainter>
 
 using namespace zelkor::views;
@@ -22,15 +21,7 @@ QImage loadImage(const QString &name, bool hiDpi)
     const QString key = (hiDpi ? QStringLiteral("2x:") : QStringLiteral("1x:")) + name;
     if (auto it = cache.constFind(key); it != cache.constEnd())
         return *it;
-
-    const QString path = QStringLiteral(":/images/") + name;
-    QString hiDpiPath = path;
-    hiDpiPath.insert(hiDpiPath.lastIndexOf(u'.'), QStringLiteral("@2x"));
-    QImage image;
-    if (hiDpi && QFile::exists(hiDpiPath) && image.load(hiDpiPath))
-        image.setDevicePixelRatio(2);
-    else
-        image.load(path);
+    const QImage image = zelkor::images::bundled(name, hiDpi ? 2.0 : 1.0);
     cache.insert(key, image);
     return image;
 }
@@ -65,8 +56,7 @@ QSize DisplayView::sizeHint() const
     static QHash<QString, QSize> sizes;
     auto it = sizes.constFind(m_imageName);
     if (it == sizes.constEnd())
-        it = sizes.insert(m_imageName,
-                          QImageReader(QStringLiteral(":/images/") + m_imageName).size());
+        it = sizes.insert(m_imageName, zelkor::images::bundledSize(m_imageName));
     return it->isValid() ? *it : QFrame::sizeHint();
 }
 
