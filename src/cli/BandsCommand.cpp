@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
+#include "cli/JsonNumber.h"
 #include "cli/ResistanceArgument.h"
 #include "core/resistor/ResistorBands.h"
 #include "core/resistor/ValueBands.h"
 
+#include <QJsonArray>
 #include <QStringList>
 
 #include <CLI/CLI.hpp>
@@ -65,6 +67,23 @@ void addBandsCommand(CLI::App &app, const Printer &print)
             names.append(resistor::colorName(code));
         print(names.join(u' '));
         print(resistor::colorBandsText(result.codes));
+
+        print.input("value", request.resistance);
+        print.input("tolerance", decimal(request.tolerance));
+        if (bands->count())
+            print.input("bands", request.bands);
+        if (tempco->count())
+            print.input("tempco", request.temperatureCoefficient);
+        print.result("colours", QJsonArray::fromStringList(names));
+        print.result("bands", result.bands);
+        if (const auto value = resistor::valueOfColorCodes(result.codes)) {
+            const double percent = decimal(value->tolerance);
+            print.result("resistance", value->resistance);
+            print.result("tolerance", percent);
+            print.result("tolerance_ohms", value->resistance * percent / 100.0);
+            if (result.bands == 6)
+                print.result("tempco", value->temperatureCoefficient);
+        }
     });
 }
 

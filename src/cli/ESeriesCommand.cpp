@@ -36,12 +36,15 @@ void addESeriesCommand(CLI::App &app, const Printer &print)
         const auto above = eseries::atOrAbove(ohms, *series);
         if (!nearest || !below || !above)
             throw InputError("eseries: the value must lie between 1 mΩ and 1 GΩ");
-        const auto line = [&](const char *key, double standard) {
+        print.input("value", ohms);
+        print.input("series", eseries::name(*series));
+        const auto line = [&](const char *key, const char *name, double standard) {
             print(formatText(u"%@: %@", {text(key), resistor::resistanceText(standard)}));
+            print.result(name, standard);
         };
-        line("ESeriesNearest", *nearest);
-        line("ESeriesAtOrBelow", *below);
-        line("ESeriesAtOrAbove", *above);
+        line("ESeriesNearest", "nearest", *nearest);
+        line("ESeriesAtOrBelow", "at_or_below", *below);
+        line("ESeriesAtOrAbove", "at_or_above", *above);
     });
 }
 

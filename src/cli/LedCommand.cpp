@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/JsonNumber.h"
 #include "core/calculators/LEDDroppingResistor.h"
 
 #include <CLI/CLI.hpp>
@@ -60,6 +61,24 @@ void addLedCommand(CLI::App &app, const Printer &print)
         print(led::resultText(*result));
         if (result->powerWarning)
             print(led::powerWarningText());
+
+        const led::Inputs &read = result->inputs;
+        print.input("supply", decimal(read.supplyVoltage));
+        print.input("forward", decimal(read.forwardVoltage));
+        if (preset->count())
+            print.input("preset", qint64(std::get<std::size_t>(readPresetNumber(
+                                      *given(byField[2]), led::kForwardVoltagePresets.size()))));
+        print.input("current", decimal(read.currentMilliamps) / 1000.0);
+        print.input("series", eseries::name(read.series));
+        print.result("resistance", decimal(result->resistance));
+        print.result("power", decimal(result->power));
+        print.result("power_warning", result->powerWarning);
+        if (const auto &standard = result->standard) {
+            print.result("standard_series", eseries::name(standard->series));
+            print.result("standard_resistance", standard->resistance);
+            print.result("standard_current", standard->currentMilliamps / 1000.0);
+            print.result("standard_power", standard->power);
+        }
     });
 }
 

@@ -1,5 +1,9 @@
 #include "cli/CommandLine.h"
+#include "cli/JsonNumber.h"
 #include "core/resistor/ResistorBands.h"
+#include "core/resistor/ValueBands.h"
+
+#include <QJsonArray>
 
 #include <array>
 #include <CLI/CLI.hpp>
@@ -55,6 +59,28 @@ std::array<std::uint32_t, N> positions(const std::array<Band, N> &bands,
     return result;
 }
 
+// For --json: the colours as understood, and the value they stand for. The value comes from
+// the digits themselves (4.7 kΩ is 4700, not the float nearest to it) and rounds to the text.
+void reportColours(const Printer &print, const std::vector<std::string> &names)
+{
+    std::vector<int> codes;
+    QJsonArray colourNames;
+    for (const std::string &name : names) {
+        codes.push_back(*resistor::colorCodeForName(QString::fromStdString(name)));
+        colourNames.append(resistor::colorName(codes.back()));
+    }
+    print.input("colours", colourNames);
+    const auto value = resistor::valueOfColorCodes(codes);
+    if (!value)
+        return;
+    const double tolerance = decimal(value->tolerance);
+    print.result("resistance", value->resistance);
+    print.result("tolerance", tolerance);
+    print.result("tolerance_ohms", value->resistance * tolerance / 100.0);
+    if (codes.size() == 6)
+        print.result("tempco", value->temperatureCoefficient);
+}
+
 } // namespace
 
 void addResistorCommand(CLI::App &app, const Printer &print)
@@ -74,16 +100,17 @@ void addResistorCommand(CLI::App &app, const Printer &print)
             reading = resistor::fiveBandsReading({p[0], p[1], p[2], p[3], p[4]});
             print(resistor::parseStringsFor(reading.resistance, reading.tolerance,
                                             resistor::sixBandsTemperatureCoefficientFor(p[5])));
-            return;
-        }
-        if (colours->size() == 4)
+        } else if (colours->size() == 4) {
             reading = resistor::fourBandsReading(positions(kFourBands, *colours));
-        else if (colours->size() == 5)
+            print(resistor::parseStringsFor(reading.resistance, reading.tolerance));
+        } else if (colours->size() == 5) {
             reading = resistor::fiveBandsReading(positions(kFiveBands, *colours));
-        else
+            print(resistor::parseStringsFor(reading.resistance, reading.tolerance));
+        } else {
             throw InputError("resistor: give four, five or six colours, not " +
                              std::to_string(colours->size()));
-        print(resistor::parseStringsFor(reading.resistance, reading.tolerance));
+        }
+        reportColours(print, *colours);
     });
 }
 

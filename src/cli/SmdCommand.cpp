@@ -9,6 +9,24 @@
 
 namespace zelkor::cli {
 
+namespace {
+
+// The system's name in --json, the same in every language.
+const char *systemKey(resistor::smd::System system)
+{
+    switch (system) {
+    case resistor::smd::System::ThreeDigits:
+        return "three_digits";
+    case resistor::smd::System::FourDigits:
+        return "four_digits";
+    case resistor::smd::System::Eia96:
+        break;
+    }
+    return "eia96";
+}
+
+} // namespace
+
 void addSmdCommand(CLI::App &app, const Printer &print)
 {
     struct Options
@@ -32,6 +50,9 @@ void addSmdCommand(CLI::App &app, const Printer &print)
             if (codes.empty())
                 throw InputError("smd: " + smd::encodedText(codes, ohms).toStdString());
             print(smd::encodedText(codes, ohms));
+            print.input("value", ohms);
+            for (const smd::Encoded &encoded : codes)
+                print.result(systemKey(encoded.system), encoded.code);
             return;
         }
         if (!code->count())
@@ -40,6 +61,11 @@ void addSmdCommand(CLI::App &app, const Printer &print)
         if (decoded.failure != smd::Failure::None)
             throw InputError("smd: " + smd::decodedText(decoded).toStdString());
         print(smd::decodedText(decoded));
+        print.input("code", QString::fromStdString(options->code));
+        print.result("system", QLatin1String(systemKey(decoded.system)));
+        print.result("resistance", decoded.resistance);
+        if (decoded.eia96Alternative)
+            print.result("eia96_alternative", *decoded.eia96Alternative);
     });
 }
 

@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 #include "core/tubes/Tube.h"
 
+#include <QJsonArray>
+
 #include <CLI/CLI.hpp>
 #include <memory>
 
@@ -48,6 +50,14 @@ void addTubeCommand(CLI::App &app, const Printer &print)
                              reason(tube.failure()));
         }
         print(tube.decodedText());
+        print.input("designation", tube.tubeId());
+        print.result("systems",
+                     QJsonArray::fromStringList(tube.purpose().split(u'\n', Qt::SkipEmptyParts)));
+        // The heater supply alone: the caption belongs to the text.
+        QString heating = tube.heating();
+        heating.remove(0, heating.indexOf(QLatin1String(": ")) + 2);
+        print.result("heating", heating);
+        print.result("base", tube.socket());
     });
 }
 

@@ -44,6 +44,7 @@ QString resistanceText(double ohms)
 Result calculate(const Inputs &inputs)
 {
     Result result;
+    result.inputs = inputs;
     const float drop = inputs.supplyVoltage - inputs.forwardVoltage;
     result.resistance = drop / inputs.currentMilliamps * 1000.0f;
     const float amperes = inputs.currentMilliamps / 1000.0f;

@@ -53,6 +53,7 @@ struct StandardResistor
 
 struct Result
 {
+    Inputs inputs;           // as read
     float resistance = 0.0f; // Ohm
     float power = 0.0f;      // W
     bool powerWarning = false;
