@@ -963,8 +963,8 @@ ihrer Flussspannung liegen.</translation>
         <translation>Ergebnis</translation>
     </message>
     <message id="NE555ResultA11yDescription">
-        <source>frequency or pulse duration</source>
-        <translation>Frequenz oder Impulsdauer</translation>
+        <source>frequency and duty cycle, pulse duration, or the designed parts</source>
+        <translation>Frequenz und Tastgrad, Impulsdauer oder die entworfenen Bauteile</translation>
     </message>
     <message id="NE555Design">
         <source>Design</source>

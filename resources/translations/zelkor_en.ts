@@ -963,8 +963,8 @@ above its forward voltage.</translation>
         <translation>Result</translation>
     </message>
     <message id="NE555ResultA11yDescription">
-        <source>frequency or pulse duration</source>
-        <translation>frequency or pulse duration</translation>
+        <source>frequency and duty cycle, pulse duration, or the designed parts</source>
+        <translation>frequency and duty cycle, pulse duration, or the designed parts</translation>
     </message>
     <message id="NE555Design">
         <source>Design</source>
