@@ -507,8 +507,8 @@
         <translation>Widerstand</translation>
     </message>
     <message id="OhmsLawResistanceA11yDescription">
-        <source>ohms, computed from the other two given values</source>
-        <translation>Ohm, berechnet aus den beiden anderen Angaben</translation>
+        <source>ohms</source>
+        <translation>Ohm</translation>
     </message>
     <!-- end of ohm's law -->
     <!-- led dropping resistor -->
@@ -963,8 +963,56 @@ ihrer Flussspannung liegen.</translation>
         <translation>Ergebnis</translation>
     </message>
     <message id="NE555ResultA11yDescription">
-        <source>frequency or pulse duration</source>
-        <translation>Frequenz oder Impulsdauer</translation>
+        <source>frequency and duty cycle, pulse duration, or the designed parts</source>
+        <translation>Frequenz und Tastgrad, Impulsdauer oder die entworfenen Bauteile</translation>
+    </message>
+    <message id="NE555Design">
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message id="NE555DesignA11yName">
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message id="NE555DesignA11yDescription">
+        <source>find the resistors for a target frequency and duty cycle, or for a pulse duration</source>
+        <translation>die Widerstände für eine Zielfrequenz und einen Tastgrad oder für eine Impulsdauer finden</translation>
+    </message>
+    <message id="NE555FrequencyA11yName">
+        <source>Target frequency</source>
+        <translation>Zielfrequenz</translation>
+    </message>
+    <message id="NE555HertzA11yDescription">
+        <source>hertz</source>
+        <translation>Hertz</translation>
+    </message>
+    <message id="NE555DutyA11yName">
+        <source>Duty cycle</source>
+        <translation>Tastgrad</translation>
+    </message>
+    <message id="NE555PercentA11yDescription">
+        <source>percent, above 50</source>
+        <translation>Prozent, über 50</translation>
+    </message>
+    <message id="NE555DurationA11yName">
+        <source>Pulse duration</source>
+        <translation>Impulsdauer</translation>
+    </message>
+    <message id="NE555SecondsA11yDescription">
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message id="NE555SeriesLabel">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="NE555SeriesA11yName">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="NE555SeriesA11yDescription">
+        <source>the standard values the resistors are chosen from</source>
+        <translation>die Normwerte, aus denen die Widerstände gewählt werden</translation>
     </message>
     <!-- end of 555 timer -->
     <!-- tube designations -->

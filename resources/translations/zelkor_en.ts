@@ -507,8 +507,8 @@
         <translation>Resistance</translation>
     </message>
     <message id="OhmsLawResistanceA11yDescription">
-        <source>ohms, computed from the other two given values</source>
-        <translation>ohms, computed from the other two given values</translation>
+        <source>ohms</source>
+        <translation>ohms</translation>
     </message>
     <!-- end of ohm's law -->
     <!-- led dropping resistor -->
@@ -963,8 +963,56 @@ above its forward voltage.</translation>
         <translation>Result</translation>
     </message>
     <message id="NE555ResultA11yDescription">
-        <source>frequency or pulse duration</source>
-        <translation>frequency or pulse duration</translation>
+        <source>frequency and duty cycle, pulse duration, or the designed parts</source>
+        <translation>frequency and duty cycle, pulse duration, or the designed parts</translation>
+    </message>
+    <message id="NE555Design">
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message id="NE555DesignA11yName">
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message id="NE555DesignA11yDescription">
+        <source>find the resistors for a target frequency and duty cycle, or for a pulse duration</source>
+        <translation>find the resistors for a target frequency and duty cycle, or for a pulse duration</translation>
+    </message>
+    <message id="NE555FrequencyA11yName">
+        <source>Target frequency</source>
+        <translation>Target frequency</translation>
+    </message>
+    <message id="NE555HertzA11yDescription">
+        <source>hertz</source>
+        <translation>hertz</translation>
+    </message>
+    <message id="NE555DutyA11yName">
+        <source>Duty cycle</source>
+        <translation>Duty cycle</translation>
+    </message>
+    <message id="NE555PercentA11yDescription">
+        <source>percent, above 50</source>
+        <translation>percent, above 50</translation>
+    </message>
+    <message id="NE555DurationA11yName">
+        <source>Pulse duration</source>
+        <translation>Pulse duration</translation>
+    </message>
+    <message id="NE555SecondsA11yDescription">
+        <source>seconds</source>
+        <translation>seconds</translation>
+    </message>
+    <message id="NE555SeriesLabel">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="NE555SeriesA11yName">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="NE555SeriesA11yDescription">
+        <source>the standard values the resistors are chosen from</source>
+        <translation>the standard values the resistors are chosen from</translation>
     </message>
     <!-- end of 555 timer -->
     <!-- tube designations -->

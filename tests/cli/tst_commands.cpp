@@ -48,6 +48,9 @@ void TestCommands::prints_data()
     QTest::newRow("ohm") << words("ohm --voltage 12 --current 2") << twelveVolts;
     QTest::newRow("ohm: equals form, units")
         << words("ohm --power=24W --voltage=12000mV") << twelveVolts;
+    QTest::newRow("ohm: power and resistance")
+        << words("ohm --power 0.25 --resistance 100")
+        << "Power: 0.25 W\nVoltage: 5 V\nCurrent: 0.05 A\nResistance: 100 Ω\n";
     QTest::newRow("resistor: four bands") << words("resistor yellow violet orange gold")
                                           << "Resistance: 47.00 kΩ\nTolerance: 5.0% (±2.35 kΩ)\n";
     QTest::newRow("resistor: gray, purple and capitals")
@@ -76,8 +79,17 @@ void TestCommands::prints_data()
     QTest::newRow("coil: multi-layer")
         << words("coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8mm")
         << "Inductance: 49.451µH\n";
-    QTest::newRow("555: astable") << words("555 --astable --r1 1k --r2 10k --c 10")
-                                  << "Frequency: 6.90131140 Hz\n";
+    QTest::newRow("555: astable")
+        << words("555 --astable --r1 1k --r2 10k --c 10")
+        << "Frequency: 6.90131140 Hz\nHigh time: 0.07590000 s\nLow time: 0.06900000 s\n"
+           "Duty cycle: 52.38 %\n";
+    QTest::newRow("555: design astable")
+        << words("555 --design --frequency 1kHz --duty 60 --c 0.1")
+        << "R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value 5.6 kΩ\n"
+           "With these parts: 1020.62 Hz, duty cycle 60.56 %\n";
+    QTest::newRow("555: design monostable, E12")
+        << words("555 --design --duration 10ms --c 1 --series E12")
+        << "R: 9.091 kΩ, nearest E12 value 10 kΩ\nWith this part: 0.01100000 s\n";
     QTest::newRow("555: monostable")
         << words("555 --monostable --r 10000 --c 100") << "Pulse duration: 1.10000002 s\n";
     QTest::newRow("tube: ECC83") << words("tube ECC83")
@@ -105,7 +117,7 @@ void TestCommands::refuses_data()
 
     QTest::newRow("no subcommand") << QStringList{} << "";
     QTest::newRow("unknown subcommand") << words("frobnicate") << "";
-    QTest::newRow("unknown option") << words("ohm --resistance 5") << "resistance";
+    QTest::newRow("unknown option") << words("ohm --ohms 5") << "ohms";
     QTest::newRow("missing value") << words("ohm --voltage") << "voltage";
 
     // How each problem with a value reads.
@@ -119,8 +131,11 @@ void TestCommands::refuses_data()
     QTest::newRow("zero") << words("led --supply 5 --preset 0 --current 0")
                           << "led: --current must not be 0";
 
-    QTest::newRow("ohm: not two") << words("ohm --voltage 12")
-                                  << "ohm: give exactly two of --power, --voltage and --current";
+    QTest::newRow("ohm: not two")
+        << words("ohm --voltage 12")
+        << "ohm: give exactly two of --power, --voltage, --current and --resistance";
+    QTest::newRow("ohm: three") << words("ohm --voltage 12 --current 2 --resistance 6")
+                                << "give exactly two of";
     QTest::newRow("ohm: bad value before count")
         << words("ohm --power 1 --voltage x --current 1") << "--voltage: 'x' is not a number";
     QTest::newRow("led: cannot light")
@@ -172,7 +187,22 @@ void TestCommands::refuses_data()
         << words("coil --single --turns 1 --outer 1 --length 1e-44")
         << "coil: these dimensions describe no coil";
     QTest::newRow("555: no circuit")
-        << words("555 --r 1 --c 1") << "555: give --astable or --monostable";
+        << words("555 --r 1 --c 1") << "555: give --astable, --monostable or --design";
+    QTest::newRow("555: design, duty 50 %")
+        << words("555 --design --frequency 1k --duty 50 --c 1")
+        << "555: This circuit cannot make a duty cycle of 50 % or less: that needs a diode "
+           "across R2.";
+    QTest::newRow("555: design, no target")
+        << words("555 --design --c 1")
+        << "555: --design needs --frequency and --duty, or --duration";
+    QTest::newRow("555: design, no duty")
+        << words("555 --design --frequency 1k --c 1") << "555: --duty is missing";
+    QTest::newRow("555: design, unknown series")
+        << words("555 --design --duration 1 --c 1 --series E7") << "'E7' is not a series";
+    QTest::newRow("555: duration and duty")
+        << words("555 --design --duration 1 --duty 60 --c 1") << "--duty";
+    QTest::newRow("555: frequency without design")
+        << words("555 --astable --r1 1 --r2 1 --c 1 --frequency 1") << "--design";
     QTest::newRow("555: the capacitor is named first")
         << words("555 --astable") << "555: --c is missing";
     QTest::newRow("555: monostable given R1")

@@ -45,7 +45,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         const auto r = read(Field::R, texts.r, kResistorRule, reading);
         if (!r)
             return r.problem();
-        return Result{Circuit::Monostable, monostablePulseDuration(*r, *c)};
+        return Result{Circuit::Monostable, monostablePulseDuration(*r, *c), {}};
     }
     const auto r2 = read(Field::R2, texts.r2, kResistorRule, reading);
     if (!r2)
@@ -53,13 +53,14 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     const auto r1 = read(Field::R1, texts.r1, kResistorRule, reading);
     if (!r1)
         return r1.problem();
-    return Result{Circuit::Astable, astableFrequency(*r1, *r2, *c)};
+    return Result{Circuit::Astable, astableFrequency(*r1, *r2, *c), astableTiming(*r1, *r2, *c)};
 }
 
 QString resultText(const Result &result)
 {
-    return result.circuit == Circuit::Astable ? frequencyText(result.value)
-                                              : pulseDurationText(result.value);
+    if (result.circuit == Circuit::Monostable)
+        return pulseDurationText(result.value);
+    return frequencyText(result.value) + u'\n' + astableTimingText(result.timing);
 }
 
 QString frequencyText(float hertz)

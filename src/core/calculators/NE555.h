@@ -6,6 +6,7 @@
 // eighth decimal of the printed result, so it is kept exactly as written.
 
 #include "core/calculators/Inputs.h"
+#include "core/calculators/NE555Design.h"
 
 #include <QString>
 
@@ -47,14 +48,15 @@ struct Texts
 struct Result
 {
     Circuit circuit = Circuit::Astable;
-    float value = 0.0f; // Hz or s, after the circuit
+    float value = 0.0f;   // Hz or s, after the circuit
+    AstableTiming timing; // astable only: the half-periods and the duty cycle
 };
 
 // The circuit's resistors and its capacitor must be there. A 0 is computed with: the astable
 // frequency becomes infinite, the pulse duration 0.
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
-// The result line: frequencyText() or pulseDurationText().
+// The result: frequencyText() and astableTimingText(), or pulseDurationText().
 QString resultText(const Result &result);
 
 // "Frequency: 6.90131140 Hz"

@@ -124,6 +124,38 @@ MonostableDesign designMonostable(float duration, float c1, eseries::Series seri
     return design;
 }
 
+namespace {
+constexpr InputRule kFrequencyRule{.unit = {Quantity::Frequency, 0}};
+constexpr InputRule kDutyRule{.unit = units::kNumber};
+constexpr InputRule kDurationRule{.unit = {Quantity::Time, 0}};
+constexpr InputRule kCapacitorRule{.unit = units::kMicrofarads};
+} // namespace
+
+Outcome<AstableDesign, DesignField> designAstable(const DesignTexts &texts, Reading reading)
+{
+    const auto frequency = read(DesignField::Frequency, texts.frequency, kFrequencyRule, reading);
+    if (!frequency)
+        return frequency.problem();
+    const auto duty = read(DesignField::Duty, texts.duty, kDutyRule, reading);
+    if (!duty)
+        return duty.problem();
+    const auto c = read(DesignField::C, texts.c, kCapacitorRule, reading);
+    if (!c)
+        return c.problem();
+    return designAstable(*frequency, *duty, *c, texts.series);
+}
+
+Outcome<MonostableDesign, DesignField> designMonostable(const DesignTexts &texts, Reading reading)
+{
+    const auto duration = read(DesignField::Duration, texts.duration, kDurationRule, reading);
+    if (!duration)
+        return duration.problem();
+    const auto c = read(DesignField::C, texts.c, kCapacitorRule, reading);
+    if (!c)
+        return c.problem();
+    return designMonostable(*duration, *c, texts.series);
+}
+
 QString designText(const AstableDesign &design)
 {
     if (design.outcome != DesignOutcome::Designed)

@@ -13,6 +13,7 @@
 // capacitances in µF, as in the frequency mode; the standard parts are then run through that
 // mode's own formulas, so a design shows the digits the panel prints for those parts.
 
+#include "core/calculators/Inputs.h"
 #include "core/standard/ESeries.h"
 
 #include <QString>
@@ -71,8 +72,32 @@ struct MonostableDesign
 MonostableDesign designMonostable(float duration, float c1,
                                   eseries::Series series = eseries::Series::E24);
 
+// The design inputs as given; the capacitor serves both circuits.
+enum class DesignField
+{
+    Frequency, // Hz
+    Duty,      // %
+    Duration,  // s
+    C,         // µF
+};
+
+struct DesignTexts
+{
+    Given frequency;
+    Given duty;
+    Given duration;
+    Given c;
+    eseries::Series series = eseries::Series::E24;
+};
+
+// Reads frequency, duty and capacitor; a value the circuit cannot use is not a problem of the
+// reading but the design's outcome, so that its reason can be shown.
+Outcome<AstableDesign, DesignField> designAstable(const DesignTexts &texts, Reading reading);
+// Reads duration and capacitor.
+Outcome<MonostableDesign, DesignField> designMonostable(const DesignTexts &texts, Reading reading);
+
 // "R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value 5.6 kΩ\n
-// With these parts: 1020.61 Hz, duty cycle 60.56 %", or the reason there is no design.
+// With these parts: 1020.62 Hz, duty cycle 60.56 %", or the reason there is no design.
 QString designText(const AstableDesign &design);
 // "R: 9.091 kΩ, nearest E24 value 9.1 kΩ\nWith this part: 0.01001000 s", or the reason.
 QString designText(const MonostableDesign &design);

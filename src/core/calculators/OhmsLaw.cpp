@@ -1,5 +1,6 @@
 #include "core/calculators/OhmsLaw.h"
 
+#include <cmath>
 #include <vector>
 
 namespace zelkor::ohmslaw {
@@ -15,10 +16,15 @@ InputRule rule(Quantity quantity)
     case Quantity::Voltage:
         return {.unit = units::kVolts};
     case Quantity::Current:
+        return {.unit = units::kAmperes};
+    case Quantity::Resistance:
         break;
     }
-    return {.unit = units::kAmperes};
+    return {.unit = units::kOhms};
 }
+
+constexpr Quantity kAll[] = {Quantity::Power, Quantity::Voltage, Quantity::Current,
+                             Quantity::Resistance};
 
 } // namespace
 
@@ -43,6 +49,22 @@ Solution solve(Quantity a, float aValue, Quantity b, float bValue)
         s.power = aValue;
         s.voltage = bValue;
         s.current = s.power / s.voltage;
+    } else if (b == Quantity::Resistance) {
+        s.resistance = bValue;
+        if (a == Quantity::Voltage) {
+            s.voltage = aValue;
+            s.current = s.voltage / s.resistance;
+            s.power = s.voltage * s.voltage / s.resistance;
+        } else if (a == Quantity::Current) {
+            s.current = aValue;
+            s.voltage = s.current * s.resistance;
+            s.power = s.current * s.current * s.resistance;
+        } else {
+            s.power = aValue;
+            s.voltage = std::sqrt(s.power * s.resistance);
+            s.current = std::sqrt(s.power / s.resistance);
+        }
+        return s;
     } else {
         return s; // the same quantity twice determines nothing
     }
@@ -66,13 +88,13 @@ void GivenFields::clear()
 }
 
 std::optional<std::pair<Quantity, Quantity>>
-GivenFields::inputs(const std::array<bool, 3> &filled) const
+GivenFields::inputs(const std::array<bool, kQuantityCount> &filled) const
 {
     std::optional<Quantity> newest;
     std::optional<Quantity> second;
     unsigned long newestStamp = 0;
     unsigned long secondStamp = 0;
-    for (Quantity q : {Quantity::Power, Quantity::Voltage, Quantity::Current}) {
+    for (Quantity q : kAll) {
         const unsigned long stamp = m_editStamp[index(q)];
         if (stamp == 0 || !filled[index(q)])
             continue;
@@ -91,13 +113,13 @@ GivenFields::inputs(const std::array<bool, 3> &filled) const
     return std::pair{*newest, *second};
 }
 
-Outcome<Solution, Quantity> calculate(const std::array<QString, 3> &fields,
+Outcome<Solution, Quantity> calculate(const std::array<QString, kQuantityCount> &fields,
                                       const GivenFields &given)
 {
     // A lone blank fills a field and reads 0; only an empty one does not count.
-    std::array<float, 3> values{};
-    std::array<bool, 3> filled{};
-    for (Quantity q : {Quantity::Power, Quantity::Voltage, Quantity::Current}) {
+    std::array<float, kQuantityCount> values{};
+    std::array<bool, kQuantityCount> filled{};
+    for (Quantity q : kAll) {
         const auto i = static_cast<std::size_t>(q);
         const auto value = read(q, Given(fields[i]), rule(q), Reading::Lenient);
         filled[i] = bool(value);
@@ -110,10 +132,10 @@ Outcome<Solution, Quantity> calculate(const std::array<QString, 3> &fields,
     return solve(a, values[static_cast<std::size_t>(a)], b, values[static_cast<std::size_t>(b)]);
 }
 
-Outcome<Solution, Quantity> calculate(const std::array<Given, 3> &options)
+Outcome<Solution, Quantity> calculate(const std::array<Given, kQuantityCount> &options)
 {
     std::vector<std::pair<Quantity, float>> given;
-    for (Quantity q : {Quantity::Power, Quantity::Voltage, Quantity::Current}) {
+    for (Quantity q : kAll) {
         const Given &option = options[static_cast<std::size_t>(q)];
         if (!option)
             continue;

@@ -1,8 +1,9 @@
 #pragma once
-// Ohm's law: from any two of power, voltage and current, the third one and the resistance.
+// Ohm's law: from any two of power, voltage, current and resistance, the other two.
 //
-// P = U·I, U = P/I, I = P/U, then R = U/I, all in single precision with no guard against
-// zero: current 0 gives an infinite resistance, and the field shows "inf".
+// P = U·I, U = P/I, I = P/U, then R = U/I; with the resistance given, I = U/R, U = I·R or
+// U = √(P·R). All in single precision with no guard against zero: current 0 gives an
+// infinite resistance, and the field shows "inf".
 
 #include "core/calculators/Inputs.h"
 
@@ -18,8 +19,11 @@ enum class Quantity
 {
     Power,
     Voltage,
-    Current
+    Current,
+    Resistance
 };
+
+inline constexpr std::size_t kQuantityCount = 4;
 
 struct Solution
 {
@@ -31,10 +35,10 @@ struct Solution
     float resistance = 0.0f;
 };
 
-// Computes the two quantities that a and b leave open, and the resistance.
+// Computes the two quantities that a and b leave open.
 Solution solve(Quantity a, float aValue, Quantity b, float bValue);
 
-// Which of power, voltage and current the user typed ("given"), and in which order. A field
+// Which of the four quantities the user typed ("given"), and in which order. A field
 // the calculation wrote is "computed" until the user edits it again.
 class GivenFields
 {
@@ -46,23 +50,24 @@ public:
 
     // The two most recently edited given fields that are filled, the newer first; nothing
     // when fewer than two qualify. filled is indexed like Quantity.
-    std::optional<std::pair<Quantity, Quantity>> inputs(const std::array<bool, 3> &filled) const;
+    std::optional<std::pair<Quantity, Quantity>>
+    inputs(const std::array<bool, kQuantityCount> &filled) const;
 
 private:
     static std::size_t index(Quantity quantity) { return static_cast<std::size_t>(quantity); }
 
-    std::array<unsigned long, 3> m_editStamp{};
+    std::array<unsigned long, kQuantityCount> m_editStamp{};
     unsigned long m_clock = 0;
 };
 
 // The panel: of the fields the user typed into and did not empty, the two newest are the
-// inputs (GivenFields); fields holds the texts of power, voltage and current. Missing while
+// inputs (GivenFields); fields holds the texts indexed like Quantity. Missing while
 // fewer than two qualify. A text that is no number counts as 0, and 0 is computed with.
-Outcome<Solution, Quantity> calculate(const std::array<QString, 3> &fields,
+Outcome<Solution, Quantity> calculate(const std::array<QString, kQuantityCount> &fields,
                                       const GivenFields &given);
 
-// zelkor-calc: exactly two of power, voltage and current, each a number. Fewer are Missing,
-// three a Conflict.
-Outcome<Solution, Quantity> calculate(const std::array<Given, 3> &options);
+// zelkor-calc: exactly two of the four quantities, each a number. Fewer are Missing, more a
+// Conflict.
+Outcome<Solution, Quantity> calculate(const std::array<Given, kQuantityCount> &options);
 
 } // namespace zelkor::ohmslaw

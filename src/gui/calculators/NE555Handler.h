@@ -21,11 +21,14 @@ public:
     // Button ids in ne555ModeSegControl, equal to the page indexes of ne555ModeTabView.
     static constexpr int kAstable = 0;
     static constexpr int kMonostable = 1;
+    static constexpr int kDesign = 2;
 
 public Q_SLOTS:
     // Shows the chosen circuit's page and its result; an incomplete input shows nothing.
     void calculateNE555();
 
 private:
+    QString designText() const;
+
     Ui::NE555Panel ui;
 };

@@ -6,7 +6,8 @@
 using zelkor::ohmslaw::Quantity;
 
 namespace {
-constexpr Quantity kQuantities[] = {Quantity::Power, Quantity::Voltage, Quantity::Current};
+constexpr Quantity kQuantities[] = {Quantity::Power, Quantity::Voltage, Quantity::Current,
+                                    Quantity::Resistance};
 }
 
 OhmsLawHandler::OhmsLawHandler(QWidget *panel) : QObject(panel)
@@ -29,29 +30,30 @@ QLineEdit *OhmsLawHandler::field(Quantity quantity) const
     case Quantity::Voltage:
         return ui.voltageField;
     case Quantity::Current:
+        return ui.currentField;
+    case Quantity::Resistance:
         break;
     }
-    return ui.currentField;
+    return ui.resistanceField;
 }
 
 void OhmsLawHandler::valueChanged()
 {
     // Every rule reads the texts as they were before this pass wrote any of them.
-    std::array<QString, 3> texts;
+    std::array<QString, zelkor::ohmslaw::kQuantityCount> texts;
     for (Quantity q : kQuantities)
         texts[static_cast<std::size_t>(q)] = field(q)->text();
     const auto s = zelkor::ohmslaw::calculate(texts, m_given);
     if (!s)
         return;
 
-    const float results[] = {s->power, s->voltage, s->current};
+    const float results[] = {s->power, s->voltage, s->current, s->resistance};
     for (Quantity q : kQuantities) {
         if (q == s->a || q == s->b)
             continue;
         field(q)->setText(zelkor::formatShortest(results[static_cast<std::size_t>(q)]));
         m_given.computed(q);
     }
-    ui.resistanceField->setText(zelkor::formatShortest(s->resistance));
 }
 
 void OhmsLawHandler::clearAllFields()
@@ -95,7 +97,7 @@ QString OhmsLawHandler::resultText() const
 
 namespace {
 // The kept names of the quantities, in the order of Quantity.
-constexpr const char *kQuantityNames[] = {"power", "voltage", "current"};
+constexpr const char *kQuantityNames[] = {"power", "voltage", "current", "resistance"};
 
 QString quantityName(Quantity quantity)
 {
@@ -107,7 +109,7 @@ QVariantMap OhmsLawHandler::saveState() const
 {
     // The typed quantities, oldest first; the newest two are the next calculation's inputs.
     QStringList given;
-    const auto newest = m_given.inputs({true, true, true});
+    const auto newest = m_given.inputs({true, true, true, true});
     for (Quantity q : kQuantities) {
         if (m_given.isGiven(q) && (!newest || (q != newest->first && q != newest->second)))
             given.append(quantityName(q));
@@ -128,7 +130,7 @@ void OhmsLawHandler::restoreState(const QVariantMap &state)
     restoreText(ui.voltageField, state, QStringLiteral("voltage"));
     restoreText(ui.currentField, state, QStringLiteral("current"));
     restoreText(ui.resistanceField, state, QStringLiteral("resistance"));
-    if (const auto given = zelkor::state::texts(state, QStringLiteral("given"), 3)) {
+    if (const auto given = zelkor::state::texts(state, QStringLiteral("given"), 4)) {
         m_given.clear();
         for (const QString &name : *given) {
             if (const auto index = zelkor::state::choiceIndex(name, kQuantityNames))

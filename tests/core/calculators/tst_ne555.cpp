@@ -53,7 +53,7 @@ private Q_SLOTS:
         for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
             const auto result = calculate(texts(given.section(u" → "_s, 0, 0)), reading);
             QVERIFY(result);
-            QCOMPARE(resultText(*result), given.section(u" → "_s, 1));
+            QCOMPARE(resultText(*result).section(u'\n', 0, 0), given.section(u" → "_s, 1));
         }
     }
 
@@ -88,10 +88,14 @@ private Q_SLOTS:
         const QString astable = u"r1ValueField=1000;r2ValueField=10000;c1ValueField=10"_s;
         const QString monostable =
             u"monostableButton!;monostableR1ValueField=1000;monostableC1ValueField=1"_s;
-        QTest::newRow("astable") << astable << u"astablePage"_s << u"Frequency: 6.90131140 Hz"_s;
+        // t_high = 0.69·11 kΩ·10 µF, t_low = 0.69·10 kΩ·10 µF, duty 11/21.
+        QTest::newRow("astable") << astable << u"astablePage"_s
+                                 << u"Frequency: 6.90131140 Hz\nHigh time: 0.07590000 s\n"
+                                    "Low time: 0.06900000 s\nDuty cycle: 52.38 %"_s;
         QTest::newRow("text that is no number counts as 0")
             << astable + u";r1ValueField=none"_s << u"astablePage"_s
-            << u"Frequency: 7.24637699 Hz"_s;
+            << u"Frequency: 7.24637699 Hz\nHigh time: 0.06900000 s\n"
+               "Low time: 0.06900000 s\nDuty cycle: 50.00 %"_s;
         QTest::newRow("an erased input empties the output")
             << astable + u";c1ValueField="_s << u"astablePage"_s << QString();
         QTest::newRow("monostable")
@@ -100,6 +104,45 @@ private Q_SLOTS:
             << monostable + u";astableButton!;"_s + astable + u";monostableButton!"_s
             << u"monostablePage"_s << u"Pulse duration: 0.00110000 s"_s;
     }
+    // R2 = 0.4 ms / (0.69·100 nF) = 5797 Ω, R1 = 0.6 ms / (0.69·100 nF) − R2 = 2899 Ω; with
+    // E12 2.7 kΩ and 5.6 kΩ: f = 1 / (0.69·13.9 kΩ·100 nF) = 1042.64 Hz, duty 8.3/13.9.
+    // R = 10 ms / (1.1·1 µF) = 9091 Ω, and 9.1 kΩ gives 10.01 ms.
+    void design_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("output");
+        const QString target = u"designButton!;designFrequencyField=1k;designC1Field=0.1;"_s;
+        QTest::newRow("astable, E24")
+            << target + u"designDutyField=60"_s
+            << u"R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value "
+               "5.6 kΩ\nWith these parts: 1020.62 Hz, duty cycle 60.56 %"_s;
+        QTest::newRow("astable, E12")
+            << target + u"designDutyField=60;designSeriesBox=#2"_s
+            << u"R1: 2.899 kΩ, nearest E12 value 2.7 kΩ\nR2: 5.797 kΩ, nearest E12 value "
+               "5.6 kΩ\nWith these parts: 1042.64 Hz, duty cycle 59.71 %"_s;
+        QTest::newRow("half duty cannot be made")
+            << target + u"designDutyField=50"_s
+            << u"This circuit cannot make a duty cycle of 50 % or less: that needs a diode "
+               "across R2."_s;
+        QTest::newRow("monostable")
+            << u"designButton!;designDurationField=0.01;designC1Field=1"_s
+            << u"R: 9.091 kΩ, nearest E24 value 9.1 kΩ\nWith this part: 0.01001000 s"_s;
+    }
+    void design()
+    {
+        QFETCH(QString, steps);
+        zelkor::test::PanelFixture<NE555Handler> p;
+        p.play(steps);
+        QCOMPARE(p.find<QStackedWidget>("ne555ModeTabView")->currentWidget()->objectName(),
+                 u"designPage"_s);
+        QTEST(p.output(), "output");
+        // The panel comes back as it was left.
+        zelkor::test::PanelFixture<NE555Handler> again;
+        again.handler->restoreState(p.handler->saveState());
+        again.handler->recalculate();
+        QTEST(again.output(), "output");
+    }
+
     void panel()
     {
         QFETCH(QString, steps);

@@ -11,11 +11,11 @@ using namespace zelkor::ohmslaw;
 
 namespace {
 
-std::array<zelkor::Given, 3> givenOptions(const QString &given)
+std::array<zelkor::Given, kQuantityCount> givenOptions(const QString &given)
 {
     const QStringList v = given.split(u'|');
     const auto at = [&](int i) { return v[i] == u"-" ? zelkor::Given() : v[i]; };
-    return {at(0), at(1), at(2)};
+    return {at(0), at(1), at(2), at(3)};
 }
 
 } // namespace
@@ -27,17 +27,22 @@ class TestOhmsLaw : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
-    // zelkor-calc's options: exactly two of power, voltage and current.
+    // zelkor-calc's options: exactly two of power, voltage, current and resistance.
     void options_data()
     {
-        QTest::addColumn<QString>("solved"); // "P|U|I → P U I R", "-" for an option left out
-        QTest::newRow("voltage and current") << "-|12|2 → 24 12 2 6";
-        QTest::newRow("power and current") << "24|-|2 → 24 12 2 6";
-        QTest::newRow("power and voltage") << "24|12|- → 24 12 2 6";
-        QTest::newRow("units") << "-|12 V|500 mA → 6 12 0.5 24";
-        QTest::newRow("current 0 has no guard") << "-|5|0 → 0 5 0 inf";
-        QTest::newRow("zero over zero") << "0|0|- → 0 0 nan nan";
-        QTest::newRow("single precision") << "-|3.3|0.02 → 0.066 3.3 0.02 165";
+        QTest::addColumn<QString>("solved"); // "P|U|I|R → P U I R", "-" for an option left out
+        QTest::newRow("voltage and current") << "-|12|2|- → 24 12 2 6";
+        QTest::newRow("power and current") << "24|-|2|- → 24 12 2 6";
+        QTest::newRow("power and voltage") << "24|12|-|- → 24 12 2 6";
+        QTest::newRow("voltage and resistance") << "-|12|-|6 → 24 12 2 6";
+        QTest::newRow("current and resistance") << "-|-|0.5|20 → 5 10 0.5 20";
+        QTest::newRow("power and resistance") << "0.25|-|-|100 → 0.25 5 0.05 100";
+        QTest::newRow("kilohms") << "-|10|-|2k → 0.05 10 0.005 2000";
+        QTest::newRow("units") << "-|12 V|500 mA|- → 6 12 0.5 24";
+        QTest::newRow("current 0 has no guard") << "-|5|0|- → 0 5 0 inf";
+        QTest::newRow("resistance 0 has no guard") << "-|5|-|0 → inf 5 inf 0";
+        QTest::newRow("zero over zero") << "0|0|-|- → 0 0 nan nan";
+        QTest::newRow("single precision") << "-|3.3|0.02|- → 0.066 3.3 0.02 165";
     }
     void options()
     {
@@ -55,16 +60,16 @@ private Q_SLOTS:
     {
         using zelkor::Problem;
         using enum zelkor::Reason;
-        QCOMPARE(calculate(givenOptions(u"-|12|-"_s)).problem(), (Problem<Quantity>{Missing}));
-        QCOMPARE(calculate(givenOptions(u"1|1|1"_s)).problem(), (Problem<Quantity>{Conflict}));
-        QCOMPARE(calculate(givenOptions(u"1|x|1"_s)).problem(),
+        QCOMPARE(calculate(givenOptions(u"-|12|-|-"_s)).problem(), (Problem<Quantity>{Missing}));
+        QCOMPARE(calculate(givenOptions(u"-|1|1|1"_s)).problem(), (Problem<Quantity>{Conflict}));
+        QCOMPARE(calculate(givenOptions(u"1|x|1|-"_s)).problem(),
                  (Problem<Quantity>{NotANumber, Quantity::Voltage}));
     }
 
     void newestTwoGivenFieldsAreTheInputs()
     {
         GivenFields given;
-        const std::array<bool, 3> allFilled{true, true, true};
+        const std::array<bool, kQuantityCount> allFilled{true, true, true, true};
         given.edited(Quantity::Voltage);
         QVERIFY(!given.inputs(allFilled)); // one given field determines nothing
         given.edited(Quantity::Current);
@@ -73,11 +78,12 @@ private Q_SLOTS:
         QCOMPARE(*given.inputs(allFilled), std::pair(Quantity::Power, Quantity::Current));
 
         // An emptied field no longer counts; the older given one steps in.
-        QCOMPARE(*given.inputs({true, true, false}), std::pair(Quantity::Power, Quantity::Voltage));
+        QCOMPARE(*given.inputs({true, true, false, true}),
+                 std::pair(Quantity::Power, Quantity::Voltage));
 
         // A computed field is no input until it is edited again.
         given.computed(Quantity::Voltage);
-        QVERIFY(!given.inputs({true, true, false}));
+        QVERIFY(!given.inputs({true, true, false, true}));
         given.clear();
         QVERIFY(!given.isGiven(Quantity::Power));
     }
@@ -93,6 +99,11 @@ private Q_SLOTS:
         // Typing the power makes power and voltage the inputs; the old current gives way.
         QTest::newRow("the newest two given fields count")
             << "voltageField=12;currentField=2;voltageField=10;powerField=50 → 50 10 5 2";
+        QTest::newRow("resistance and power")
+            << "resistanceField=100;powerField=0.25 → 0.25 5 0.05 100";
+        // The resistance typed last joins the current; the voltage it leaves behind is redone.
+        QTest::newRow("resistance replaces the older input")
+            << "voltageField=12;currentField=2;resistanceField=4 → 16 8 2 4";
         QTest::newRow("clear forgets what was typed")
             << "voltageField=12;currentField=2;clearButton!;powerField=24 → 24   ";
     }
@@ -100,7 +111,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, steps);
         zelkor::test::PanelFixture<OhmsLawHandler> p;
-        QVERIFY(p.find<QLineEdit>("resistanceField")->isReadOnly());
         p.play(steps.section(u" → "_s, 0, 0));
         QStringList shown;
         for (const char *name : {"powerField", "voltageField", "currentField", "resistanceField"})
