@@ -66,6 +66,9 @@ void TestCommands::prints_data()
     QTest::newRow("heatsink: largest heat sink")
         << words("heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 0")
         << "Max. heat sink resistance: 13.20 °K/W\n";
+    QTest::newRow("heatsink: largest power")
+        << words("heatsink --max-power --chip 1.5 --mount 0.3 --sink 2 --max-temp 100 --ambient 25")
+        << "Largest power: 19.74 W\n";
     QTest::newRow("combine: resistors")
         << words("combine --resistors 100 220 470") << "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n";
     QTest::newRow("combine: capacitors")
@@ -155,6 +158,12 @@ void TestCommands::refuses_data()
         << "heatsink: give either --sink or --max-temp, not both";
     QTest::newRow("heatsink: neither") << words("heatsink --power 1 --chip 1 --mount 1")
                                        << "heatsink: --sink or --max-temp is missing";
+    QTest::newRow("heatsink: largest power for a given power")
+        << words("heatsink --max-power --power 5 --chip 1 --mount 1 --sink 1 --max-temp 9")
+        << "heatsink: --max-power computes the power: give no --power";
+    QTest::newRow("heatsink: largest power without a sink")
+        << words("heatsink --max-power --chip 1 --mount 1 --max-temp 90 --ambient 25")
+        << "heatsink: --sink is missing";
     QTest::newRow("combine: no kind")
         << words("combine 100") << "combine: give --resistors or --capacitors";
     QTest::newRow("combine: not a number")
