@@ -1047,8 +1047,8 @@ ihrer Flussspannung liegen.</translation>
         <translation>die größte Leistung berechnen, die ein Kühlkörper bei einer höchsten Chiptemperatur zulässt</translation>
     </message>
     <message id="CoilSought">
-        <source>Compute:</source>
-        <translation>Berechnen:</translation>
+        <source>Compute</source>
+        <translation>Berechnen</translation>
     </message>
     <message id="CoilInductanceFromTurns">
         <source>Inductance from turns</source>
@@ -1058,9 +1058,17 @@ ihrer Flussspannung liegen.</translation>
         <source>Turns for inductance</source>
         <translation>Windungen für Induktivität</translation>
     </message>
-    <message id="CoilWantedInductance">
-        <source>Inductance:</source>
-        <translation>Induktivität:</translation>
+    <message id="CoilInductanceSoughtA11yDescription">
+        <source>compute the inductance from the number of turns</source>
+        <translation>die Induktivität aus der Windungszahl berechnen</translation>
+    </message>
+    <message id="CoilTurnsSoughtA11yDescription">
+        <source>compute the number of turns for a wanted inductance</source>
+        <translation>die Windungszahl für eine gewünschte Induktivität berechnen</translation>
+    </message>
+    <message id="CoilWantedInductanceA11yDescription">
+        <source>wanted inductance in microhenries</source>
+        <translation>gewünschte Induktivität in Mikrohenry</translation>
     </message>
     <message id="HeatSinkMaxPowerMsg">
         <source>Largest power: %.02f W</source>

@@ -1047,8 +1047,8 @@ above its forward voltage.</translation>
         <translation>compute the largest power a heat sink allows at a maximum chip temperature</translation>
     </message>
     <message id="CoilSought">
-        <source>Compute:</source>
-        <translation>Compute:</translation>
+        <source>Compute</source>
+        <translation>Compute</translation>
     </message>
     <message id="CoilInductanceFromTurns">
         <source>Inductance from turns</source>
@@ -1058,9 +1058,17 @@ above its forward voltage.</translation>
         <source>Turns for inductance</source>
         <translation>Turns for inductance</translation>
     </message>
-    <message id="CoilWantedInductance">
-        <source>Inductance:</source>
-        <translation>Inductance:</translation>
+    <message id="CoilInductanceSoughtA11yDescription">
+        <source>compute the inductance from the number of turns</source>
+        <translation>compute the inductance from the number of turns</translation>
+    </message>
+    <message id="CoilTurnsSoughtA11yDescription">
+        <source>compute the number of turns for a wanted inductance</source>
+        <translation>compute the number of turns for a wanted inductance</translation>
+    </message>
+    <message id="CoilWantedInductanceA11yDescription">
+        <source>wanted inductance in microhenries</source>
+        <translation>wanted inductance in microhenries</translation>
     </message>
     <message id="HeatSinkMaxPowerMsg">
         <source>Largest power: %.02f W</source>

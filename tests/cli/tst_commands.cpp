@@ -75,7 +75,10 @@ void TestCommands::prints_data()
         << words("combine --capacitors 470n 0.1") << "Series: 0.08 µF\nParallel: 0.57 µF\n";
     QTest::newRow("coil: single layer")
         << words("coil --single --turns 100 --outer 25.4 --inner 99 --length 50.8")
-        << "Inductance: 102.041µH\n";
+        << "Exact (Nagaoka): 102.548µH\nWheeler: 102.041µH (−0.49 %)\n";
+    QTest::newRow("coil: turns for an inductance")
+        << words("coil --multi --inductance 49.451 --outer 25.4 --inner 12.7 --length 50.8")
+        << "Turns: 100.00\n";
     QTest::newRow("coil: multi-layer")
         << words("coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8mm")
         << "Inductance: 49.451µH\n";
@@ -180,6 +183,15 @@ void TestCommands::refuses_data()
     QTest::newRow("coil: too small for single precision")
         << words("coil --single --turns 1 --outer 1 --length 1e-44")
         << "coil: these dimensions describe no coil";
+    QTest::newRow("coil: turns and inductance")
+        << words("coil --single --turns 1 --inductance 1 --outer 1 --length 1")
+        << "coil: give either --turns or --inductance, not both";
+    QTest::newRow("coil: neither turns nor inductance")
+        << words("coil --single --outer 1 --length 1")
+        << "coil: --turns or --inductance is missing";
+    QTest::newRow("coil: negative inductance")
+        << words("coil --single --inductance -1 --outer 1 --length 1")
+        << "coil: --inductance must be above 0";
     QTest::newRow("555: no circuit")
         << words("555 --r 1 --c 1") << "555: give --astable or --monostable";
     QTest::newRow("555: the capacitor is named first")
