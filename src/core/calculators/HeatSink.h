@@ -4,6 +4,7 @@
 //
 // Given R_sink:  T_chip = T_amb + (P * (R_chip + R_mount) + P * R_sink)
 // Given T_max:   R_sink = ((T_max - T_amb) - P * (R_chip + R_mount)) / P
+// Given both:    P = (T_max - T_amb) / ((R_chip + R_mount) + R_sink)   (HeatSinkLimit.h)
 // Single precision, evaluated in exactly these orders: the printed digits depend on it.
 
 #include "core/calculators/Inputs.h"
