@@ -1082,6 +1082,42 @@ ihrer Flussspannung liegen.</translation>
         <source>The duty cycle must stay below 100 %.</source>
         <translation>Der Tastgrad muss unter 100 % bleiben.</translation>
     </message>
+    <message id="HeatSinkModeMaxPower">
+        <source>Largest power</source>
+        <translation>Größte Leistung</translation>
+    </message>
+    <message id="HeatSinkMaxPowerModeA11yName">
+        <source>Largest power</source>
+        <translation>Größte Leistung</translation>
+    </message>
+    <message id="HeatSinkMaxPowerModeA11yDescription">
+        <source>compute the largest power a heat sink allows at a maximum chip temperature</source>
+        <translation>die größte Leistung berechnen, die ein Kühlkörper bei einer höchsten Chiptemperatur zulässt</translation>
+    </message>
+    <message id="CoilSought">
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message id="CoilInductanceFromTurns">
+        <source>Inductance from turns</source>
+        <translation>Induktivität aus Windungen</translation>
+    </message>
+    <message id="CoilTurnsForInductance">
+        <source>Turns for inductance</source>
+        <translation>Windungen für Induktivität</translation>
+    </message>
+    <message id="CoilInductanceSoughtA11yDescription">
+        <source>compute the inductance from the number of turns</source>
+        <translation>die Induktivität aus der Windungszahl berechnen</translation>
+    </message>
+    <message id="CoilTurnsSoughtA11yDescription">
+        <source>compute the number of turns for a wanted inductance</source>
+        <translation>die Windungszahl für eine gewünschte Induktivität berechnen</translation>
+    </message>
+    <message id="CoilWantedInductanceA11yDescription">
+        <source>wanted inductance in microhenries</source>
+        <translation>gewünschte Induktivität in Mikrohenry</translation>
+    </message>
     <message id="HeatSinkMaxPowerMsg">
         <source>Largest power: %.02f W</source>
         <translation>Größte Verlustleistung: %.02f W</translation>

@@ -1082,6 +1082,42 @@ above its forward voltage.</translation>
         <source>The duty cycle must stay below 100 %.</source>
         <translation>The duty cycle must stay below 100 %.</translation>
     </message>
+    <message id="HeatSinkModeMaxPower">
+        <source>Largest power</source>
+        <translation>Largest power</translation>
+    </message>
+    <message id="HeatSinkMaxPowerModeA11yName">
+        <source>Largest power</source>
+        <translation>Largest power</translation>
+    </message>
+    <message id="HeatSinkMaxPowerModeA11yDescription">
+        <source>compute the largest power a heat sink allows at a maximum chip temperature</source>
+        <translation>compute the largest power a heat sink allows at a maximum chip temperature</translation>
+    </message>
+    <message id="CoilSought">
+        <source>Compute</source>
+        <translation>Compute</translation>
+    </message>
+    <message id="CoilInductanceFromTurns">
+        <source>Inductance from turns</source>
+        <translation>Inductance from turns</translation>
+    </message>
+    <message id="CoilTurnsForInductance">
+        <source>Turns for inductance</source>
+        <translation>Turns for inductance</translation>
+    </message>
+    <message id="CoilInductanceSoughtA11yDescription">
+        <source>compute the inductance from the number of turns</source>
+        <translation>compute the inductance from the number of turns</translation>
+    </message>
+    <message id="CoilTurnsSoughtA11yDescription">
+        <source>compute the number of turns for a wanted inductance</source>
+        <translation>compute the number of turns for a wanted inductance</translation>
+    </message>
+    <message id="CoilWantedInductanceA11yDescription">
+        <source>wanted inductance in microhenries</source>
+        <translation>wanted inductance in microhenries</translation>
+    </message>
     <message id="HeatSinkMaxPowerMsg">
         <source>Largest power: %.02f W</source>
         <translation>Largest power: %.02f W</translation>

@@ -13,8 +13,9 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
     };
     auto options = std::make_shared<Options>();
     CLI::App *command = app.add_subcommand(
-        "heatsink", "Heat sink: the chip temperature for a heat sink (--sink), or the largest "
-                    "heat-sink resistance for a maximum chip temperature (--max-temp)");
+        "heatsink", "Heat sink: the chip temperature for a heat sink (--sink), the largest "
+                    "heat-sink resistance for a maximum chip temperature (--max-temp), or the "
+                    "largest power for both (--max-power)");
     auto *power = command->add_option("--power", options->power, "Power dissipated in W");
     auto *chip =
         command->add_option("--chip", options->chip, "Thermal resistance chip to case in K/W");
@@ -29,6 +30,9 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
     auto *maxTemp =
         command->add_option("--max-temp", options->maxTemp, "Maximum chip temperature in °C");
     auto *ambient = command->add_option("--ambient", options->ambient, "Ambient temperature in °C");
+    auto *maxPower =
+        command->add_flag("--max-power")
+            ->description("Print the largest power the heat sink (--sink) allows at --max-temp");
 
     command->callback([=] {
         using heatsink::Field;
@@ -39,6 +43,8 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
             {sink, options->sink},      {maxTemp, options->maxTemp},
             {ambient, options->ambient}};
         heatsink::Texts texts;
+        if (maxPower->count())
+            texts.mode = heatsink::Mode::PowerLimit;
         texts.power = given(byField[1]);
         texts.chipResistance = given(byField[2]);
         texts.mountingResistance = given(byField[3]);
@@ -49,6 +55,8 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
         const auto result = heatsink::calculate(texts, Reading::Strict);
         if (!result) {
             const Problem<Field> problem = result.problem();
+            if (problem.reason == Reason::Conflict && problem.field == Field::Power)
+                throw InputError("heatsink: --max-power computes the power: give no --power");
             if (problem.reason == Reason::Conflict && problem.field == Field::MountingPreset)
                 throw InputError("heatsink: give either --mount or --mount-preset, not both");
             if (problem.reason == Reason::Conflict)
@@ -64,6 +72,32 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
             throw inputError("heatsink", byField[static_cast<int>(problem.field)], problem.reason);
         }
         print(heatsink::resultText(*result));
+        const auto input = [&](const char *name, const Given &value, float number) {
+            if (value)
+                print.input(name, double(number));
+        };
+        const heatsink::Inputs &in = result->inputs;
+        input("power", texts.power, in.power);
+        input("chip", texts.chipResistance, in.chipResistance);
+        print.input("mount", double(in.mountingResistance));
+        input("sink", texts.sinkResistance,
+              texts.mode ? in.sinkResistance : in.sinkResistanceOrMaxTemperature);
+        input("max-temp", texts.maxTemperature, in.sinkResistanceOrMaxTemperature);
+        input("ambient", texts.ambient, in.ambientTemperature);
+        switch (result->outcome) {
+        case heatsink::Outcome::ChipTemperature:
+            print.result("chip-temp", double(result->value));
+            break;
+        case heatsink::Outcome::MaxSinkResistance:
+            print.result("sink", double(result->value));
+            break;
+        case heatsink::Outcome::MaxPower:
+            print.result("power", double(result->value));
+            break;
+        case heatsink::Outcome::NoSinkSuffices:
+        case heatsink::Outcome::AmbientTooHot:
+            break;
+        }
     });
 }
 

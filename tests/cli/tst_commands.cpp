@@ -69,13 +69,19 @@ void TestCommands::prints_data()
     QTest::newRow("heatsink: largest heat sink")
         << words("heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 0")
         << "Max. heat sink resistance: 13.20 °K/W\n";
+    QTest::newRow("heatsink: largest power")
+        << words("heatsink --max-power --chip 1.5 --mount 0.3 --sink 2 --max-temp 100 --ambient 25")
+        << "Largest power: 19.74 W\n";
     QTest::newRow("combine: resistors")
         << words("combine --resistors 100 220 470") << "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n";
     QTest::newRow("combine: capacitors")
         << words("combine --capacitors 470n 0.1") << "Series: 0.08 µF\nParallel: 0.57 µF\n";
     QTest::newRow("coil: single layer")
         << words("coil --single --turns 100 --outer 25.4 --inner 99 --length 50.8")
-        << "Inductance: 102.041µH\n";
+        << "Exact (Nagaoka): 102.548µH\nWheeler: 102.041µH (−0.49 %)\n";
+    QTest::newRow("coil: turns for an inductance")
+        << words("coil --multi --inductance 49.451 --outer 25.4 --inner 12.7 --length 50.8")
+        << "Turns: 100.00\n";
     QTest::newRow("coil: multi-layer")
         << words("coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8mm")
         << "Inductance: 49.451µH\n";
@@ -170,6 +176,12 @@ void TestCommands::refuses_data()
         << "heatsink: give either --sink or --max-temp, not both";
     QTest::newRow("heatsink: neither") << words("heatsink --power 1 --chip 1 --mount 1")
                                        << "heatsink: --sink or --max-temp is missing";
+    QTest::newRow("heatsink: largest power for a given power")
+        << words("heatsink --max-power --power 5 --chip 1 --mount 1 --sink 1 --max-temp 9")
+        << "heatsink: --max-power computes the power: give no --power";
+    QTest::newRow("heatsink: largest power without a sink")
+        << words("heatsink --max-power --chip 1 --mount 1 --max-temp 90 --ambient 25")
+        << "heatsink: --sink is missing";
     QTest::newRow("combine: no kind")
         << words("combine 100") << "combine: give --resistors or --capacitors";
     QTest::newRow("combine: not a number")
@@ -186,6 +198,15 @@ void TestCommands::refuses_data()
     QTest::newRow("coil: too small for single precision")
         << words("coil --single --turns 1 --outer 1 --length 1e-44")
         << "coil: these dimensions describe no coil";
+    QTest::newRow("coil: turns and inductance")
+        << words("coil --single --turns 1 --inductance 1 --outer 1 --length 1")
+        << "coil: give either --turns or --inductance, not both";
+    QTest::newRow("coil: neither turns nor inductance")
+        << words("coil --single --outer 1 --length 1")
+        << "coil: --turns or --inductance is missing";
+    QTest::newRow("coil: negative inductance")
+        << words("coil --single --inductance -1 --outer 1 --length 1")
+        << "coil: --inductance must be above 0";
     QTest::newRow("555: no circuit")
         << words("555 --r 1 --c 1") << "555: give --astable, --monostable or --design";
     QTest::newRow("555: design, duty 50 %")

@@ -37,14 +37,24 @@ float inductance(Winding winding, const Dimensions &coil)
 
 Outcome<float, Field> calculate(const Texts &texts, Reading reading)
 {
+    const auto coil = readCoil(texts, true, reading);
+    if (!coil)
+        return coil.problem();
+    return inductance(*texts.winding, *coil);
+}
+
+Outcome<Dimensions, Field> readCoil(const Texts &texts, bool withTurns, Reading reading)
+{
     if (!texts.winding)
         return Problem<Field>{Reason::Missing, Field::Winding};
     const bool multiLayer = *texts.winding == Winding::MultiLayer;
     Dimensions coil;
-    const auto turns = read(Field::Turns, texts.turns, kTurnsRule, reading);
-    if (!turns)
-        return turns.problem();
-    coil.turns = *turns;
+    if (withTurns) {
+        const auto turns = read(Field::Turns, texts.turns, kTurnsRule, reading);
+        if (!turns)
+            return turns.problem();
+        coil.turns = *turns;
+    }
     const auto outer = read(Field::OuterDiameter, texts.outerDiameter, kDimensionRule, reading);
     if (!outer)
         return outer.problem();
@@ -69,7 +79,7 @@ Outcome<float, Field> calculate(const Texts &texts, Reading reading)
         if (inches(millimetres) == 0.0f)
             return Problem<Field>{Reason::Impossible, field};
     }
-    return inductance(*texts.winding, coil);
+    return coil;
 }
 
 QString inductanceText(float microhenries)

@@ -41,6 +41,7 @@ enum class Field
     OuterDiameter,
     InnerDiameter,
     Length,
+    Inductance, // the wanted one, when the turns are sought (CoilExact.h)
 };
 
 // The inputs as given; a single-layer coil does not read the inner diameter.
@@ -51,12 +52,16 @@ struct Texts
     Given outerDiameter;
     Given innerDiameter;
     Given length;
+    Given inductance; // µH; read only by solve() in CoilExact.h, instead of the turns
 };
 
 // Turns, outer diameter, length and (for a multi-layer coil) the inner diameter must be there
 // and not 0; an inner diameter wider than the outer one is no coil. A dimension too small to be
 // told from 0 in inches makes the coil Impossible.
 Outcome<float, Field> calculate(const Texts &texts, Reading reading);
+
+// The same checks, giving the coil as read; without turns the turns stay 0 and are not read.
+Outcome<Dimensions, Field> readCoil(const Texts &texts, bool withTurns, Reading reading);
 
 // "Inductance: 102.041µH"
 QString inductanceText(float microhenries);

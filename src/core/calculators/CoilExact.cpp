@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace zelkor::coil {
 
@@ -79,6 +80,65 @@ std::optional<float> turnsFor(double microhenries, Winding winding, const Dimens
     if (!positive(perTurnSquared))
         return std::nullopt;
     return static_cast<float>(std::sqrt(microhenries / perTurnSquared));
+}
+
+Outcome<Solution, Field> solve(const Texts &texts, Sought sought, Reading reading)
+{
+    constexpr InputRule kInductanceRule{.unit = units::kNumber, .need = Need::NonZero};
+    const bool turnsSought = sought == Sought::Turns;
+    if (turnsSought && texts.turns && texts.inductance)
+        return Problem<Field>{Reason::Conflict, Field::Inductance};
+    std::optional<double> microhenries;
+    if (turnsSought && texts.winding) {
+        const auto wanted = read(Field::Inductance, texts.inductance, kInductanceRule, reading);
+        if (!wanted)
+            return wanted.problem();
+        if (!positive(*wanted))
+            return Problem<Field>{Reason::Impossible, Field::Inductance};
+        microhenries = *wanted;
+    }
+    const auto coil = readCoil(texts, !turnsSought, reading);
+    if (!coil)
+        return coil.problem();
+    for (const auto &[field, value] :
+         {std::pair{Field::Turns, turnsSought ? 1.0f : coil->turns},
+          std::pair{Field::OuterDiameter, coil->outerDiameter},
+          std::pair{Field::InnerDiameter,
+                    *texts.winding == Winding::MultiLayer ? coil->innerDiameter : 1.0f},
+          std::pair{Field::Length, coil->length}}) {
+        if (!positive(value))
+            return Problem<Field>{Reason::Impossible, field};
+    }
+
+    Solution solution{sought, *texts.winding, *coil, microhenries.value_or(0.0),
+                      0.0f,   std::nullopt,   0.0};
+    const bool singleLayer = solution.winding == Winding::SingleLayer;
+    if (turnsSought) {
+        const auto wheeler = turnsFor(*microhenries, solution.winding, *coil);
+        if (!wheeler)
+            return Problem<Field>{Reason::Impossible, Field::Inductance};
+        solution.wheeler = *wheeler;
+        if (singleLayer)
+            solution.exact = exactTurnsFor(*microhenries, *coil);
+    } else {
+        solution.wheeler = inductance(solution.winding, *coil);
+        if (const auto exact = singleLayer ? exactInductance(*coil) : std::nullopt) {
+            solution.exact = exact->exact;
+            solution.wheelerDeviation = exact->wheelerDeviation;
+        }
+    }
+    return solution;
+}
+
+QString solutionText(const Solution &solution)
+{
+    if (!solution.exact) {
+        return solution.sought == Sought::Turns ? turnsText(solution.wheeler)
+                                                : inductanceText(solution.wheeler);
+    }
+    if (solution.sought == Sought::Turns)
+        return singleLayerTurnsText(*solution.exact, solution.wheeler);
+    return exactInductanceText({*solution.exact, solution.wheeler, solution.wheelerDeviation});
 }
 
 QString exactInductanceText(const ExactInductance &inductance)

@@ -43,6 +43,34 @@ std::optional<ExactInductance> exactInductance(const Dimensions &coil);
 std::optional<double> exactTurnsFor(double microhenries, const Dimensions &shape);
 std::optional<float> turnsFor(double microhenries, Winding winding, const Dimensions &shape);
 
+// What the coil panel and zelkor-calc coil work out: the inductance from the turns, or the
+// turns for the inductance in Texts::inductance.
+enum class Sought
+{
+    Inductance,
+    Turns,
+};
+
+struct Solution
+{
+    Sought sought = Sought::Inductance;
+    Winding winding = Winding::SingleLayer;
+    Dimensions coil;               // as read; no turns when they are sought
+    double wanted = 0.0;           // µH, when the turns are sought
+    float wheeler = 0.0f;          // µH or turns by Wheeler's formula
+    std::optional<double> exact;   // the same by the current sheet: single layer only
+    double wheelerDeviation = 0.0; // percent, single-layer inductance only
+};
+
+// The checks of calculate() in AirCoredCoil.h, with the wanted inductance read (a plain number
+// in µH, Field::Inductance) instead of the turns when they are sought; giving both is a
+// Conflict. Turns, an inductance or a dimension below 0, which Wheeler's squares would hide,
+// make the coil Impossible.
+Outcome<Solution, Field> solve(const Texts &texts, Sought sought, Reading reading);
+
+// exactInductanceText or the turns texts below, after what was sought and the winding.
+QString solutionText(const Solution &solution);
+
 // "Exact (Nagaoka): 102.548µH\nWheeler: 102.041µH (−0.49 %)"
 QString exactInductanceText(const ExactInductance &inductance);
 

@@ -1,5 +1,6 @@
 #include "core/calculators/HeatSink.h"
 
+#include "core/calculators/HeatSinkLimit.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
@@ -18,28 +19,42 @@ constexpr InputRule kAmbientRule{.unit = units::kDegreesCelsius};
 Result calculate(const Inputs &in)
 {
     const float ambient = in.ambientTemperature;
+    if (in.mode == Mode::PowerLimit) {
+        const PowerLimit limit =
+            maxPower({in.chipResistance, in.mountingResistance, in.sinkResistance,
+                      in.sinkResistanceOrMaxTemperature, ambient});
+        if (limit.outcome == PowerLimitOutcome::MaxPower)
+            return Result{Outcome::MaxPower, limit.watts, in};
+        // Every resistance was read as above 0, so only the ambient can stop it.
+        return Result{Outcome::AmbientTooHot, 0.0f, in};
+    }
     const float upToSink = in.power * (in.chipResistance + in.mountingResistance);
     if (in.mode == Mode::SinkResistanceGiven) {
         const float sinkRise = in.power * in.sinkResistanceOrMaxTemperature;
-        return Result{Outcome::ChipTemperature, ambient + (upToSink + sinkRise)};
+        return Result{Outcome::ChipTemperature, ambient + (upToSink + sinkRise), in};
     }
 
     const float maxTemperature = in.sinkResistanceOrMaxTemperature;
     if (ambient >= maxTemperature)
-        return Result{Outcome::AmbientTooHot, 0.0f};
+        return Result{Outcome::AmbientTooHot, 0.0f, in};
     const float sinkResistance = ((maxTemperature - ambient) - upToSink) / in.power;
     if (sinkResistance <= 0.0f)
-        return Result{Outcome::NoSinkSuffices, sinkResistance};
-    return Result{Outcome::MaxSinkResistance, sinkResistance};
+        return Result{Outcome::NoSinkSuffices, sinkResistance, in};
+    return Result{Outcome::MaxSinkResistance, sinkResistance, in};
 }
 
 zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 {
     Inputs inputs;
-    const auto power = read(Field::Power, texts.power, kPowerRule, reading);
-    if (!power)
-        return power.problem();
-    inputs.power = *power;
+    const bool powerSought = texts.mode == Mode::PowerLimit;
+    if (powerSought && texts.power)
+        return Problem<Field>{Reason::Conflict, Field::Power};
+    if (!powerSought) {
+        const auto power = read(Field::Power, texts.power, kPowerRule, reading);
+        if (!power)
+            return power.problem();
+        inputs.power = *power;
+    }
     const auto chip = read(Field::ChipResistance, texts.chipResistance, kResistanceRule, reading);
     if (!chip)
         return chip.problem();
@@ -71,7 +86,14 @@ zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     } else {
         return Problem<Field>{Reason::Missing, Field::Mode};
     }
-    const bool sinkGiven = inputs.mode == Mode::SinkResistanceGiven;
+    if (powerSought) {
+        const auto sink =
+            read(Field::SinkResistance, texts.sinkResistance, kResistanceRule, reading);
+        if (!sink)
+            return sink.problem();
+        inputs.sinkResistance = *sink;
+    }
+    const bool sinkGiven = inputs.mode == Mode::SinkResistanceGiven; // else T_max is read
     const auto modeValue = read(sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
                                 sinkGiven ? texts.sinkResistance : texts.maxTemperature,
                                 sinkGiven ? kResistanceRule : kMaxTemperatureRule, reading);
@@ -95,6 +117,8 @@ QString resultText(const Result &result)
         return formatText(u"%@: %.02f °K/W", {text("HeatSinkResultMsg"), result.value});
     case Outcome::NoSinkSuffices:
         return text("HeatSinkInvalidInput");
+    case Outcome::MaxPower:
+        return maxPowerText({PowerLimitOutcome::MaxPower, result.value});
     case Outcome::AmbientTooHot:
         break;
     }
@@ -103,12 +127,12 @@ QString resultText(const Result &result)
 
 QString modeFieldCaption(Mode mode)
 {
-    return text(mode == Mode::SinkResistanceGiven ? "TRHeatSink" : "MaxChipTemp") + u':';
+    return text(mode == Mode::MaxChipTemperatureGiven ? "MaxChipTemp" : "TRHeatSink") + u':';
 }
 
 QString modeFieldUnit(Mode mode)
 {
-    return mode == Mode::SinkResistanceGiven ? QStringLiteral("°K/W") : QStringLiteral("°C");
+    return mode == Mode::MaxChipTemperatureGiven ? QStringLiteral("°C") : QStringLiteral("°K/W");
 }
 
 } // namespace zelkor::heatsink

@@ -4,6 +4,7 @@
 //
 // Given R_sink:  T_chip = T_amb + (P * (R_chip + R_mount) + P * R_sink)
 // Given T_max:   R_sink = ((T_max - T_amb) - P * (R_chip + R_mount)) / P
+// Given both:    P = (T_max - T_amb) / ((R_chip + R_mount) + R_sink)   (HeatSinkLimit.h)
 // Single precision, evaluated in exactly these orders: the printed digits depend on it.
 
 #include "core/calculators/Inputs.h"
@@ -28,6 +29,7 @@ enum class Mode
 {
     SinkResistanceGiven,     // yields the chip temperature
     MaxChipTemperatureGiven, // yields the largest heat-sink resistance allowed
+    PowerLimit,              // sink and T_max given: yields the largest power (HeatSinkLimit.h)
 };
 
 struct Inputs
@@ -38,6 +40,7 @@ struct Inputs
     float mountingResistance = 0.0f;             // K/W
     float sinkResistanceOrMaxTemperature = 0.0f; // K/W or °C, after mode
     float ambientTemperature = 0.0f;             // °C
+    float sinkResistance = 0.0f; // K/W, power-limit mode only: the other field holds T_max
 };
 
 enum class Outcome
@@ -46,12 +49,14 @@ enum class Outcome
     MaxSinkResistance, // value in K/W
     NoSinkSuffices,    // chip and mounting alone already exceed T_max
     AmbientTooHot,     // T_amb >= T_max
+    MaxPower,          // value in W
 };
 
 struct Result
 {
     Outcome outcome = Outcome::ChipTemperature;
     float value = 0.0f;
+    Inputs inputs; // as read, for those that echo them
     // Both warning images show only for an ambient at or above the maximum chip temperature.
     bool temperatureWarnings() const { return outcome == Outcome::AmbientTooHot; }
 };
@@ -72,7 +77,8 @@ enum class Field
 
 // The inputs as given. The panel's mounting resistance is its combo box's text, after a chosen
 // preset became its number, and its mode field's text goes to the mode's input; zelkor-calc
-// gives a resistance or a preset number, and picks the mode by giving --sink or --max-temp.
+// gives a resistance or a preset number, and picks the mode by giving --sink or --max-temp
+// (both, with --max-power).
 struct Texts
 {
     std::optional<Mode> mode; // nothing: the mode follows from which of the two is given
@@ -85,8 +91,9 @@ struct Texts
     Given ambient;
 };
 
-// Power, both resistances and the mode's input must be there and not 0. An ambient of 0 °C or
-// below is a real temperature: only a missing one stops.
+// Power, both resistances and the mode's input must be there and not 0. The power-limit mode
+// reads no power (giving one anyway is a Conflict) but both the sink and T_max. An ambient of 0 °C
+// or below is a real temperature: only a missing one stops.
 zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
 QString resultText(const Result &result);

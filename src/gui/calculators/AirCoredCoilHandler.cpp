@@ -1,9 +1,12 @@
 #include "gui/calculators/AirCoredCoilHandler.h"
 
-#include "core/calculators/AirCoredCoil.h"
+#include "core/calculators/CoilExact.h"
+#include "core/text/Texts.h"
 #include "gui/app/PanelState.h"
 
 #include <QPalette>
+
+#include <utility>
 
 using zelkor::coil::Winding;
 
@@ -12,11 +15,15 @@ AirCoredCoilHandler::AirCoredCoilHandler(QWidget *panel) : QObject(panel)
     ui.setupUi(panel);
     ui.coilType->setId(ui.singleLayerRadio, kSingleLayer);
     ui.coilType->setId(ui.multiLayerRadio, kMultiLayer);
+    ui.coilSought->setId(ui.inductanceSoughtRadio, kInductanceSought);
+    ui.coilSought->setId(ui.turnsSoughtRadio, kTurnsSought);
 
-    connect(ui.coilType, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            airCoredCoilChanged();
-    });
+    for (QButtonGroup *choice : {ui.coilType, ui.coilSought}) {
+        connect(choice, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+            if (checked)
+                airCoredCoilChanged();
+        });
+    }
     for (QLineEdit *field : {ui.turns, ui.outerDiameter, ui.innerDiameter, ui.length}) {
         connect(field, &QLineEdit::textChanged, this, &AirCoredCoilHandler::airCoredCoilChanged);
         connect(field, &QLineEdit::returnPressed, this, &AirCoredCoilHandler::airCoredCoilChanged);
@@ -42,13 +49,31 @@ void AirCoredCoilHandler::airCoredCoilChanged()
     ui.innerDiameter->setEnabled(multiLayer);
     // The inputs sit on a dark backdrop: white reads as active, grey as not in use.
     setMultiLayerCaptionColour(multiLayer ? QColor(Qt::white) : QColor(Qt::gray));
+    const bool turnsSought = ui.coilSought->checkedId() == kTurnsSought;
+    showSoughtCaptions(turnsSought);
 
-    const auto microhenries =
-        zelkor::coil::calculate({winding, ui.turns->text(), ui.outerDiameter->text(),
-                                 ui.innerDiameter->text(), ui.length->text()},
-                                zelkor::Reading::Lenient);
-    if (microhenries)
-        ui.outputField->setText(zelkor::coil::inductanceText(*microhenries));
+    zelkor::coil::Texts texts{winding,
+                              ui.turns->text(),
+                              ui.outerDiameter->text(),
+                              ui.innerDiameter->text(),
+                              ui.length->text(),
+                              {}};
+    if (turnsSought)
+        std::swap(texts.turns, texts.inductance); // the one field holds the wanted inductance
+    const auto solution = zelkor::coil::solve(
+        texts, turnsSought ? zelkor::coil::Sought::Turns : zelkor::coil::Sought::Inductance,
+        zelkor::Reading::Lenient);
+    if (solution)
+        ui.outputField->setText(zelkor::coil::solutionText(*solution));
+}
+
+void AirCoredCoilHandler::showSoughtCaptions(bool turnsSought)
+{
+    ui.turnsLabel->setText(zelkor::text(turnsSought ? "Inductance" : "Turns"));
+    ui.turnsUnitLabel->setText(turnsSought ? QStringLiteral("\u00b5H") : QString());
+    ui.turns->setAccessibleName(zelkor::text(turnsSought ? "Inductance" : "CoilTurnsA11yName"));
+    ui.turns->setAccessibleDescription(zelkor::text(
+        turnsSought ? "CoilWantedInductanceA11yDescription" : "CoilTurnsA11yDescription"));
 }
 
 void AirCoredCoilHandler::setMultiLayerCaptionColour(const QColor &colour)
@@ -73,11 +98,14 @@ void AirCoredCoilHandler::recalculate()
 namespace {
 // The kept names of the windings, by button id.
 constexpr const char *kWindingNames[] = {"single", "multi"};
+// The kept names of the sought quantities, by button id.
+constexpr const char *kSoughtNames[] = {"inductance", "turns"};
 } // namespace
 
 QVariantMap AirCoredCoilHandler::saveState() const
 {
     return {{QStringLiteral("winding"), zelkor::state::choiceName(ui.coilType, kWindingNames)},
+            {QStringLiteral("sought"), zelkor::state::choiceName(ui.coilSought, kSoughtNames)},
             {QStringLiteral("turns"), ui.turns->text()},
             {QStringLiteral("outerDiameter"), ui.outerDiameter->text()},
             {QStringLiteral("innerDiameter"), ui.innerDiameter->text()},
@@ -88,6 +116,7 @@ void AirCoredCoilHandler::restoreState(const QVariantMap &state)
 {
     using zelkor::state::restoreText;
     zelkor::state::restoreChoice(ui.coilType, state, QStringLiteral("winding"), kWindingNames);
+    zelkor::state::restoreChoice(ui.coilSought, state, QStringLiteral("sought"), kSoughtNames);
     restoreText(ui.turns, state, QStringLiteral("turns"));
     restoreText(ui.outerDiameter, state, QStringLiteral("outerDiameter"));
     restoreText(ui.innerDiameter, state, QStringLiteral("innerDiameter"));

@@ -21,13 +21,17 @@ public:
     // Button ids in coilType.
     static constexpr int kSingleLayer = 0;
     static constexpr int kMultiLayer = 1;
+    // Button ids in coilSought.
+    static constexpr int kInductanceSought = 0;
+    static constexpr int kTurnsSought = 1;
 
 public Q_SLOTS:
-    // Follows the winding choice (inner diameter, caption colours), then shows the inductance
-    // when every needed dimension is there.
+    // Follows the winding and the sought quantity (inner diameter, caption colours, what the
+    // turns field holds), then shows the inductance or the turns when every input is there.
     void airCoredCoilChanged();
 
 private:
+    void showSoughtCaptions(bool turnsSought);
     void setMultiLayerCaptionColour(const QColor &colour);
 
     Ui::AirCoredCoilPanel ui;

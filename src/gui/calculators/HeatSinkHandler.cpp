@@ -13,6 +13,7 @@ using zelkor::heatsink::Mode;
 namespace {
 constexpr int kSinkResistanceSegment = 0;
 constexpr int kMaxTemperatureSegment = 1;
+constexpr int kMaxPowerSegment = 2;
 } // namespace
 
 HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
@@ -22,6 +23,7 @@ HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
                                      zelkor::heatsink::kMountingUnit);
     ui.trOrTemperature->setId(ui.sinkResistanceModeButton, kSinkResistanceSegment);
     ui.trOrTemperature->setId(ui.maxTemperatureModeButton, kMaxTemperatureSegment);
+    ui.trOrTemperature->setId(ui.maxPowerModeButton, kMaxPowerSegment);
     // The field column stays put when caption and unit change with the mode.
     for (const auto &[label, text] : {std::pair{ui.label1, &zelkor::heatsink::modeFieldCaption},
                                       std::pair{ui.label2, &zelkor::heatsink::modeFieldUnit}}) {
@@ -46,16 +48,31 @@ HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
 
 Mode HeatSinkHandler::mode() const
 {
-    return ui.trOrTemperature->checkedId() == kSinkResistanceSegment
-               ? Mode::SinkResistanceGiven
-               : Mode::MaxChipTemperatureGiven;
+    switch (ui.trOrTemperature->checkedId()) {
+    case kMaxTemperatureSegment:
+        return Mode::MaxChipTemperatureGiven;
+    case kMaxPowerSegment:
+        return Mode::PowerLimit;
+    default:
+        return Mode::SinkResistanceGiven;
+    }
 }
 
 void HeatSinkHandler::showModeCaptions()
 {
     ui.label1->setText(zelkor::heatsink::modeFieldCaption(mode()));
     ui.label2->setText(zelkor::heatsink::modeFieldUnit(mode()));
-    const bool sinkGiven = mode() == Mode::SinkResistanceGiven;
+    const bool sinkGiven = mode() != Mode::MaxChipTemperatureGiven;
+    // The power is the answer in the power-limit mode, so its row takes the chip's maximum.
+    const bool powerSought = mode() == Mode::PowerLimit;
+    ui.powerLabel->setText(powerSought
+                               ? zelkor::heatsink::modeFieldCaption(Mode::MaxChipTemperatureGiven)
+                               : zelkor::text("HeatSinkPowerCaption"));
+    ui.powerUnitLabel->setText(powerSought ? QStringLiteral("°C") : QStringLiteral("W"));
+    ui.power->setAccessibleName(
+        zelkor::text(powerSought ? "MaxChipTemp" : "HeatSinkPowerA11yName"));
+    ui.power->setAccessibleDescription(zelkor::text(
+        powerSought ? "HeatSinkDegreesCelsiusA11yDescription" : "HeatSinkWattsA11yDescription"));
     ui.trHeatSinkOrMaxTemperature->setAccessibleName(
         zelkor::text(sinkGiven ? "TRHeatSink" : "MaxChipTemp"));
     ui.trHeatSinkOrMaxTemperature->setAccessibleDescription(
@@ -70,10 +87,10 @@ void HeatSinkHandler::calculateHeatSink()
 
     zelkor::heatsink::Texts texts;
     texts.mode = mode();
-    texts.power = ui.power->text();
+    (mode() == Mode::PowerLimit ? texts.maxTemperature : texts.power) = ui.power->text();
     texts.chipResistance = ui.trChip->text();
     texts.mountingResistance = ui.trHousingHeatsink->currentText();
-    (mode() == Mode::SinkResistanceGiven ? texts.sinkResistance : texts.maxTemperature) =
+    (mode() == Mode::MaxChipTemperatureGiven ? texts.maxTemperature : texts.sinkResistance) =
         ui.trHeatSinkOrMaxTemperature->text();
     texts.ambient = ui.ambientTemperature->text();
 
@@ -97,7 +114,7 @@ void HeatSinkHandler::recalculate()
 
 namespace {
 // The kept names of the modes, by segment.
-constexpr const char *kModeNames[] = {"sinkResistance", "maxTemperature"};
+constexpr const char *kModeNames[] = {"sinkResistance", "maxTemperature", "maxPower"};
 } // namespace
 
 QVariantMap HeatSinkHandler::saveState() const

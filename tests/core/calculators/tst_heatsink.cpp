@@ -1,4 +1,4 @@
-// The heat sink: both modes, and the panel with its presets and signs.
+// The heat sink: all three modes, and the panel with its presets and signs.
 
 #include "core/calculators/HeatSink.h"
 #include "core/text/NumberFormat.h"
@@ -15,12 +15,18 @@ namespace {
 
 const QString kTooHot = u"The ambient temperature is at or above the maximum chip temperature."_s;
 
-// "power|chip|mount|mount preset|sink|max. temperature|ambient", "-" for one not given.
-Texts texts(const QString &given)
+// "power|chip|mount|mount preset|sink|max. temperature|ambient", "-" for one not given; a
+// leading "max power|" chooses the power-limit mode.
+Texts texts(QString given)
 {
+    std::optional<Mode> mode;
+    if (given.startsWith(u"max power|")) {
+        mode = Mode::PowerLimit;
+        given.remove(0, 10);
+    }
     const QStringList v = given.split(u'|');
     const auto at = [&](int i) { return v[i] == u"-" ? zelkor::Given() : v[i]; };
-    return {std::nullopt, at(0), at(1), at(2), at(3), at(4), at(5), at(6)};
+    return {mode, at(0), at(1), at(2), at(3), at(4), at(5), at(6)};
 }
 
 struct HeatSinkPanel : zelkor::test::PanelFixture<HeatSinkHandler>
@@ -73,6 +79,10 @@ private Q_SLOTS:
             << "10|1.5|0.5|-|-|45|25" << NoSinkSuffices << "0.00";
         QTest::newRow("ambient at the maximum")
             << "10|1.5|0.3|-|-|25|25" << AmbientTooHot << "0.00";
+        // P = (T_max - T_amb) / (R_chip + R_mount + R_sink): 75 K over 3.8 K/W.
+        QTest::newRow("largest power") << "max power|-|1.5|0.3|-|2|100|25" << MaxPower << "19.74";
+        QTest::newRow("largest power, ambient at the maximum")
+            << "max power|-|1.5|0.3|-|2|25|25" << AmbientTooHot << "0.00";
     }
     void results()
     {
@@ -107,6 +117,12 @@ private Q_SLOTS:
         QTest::newRow("sink and maximum") << "10|1.5|1|-|2|90|25" << Conflict << MaxTemperature;
         QTest::newRow("neither") << "10|1.5|1|-|-|-|25" << Missing << Mode;
         QTest::newRow("no ambient") << "10|1.5|1|-|2|-|-" << Missing << Ambient;
+        QTest::newRow("power given for the largest power")
+            << "max power|10|1.5|0.3|-|2|100|25" << Conflict << Power;
+        QTest::newRow("largest power without a sink")
+            << "max power|-|1.5|0.3|-|-|100|25" << Missing << SinkResistance;
+        QTest::newRow("largest power without a maximum")
+            << "max power|-|1.5|0.3|-|2|-|25" << Missing << MaxTemperature;
     }
     void problems()
     {
@@ -140,6 +156,14 @@ private Q_SLOTS:
         QTest::newRow("ambient at the maximum warns") << tooHot << u"0.3"_s << kTooHot << true;
         QTest::newRow("an incomplete input changes nothing")
             << tooHot + u";power=0"_s << u"0.3"_s << kTooHot << true;
+        QTest::newRow("largest power, maximum in the power row")
+            << u"maxPowerModeButton!;power=100;trChip=1.5;trHeatSinkOrMaxTemperature=2;"
+               "ambientTemperature=25;trHousingHeatsink=#0"_s
+            << u"0.3"_s << u"Largest power: 19.74 W"_s << false;
+        QTest::newRow("largest power, ambient at the maximum warns")
+            << u"maxPowerModeButton!;power=25;trChip=1.5;trHeatSinkOrMaxTemperature=2;"
+               "ambientTemperature=25;trHousingHeatsink=#0"_s
+            << u"0.3"_s << kTooHot << true;
         QTest::newRow("a cooler ambient takes the signs away")
             << tooHot + u";ambientTemperature=20"_s << u"0.3"_s
             << u"Max. heat sink resistance: 3.20 °K/W"_s << false;
@@ -161,6 +185,9 @@ private Q_SLOTS:
         QCOMPARE(unit->text(), u"°K/W"_s);
         p.click("maxTemperatureModeButton");
         QCOMPARE(unit->text(), u"°C"_s);
+        p.click("maxPowerModeButton");
+        QCOMPARE(unit->text(), u"°K/W"_s);
+        QCOMPARE(p.find<QLabel>("powerUnitLabel")->text(), u"°C"_s);
         QVERIFY(p.output().isEmpty());
     }
 };
