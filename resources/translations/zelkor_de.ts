@@ -1066,6 +1066,30 @@ ihrer Flussspannung liegen.</translation>
         <source>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</source>
         <translation>Bis zu %d Teile von 1 Ω bis 10 MΩ ergeben diesen Wert nicht.</translation>
     </message>
+    <message id="SeriesParallelListMode">
+        <source>Parts list</source>
+        <translation>Teileliste</translation>
+    </message>
+    <message id="SeriesParallelTargetMode">
+        <source>Target value</source>
+        <translation>Zielwert</translation>
+    </message>
+    <message id="CombinationTarget">
+        <source>Target</source>
+        <translation>Zielwert</translation>
+    </message>
+    <message id="CombinationTargetA11yName">
+        <source>Target resistance</source>
+        <translation>Zielwiderstand</translation>
+    </message>
+    <message id="CombinationSeries">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="CombinationParts">
+        <source>Parts at most</source>
+        <translation>Höchstens Teile</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

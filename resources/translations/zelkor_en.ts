@@ -1066,6 +1066,30 @@ above its forward voltage.</translation>
         <source>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</source>
         <translation>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</translation>
     </message>
+    <message id="SeriesParallelListMode">
+        <source>Parts list</source>
+        <translation>Parts list</translation>
+    </message>
+    <message id="SeriesParallelTargetMode">
+        <source>Target value</source>
+        <translation>Target value</translation>
+    </message>
+    <message id="CombinationTarget">
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message id="CombinationTargetA11yName">
+        <source>Target resistance</source>
+        <translation>Target resistance</translation>
+    </message>
+    <message id="CombinationSeries">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="CombinationParts">
+        <source>Parts at most</source>
+        <translation>Parts at most</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">
