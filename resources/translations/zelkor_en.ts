@@ -1090,6 +1090,42 @@ above its forward voltage.</translation>
         <source>Parts at most</source>
         <translation>Parts at most</translation>
     </message>
+    <message id="SeriesParallelListModeA11yName">
+        <source>Parts list</source>
+        <translation>Parts list</translation>
+    </message>
+    <message id="SeriesParallelListModeA11yDescription">
+        <source>Totals of the parts in the list, in series and in parallel</source>
+        <translation>Totals of the parts in the list, in series and in parallel</translation>
+    </message>
+    <message id="SeriesParallelTargetModeA11yName">
+        <source>Target value</source>
+        <translation>Target value</translation>
+    </message>
+    <message id="SeriesParallelTargetModeA11yDescription">
+        <source>The standard resistors that come closest to a target value</source>
+        <translation>The standard resistors that come closest to a target value</translation>
+    </message>
+    <message id="CombinationTargetA11yDescription">
+        <source>The resistance to reach, in ohms</source>
+        <translation>The resistance to reach, in ohms</translation>
+    </message>
+    <message id="CombinationSeriesA11yName">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="CombinationSeriesA11yDescription">
+        <source>The standard series the resistors come from</source>
+        <translation>The standard series the resistors come from</translation>
+    </message>
+    <message id="CombinationPartsA11yName">
+        <source>Parts at most</source>
+        <translation>Parts at most</translation>
+    </message>
+    <message id="CombinationPartsA11yDescription">
+        <source>How many resistors a combination may use</source>
+        <translation>How many resistors a combination may use</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

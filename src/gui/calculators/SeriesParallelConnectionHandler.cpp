@@ -60,6 +60,7 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
     connect(ui.partsTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SeriesParallelConnectionHandler::updateRemoveButton);
 
+    ui.targetPanel->hide();
     modeChanged();
     updateRemoveButton();
 }
@@ -77,8 +78,11 @@ bool SeriesParallelConnectionHandler::targetMode() const
 void SeriesParallelConnectionHandler::modeChanged()
 {
     const bool target = targetMode();
-    ui.listPanel->setVisible(!target);
-    ui.targetPanel->setVisible(target);
+    // Only a change shows or hides, so a panel that was never shown stays as the form built it.
+    if (ui.listPanel->isHidden() != target) {
+        ui.listPanel->setHidden(target);
+        ui.targetPanel->setHidden(!target);
+    }
     if (target)
         searchTarget();
     else
