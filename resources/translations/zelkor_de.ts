@@ -1150,6 +1150,66 @@ ihrer Flussspannung liegen.</translation>
         <source>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</source>
         <translation>Bis zu %d Teile von 1 Ω bis 10 MΩ ergeben diesen Wert nicht.</translation>
     </message>
+    <message id="SeriesParallelListMode">
+        <source>Parts list</source>
+        <translation>Teileliste</translation>
+    </message>
+    <message id="SeriesParallelTargetMode">
+        <source>Target value</source>
+        <translation>Zielwert</translation>
+    </message>
+    <message id="CombinationTarget">
+        <source>Target</source>
+        <translation>Zielwert</translation>
+    </message>
+    <message id="CombinationTargetA11yName">
+        <source>Target resistance</source>
+        <translation>Zielwiderstand</translation>
+    </message>
+    <message id="CombinationSeries">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="CombinationParts">
+        <source>Parts at most</source>
+        <translation>Höchstens Teile</translation>
+    </message>
+    <message id="SeriesParallelListModeA11yName">
+        <source>Parts list</source>
+        <translation>Teileliste</translation>
+    </message>
+    <message id="SeriesParallelListModeA11yDescription">
+        <source>Totals of the parts in the list, in series and in parallel</source>
+        <translation>Gesamtwerte der Teile in der Liste, in Reihe und parallel</translation>
+    </message>
+    <message id="SeriesParallelTargetModeA11yName">
+        <source>Target value</source>
+        <translation>Zielwert</translation>
+    </message>
+    <message id="SeriesParallelTargetModeA11yDescription">
+        <source>The standard resistors that come closest to a target value</source>
+        <translation>Die Normwiderstände, die einem Zielwert am nächsten kommen</translation>
+    </message>
+    <message id="CombinationTargetA11yDescription">
+        <source>The resistance to reach, in ohms</source>
+        <translation>Der zu erreichende Widerstand in Ohm</translation>
+    </message>
+    <message id="CombinationSeriesA11yName">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="CombinationSeriesA11yDescription">
+        <source>The standard series the resistors come from</source>
+        <translation>Die Normreihe, aus der die Widerstände stammen</translation>
+    </message>
+    <message id="CombinationPartsA11yName">
+        <source>Parts at most</source>
+        <translation>Höchstens Teile</translation>
+    </message>
+    <message id="CombinationPartsA11yDescription">
+        <source>How many resistors a combination may use</source>
+        <translation>Wie viele Widerstände eine Kombination nutzen darf</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

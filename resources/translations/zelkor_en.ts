@@ -1150,6 +1150,66 @@ above its forward voltage.</translation>
         <source>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</source>
         <translation>Up to %d parts from 1 Ω to 10 MΩ cannot make this value.</translation>
     </message>
+    <message id="SeriesParallelListMode">
+        <source>Parts list</source>
+        <translation>Parts list</translation>
+    </message>
+    <message id="SeriesParallelTargetMode">
+        <source>Target value</source>
+        <translation>Target value</translation>
+    </message>
+    <message id="CombinationTarget">
+        <source>Target</source>
+        <translation>Target</translation>
+    </message>
+    <message id="CombinationTargetA11yName">
+        <source>Target resistance</source>
+        <translation>Target resistance</translation>
+    </message>
+    <message id="CombinationSeries">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="CombinationParts">
+        <source>Parts at most</source>
+        <translation>Parts at most</translation>
+    </message>
+    <message id="SeriesParallelListModeA11yName">
+        <source>Parts list</source>
+        <translation>Parts list</translation>
+    </message>
+    <message id="SeriesParallelListModeA11yDescription">
+        <source>Totals of the parts in the list, in series and in parallel</source>
+        <translation>Totals of the parts in the list, in series and in parallel</translation>
+    </message>
+    <message id="SeriesParallelTargetModeA11yName">
+        <source>Target value</source>
+        <translation>Target value</translation>
+    </message>
+    <message id="SeriesParallelTargetModeA11yDescription">
+        <source>The standard resistors that come closest to a target value</source>
+        <translation>The standard resistors that come closest to a target value</translation>
+    </message>
+    <message id="CombinationTargetA11yDescription">
+        <source>The resistance to reach, in ohms</source>
+        <translation>The resistance to reach, in ohms</translation>
+    </message>
+    <message id="CombinationSeriesA11yName">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="CombinationSeriesA11yDescription">
+        <source>The standard series the resistors come from</source>
+        <translation>The standard series the resistors come from</translation>
+    </message>
+    <message id="CombinationPartsA11yName">
+        <source>Parts at most</source>
+        <translation>Parts at most</translation>
+    </message>
+    <message id="CombinationPartsA11yDescription">
+        <source>How many resistors a combination may use</source>
+        <translation>How many resistors a combination may use</translation>
+    </message>
     <!-- end of solving in every direction -->
     <!-- about -->
     <message id="AboutVersion">

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void prints();
     void refuses_data();
     void refuses();
+    void combineTarget_data();
+    void combineTarget();
     void helpAndVersion();
     void binaryNeedsNoDisplay();
 };
@@ -188,6 +190,25 @@ void TestCommands::refuses_data()
         << words("combine --resistors 100 k47") << "combine: 'k47' is not a number";
     QTest::newRow("combine: wrong unit")
         << words("combine --resistors 100 1uF") << "combine: '1uF' has the wrong unit";
+    QTest::newRow("combine: nothing to combine")
+        << words("combine") << "combine: give the values of the parts, or --target";
+    QTest::newRow("combine: target and a list")
+        << words("combine --target 1k 100")
+        << "combine: give either --target or a list of parts, not both";
+    QTest::newRow("combine: target not a number")
+        << words("combine --target abc") << "--target: 'abc' is not a number";
+    QTest::newRow("combine: target of another quantity")
+        << words("combine --target 5V") << "--target: '5V' has the wrong unit";
+    QTest::newRow("combine: target 0")
+        << words("combine --target 0") << "combine: --target must be above 0";
+    QTest::newRow("combine: two parts cannot reach 1 GΩ")
+        << words("combine --target 1G")
+        << "combine: Up to 2 parts from 1 Ω to 10 MΩ cannot make this value.";
+    QTest::newRow("combine: E3 is not offered")
+        << words("combine --target 1k --series E3")
+        << "combine: --series must be one of E6, E12, E24, E48, E96, E192";
+    QTest::newRow("combine: four parts")
+        << words("combine --target 1k --parts 4") << "combine: --parts must be 2 or 3";
     QTest::newRow("coil: no winding")
         << words("coil --turns 1 --outer 1 --length 1") << "coil: give --single or --multi";
     QTest::newRow("coil: both windings")
@@ -266,6 +287,33 @@ void TestCommands::refuses()
         QCOMPARE(err, "zelkor-calc: " + message + u'\n');
     for (const QChar c : QStringView(err).chopped(1))
         QVERIFY2(c.category() != QChar::Other_Control, qPrintable(err));
+}
+
+void TestCommands::combineTarget_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("first");
+
+    // 1300 · 24000 / 25300 = 1233.2016 Ω, 0.0647 % low.
+    QTest::newRow("two E24 parts") << words("combine --target 1234 --series E24 --parts 2")
+                                   << QStringLiteral("1.3 kΩ ∥ 24 kΩ = 1233.20 Ω (−0.065 %)");
+    QTest::newRow("E24 is the default series")
+        << words("combine --target 1234")
+        << QStringLiteral("1.3 kΩ ∥ 24 kΩ = 1233.20 Ω (−0.065 %)");
+    QTest::newRow("a standard value says so first")
+        << words("combine --target 4k7 --series E12 --parts 3")
+        << QStringLiteral("4.7 kΩ is a standard value of E12.");
+}
+
+void TestCommands::combineTarget()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, first);
+    const auto result = run(args);
+    QCOMPARE(result.status, 0);
+    const QStringList lines = QString::fromStdString(result.out).trimmed().split(u'\n');
+    QCOMPARE(lines.first(), first);
+    QVERIFY(lines.size() >= 5 && lines.size() <= 6);
 }
 
 void TestCommands::helpAndVersion()

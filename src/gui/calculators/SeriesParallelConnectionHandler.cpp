@@ -1,5 +1,6 @@
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 
+#include "core/text/NumberReader.h"
 #include "core/text/Texts.h"
 #include "gui/app/PanelState.h"
 
@@ -7,12 +8,20 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <array>
 
 using zelkor::seriesparallel::PartKind;
 
 namespace {
 constexpr int kResistorsSegment = 0;
 constexpr int kCapacitorsSegment = 1;
+constexpr int kListSegment = 0;
+constexpr int kTargetSegment = 1;
+// The series a search offers; E3 is too coarse to be worth combining.
+constexpr std::array kSearchSeries = {zelkor::eseries::Series::E6,  zelkor::eseries::Series::E12,
+                                      zelkor::eseries::Series::E24, zelkor::eseries::Series::E48,
+                                      zelkor::eseries::Series::E96, zelkor::eseries::Series::E192};
+constexpr int kDefaultSeries = 2; // E24
 } // namespace
 
 SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
@@ -23,6 +32,21 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
     ui.capacitorOrResistorSeg->setId(ui.capacitorsButton, kCapacitorsSegment);
     ui.partsTableView->setModel(&m_parts);
     ui.partsTableView->installEventFilter(this);
+    ui.modeSeg->setId(ui.listModeButton, kListSegment);
+    ui.modeSeg->setId(ui.targetModeButton, kTargetSegment);
+    for (const zelkor::eseries::Series series : kSearchSeries)
+        ui.seriesChoice->addItem(zelkor::eseries::name(series));
+    ui.seriesChoice->setCurrentIndex(kDefaultSeries);
+    ui.targetField->setMaxLength(ui.partsValueField->maxLength());
+
+    connect(ui.modeSeg, &QButtonGroup::idClicked, this,
+            &SeriesParallelConnectionHandler::modeChanged);
+    connect(ui.targetField, &QLineEdit::textChanged, this,
+            &SeriesParallelConnectionHandler::searchTarget);
+    connect(ui.seriesChoice, &QComboBox::currentIndexChanged, this,
+            &SeriesParallelConnectionHandler::searchTarget);
+    connect(ui.partsChoice, &QComboBox::currentIndexChanged, this,
+            &SeriesParallelConnectionHandler::searchTarget);
 
     connect(ui.capacitorOrResistorSeg, &QButtonGroup::idClicked, this,
             &SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged);
@@ -36,8 +60,70 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
     connect(ui.partsTableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SeriesParallelConnectionHandler::updateRemoveButton);
 
-    resistorOrCapacityOptionChanged();
+    ui.targetPanel->hide();
+    modeChanged();
     updateRemoveButton();
+}
+
+SeriesParallelConnectionHandler::~SeriesParallelConnectionHandler()
+{
+    m_search.request_stop();
+}
+
+bool SeriesParallelConnectionHandler::targetMode() const
+{
+    return ui.modeSeg->checkedId() == kTargetSegment;
+}
+
+void SeriesParallelConnectionHandler::modeChanged()
+{
+    const bool target = targetMode();
+    // Only a change shows or hides, so a panel that was never shown stays as the form built it.
+    if (ui.listPanel->isHidden() != target) {
+        ui.listPanel->setHidden(target);
+        ui.targetPanel->setHidden(!target);
+    }
+    if (target)
+        searchTarget();
+    else
+        resistorOrCapacityOptionChanged();
+}
+
+void SeriesParallelConnectionHandler::searchTarget()
+{
+    if (!targetMode())
+        return;
+    const quint64 generation = ++m_generation;
+    const QString text = ui.targetField->text();
+    if (text.trimmed().isEmpty()) {
+        m_search.request_stop();
+        ui.outputField->clear();
+        return;
+    }
+    const double target = zelkor::fieldValue(text, zelkor::units::kOhms);
+    const auto series = kSearchSeries[std::size_t(
+        std::clamp(ui.seriesChoice->currentIndex(), 0, int(kSearchSeries.size()) - 1))];
+    const int parts = ui.partsChoice->currentIndex() == 1 ? 3 : 2;
+    // Replacing the thread stops the search it ran and waits for it; the core function polls
+    // its stop token throughout, so that wait is short. The three-part E192 search takes tens
+    // of milliseconds, too long for a keystroke on the GUI thread.
+    m_search = std::jthread([this, generation, target, series, parts](std::stop_token stop) {
+        const auto search = zelkor::combinations::bestCombinations(target, series, parts, stop);
+        if (stop.stop_requested())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation, shown = zelkor::combinations::searchText(search)] {
+                showSearch(generation, shown);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SeriesParallelConnectionHandler::showSearch(quint64 generation, const QString &text)
+{
+    if (generation == m_generation && targetMode())
+        ui.outputField->setText(text);
 }
 
 PartKind SeriesParallelConnectionHandler::kind() const
@@ -95,6 +181,8 @@ void SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged()
 
 void SeriesParallelConnectionHandler::calculateConnection()
 {
+    if (targetMode())
+        return;
     ui.outputField->setText(zelkor::seriesparallel::resultText(kind(), m_parts.parts()));
 }
 
@@ -145,12 +233,13 @@ QString SeriesParallelConnectionHandler::resultText() const
 
 void SeriesParallelConnectionHandler::recalculate()
 {
-    resistorOrCapacityOptionChanged();
+    modeChanged();
 }
 
 namespace {
 // The kept names of the kinds of part, by segment.
 constexpr const char *kKindNames[] = {"resistors", "capacitors"};
+constexpr const char *kModeNames[] = {"list", "target"};
 // Far more parts than anyone adds by hand: a longer kept list is damage, not work.
 constexpr qsizetype kMostKeptParts = 10000;
 } // namespace
@@ -160,7 +249,11 @@ QVariantMap SeriesParallelConnectionHandler::saveState() const
     return {
         {QStringLiteral("kind"), zelkor::state::choiceName(ui.capacitorOrResistorSeg, kKindNames)},
         {QStringLiteral("parts"), QStringList(m_parts.parts())},
-        {QStringLiteral("entry"), ui.partsValueField->text()}};
+        {QStringLiteral("entry"), ui.partsValueField->text()},
+        {QStringLiteral("mode"), zelkor::state::choiceName(ui.modeSeg, kModeNames)},
+        {QStringLiteral("target"), ui.targetField->text()},
+        {QStringLiteral("series"), ui.seriesChoice->currentText()},
+        {QStringLiteral("maxParts"), ui.partsChoice->currentText()}};
 }
 
 void SeriesParallelConnectionHandler::restoreState(const QVariantMap &state)
@@ -168,6 +261,16 @@ void SeriesParallelConnectionHandler::restoreState(const QVariantMap &state)
     zelkor::state::restoreChoice(ui.capacitorOrResistorSeg, state, QStringLiteral("kind"),
                                  kKindNames);
     zelkor::state::restoreText(ui.partsValueField, state, QStringLiteral("entry"));
+    zelkor::state::restoreChoice(ui.modeSeg, state, QStringLiteral("mode"), kModeNames);
+    zelkor::state::restoreText(ui.targetField, state, QStringLiteral("target"));
+    // A kept item that the list no longer offers keeps the current one.
+    const auto restoreItem = [&state](QComboBox *choice, const QString &key) {
+        const int index = choice->findText(state.value(key).toString());
+        if (index >= 0)
+            choice->setCurrentIndex(index);
+    };
+    restoreItem(ui.seriesChoice, QStringLiteral("series"));
+    restoreItem(ui.partsChoice, QStringLiteral("maxParts"));
     if (const auto parts = zelkor::state::texts(state, QStringLiteral("parts"), kMostKeptParts)) {
         QStringList kept;
         for (const QString &part : *parts) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/calculators/ResistorCombinations.h"
 #include "core/calculators/SeriesParallel.h"
 #include "gui/app/PanelHandler.h"
 #include "gui/calculators/PartsTableModel.h"
 #include "ui_SeriesParallelConnectionPanel.h"
 
 #include <QObject>
+
+#include <thread>
 
 class SeriesParallelConnectionHandler : public QObject, public PanelHandler
 {
@@ -14,6 +17,7 @@ class SeriesParallelConnectionHandler : public QObject, public PanelHandler
 public:
     // Builds the panel's form on panel; the handler lives as long as the panel.
     explicit SeriesParallelConnectionHandler(QWidget *panel);
+    ~SeriesParallelConnectionHandler() override;
 
     QString resultText() const override;
     void recalculate() override;
@@ -27,6 +31,10 @@ public Q_SLOTS:
     void removePart();
     void resistorOrCapacityOptionChanged();
     void calculateConnection();
+    // Shows the list or the target search, as the mode choice says.
+    void modeChanged();
+    // Starts a search for the target off the GUI thread; a newer one replaces it.
+    void searchTarget();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,7 +45,13 @@ private:
     void markInvalidEntry();
     void clearInvalidEntry();
     void updateRemoveButton();
+    bool targetMode() const;
+    void showSearch(quint64 generation, const QString &text);
 
     Ui::SeriesParallelConnectionPanel ui;
     PartsTableModel m_parts;
+    // Counts the searches started, so a result that a later keystroke overtook is dropped.
+    quint64 m_generation = 0;
+    // Last, so it stops and joins before the rest goes.
+    std::jthread m_search;
 };
