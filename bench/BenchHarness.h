@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A tiny timing harness: runs an action many times and prints one row of bench/run's table
 // (| measure | Zelkor | yardstick | ratio | goal |) with the median and the worst time.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ends a start-up benchmark at the first frame: once the window's first expose has been handled
 // (and so painted), print the resident memory and leave at once. Tearing the widgets down is

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The real window, launched the way the app launches, and every panel of its source list
 // with its display name. The action benchmarks walk these, so a new panel is measured

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One user action on every panel, through the real window: a key typed into a field, the next
 // item picked in a pop-up, or a choice clicked, taken in turn. Median and worst of many runs.
 

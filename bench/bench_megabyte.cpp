@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A megabyte of text pasted into each field of every panel, then Return: the panel must still
 // answer at once. The text is digits (the longest number the reader could meet), or letters
 // and digits mixed the way a pasted document would be.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the series/parallel totals take for a long parts list, alone and through the panel.
 
 #include "BenchHarness.h"

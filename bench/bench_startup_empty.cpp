@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: an empty Qt window of the same size, built the same way.
 
 #include "FirstShow.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A second yardstick for start-up: the empty window with one line of text, so the table shows
 // how much of Zelkor's start is the font system that any window with text pays for.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zelkor's launch, exactly as app/main.cpp does it, ending at the first shown frame.
 
 #include "core/text/Texts.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders one SVG into a PNG at a pixel ratio, or at an exact size in pixels (square icons):
 //   render-svg in.svg out.png 2
 //   render-svg in.svg out.png 48px

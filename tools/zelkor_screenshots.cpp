@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the main window at the size it has on a first start, with each panel showing typical
 // input, one PNG per panel, in the light palette (<scene>.png) and in a dark one
 // (<scene>-dark.png). Started with QT_SCALE_FACTOR=2 it renders the scenes marked for it at

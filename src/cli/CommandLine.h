@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // zelkor-calc: every calculator for scripts. Each subcommand prints exactly the text its
 // panel shows; bad input gives a one-line error on stderr and exit status 2.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zelkor-calc: every subcommand prints its panel's text; bad input gets one line on stderr
 // and status 2.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // zelkor-calc's argument handling. The input is split at NUL bytes into arguments, the way
 // the operating system hands them over. Whatever they are, run() must not throw, must answer
 // with status 0 (output, no error) or 2 (one error line, no output), and must never write a

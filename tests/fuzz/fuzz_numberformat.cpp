@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The first eight bytes are a number (as a double's bits), the next one a count of decimals,
 // the rest a result pattern in UTF-8. The writer must survive every pattern and every number,
 // NaNs and infinities included, and what it writes must read back as the number written.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The input's bytes, read as UTF-8, are what someone typed or pasted into a field. Besides
 // surviving it, the reader must keep its promises: the number (or value) ends inside the text,
 // a text without one reads as 0, the strict reading agrees with the field reading, and what was

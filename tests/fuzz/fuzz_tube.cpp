@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The input's bytes, taken in pairs as little-endian UTF-16 code units, are one designation.
 // Besides surviving it, the decoder must keep its promises: decoded exactly when a digit follows
 // the first character, and no raw control character in what the panel would show.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A panel built the way the app builds it, driven through its widgets the way a user would.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shared set-up for the suites: settings in a temporary place, URL opening captured, and the
 // English texts installed.

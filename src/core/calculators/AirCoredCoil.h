@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Inductance of an air-cored coil from its turns and its dimensions in millimetres.
 //

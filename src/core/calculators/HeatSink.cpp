@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/calculators/HeatSink.h"
 
 #include "core/calculators/HeatSinkLimit.h"

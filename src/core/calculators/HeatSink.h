@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Heat flows from the chip through three thermal resistances in series: chip to case
 // (R_chip), case to heat sink (R_mount) and heat sink to air (R_sink).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/calculators/NE555.h"
 
 #include "core/text/NumberFormat.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The 555 timer: the astable circuit's frequency and the monostable circuit's pulse duration.
 //

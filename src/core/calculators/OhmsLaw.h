@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ohm's law: from any two of power, voltage, current and resistance, the other two.
 //

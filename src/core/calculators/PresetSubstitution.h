@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Editable combo boxes whose list names presets ("Red (1.6 V)") but whose text is a number.
 //

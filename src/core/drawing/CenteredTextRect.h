@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where a result field lays out its text: centred vertically and indented from the left
 // whenever the field is taller than its text.

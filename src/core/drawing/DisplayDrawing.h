@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How a display frame picture is laid into its view, as data. The picture is always drawn
 // 416 points wide from the view's bottom-left corner, as high as the view, and it shows the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What a panel header draws, as data: a dark glossy strip whose two halves meet in a visible
 // step, a light line along the top edge and a dark line along the bottom edge. Everything is

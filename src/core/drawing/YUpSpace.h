@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The panel chrome is planned in y-up coordinates: origin at the bottom left, y growing
 // upwards, the way its drawing rules are written. Qt paints y-down. YUpSpace is the one place

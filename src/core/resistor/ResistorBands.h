@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The resistor colour code (IEC 60062) for four-, five- and six-band resistors: which colours
 // each band can take, what a pick means, and the result text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawn resistor as data: the band colours the view holds, and the rectangles, leads and
 // gradients that paint them.

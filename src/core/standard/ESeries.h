@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The standard values of IEC 60063: the E series that resistors and capacitors are sold in.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The visible texts. Every caption, unit and result label is looked up by its key in the
 // translation tables compiled into the binary; a key without a text shows as the key itself.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Decodes the type designation of a European receiving tube, such as ECC83.
 //

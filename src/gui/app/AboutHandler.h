@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The About panel: who made Zelkor, which version this is, and three buttons that open the
 // maker's web page, a new mail to the maker and the donation page.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The only addresses Zelkor ever opens. They are fixed at build time (see the CMake cache
 // variables ZELKOR_WEBSITE_URL, ZELKOR_MAIL_URL and ZELKOR_DONATION_URL).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The area right of the source list. It holds exactly one panel at a time; a new panel
 // cross-fades in over a snapshot of the old one.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The panels of the registry as the window holds them: one view per row, and the handler that
 // serves the view's controls once its form is built. The handler is a child of its view and

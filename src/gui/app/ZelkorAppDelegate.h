@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The application controller: builds the window and the category list, shows the first
 // panel, fades the window in, asks once for a donation, and swaps panels on every pick. Its

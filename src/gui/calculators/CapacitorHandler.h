@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A capacitor form kept for development: it computes nothing, and no panel of the app shows
 // it. Its one action takes the second entry off the form.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The series/parallel panel's list of parts: the texts exactly as typed, in the order added,
 // shown in a single column whose identifier is "resistor" in either kind of part.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A read-only, selectable result text whose tabs line up the columns of its lines.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One entry of the source list: a group header, or a leaf that opens one panel.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The category tree behind the source list: the groups of the panel registry, each with the
 // leaves that open its panels. The root is never shown; its children are the group rows.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The category list on the left. Group rows are section headers: drawn small and bold, never
 // selected, and skipped by the arrow keys.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Fills its area with orange: drop one into a form to see where a layout puts things.
 

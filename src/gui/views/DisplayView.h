@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A picture of a dark glass display for a panel's result to sit on. A form promotes the
 // QFrame around its result to DisplayView (or SmallDisplayView) and keeps the layout inside;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dark glossy strip that opens every panel, with the panel's title in light text on it.
 // It is a QLabel underneath, so a form promotes its title label to it and keeps the label's

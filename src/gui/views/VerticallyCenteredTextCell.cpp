@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "gui/views/VerticallyCenteredTextCell.h"
 
 #include "core/drawing/CenteredTextRect.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A result field: its text in the label font at 16 points, centred vertically and indented
 // 10 points from the left whenever the field is taller than its text. A form promotes the

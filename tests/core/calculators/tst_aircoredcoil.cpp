@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The air-cored coil: Wheeler's formulas, and the panel as a user fills it in.
 
 #include "core/calculators/CoilExact.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The heat sink: all three modes, and the panel with its presets and signs.
 
 #include "core/calculators/HeatSink.h"

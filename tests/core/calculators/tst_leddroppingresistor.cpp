@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The LED dropping resistor: the formula, the resistor to buy, and the panel.
 
 #include "core/calculators/LEDDroppingResistor.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 555 timer: the two formulas in their order of operations, and the panel's two pages.
 
 #include "core/calculators/NE555.h"

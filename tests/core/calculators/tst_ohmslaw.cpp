@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ohm's law: the arithmetic, which fields count as inputs, and the panel as a user types.
 
 #include "core/calculators/OhmsLaw.h"

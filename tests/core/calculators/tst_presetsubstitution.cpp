@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How an input's text becomes a calculator's number: the two readings, and the preset lists
 // whose chosen item turns into its number.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Series and parallel connection: the totals, the parts list as a user edits it, and the
 // capacitor form's debug action.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and writing numbers: the rules every field and every result text rely on.
 
 #include "core/text/NumberFormat.h"

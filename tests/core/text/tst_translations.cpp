@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text tables: English and German must name the same keys, every entry must be finished,
 // a German text keeps the placeholders of the English one, and a German user gets German.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tube decoder against designations from the data books, its error texts, and the panel as
 // a user types. Random input is the fuzz target's job (tests/fuzz/fuzz_tube.cpp).
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About panel: the version and licence it states, and that each button opens exactly its
 // address.
 

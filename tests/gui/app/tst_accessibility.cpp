@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader or a keyboard user finds on every panel of the real app: each input and
 // each result has a name and a description, also after a mode switch changes what a field
 // means, and Tab walks the controls in reading order.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's keyboard: Ctrl+1 to Ctrl+9 pick panels through the list, Ctrl+C copies the
 // shown panel's result unless a field inside it has a selection of its own.
 

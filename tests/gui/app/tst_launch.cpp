@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The launch sequence, the donation sheet and panel switching, through the real window.
 
 #include "gui/app/Links.h"

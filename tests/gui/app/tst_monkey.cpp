@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A seeded monkey in the real window: on every panel of the source list it types, pastes,
 // presses keys, clicks and deletes at random, the way an impatient user would, and switches
 // panels in between. It fails on a crash, a hang, a Qt warning, an output that shows a control

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zelkor in hostile surroundings: a settings file that is corrupt, unreadable or cannot be
 // written, and a pasted document in a text field.
 

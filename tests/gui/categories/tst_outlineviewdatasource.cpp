@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The category tree behind the source list, built from the panel registry.
 
 #include "core/text/Texts.h"

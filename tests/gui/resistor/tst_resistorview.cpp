@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The resistor drawing: the plan as data (rectangles, lines, gradients) and, where the eye would
 // notice, the rendered pixels.
 

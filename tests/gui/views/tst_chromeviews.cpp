@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The panel chrome: the drawing plans as data in their own y-up coordinates, then the pixels
 // of the header, the plain fills and the display frames, and where a result field puts its text.
 
