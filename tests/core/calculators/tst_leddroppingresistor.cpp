@@ -81,7 +81,6 @@ private Q_SLOTS:
         QTest::newRow("yellow 5 V") << "5|2.1|-|20|- → 145.0 0.058 150 Ω 19.3 0.06" << false;
         QTest::newRow("preset 3") << "5|-|3|20|- → 145.0 0.058 150 Ω 19.3 0.06" << false;
         QTest::newRow("units") << "5V|2100mV|-|.02A|- → 145.0 0.058 150 Ω 19.3 0.06" << false;
-        QTest::newRow("red 12 V") << "12|1.6|-|20|- → 520.0 0.208 560 Ω 18.6 0.19" << false;
         QTest::newRow("E24 1.1k") << "24|2|-|20|E24 → 1100.0 0.440 1.1 kΩ 20.0 0.44" << false;
         QTest::newRow("E12 1.2k") << "24|2|-|20|E12 → 1100.0 0.440 1.2 kΩ 18.3 0.40" << false;
         // 390.00003 in single precision is a standard value, not a reason to buy 470 Ω.

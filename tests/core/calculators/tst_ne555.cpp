@@ -42,11 +42,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("given"); // "inputs → text"
         QTest::newRow("astable 1k, 10k, 10 uF") << "A|1000|10000|-|10 → Frequency: 6.90131140 Hz";
         QTest::newRow("astable 10k, 10k, 1 uF") << "A|10000|10000|-|1 → Frequency: 48.30917740 Hz";
-        QTest::newRow("astable 1k, 1k, 100 uF") << "A|1000|1000|-|100 → Frequency: 4.83091831 Hz";
         QTest::newRow("astable, RKM and nano") << "A|1k|1k|-|100000n → Frequency: 4.83091831 Hz";
         QTest::newRow("zero capacitance is infinite") << "A|1|1|-|0 → Frequency: inf Hz";
         QTest::newRow("monostable 10k, 100 uF") << "M|-|-|10000|100 → Pulse duration: 1.10000002 s";
-        QTest::newRow("monostable 1k, 1 uF") << "M|-|-|1000|1 → Pulse duration: 0.00110000 s";
         QTest::newRow("monostable, zero resistance") << "M|-|-|0|1 → Pulse duration: 0.00000000 s";
     }
     void results()
@@ -100,8 +98,6 @@ private Q_SLOTS:
                "Low time: 0.06900000 s\nDuty cycle: 50.00 %"_s;
         QTest::newRow("an erased input empties the output")
             << astable + u";c1ValueField="_s << u"astablePage"_s << QString();
-        QTest::newRow("monostable")
-            << monostable << u"monostablePage"_s << u"Pulse duration: 0.00110000 s"_s;
         QTest::newRow("each page shows its own result")
             << monostable + u";astableButton!;"_s + astable + u";monostableButton!"_s
             << u"monostablePage"_s << u"Pulse duration: 0.00110000 s"_s;

@@ -90,13 +90,6 @@ private Q_SLOTS:
         QCOMPARE_LT(std::abs(ideal.dutyPercent - fDutyC[1]), 1e-3);
     }
 
-    void panelLine()
-    {
-        QCOMPARE(designText(designAstable(1000, 60, 0.1f)),
-                 u"R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value "
-                 "5.6 kΩ\nWith these parts: 1020.62 Hz, duty cycle 60.56 %");
-    }
-
     // R = t / 1.1C by hand.
     void monostable_data()
     {

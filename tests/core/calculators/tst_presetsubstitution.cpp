@@ -5,6 +5,7 @@
 
 #include "core/calculators/Inputs.h"
 #include "core/calculators/PresetSubstitution.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 
@@ -49,12 +50,11 @@ private Q_SLOTS:
         QFETCH(QString, given);
         QFETCH(bool, strict);
         QFETCH(bool, presetList);
-        const QLocale previous;
+        const zelkor::test::LocaleGuard guard;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const InputRule rule{units::kVolts, Need::NonZero, presetList};
         const auto read = zelkor::readInput(given == u"-" ? Given() : given, rule,
                                             strict ? Reading::Strict : Reading::Lenient);
-        QLocale::setDefault(previous);
         const char *reasons[] = {"Missing", "NotANumber", "OtherQuantity", "Zero"};
         QTEST(std::holds_alternative<float>(read)
                   ? QString::number(std::get<float>(read))

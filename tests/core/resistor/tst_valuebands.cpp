@@ -58,11 +58,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("ohms"); // negative: not a resistance
         QTest::newRow("k as decimal point") << "4k7" << 4700.0;
-        QTest::newRow("three digits, kilo") << "49.9k" << 49900.0;
         QTest::newRow("R in front") << "R47" << 0.47;
-        QTest::newRow("R as decimal point") << "4r7" << 4.7;
         QTest::newRow("unit and blanks") << " 1.5 kΩ " << 1500.0;
-        QTest::newRow("exponent") << "1e3" << 1000.0;
         QTest::newRow("empty") << "" << -1.0;
         QTest::newRow("negative") << "-4k7" << -1.0;
         QTest::newRow("two prefixes") << "4k7k" << -1.0;
