@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// zelkor-calc --json: every number is the value the text rounds, in base units, and the
-// text is the one printed without --json.
+// zelkor-calc --json: one object per subcommand with the inputs as read, every result as the
+// value the text rounds, in base units, and the text printed without --json.
 
 #include "cli/CommandLine.h"
 #include "support/TestSupport.h"
@@ -11,8 +11,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <cmath>
 
 namespace {
 
@@ -24,11 +22,11 @@ zelkor::cli::Result run(const QString &line)
     return zelkor::cli::run(argv);
 }
 
-// "inputs/current" → the object's member current of inputs.
-QJsonValue member(const QJsonObject &object, const QString &path)
+// path "inputs/current" names the member current of inputs. shown is a figure as the text
+// shows it (an input as typed), with prefix and unit, or a text result as printed.
+void row(const char *name, const char *line, const char *path, const QString &shown)
 {
-    const QStringList parts = path.split(u'/');
-    return object.value(parts[0]).toObject().value(parts[1]);
+    QTest::newRow(name) << QString::fromUtf8(line) << QString::fromLatin1(path) << shown;
 }
 
 } // namespace
@@ -39,108 +37,82 @@ class TestJson : public QObject
 
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
-    void numbers_data();
-    void numbers();
-    void texts_data();
-    void texts();
-    void refuses_data();
-    void refuses();
+    void reports_data();
+    void reports();
 };
 
-void TestJson::numbers_data()
+void TestJson::reports_data()
 {
     QTest::addColumn<QString>("args");
     QTest::addColumn<QString>("path");
-    // The figure as the text shows it, or for an input as typed: digits, prefix and unit.
     QTest::addColumn<QString>("shown");
 
-    const QString ohm = "ohm --voltage 12 --current 2";
-    QTest::newRow("ohm: computed resistance") << ohm << "results/resistance"
-                                              << "6 Ω";
-    QTest::newRow("ohm: computed power") << ohm << "results/power"
-                                         << "24 W";
-    QTest::newRow("ohm: given voltage") << ohm << "inputs/voltage"
-                                        << "12 V";
-
-    const QString led = "led --supply 5 --preset 3 --current 20";
-    QTest::newRow("led: resistance") << led << "results/resistance"
-                                     << "145.0 Ohm";
-    QTest::newRow("led: power") << led << "results/power"
-                                << "0.058 W";
-    QTest::newRow("led: standard part") << led << "results/standard_resistance"
-                                        << "150 Ω";
-    QTest::newRow("led: standard current in A") << led << "results/standard_current"
-                                                << "19.3 mA";
-    QTest::newRow("led: standard power") << led << "results/standard_power"
-                                         << "0.06 W";
-    QTest::newRow("led: current typed in mA, read in A") << led << "inputs/current"
-                                                         << "20 mA";
-    QTest::newRow("led: preset stands for its voltage") << led << "inputs/forward"
-                                                        << "2.1 V";
-    QTest::newRow("led: kilohm part")
-        << "led --supply 1000 --forward 2 --current 0.02A --series E24"
-        << "results/standard_resistance"
-        << "51 kΩ";
-
-    const QString resistor = "resistor yellow violet orange gold";
-    QTest::newRow("resistor: kilohms") << resistor << "results/resistance"
-                                       << "47.00 kΩ";
-    QTest::newRow("resistor: tolerance in percent") << resistor << "results/tolerance"
-                                                    << "5.0%";
-    QTest::newRow("resistor: tolerance in ohms") << resistor << "results/tolerance_ohms"
-                                                 << "2.35 kΩ";
-    QTest::newRow("resistor: below one ohm") << "resistor yellow violet silver gold"
-                                             << "results/resistance"
-                                             << "0.47 Ω";
-    QTest::newRow("resistor: tempco") << "resistor brown black black brown brown red"
-                                      << "results/tempco"
-                                      << "50 ppm/K";
-
-    QTest::newRow("bands: value read") << "bands 49.9k --tolerance 1"
-                                       << "inputs/value"
-                                       << "49.9 kΩ";
-    QTest::newRow("bands: resistance of the colours") << "bands 49.9k --tolerance 1"
-                                                      << "results/resistance"
-                                                      << "49.90 kΩ";
-    QTest::newRow("bands: tempco") << "bands 4k7 --tempco 50"
-                                   << "results/tempco"
-                                   << "50 ppm/K";
-
-    QTest::newRow("eseries: nearest") << "eseries 5k"
-                                      << "results/nearest"
-                                      << "5.1 kΩ";
-    QTest::newRow("eseries: below") << "eseries 5k"
-                                    << "results/at_or_below"
-                                    << "4.7 kΩ";
-    QTest::newRow("eseries: megohms") << "eseries 2M --series E6"
-                                      << "results/at_or_above"
-                                      << "2.2 MΩ";
-
-    QTest::newRow("smd: eia-96 code") << "smd 01C"
-                                      << "results/resistance"
-                                      << "10 kΩ";
-    QTest::newRow("smd: the other reading") << "smd 47R"
-                                            << "results/eia96_alternative"
-                                            << "3.01 Ω";
+    row("ohm: computed power", "ohm --voltage 12 --current 2", "results/power", "24 W");
+    row("ohm: given voltage", "ohm --voltage 12 --current 2", "inputs/voltage", "12 V");
+    const char *led = "led --supply 5 --preset 3 --current 20";
+    row("led: current typed in mA, read in A", led, "inputs/current", "20 mA");
+    row("led: preset stands for its voltage", led, "inputs/forward", "2.1 V");
+    row("led: standard current in A", led, "results/standard_current", "19.3 mA");
+    row("led: series", led, "results/standard_series", "E12");
+    row("resistor: tolerance in ohms", "resistor yellow violet orange gold",
+        "results/tolerance_ohms", "2.35 kΩ");
+    row("resistor: tempco of six bands", "resistor brown black black brown brown red",
+        "results/tempco", "50 ppm/K");
+    row("bands: colours", "bands 4k7", "results/colours", "yellow violet red gold");
+    row("bands: tempco", "bands 4k7 --tempco 50", "results/tempco", "50 ppm/K");
+    row("eseries: megohms", "eseries 2M --series E6", "results/at_or_above", "2.2 MΩ");
+    row("smd: the other reading", "smd 47R", "results/eia96_alternative", "3.01 Ω");
+    row("smd: code of a value", "smd --value 4k7", "results/three_digits", "472");
+    const char *coil = "coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8mm";
+    row("coil: inductance in henries", coil, "results/inductance", "49.451µH");
+    row("coil: length in metres", coil, "inputs/length", "50.8 mm");
+    row("coil: turns for an inductance",
+        "coil --single --inductance 100 --outer 25.4 --length 50.8", "results/turns", "98.75");
+    row("combine: capacitors in farads", "combine --capacitors 470n 0.1", "results/parallel",
+        "0.57 µF");
+    row("555: frequency", "555 --astable --r1 1k --r2 10k --c 10", "results/frequency",
+        "6.90131140 Hz");
+    row("555: designed part", "555 --design --duration 10ms --c 1 --series E12", "results/r",
+        "10 kΩ");
+    row("heatsink: chip temperature",
+        "heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25",
+        "results/chip-temp", "63.00");
+    row("heatsink: largest heat sink",
+        "heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 0", "results/sink",
+        "13.20 °K/W");
+    row("tube: heating without its caption", "tube ECC83", "results/heating", "6.3V");
+    row("tube: systems", "tube ECC83", "results/systems", "Micropower Triode\nMicropower Triode");
 }
 
-void TestJson::numbers()
+void TestJson::reports()
 {
     QFETCH(QString, args);
     QFETCH(QString, path);
     QFETCH(QString, shown);
 
-    const auto plain = run(args);
+    const QString plain = QString::fromStdString(run(args).out);
     const auto json = run(args + " --json");
-    QCOMPARE(json.status, 0);
     QCOMPARE(QString::fromStdString(json.err), QString());
+    QCOMPARE(json.status, 0);
     const QJsonObject object =
         QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+    QCOMPARE(object.keys(), QStringList({"command", "inputs", "results", "text"}));
     QCOMPARE(object.value("command").toString(), args.section(u' ', 0, 0));
-    QCOMPARE(object.value("text").toString() + u'\n', QString::fromStdString(plain.out));
+    QCOMPARE(object.value("text").toString() + u'\n', plain);
     if (path.startsWith("results/"))
-        QVERIFY2(QString::fromStdString(plain.out).contains(shown), qPrintable(shown));
+        QVERIFY2(plain.contains(shown), qPrintable(shown));
 
+    const QJsonValue value =
+        object.value(path.section(u'/', 0, 0)).toObject().value(path.section(u'/', 1));
+    if (!value.isDouble()) {
+        // A text result: a string, or a list of the words or lines printed.
+        QStringList items;
+        for (const QJsonValue &item : value.toArray())
+            items.append(item.toString());
+        const QChar gap = items.value(0).contains(u' ') ? u'\n' : u' ';
+        QCOMPARE(value.isArray() ? items.join(gap) : value.toString(), shown);
+        return;
+    }
     const QRegularExpressionMatch figure =
         QRegularExpression(R"(^(\d+(?:\.(\d+))?)%?\s*([kMmµ]?)(\S.*)?$)").match(shown);
     QVERIFY(figure.hasMatch());
@@ -150,75 +122,8 @@ void TestJson::numbers()
                          : prefix == "m" ? 1e-3
                          : prefix == "µ" ? 1e-6
                                          : 1.0;
-    const QJsonValue value = member(object, path);
-    QVERIFY2(value.isDouble(), qPrintable(path));
     QCOMPARE(QString::number(value.toDouble() / scale, 'f', figure.captured(2).size()),
              figure.captured(1));
-}
-
-void TestJson::texts_data()
-{
-    QTest::addColumn<QString>("args");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("tube: systems") << "tube ECC83"
-                                   << "results/systems";
-    QTest::newRow("tube: heating") << "tube ECC83"
-                                   << "results/heating";
-    QTest::newRow("tube: base") << "tube EL84"
-                                << "results/base";
-    QTest::newRow("bands: colours") << "bands 4k7"
-                                    << "results/colours";
-    QTest::newRow("smd: code of a value") << "smd --value 4k7"
-                                          << "results/three_digits";
-    QTest::newRow("led: series") << "led --supply 5 --forward 2 --current 20 --series E24"
-                                 << "results/standard_series";
-}
-
-// A text result is a piece of the printed text: a string, or a list of words or lines.
-void TestJson::texts()
-{
-    QFETCH(QString, args);
-    QFETCH(QString, path);
-
-    const auto json = run(args + " --json");
-    QCOMPARE(json.status, 0);
-    const QJsonObject object =
-        QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
-    const QString text = object.value("text").toString();
-    const QJsonValue value = member(object, path);
-    QString piece = value.toString();
-    if (value.isArray()) {
-        QStringList items;
-        for (const QJsonValue &item : value.toArray())
-            items.append(item.toString());
-        QVERIFY(!items.isEmpty());
-        piece = items.join(items.first().contains(u' ') ? u'\n' : u' ');
-    }
-    QVERIFY(!piece.isEmpty());
-    QVERIFY2(text.contains(piece), qPrintable(piece));
-}
-
-void TestJson::refuses_data()
-{
-    QTest::addColumn<QString>("args");
-
-    QTest::newRow("led: supply below the LED") << "led --supply 1 --forward 2 --current 20";
-    QTest::newRow("resistor: two colours") << "resistor red red";
-    QTest::newRow("tube: no digit") << "tube ECC";
-}
-
-void TestJson::refuses()
-{
-    QFETCH(QString, args);
-
-    const auto result = run(args + " --json");
-    QCOMPARE(result.status, 2);
-    QCOMPARE(QString::fromStdString(result.out), QString());
-    const QString err = QString::fromStdString(result.err);
-    QVERIFY(err.startsWith("zelkor-calc: "));
-    QCOMPARE(err.count(u'\n'), 1);
-    QVERIFY(err.endsWith(u'\n'));
 }
 
 QTEST_GUILESS_MAIN(TestJson)
