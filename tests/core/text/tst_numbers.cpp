@@ -202,6 +202,8 @@ void TestNumbers::formatText()
     QCOMPARE(zelkor::formatText(u"%.02f", {power}), u"");
     QCOMPARE(zelkor::formatText(u"%x", {}), u"%x");
     QCOMPARE(zelkor::formatText(u"50%", {}), u"50%");
+    // An unfinished placeholder at the end of a view stays as it is, whatever follows in memory.
+    QCOMPARE(zelkor::formatText(QStringView(u"%.0123f").first(4), {2.5f}), u"%.01");
 }
 
 void TestNumbers::processLocaleChangesNothing()
