@@ -23,10 +23,27 @@ QRectF VerticallyCenteredTextCell::drawingRect() const
     return verticallyCenteredTextRect(QRectF(contentsRect()), textSize.height());
 }
 
+namespace {
+// Below this a result would be hard to read; a text that needs less stays cut off.
+constexpr double kSmallestPointSize = 8.0;
+} // namespace
+
 void VerticallyCenteredTextCell::applyLabelFont()
 {
+    m_fittedText = text();
+    m_fittedRoom = contentsRect().size();
     QFont labelFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     labelFont.setPointSizeF(kCenteredTextPointSize);
+    const QRectF room(contentsRect());
+    const int flags = int(alignment()) | Qt::TextExpandTabs;
+    while (!m_fittedText.isEmpty() && !room.isEmpty() &&
+           labelFont.pointSizeF() > kSmallestPointSize) {
+        const QSize needed = QFontMetrics(labelFont).size(flags, m_fittedText);
+        const QRectF textRect = verticallyCenteredTextRect(room, needed.height());
+        if (needed.height() <= room.height() && needed.width() <= textRect.width())
+            break;
+        labelFont.setPointSizeF(labelFont.pointSizeF() - 0.5);
+    }
     if (font() != labelFont)
         setFont(labelFont);
 }
@@ -51,11 +68,15 @@ void VerticallyCenteredTextCell::changeEvent(QEvent *event)
 void VerticallyCenteredTextCell::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
+    applyLabelFont();
     applyDrawingRect();
 }
 
 void VerticallyCenteredTextCell::paintEvent(QPaintEvent *event)
 {
-    applyDrawingRect(); // the text may have changed since the last resize
+    // The text may have changed since the last resize.
+    if (text() != m_fittedText || contentsRect().size() != m_fittedRoom)
+        applyLabelFont();
+    applyDrawingRect();
     QLabel::paintEvent(event);
 }

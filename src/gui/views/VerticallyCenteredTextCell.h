@@ -4,7 +4,8 @@
 // A result field: its text in the label font at 16 points, centred vertically and indented
 // 10 points from the left whenever the field is taller than its text. A form promotes the
 // QLabel that shows a result to it. It stays a QLabel, so the text can still be selected and
-// copied; the font is held at 16 points whatever the form or a style sets.
+// copied; the font is held at 16 points whatever the form or a style sets, except that a
+// result too long or of too many lines for the field is set smaller until it shows whole.
 
 #include <QLabel>
 
@@ -26,4 +27,8 @@ protected:
 private:
     void applyLabelFont();
     void applyDrawingRect();
+
+    // What the font was last fitted to, so that an unchanged text is not measured again.
+    QString m_fittedText;
+    QSize m_fittedRoom;
 };
