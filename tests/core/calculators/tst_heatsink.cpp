@@ -178,10 +178,11 @@ private Q_SLOTS:
     void modeCaptionsFollowEvenWithoutInput()
     {
         HeatSinkPanel p;
+        QLabel *caption = p.find<QLabel>("label1");
         QLabel *unit = p.find<QLabel>("label2");
-        QCOMPARE(unit->text(), u"°K/W"_s);
+        QCOMPARE(caption->text() + unit->text(), u"Heat sink thermal resistance:°K/W"_s);
         p.click("maxTemperatureModeButton");
-        QCOMPARE(unit->text(), u"°C"_s);
+        QCOMPARE(caption->text() + unit->text(), u"Max. chip temperature:°C"_s);
         p.click("maxPowerModeButton");
         QCOMPARE(unit->text(), u"°K/W"_s);
         QCOMPARE(p.find<QLabel>("powerUnitLabel")->text(), u"°C"_s);

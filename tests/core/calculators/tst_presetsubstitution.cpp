@@ -96,6 +96,7 @@ private Q_SLOTS:
     {
         QCOMPARE(zelkor::presetText(4.0f, QLocale(u"en_US"_s)), u"4"_s);
         QCOMPARE(zelkor::presetText(2.2f, QLocale(u"en_US"_s)), u"2.2"_s);       // no float noise
+        QCOMPARE(zelkor::presetText(0.12345f, QLocale(u"en_US"_s)), u"0.123"_s); // three places
         QCOMPARE(zelkor::presetText(1000.5f, QLocale(u"de_DE"_s)), u"1000,5"_s); // no grouping
         QCOMPARE(presetOptionHelp(std::span(kPresets).first(2), u"K/W"),
                  u"0 mica 0.3 K/W, 1 paste 0.1 K/W"_s);
