@@ -67,28 +67,6 @@ private Q_SLOTS:
                  (Problem<Quantity>{NotANumber, Quantity::Voltage}));
     }
 
-    void newestTwoGivenFieldsAreTheInputs()
-    {
-        GivenFields given;
-        const std::array<bool, kQuantityCount> allFilled{true, true, true, true};
-        given.edited(Quantity::Voltage);
-        QVERIFY(!given.inputs(allFilled)); // one given field determines nothing
-        given.edited(Quantity::Current);
-        QCOMPARE(*given.inputs(allFilled), std::pair(Quantity::Current, Quantity::Voltage));
-        given.edited(Quantity::Power);
-        QCOMPARE(*given.inputs(allFilled), std::pair(Quantity::Power, Quantity::Current));
-
-        // An emptied field no longer counts; the older given one steps in.
-        QCOMPARE(*given.inputs({true, true, false, true}),
-                 std::pair(Quantity::Power, Quantity::Voltage));
-
-        // A computed field is no input until it is edited again.
-        given.computed(Quantity::Voltage);
-        QVERIFY(!given.inputs({true, true, false, true}));
-        given.clear();
-        QVERIFY(!given.isGiven(Quantity::Power));
-    }
-
     void panel_data()
     {
         QTest::addColumn<QString>("steps"); // "steps → P U I R as shown"
@@ -103,6 +81,9 @@ private Q_SLOTS:
         // The resistance typed last joins the current; the voltage it leaves behind is redone.
         QTest::newRow("resistance replaces the older input")
             << "voltageField=12;currentField=2;resistanceField=4 → 16 8 2 4";
+        // The emptied resistance no longer counts, and the current alone determines nothing.
+        QTest::newRow("an emptied field is no input")
+            << "voltageField=12;currentField=2;resistanceField=4;resistanceField= → 16 8 2 ";
         QTest::newRow("clear forgets what was typed")
             << "voltageField=12;currentField=2;clearButton!;powerField=24 → 24   ";
     }

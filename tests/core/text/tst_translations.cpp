@@ -120,9 +120,6 @@ void TestTranslations::languageLoads_data()
         << QLocale(QLocale::German, QLocale::Germany) << u"de"_s << german;
     QTest::newRow("French falls back to English")
         << QLocale(QLocale::French, QLocale::France) << u"en"_s << english;
-    QTest::newRow("German in Switzerland")
-        << QLocale(QLocale::German, QLocale::Switzerland) << u"de"_s << german;
-    QTest::newRow("C locale falls back to English") << QLocale::c() << u"en"_s << english;
 }
 
 void TestTranslations::languageLoads()

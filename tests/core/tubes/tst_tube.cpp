@@ -53,8 +53,6 @@ private Q_SLOTS:
         QTest::newRow("UCH21 loctal")
             << u"UCH21"_s
             << u"Micropower Triode\nHexode or Heptode\n\nHeating: 0.1A (Serial), Loctal, 8 Pins"_s;
-        QTest::newRow("EF95 miniature")
-            << u"EF95"_s << u"Micropower Pentode\n\nHeating: 6.3V, Miniature, 7 Pins"_s;
         QTest::newRow("E80 without systems starts empty") << u"E80"_s << u"\n"_s + kNoval;
 
         // The heater error has parentheses and no full stop, unlike the system and base errors.
