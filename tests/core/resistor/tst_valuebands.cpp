@@ -159,6 +159,18 @@ private Q_SLOTS:
         QVERIFY(checked > 6000);
     }
 
+    // IEC 60062's temperature coefficients, read from the sixth band.
+    void temperatureCoefficientColours()
+    {
+        const std::pair<int, int> ppm[] = {{Black, 250}, {Brown, 100}, {Red, 50},
+                                           {Orange, 15}, {Yellow, 25}, {Green, 20},
+                                           {Blue, 10},   {Violet, 5},  {Grey, 1}};
+        for (const auto &[colour, coefficient] : ppm) {
+            const std::vector<int> codes{Brown, Black, Black, Black, Brown, colour};
+            QCOMPARE(valueOfColorCodes(codes)->temperatureCoefficient, coefficient);
+        }
+    }
+
     void sixBandsTextAndDrawing()
     {
         QCOMPARE(parseStringsFor(100.0f, 1.0f, 50),
