@@ -95,6 +95,8 @@ void addNE555Command(CLI::App &app, const Printer &print)
                 throw fail(d.problem());
             checkDesigned(d->outcome, ne555::designText(*d));
             print(ne555::designText(*d));
+            print.input("duration", double(d->duration));
+            print.input("c", double(d->c1) * 1e-6);
             print.result("rIdeal", d->idealR);
             print.result("r", d->standardR);
             print.result("duration", double(d->standardDuration));
@@ -107,6 +109,9 @@ void addNE555Command(CLI::App &app, const Printer &print)
             throw fail(d.problem());
         checkDesigned(d->outcome, ne555::designText(*d));
         print(ne555::designText(*d));
+        print.input("frequency", double(d->frequency));
+        print.input("duty", double(d->dutyPercent));
+        print.input("c", double(d->c1) * 1e-6);
         print.result("r1Ideal", d->idealR1);
         print.result("r2Ideal", d->idealR2);
         print.result("r1", d->standardR1);
@@ -139,10 +144,15 @@ void addNE555Command(CLI::App &app, const Printer &print)
             throw inputError("555", byField[static_cast<int>(problem.field)], problem.reason);
         }
         print(ne555::resultText(*result));
-        if (result->circuit == ne555::Circuit::Monostable)
+        print.input("c", double(result->c1) * 1e-6);
+        if (result->circuit == ne555::Circuit::Monostable) {
+            print.input("r", double(result->r));
             print.result("duration", double(result->value));
-        else
+        } else {
+            print.input("r1", double(result->r1));
+            print.input("r2", double(result->r2));
             printTiming(print, result->timing);
+        }
     });
 }
 

@@ -72,6 +72,8 @@ void TestJson::reports_data()
         "0.57 µF");
     row("555: frequency", "555 --astable --r1 1k --r2 10k --c 10", "results/frequency",
         "6.90131140 Hz");
+    row("555: capacitor in farads", "555 --monostable --r 10k --c 100n", "inputs/c", "0.1 µF");
+    row("555: target duty", "555 --design --frequency 1k --duty 60 --c 0.1", "inputs/duty", "60");
     row("555: designed part", "555 --design --duration 10ms --c 1 --series E12", "results/r",
         "10 kΩ");
     row("heatsink: chip temperature",

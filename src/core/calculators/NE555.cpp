@@ -47,7 +47,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         const auto r = read(Field::R, texts.r, kResistorRule, reading);
         if (!r)
             return r.problem();
-        return Result{Circuit::Monostable, monostablePulseDuration(*r, *c), {}};
+        Result result{Circuit::Monostable, monostablePulseDuration(*r, *c), {}};
+        result.r = *r;
+        result.c1 = *c;
+        return result;
     }
     const auto r2 = read(Field::R2, texts.r2, kResistorRule, reading);
     if (!r2)
@@ -55,7 +58,11 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     const auto r1 = read(Field::R1, texts.r1, kResistorRule, reading);
     if (!r1)
         return r1.problem();
-    return Result{Circuit::Astable, astableFrequency(*r1, *r2, *c), astableTiming(*r1, *r2, *c)};
+    Result result{Circuit::Astable, astableFrequency(*r1, *r2, *c), astableTiming(*r1, *r2, *c)};
+    result.r1 = *r1;
+    result.r2 = *r2;
+    result.c1 = *c;
+    return result;
 }
 
 QString resultText(const Result &result)

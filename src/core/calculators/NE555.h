@@ -52,6 +52,9 @@ struct Result
     Circuit circuit = Circuit::Astable;
     float value = 0.0f;   // Hz or s, after the circuit
     AstableTiming timing; // astable only: the half-periods and the duty cycle
+    // The inputs as read: R1 and R2 for the astable circuit, R for the monostable one (Ω), and
+    // the capacitor (µF).
+    float r1 = 0.0f, r2 = 0.0f, r = 0.0f, c1 = 0.0f;
 };
 
 // The circuit's resistors and its capacitor must be there. A 0 is computed with: the astable

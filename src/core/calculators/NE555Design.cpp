@@ -75,6 +75,9 @@ AstableDesign designAstable(float frequency, float dutyPercent, float c1, eserie
 {
     AstableDesign design;
     design.series = series;
+    design.frequency = frequency;
+    design.dutyPercent = dutyPercent;
+    design.c1 = c1;
     if (!positive(frequency) || !positive(c1) || std::isnan(dutyPercent))
         return design;
     if (dutyPercent <= 50.0f) {
@@ -110,6 +113,8 @@ MonostableDesign designMonostable(float duration, float c1, eseries::Series seri
 {
     MonostableDesign design;
     design.series = series;
+    design.duration = duration;
+    design.c1 = c1;
     if (!positive(duration) || !positive(c1))
         return design;
     design.idealR = duration / (kPulseFactor * farads(c1));

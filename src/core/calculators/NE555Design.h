@@ -52,7 +52,8 @@ struct AstableDesign
     double idealR2 = 0.0;
     double standardR1 = 0.0; // nearest in series
     double standardR2 = 0.0;
-    AstableTiming withStandardParts; // what the standard parts give
+    AstableTiming withStandardParts;                       // what the standard parts give
+    float frequency = 0.0f, dutyPercent = 0.0f, c1 = 0.0f; // the target as asked
 };
 
 // The parts for frequency (Hz) and dutyPercent (above 50, below 100) with capacitor c1 (µF).
@@ -63,9 +64,10 @@ struct MonostableDesign
 {
     DesignOutcome outcome = DesignOutcome::NotPositive;
     eseries::Series series = eseries::Series::E24;
-    double idealR = 0.0;           // Ω
-    double standardR = 0.0;        // nearest in series
-    float standardDuration = 0.0f; // s, exactly monostablePulseDuration() of the standard part
+    double idealR = 0.0;              // Ω
+    double standardR = 0.0;           // nearest in series
+    float standardDuration = 0.0f;    // s, exactly monostablePulseDuration() of the standard part
+    float duration = 0.0f, c1 = 0.0f; // the target as asked
 };
 
 // The resistor for a pulse of duration (s) with capacitor c1 (µF).
