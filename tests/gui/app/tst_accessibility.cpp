@@ -5,8 +5,6 @@
 // means, and Tab walks the controls in reading order.
 
 #include "gui/app/ZelkorAppDelegate.h"
-#include "gui/categories/Node.h"
-#include "gui/categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -20,23 +18,7 @@
 
 #include <memory>
 
-class TestAccessibility : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase() { m_app.reset(); }
-
-    void namedAndInReadingOrder_data();
-    void namedAndInReadingOrder();
-    void namesFollowTheFieldsMeaning();
-
-private:
-    QWidget *panel(int row) const;
-
-    std::unique_ptr<ZelkorAppDelegate> m_app;
-};
+using zelkor::test::panelAtRow;
 
 namespace {
 
@@ -67,35 +49,38 @@ bool isInputOrResult(const QWidget *widget)
 
 } // namespace
 
-void TestAccessibility::initTestCase()
+class TestAccessibility : public QObject
 {
-    zelkor::test::initIsolatedApp();
-    m_app = zelkor::test::launchApp();
-}
+    Q_OBJECT
 
-QWidget *TestAccessibility::panel(int row) const
-{
-    SourceListView *list = m_app->categoriesOutlineView();
-    const Node *node = m_app->outlineViewDataSource()->nodeForIndex(list->itemAtRow(row));
-    return node ? node->viewToOpen : nullptr;
-}
+    std::unique_ptr<ZelkorAppDelegate> m_app;
 
-// Every panel of the source list, so that a new one is covered without a change here.
-void TestAccessibility::namedAndInReadingOrder_data()
-{
-    QTest::addColumn<int>("row");
-    SourceListView *list = m_app->categoriesOutlineView();
-    for (int row = 0; row < list->numberOfRows(); ++row) {
-        if (panel(row))
-            QTest::newRow(qPrintable(list->itemAtRow(row).data().toString())) << row;
+private Q_SLOTS:
+    void initTestCase()
+    {
+        zelkor::test::initIsolatedApp();
+        m_app = zelkor::test::launchApp();
     }
-}
+    void cleanupTestCase() { m_app.reset(); }
+
+    // Every panel of the source list, so that a new one is covered without a change here.
+    void namedAndInReadingOrder_data()
+    {
+        QTest::addColumn<int>("row");
+        for (const int row : zelkor::test::panelRows(*m_app))
+            QTest::newRow(
+                qPrintable(m_app->categoriesOutlineView()->itemAtRow(row).data().toString()))
+                << row;
+    }
+    void namedAndInReadingOrder();
+    void namesFollowTheFieldsMeaning();
+};
 
 void TestAccessibility::namedAndInReadingOrder()
 {
     QFETCH(int, row);
     m_app->categoriesOutlineView()->selectRow(row);
-    QWidget *shown = panel(row);
+    QWidget *shown = panelAtRow(*m_app, row);
     QVERIFY(shown->isVisible());
 
     QStringList unnamed;
@@ -125,15 +110,19 @@ void TestAccessibility::namedAndInReadingOrder()
 }
 
 // A mode switch changes what a field means, and with it what a screen reader says about it.
+// Panels are built when first shown, so each check shows its panel first.
 void TestAccessibility::namesFollowTheFieldsMeaning()
 {
-    const std::pair<const char *, const char *> switches[] = {
-        {"trHeatSinkOrMaxTemperature", "maxTemperatureModeButton"},
-        {"partsValueField", "capacitorsButton"}};
-    for (const auto &[fieldName, buttonName] : switches) {
-        auto *field = m_app->window()->findChild<QLineEdit *>(QLatin1String(fieldName));
+    const std::array<const char *, 3> switches[] = {
+        {"HeatSinks", "trHeatSinkOrMaxTemperature", "maxTemperatureModeButton"},
+        {"SeriesParallelConnection", "partsValueField", "capacitorsButton"}};
+    for (const auto &[panelKey, fieldName, buttonName] : switches) {
+        QWidget *shown = zelkor::test::showPanel(*m_app, panelKey);
+        QVERIFY2(shown, panelKey);
+        auto *field = shown->findChild<QLineEdit *>(QLatin1String(fieldName));
+        QVERIFY2(field, fieldName);
         const QStringList before{field->accessibleName(), field->accessibleDescription()};
-        m_app->window()->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
+        shown->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
         const QStringList after{field->accessibleName(), field->accessibleDescription()};
         QVERIFY2(after != before && !after.contains(QString()), fieldName);
     }
