@@ -61,6 +61,7 @@ private Q_SLOTS:
         zelkor::test::initIsolatedApp();
         m_app = zelkor::test::launchApp();
     }
+
     void cleanupTestCase() { m_app.reset(); }
 
     // Every panel of the source list, so that a new one is covered without a change here.
@@ -72,61 +73,60 @@ private Q_SLOTS:
                 qPrintable(m_app->categoriesOutlineView()->itemAtRow(row).data().toString()))
                 << row;
     }
-    void namedAndInReadingOrder();
-    void namesFollowTheFieldsMeaning();
+
+    void namedAndInReadingOrder()
+    {
+        QFETCH(int, row);
+        m_app->categoriesOutlineView()->selectRow(row);
+        QWidget *shown = panelAtRow(*m_app, row);
+        QVERIFY(shown->isVisible());
+
+        QStringList unnamed;
+        for (QWidget *widget : shown->findChildren<QWidget *>()) {
+            if (isInputOrResult(widget) && !isPartOfCompoundControl(widget, shown) &&
+                (widget->accessibleName().isEmpty() || widget->accessibleDescription().isEmpty()))
+                unnamed << widget->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+        // The stops Tab reaches on this panel, in the order it reaches them.
+        QList<QWidget *> stops;
+        QWidget *window = shown->window();
+        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus) && !isPartOfCompoundControl(w, shown))
+                stops << w;
+        }
+        QVERIFY(stops.size() > 1);
+        for (qsizetype i = 1; i < stops.size(); ++i) {
+            const QRect before(stops[i - 1]->mapTo(shown, QPoint()), stops[i - 1]->size());
+            const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
+            const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
+            const bool reads =
+                sameLine ? after.left() > before.left() : after.top() > before.bottom();
+            QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") +
+                                       stops[i]->objectName()));
+        }
+    }
+
+    // A mode switch changes what a field means, and with it what a screen reader says about it.
+    // Panels are built when first shown, so each check shows its panel first.
+    void namesFollowTheFieldsMeaning()
+    {
+        const std::array<const char *, 3> switches[] = {
+            {"HeatSinks", "trHeatSinkOrMaxTemperature", "maxTemperatureModeButton"},
+            {"SeriesParallelConnection", "partsValueField", "capacitorsButton"}};
+        for (const auto &[panelKey, fieldName, buttonName] : switches) {
+            QWidget *shown = zelkor::test::showPanel(*m_app, panelKey);
+            QVERIFY2(shown, panelKey);
+            auto *field = shown->findChild<QLineEdit *>(QLatin1String(fieldName));
+            QVERIFY2(field, fieldName);
+            const QStringList before{field->accessibleName(), field->accessibleDescription()};
+            shown->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
+            const QStringList after{field->accessibleName(), field->accessibleDescription()};
+            QVERIFY2(after != before && !after.contains(QString()), fieldName);
+        }
+    }
 };
-
-void TestAccessibility::namedAndInReadingOrder()
-{
-    QFETCH(int, row);
-    m_app->categoriesOutlineView()->selectRow(row);
-    QWidget *shown = panelAtRow(*m_app, row);
-    QVERIFY(shown->isVisible());
-
-    QStringList unnamed;
-    for (QWidget *widget : shown->findChildren<QWidget *>()) {
-        if (isInputOrResult(widget) && !isPartOfCompoundControl(widget, shown) &&
-            (widget->accessibleName().isEmpty() || widget->accessibleDescription().isEmpty()))
-            unnamed << widget->objectName();
-    }
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
-    // The stops Tab reaches on this panel, in the order it reaches them.
-    QList<QWidget *> stops;
-    QWidget *window = shown->window();
-    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
-            (w->focusPolicy() & Qt::TabFocus) && !isPartOfCompoundControl(w, shown))
-            stops << w;
-    }
-    QVERIFY(stops.size() > 1);
-    for (qsizetype i = 1; i < stops.size(); ++i) {
-        const QRect before(stops[i - 1]->mapTo(shown, QPoint()), stops[i - 1]->size());
-        const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
-        const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
-        const bool reads = sameLine ? after.left() > before.left() : after.top() > before.bottom();
-        QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") +
-                                   stops[i]->objectName()));
-    }
-}
-
-// A mode switch changes what a field means, and with it what a screen reader says about it.
-// Panels are built when first shown, so each check shows its panel first.
-void TestAccessibility::namesFollowTheFieldsMeaning()
-{
-    const std::array<const char *, 3> switches[] = {
-        {"HeatSinks", "trHeatSinkOrMaxTemperature", "maxTemperatureModeButton"},
-        {"SeriesParallelConnection", "partsValueField", "capacitorsButton"}};
-    for (const auto &[panelKey, fieldName, buttonName] : switches) {
-        QWidget *shown = zelkor::test::showPanel(*m_app, panelKey);
-        QVERIFY2(shown, panelKey);
-        auto *field = shown->findChild<QLineEdit *>(QLatin1String(fieldName));
-        QVERIFY2(field, fieldName);
-        const QStringList before{field->accessibleName(), field->accessibleDescription()};
-        shown->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
-        const QStringList after{field->accessibleName(), field->accessibleDescription()};
-        QVERIFY2(after != before && !after.contains(QString()), fieldName);
-    }
-}
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -108,10 +108,6 @@ private Q_SLOTS:
         QTest::addColumn<QList<double>>("bandXs");
         QTest::newRow("four bands")
             << false << int(Gold) << 100.0 << QList<double>{50, 70, 90, 120};
-        QTest::newRow("four bands, no fourth band")
-            << false << int(NoBand) << 100.0 << QList<double>{50, 70, 90};
-        QTest::newRow("five bands")
-            << true << int(Red) << 120.0 << QList<double>{50, 70, 90, 110, 140};
         QTest::newRow("five bands, no fourth band")
             << true << int(NoBand) << 120.0 << QList<double>{50, 70, 90, 140};
     }
