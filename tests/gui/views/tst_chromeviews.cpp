@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The panel chrome: the drawing plans as data in their own y-up coordinates, then the pixels
-// of the header, the plain fills and the display frames, and where a result field puts its text.
+// of the header and the display frames, and where a result field puts its text.
 
 #include "core/drawing/CenteredTextRect.h"
 #include "core/drawing/DisplayDrawing.h"
 #include "core/drawing/HeaderDrawing.h"
-#include "gui/views/BackgroundView.h"
 #include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
 #include "gui/views/SmallDisplayView.h"
@@ -188,16 +187,6 @@ private Q_SLOTS:
         for (int row : {20, 30, 39})
             QCOMPARE(lowerHalf.pixel(290, row), whole.pixel(290, row));
         QCOMPARE(QColor(lowerHalf.pixel(290, 10)), kUntouched);
-    }
-
-    void backgroundIsMidGrey()
-    {
-        BackgroundView view;
-        view.resize(60, 40);
-        const QImage image = rendered(view, QRegion(10, 10, 30, 20));
-        QCOMPARE(QColor(image.pixel(10, 10)), QColor(102, 102, 102));
-        QCOMPARE(QColor(image.pixel(39, 29)), QColor(102, 102, 102));
-        QCOMPARE(QColor(image.pixel(40, 29)), kUntouched);
     }
 
     // Read from the picture's header, without decoding it.
