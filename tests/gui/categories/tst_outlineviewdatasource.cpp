@@ -9,7 +9,6 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractItemModelTester>
-#include <QCoreApplication>
 #include <QSet>
 #include <QTest>
 #include <QWidget>
@@ -56,23 +55,6 @@ private Q_SLOTS:
         }
         QCOMPARE(leaves.size(), panels.count());
         QCOMPARE(QSet<int>(leaves.begin(), leaves.end()).size(), panels.count());
-    }
-
-    void productGroupIsNeverTranslated()
-    {
-        const zelkor::test::LocaleGuard backToEnglish;
-        zelkor::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::German));
-        QWidget store;
-        const Panels panels(&store);
-        OutlineViewDataSource source;
-        source.panels = &panels;
-        source.prepareDataSource();
-        QStringList productGroups;
-        for (const auto &group : source.itemsNode()->children) {
-            if (!panels.entry(panels.indexOf(group->children.front()->viewToOpen)).groupKey)
-                productGroups << group->name;
-        }
-        QCOMPARE(productGroups, QStringList{"Zelkor"});
     }
 };
 

@@ -116,7 +116,6 @@ private Q_SLOTS:
         QFETCH(bool, fiveBands);
         QFETCH(int, fourthCode);
         QFETCH(double, bodyWidth);
-        QFETCH(QList<double>, bandXs);
 
         BandColors colors;
         if (fiveBands)
@@ -125,7 +124,7 @@ private Q_SLOTS:
             colors.setColorsByColorCodes(Brown, Black, Red, fourthCode);
         const DrawingPlan plan = drawingPlan(colors, 40.0);
         QCOMPARE(plan.body.rect, (Rect{40, 0, bodyWidth, 40}));
-        QCOMPARE(bandLefts(plan), bandXs);
+        QTEST(bandLefts(plan), "bandXs");
         for (const GradientFill &band : plan.bands)
             QCOMPARE(band.rect.width, 10.0);
 
