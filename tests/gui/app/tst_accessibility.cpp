@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 using zelkor::test::panelAtRow;
