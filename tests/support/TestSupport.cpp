@@ -3,7 +3,11 @@
 #include "support/TestSupport.h"
 
 #include "core/text/Texts.h"
+#include "gui/app/PanelContainer.h"
+#include "gui/app/PanelRegistry.h"
+#include "gui/app/Panels.h"
 #include "gui/app/ZelkorAppDelegate.h"
+#include "gui/categories/OutlineViewDataSource.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -44,6 +48,35 @@ std::unique_ptr<ZelkorAppDelegate> launchApp(bool donationAnswered)
     auto app = std::make_unique<ZelkorAppDelegate>();
     app->applicationDidFinishLaunching();
     return app;
+}
+
+QWidget *panelAtRow(const ZelkorAppDelegate &app, int row)
+{
+    const Node *node =
+        app.outlineViewDataSource()->nodeForIndex(app.categoriesOutlineView()->itemAtRow(row));
+    return node ? node->viewToOpen : nullptr;
+}
+
+QList<int> panelRows(const ZelkorAppDelegate &app)
+{
+    QList<int> rows;
+    for (int row = 0; row < app.categoriesOutlineView()->numberOfRows(); ++row) {
+        if (panelAtRow(app, row))
+            rows.append(row);
+    }
+    return rows;
+}
+
+QWidget *showPanel(const ZelkorAppDelegate &app, const char *titleKey)
+{
+    for (const int row : panelRows(app)) {
+        const int index = app.panels()->indexOf(panelAtRow(app, row));
+        if (qstrcmp(app.panels()->entry(index).titleKey, titleKey) == 0) {
+            app.categoriesOutlineView()->selectRow(row);
+            return app.containerView()->panel();
+        }
+    }
+    return nullptr;
 }
 
 LocaleGuard::LocaleGuard()

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+class QWidget;
 class ZelkorAppDelegate;
 
 namespace zelkor::test {
@@ -25,6 +26,13 @@ void clearSettings();
 // The real app, launched. Unless `donationAnswered` is false, the donation sheet was answered
 // on an earlier launch and stays away.
 std::unique_ptr<ZelkorAppDelegate> launchApp(bool donationAnswered = true);
+
+// The panel a row of the source list opens; null for a group header.
+QWidget *panelAtRow(const ZelkorAppDelegate &app, int row);
+// The rows of the source list that open a panel, in the list's order.
+QList<int> panelRows(const ZelkorAppDelegate &app);
+// Picks the panel kept under titleKey in the source list (which builds it) and returns it.
+QWidget *showPanel(const ZelkorAppDelegate &app, const char *titleKey);
 
 // For a test that switches the language or the locale: when it goes out of scope, also after a
 // failed check has returned early, the default QLocale, the C library's locale and the English

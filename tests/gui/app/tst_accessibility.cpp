@@ -5,8 +5,6 @@
 // means, and Tab walks the controls in reading order.
 
 #include "gui/app/ZelkorAppDelegate.h"
-#include "gui/categories/Node.h"
-#include "gui/categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -18,25 +16,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
-class TestAccessibility : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase() { m_app.reset(); }
-
-    void namedAndInReadingOrder_data();
-    void namedAndInReadingOrder();
-    void namesFollowTheFieldsMeaning();
-
-private:
-    QWidget *panel(int row) const;
-
-    std::unique_ptr<ZelkorAppDelegate> m_app;
-};
+using zelkor::test::panelAtRow;
 
 namespace {
 
@@ -67,77 +50,84 @@ bool isInputOrResult(const QWidget *widget)
 
 } // namespace
 
-void TestAccessibility::initTestCase()
+class TestAccessibility : public QObject
 {
-    zelkor::test::initIsolatedApp();
-    m_app = zelkor::test::launchApp();
-}
+    Q_OBJECT
 
-QWidget *TestAccessibility::panel(int row) const
-{
-    SourceListView *list = m_app->categoriesOutlineView();
-    const Node *node = m_app->outlineViewDataSource()->nodeForIndex(list->itemAtRow(row));
-    return node ? node->viewToOpen : nullptr;
-}
+    std::unique_ptr<ZelkorAppDelegate> m_app;
 
-// Every panel of the source list, so that a new one is covered without a change here.
-void TestAccessibility::namedAndInReadingOrder_data()
-{
-    QTest::addColumn<int>("row");
-    SourceListView *list = m_app->categoriesOutlineView();
-    for (int row = 0; row < list->numberOfRows(); ++row) {
-        if (panel(row))
-            QTest::newRow(qPrintable(list->itemAtRow(row).data().toString())) << row;
+private Q_SLOTS:
+    void initTestCase()
+    {
+        zelkor::test::initIsolatedApp();
+        m_app = zelkor::test::launchApp();
     }
-}
 
-void TestAccessibility::namedAndInReadingOrder()
-{
-    QFETCH(int, row);
-    m_app->categoriesOutlineView()->selectRow(row);
-    QWidget *shown = panel(row);
-    QVERIFY(shown->isVisible());
+    void cleanupTestCase() { m_app.reset(); }
 
-    QStringList unnamed;
-    for (QWidget *widget : shown->findChildren<QWidget *>()) {
-        if (isInputOrResult(widget) && !isPartOfCompoundControl(widget, shown) &&
-            (widget->accessibleName().isEmpty() || widget->accessibleDescription().isEmpty()))
-            unnamed << widget->objectName();
+    // Every panel of the source list, so that a new one is covered without a change here.
+    void namedAndInReadingOrder_data()
+    {
+        QTest::addColumn<int>("row");
+        for (const int row : zelkor::test::panelRows(*m_app))
+            QTest::newRow(
+                qPrintable(m_app->categoriesOutlineView()->itemAtRow(row).data().toString()))
+                << row;
     }
-    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
-    // The stops Tab reaches on this panel, in the order it reaches them.
-    QList<QWidget *> stops;
-    QWidget *window = shown->window();
-    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
-        if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
-            (w->focusPolicy() & Qt::TabFocus) && !isPartOfCompoundControl(w, shown))
-            stops << w;
-    }
-    QVERIFY(stops.size() > 1);
-    for (qsizetype i = 1; i < stops.size(); ++i) {
-        const QRect before(stops[i - 1]->mapTo(shown, QPoint()), stops[i - 1]->size());
-        const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
-        const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
-        const bool reads = sameLine ? after.left() > before.left() : after.top() > before.bottom();
-        QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") +
-                                   stops[i]->objectName()));
-    }
-}
 
-// A mode switch changes what a field means, and with it what a screen reader says about it.
-void TestAccessibility::namesFollowTheFieldsMeaning()
-{
-    const std::pair<const char *, const char *> switches[] = {
-        {"trHeatSinkOrMaxTemperature", "maxTemperatureModeButton"},
-        {"partsValueField", "capacitorsButton"}};
-    for (const auto &[fieldName, buttonName] : switches) {
-        auto *field = m_app->window()->findChild<QLineEdit *>(QLatin1String(fieldName));
-        const QStringList before{field->accessibleName(), field->accessibleDescription()};
-        m_app->window()->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
-        const QStringList after{field->accessibleName(), field->accessibleDescription()};
-        QVERIFY2(after != before && !after.contains(QString()), fieldName);
+    void namedAndInReadingOrder()
+    {
+        QFETCH(int, row);
+        m_app->categoriesOutlineView()->selectRow(row);
+        QWidget *shown = panelAtRow(*m_app, row);
+        QVERIFY(shown->isVisible());
+
+        QStringList unnamed;
+        for (QWidget *widget : shown->findChildren<QWidget *>()) {
+            if (isInputOrResult(widget) && !isPartOfCompoundControl(widget, shown) &&
+                (widget->accessibleName().isEmpty() || widget->accessibleDescription().isEmpty()))
+                unnamed << widget->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
+        // The stops Tab reaches on this panel, in the order it reaches them.
+        QList<QWidget *> stops;
+        QWidget *window = shown->window();
+        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if (shown->isAncestorOf(w) && w->isVisible() && w->isEnabled() &&
+                (w->focusPolicy() & Qt::TabFocus) && !isPartOfCompoundControl(w, shown))
+                stops << w;
+        }
+        QVERIFY(stops.size() > 1);
+        for (qsizetype i = 1; i < stops.size(); ++i) {
+            const QRect before(stops[i - 1]->mapTo(shown, QPoint()), stops[i - 1]->size());
+            const QRect after(stops[i]->mapTo(shown, QPoint()), stops[i]->size());
+            const bool sameLine = after.top() < before.bottom() && before.top() < after.bottom();
+            const bool reads =
+                sameLine ? after.left() > before.left() : after.top() > before.bottom();
+            QVERIFY2(reads, qPrintable(stops[i - 1]->objectName() + QStringLiteral(" then ") +
+                                       stops[i]->objectName()));
+        }
     }
-}
+
+    // A mode switch changes what a field means, and with it what a screen reader says about it.
+    // Panels are built when first shown, so each check shows its panel first.
+    void namesFollowTheFieldsMeaning()
+    {
+        const std::array<const char *, 3> switches[] = {
+            {"HeatSinks", "trHeatSinkOrMaxTemperature", "maxTemperatureModeButton"},
+            {"SeriesParallelConnection", "partsValueField", "capacitorsButton"}};
+        for (const auto &[panelKey, fieldName, buttonName] : switches) {
+            QWidget *shown = zelkor::test::showPanel(*m_app, panelKey);
+            QVERIFY2(shown, panelKey);
+            auto *field = shown->findChild<QLineEdit *>(QLatin1String(fieldName));
+            QVERIFY2(field, fieldName);
+            const QStringList before{field->accessibleName(), field->accessibleDescription()};
+            shown->findChild<QAbstractButton *>(QLatin1String(buttonName))->click();
+            const QStringList after{field->accessibleName(), field->accessibleDescription()};
+            QVERIFY2(after != before && !after.contains(QString()), fieldName);
+        }
+    }
+};
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -7,7 +7,6 @@
 #include "gui/app/PanelHandler.h"
 #include "gui/app/Panels.h"
 #include "gui/app/ZelkorAppDelegate.h"
-#include "gui/categories/OutlineViewDataSource.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -23,31 +22,15 @@
 #include <algorithm>
 
 using zelkor::test::launchApp;
+using zelkor::test::panelAtRow;
 
 namespace {
-
-const Node *nodeAtRow(const ZelkorAppDelegate &app, int row)
-{
-    return app.outlineViewDataSource()->nodeForIndex(app.categoriesOutlineView()->itemAtRow(row));
-}
-
-QList<int> rows(const ZelkorAppDelegate &app, bool groups)
-{
-    QList<int> found;
-    for (int row = 0; row < app.categoriesOutlineView()->numberOfRows(); ++row) {
-        if (nodeAtRow(app, row)->isGroup == groups)
-            found.append(row);
-    }
-    return found;
-}
 
 int panelsInContainer(const ZelkorAppDelegate &app)
 {
     int panels = 0;
-    for (const auto &group : app.outlineViewDataSource()->itemsNode()->children) {
-        for (const auto &leaf : group->children)
-            panels += leaf->viewToOpen->parent() == app.containerView() ? 1 : 0;
-    }
+    for (int index = 0; index < app.panels()->count(); ++index)
+        panels += app.panels()->view(index)->parent() == app.containerView() ? 1 : 0;
     return panels;
 }
 
@@ -98,191 +81,176 @@ private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
     void init() { zelkor::test::clearSettings(); }
 
-    void launchShowsFirstCalculatorAndKeysSkipHeaders();
-    void donationSheetShowsOnce_data();
-    void donationSheetShowsOnce();
-    void pickingSwitchesPanels();
-    void remembersWhatTheUserLeft();
-    void ctrlQQuits_data();
-    void ctrlQQuits();
-};
-
-void TestLaunch::launchShowsFirstCalculatorAndKeysSkipHeaders()
-{
-    auto app = launchApp();
-    SourceListView *list = app->categoriesOutlineView();
-    QVERIFY(app->window()->isVisible());
-    const QList<int> leaves = rows(*app, false);
-    QCOMPARE(leaves.size(), app->panels()->count()); // every group is open
-    QCOMPARE(list->selectedRow(), ZelkorAppDelegate::kFirstCalculatorRow);
-    QCOMPARE(app->containerView()->panel(), nodeAtRow(*app, list->selectedRow())->viewToOpen);
-    QCOMPARE(panelsInContainer(*app), 1);
-    QVERIFY(app->containerView()->panel()->isVisible());
-    // The launch builds only the shown panel, and computes it once, so it opens with a result.
-    QVERIFY(!app->panels()->handler(app->containerView()->panel())->resultText().isEmpty());
-    int built = 0;
-    for (int index = 0; index < app->panels()->count(); ++index)
-        built += app->panels()->handler(app->panels()->view(index)) ? 1 : 0;
-    QCOMPARE(built, 1);
-    QVERIFY(!app->donationSheet());
-
-    // The arrow keys walk the leaves and step over the group headers; Home and End stop at the
-    // first and last leaf.
-    list->setFocus();
-    const auto key = [&](Qt::Key pressed, int leaf) {
-        QTest::keyClick(list, pressed);
-        QCOMPARE(list->selectedRow(), leaves[leaf]);
-        QCOMPARE(app->containerView()->panel(), nodeAtRow(*app, leaves[leaf])->viewToOpen);
-    };
-    for (int leaf = 1; leaf < leaves.size(); ++leaf)
-        key(Qt::Key_Down, leaf);
-    key(Qt::Key_Down, int(leaves.size()) - 1);
-    key(Qt::Key_Up, int(leaves.size()) - 2);
-    key(Qt::Key_Home, 0);
-    key(Qt::Key_Up, 0);
-    key(Qt::Key_End, int(leaves.size()) - 1);
-}
-
-void TestLaunch::donationSheetShowsOnce_data()
-{
-    QTest::addColumn<QString>("button"); // empty: Escape
-    QTest::addColumn<QList<QUrl>>("opened");
-    QTest::newRow("donate opens the donation page")
-        << "Donate" << QList<QUrl>{zelkor::links::donation()};
-    QTest::newRow("ignore opens nothing") << "Ignore Inconspicuously" << QList<QUrl>{};
-    QTest::newRow("escape opens nothing") << QString() << QList<QUrl>{};
-}
-
-void TestLaunch::donationSheetShowsOnce()
-{
-    QFETCH(QString, button);
-    QFETCH(QList<QUrl>, opened);
-    zelkor::test::UrlRecorder urls;
-    auto app = launchApp(false);
-
-    QMessageBox *sheet = app->donationSheet();
-    QVERIFY(sheet);
-    QVERIFY(sheet->isVisible());
-    QCOMPARE(sheet->windowModality(), Qt::WindowModal);
-    QAbstractButton *pressed = nullptr;
-    for (QAbstractButton *candidate : sheet->buttons()) {
-        if (candidate->text() == button)
-            pressed = candidate;
-    }
-    QVERIFY(pressed || button.isEmpty());
-    QVERIFY(!donationAnswered());
-
-    if (button.isEmpty())
-        sheet->reject();
-    else
-        QTest::mouseClick(pressed, Qt::LeftButton);
-    QTRY_VERIFY(!app->donationSheet() || !app->donationSheet()->isVisible());
-    QVERIFY(donationAnswered());
-    QCOMPARE(urls.opened, opened);
-    app.reset();
-    QVERIFY(!launchApp(false)->donationSheet());
-}
-
-void TestLaunch::pickingSwitchesPanels()
-{
-    auto app = launchApp();
-    SourceListView *list = app->categoriesOutlineView();
-    PanelContainer *container = app->containerView();
-    const QList<int> leaves = rows(*app, false);
-    const int picked = leaves[2];
-    const int header = rows(*app, true).last();
-    const auto clickRow = [list](int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->itemAtRow(row)).center());
-    };
-
-    // A leaf: its panel replaces the shown one, with a cross-fade over the old one.
-    clickRow(picked);
-    QCOMPARE(list->selectedRow(), picked);
-    QWidget *shown = nodeAtRow(*app, picked)->viewToOpen;
-    QCOMPARE(container->panel(), shown);
-    QVERIFY(container->fadingSnapshot());
-    QCOMPARE(panelsInContainer(*app), 1);
-    QTRY_VERIFY(!container->fadingSnapshot());
-
-    // A group header, the leaf already shown, an empty selection: the panel stays.
-    clickRow(header);
-    QCOMPARE(container->panel(), shown);
-    list->selectRow(picked);
-    QCOMPARE(container->panel(), shown);
-    QVERIFY(shown->isVisible());
-    list->clearSelection();
-    QCOMPARE(list->selectedRow(), -1);
-    QCOMPARE(container->panel(), shown);
-
-    // Every row in turn, quicker than the fade: always exactly one panel, and it has all the
-    // room it needs at the first-start size (given less, a panel squeezes its columns into
-    // each other).
-    const QSize firstStart = app->window()->size();
-    for (int row = 0; row < list->numberOfRows(); ++row) {
-        list->selectRow(row);
+    void launchShowsFirstCalculatorAndKeysSkipHeaders()
+    {
+        auto app = launchApp();
+        SourceListView *list = app->categoriesOutlineView();
+        QVERIFY(app->window()->isVisible());
+        const QList<int> leaves = zelkor::test::panelRows(*app);
+        QCOMPARE(leaves.size(), app->panels()->count()); // every group is open
+        QCOMPARE(list->selectedRow(), ZelkorAppDelegate::kFirstCalculatorRow);
+        QCOMPARE(app->containerView()->panel(), panelAtRow(*app, list->selectedRow()));
         QCOMPARE(panelsInContainer(*app), 1);
-        QApplication::processEvents();
-        const QSize needed = container->panel()->minimumSizeHint();
-        QVERIFY2(container->panel()->width() >= needed.width() &&
-                     container->panel()->height() >= needed.height(),
-                 qPrintable(nodeAtRow(*app, row)->name));
+        QVERIFY(app->containerView()->panel()->isVisible());
+        // The launch builds only the shown panel, and computes it once, so it opens with a result.
+        QVERIFY(!app->panels()->handler(app->containerView()->panel())->resultText().isEmpty());
+        int built = 0;
+        for (int index = 0; index < app->panels()->count(); ++index)
+            built += app->panels()->handler(app->panels()->view(index)) ? 1 : 0;
+        QCOMPARE(built, 1);
+        QVERIFY(!app->donationSheet());
+
+        // The arrow keys walk the leaves and step over the group headers; Home and End stop at the
+        // first and last leaf.
+        list->setFocus();
+        const auto key = [&](Qt::Key pressed, int leaf) {
+            QTest::keyClick(list, pressed);
+            QCOMPARE(list->selectedRow(), leaves[leaf]);
+            QCOMPARE(app->containerView()->panel(), panelAtRow(*app, leaves[leaf]));
+        };
+        for (int leaf = 1; leaf < leaves.size(); ++leaf)
+            key(Qt::Key_Down, leaf);
+        key(Qt::Key_Down, int(leaves.size()) - 1);
+        key(Qt::Key_Up, int(leaves.size()) - 2);
+        key(Qt::Key_Home, 0);
+        key(Qt::Key_Up, 0);
+        key(Qt::Key_End, int(leaves.size()) - 1);
     }
-    QCOMPARE(container->panel(), nodeAtRow(*app, leaves.last())->viewToOpen);
-    QCOMPARE(app->window()->size(), firstStart);
-}
 
-void TestLaunch::remembersWhatTheUserLeft()
-{
-    auto app = launchApp();
-    QWidget *window = app->window();
-    window->resize(window->size() + QSize(30, 20));
-    window->move(13, 17);
-    const QList<int> leaves = rows(*app, false);
-    for (int i = 0; i < leaves.size(); ++i) {
-        app->categoriesOutlineView()->selectRow(leaves[i]);
-        changeInputs(app->containerView()->panel(), i * 10);
+    void donationSheetShowsOnce_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<QUrl>>("opened");
+        QTest::newRow("donate opens the donation page")
+            << "Donate" << QList<QUrl>{zelkor::links::donation()};
+        QTest::newRow("ignore opens nothing") << "Ignore Inconspicuously" << QList<QUrl>{};
     }
-    app->categoriesOutlineView()->selectRow(leaves[3]);
-    QSplitter *splitter = window->findChild<QSplitter *>();
-    splitter->setSizes({splitter->sizes()[0] + 25, splitter->sizes()[1] - 25});
-    const QList<int> splitterSizes = splitter->sizes();
-    const QSize size = window->size();
-    const auto before = everyPanel(*app);
-    // The inputs were real enough to compute with.
-    QVERIFY(std::count_if(before.begin(), before.end(),
-                          [](const auto &panel) { return !panel.second.isEmpty(); }) > 5);
-    app.reset();
 
-    app = launchApp();
-    window = app->window();
-    QCOMPARE(app->categoriesOutlineView()->selectedRow(), leaves[3]);
-    QCOMPARE(app->containerView()->panel(), nodeAtRow(*app, leaves[3])->viewToOpen);
-    QCOMPARE(window->size(), size);
-    QCOMPARE(window->pos(), QPoint(13, 17));
-    QCOMPARE(window->findChild<QSplitter *>()->sizes(), splitterSizes);
-    QCOMPARE(everyPanel(*app), before);
-}
+    void donationSheetShowsOnce()
+    {
+        QFETCH(QString, button);
+        QFETCH(QList<QUrl>, opened);
+        zelkor::test::UrlRecorder urls;
+        auto app = launchApp(false);
 
-void TestLaunch::ctrlQQuits_data()
-{
-    QTest::addColumn<bool>("fromSheet");
-    QTest::newRow("from the window") << false;
-    QTest::newRow("from the open donation sheet") << true;
-}
+        QMessageBox *sheet = app->donationSheet();
+        QVERIFY(sheet);
+        QVERIFY(sheet->isVisible());
+        QAbstractButton *pressed = nullptr;
+        for (QAbstractButton *candidate : sheet->buttons()) {
+            if (candidate->text() == button)
+                pressed = candidate;
+        }
+        QVERIFY(pressed);
+        QVERIFY(!donationAnswered());
+        QTest::mouseClick(pressed, Qt::LeftButton);
+        QTRY_VERIFY(!app->donationSheet() || !app->donationSheet()->isVisible());
+        QVERIFY(donationAnswered());
+        QCOMPARE(urls.opened, opened);
+        app.reset();
+        QVERIFY(!launchApp(false)->donationSheet());
+    }
 
-void TestLaunch::ctrlQQuits()
-{
-    QFETCH(bool, fromSheet);
-    auto app = launchApp(!fromSheet);
-    QWidget *active = fromSheet ? app->donationSheet() : app->window();
-    active->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(active));
-    QTimer::singleShot(0, active,
-                       [active] { QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier); });
-    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
-    QCOMPARE(QApplication::exec(), 0);
-}
+    void pickingSwitchesPanels()
+    {
+        auto app = launchApp();
+        SourceListView *list = app->categoriesOutlineView();
+        PanelContainer *container = app->containerView();
+        const int picked = zelkor::test::panelRows(*app)[2];
+        const int header = 0;
+        const auto clickRow = [list](int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(list->itemAtRow(row)).center());
+        };
+
+        // A leaf: its panel replaces the shown one, with a cross-fade over the old one.
+        clickRow(picked);
+        QCOMPARE(list->selectedRow(), picked);
+        QWidget *shown = panelAtRow(*app, picked);
+        QCOMPARE(container->panel(), shown);
+        QVERIFY(container->fadingSnapshot());
+        QCOMPARE(panelsInContainer(*app), 1);
+        QTRY_VERIFY(!container->fadingSnapshot());
+
+        // A group header, the leaf already shown, an empty selection: the panel stays.
+        clickRow(header);
+        QCOMPARE(container->panel(), shown);
+        list->selectRow(picked);
+        QCOMPARE(container->panel(), shown);
+        QVERIFY(shown->isVisible());
+        list->clearSelection();
+        QCOMPARE(list->selectedRow(), -1);
+        QCOMPARE(container->panel(), shown);
+
+        // Every row in turn, quicker than the fade: always exactly one panel, and it has all the
+        // room it needs at the first-start size (given less, a panel squeezes its columns into
+        // each other).
+        const QSize firstStart = app->window()->size();
+        for (int row = 0; row < list->numberOfRows(); ++row) {
+            list->selectRow(row);
+            QCOMPARE(panelsInContainer(*app), 1);
+            QApplication::processEvents();
+            const QSize needed = container->panel()->minimumSizeHint();
+            QVERIFY2(container->panel()->width() >= needed.width() &&
+                         container->panel()->height() >= needed.height(),
+                     qPrintable(list->itemAtRow(row).data().toString()));
+        }
+        QCOMPARE(container->panel(), panelAtRow(*app, zelkor::test::panelRows(*app).last()));
+        QCOMPARE(app->window()->size(), firstStart);
+    }
+
+    void remembersWhatTheUserLeft()
+    {
+        auto app = launchApp();
+        QWidget *window = app->window();
+        window->resize(window->size() + QSize(30, 20));
+        window->move(13, 17);
+        const QList<int> leaves = zelkor::test::panelRows(*app);
+        for (int i = 0; i < leaves.size(); ++i) {
+            app->categoriesOutlineView()->selectRow(leaves[i]);
+            changeInputs(app->containerView()->panel(), i * 10);
+        }
+        app->categoriesOutlineView()->selectRow(leaves[3]);
+        QSplitter *splitter = window->findChild<QSplitter *>();
+        splitter->setSizes({splitter->sizes()[0] + 25, splitter->sizes()[1] - 25});
+        const QList<int> splitterSizes = splitter->sizes();
+        const QSize size = window->size();
+        const auto before = everyPanel(*app);
+        // The inputs were real enough to compute with.
+        QVERIFY(std::count_if(before.begin(), before.end(),
+                              [](const auto &panel) { return !panel.second.isEmpty(); }) > 5);
+        app.reset();
+
+        app = launchApp();
+        window = app->window();
+        QCOMPARE(app->categoriesOutlineView()->selectedRow(), leaves[3]);
+        QCOMPARE(app->containerView()->panel(), panelAtRow(*app, leaves[3]));
+        QCOMPARE(window->size(), size);
+        QCOMPARE(window->pos(), QPoint(13, 17));
+        QCOMPARE(window->findChild<QSplitter *>()->sizes(), splitterSizes);
+        QCOMPARE(everyPanel(*app), before);
+    }
+
+    void ctrlQQuits_data()
+    {
+        QTest::addColumn<bool>("fromSheet");
+        QTest::newRow("from the window") << false;
+        QTest::newRow("from the open donation sheet") << true;
+    }
+
+    void ctrlQQuits()
+    {
+        QFETCH(bool, fromSheet);
+        auto app = launchApp(!fromSheet);
+        QWidget *active = fromSheet ? app->donationSheet() : app->window();
+        active->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(active));
+        QTimer::singleShot(0, active,
+                           [active] { QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier); });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+};
 
 QTEST_MAIN(TestLaunch)
 #include "tst_launch.moc"

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The colour-code panel driven through the real widgets: picked bands show and draw their
+// colours and fill the value field, a typed value sets the bands and the page, and the note
+// names the standard values around a value that is none.
+
 #include "core/resistor/ResistorBands.h"
+#include "core/resistor/ResistorDrawing.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/ResistorView.h"
 #include "support/PanelFixture.h"
@@ -19,10 +24,23 @@ struct ResistorPanel : zelkor::test::PanelFixture<ResistorColorCodesHandler>
 {
     ResistorPanel() { handler->popupValueChanged(); } // as the application does at launch
     QComboBox *popup(const char *name) const { return find<QComboBox>(name); }
-    const BandColors &drawn() const
+    // The colour codes of the bands the drawing shows.
+    QList<int> drawn() const
     {
-        return find<ResistorView>("displayResistorView")->bandColors();
+        const BandColors &colors = find<ResistorView>("displayResistorView")->bandColors();
+        const int count = colors.hasSixBands ? 6 : colors.hasFiveBands ? 5 : 4;
+        QList<int> codes;
+        for (int i = 0; i < count; ++i)
+            for (int code = 0; code < kColorCodeCount; ++code)
+                if (colors.bands[std::size_t(i)] == colorForCode(code)) {
+                    codes << code;
+                    break;
+                }
+        return codes;
     }
+    int page() const { return find<QStackedWidget>("colorBandsTabView")->currentIndex(); }
+    QString note() const { return find<QLabel>("seriesNote")->text(); }
+    QString value() const { return find<QLineEdit>("resistanceValue")->text(); }
 };
 
 } // namespace
@@ -51,52 +69,25 @@ private Q_SLOTS:
                 for (int i = 0; i < popup->count(); ++i) {
                     popup->setCurrentIndex(i);
                     const int code = popup->itemData(i).toInt();
-                    const QString name = popup->itemText(i);
-                    QCOMPARE(colorCodeForName(name).value_or(NoBand), code);
+                    QCOMPARE(colorCodeForName(popup->itemText(i)).value_or(NoBand), code);
                     QVERIFY(!popup->itemIcon(i).isNull());
-                    QCOMPARE(p.drawn().bands[std::size_t(band)], colorForCode(code));
+                    QCOMPARE(p.drawn().value(band, -1), code);
                 }
             }
         }
     }
 
-    void picksRecomputeTheText_data()
-    {
-        QTest::addColumn<QString>("popupName");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("initial brown black red gold")
-            << u"fourBandsFirstBand"_s << 0 << kOneKiloOhm;
-        QTest::newRow("first digit yellow")
-            << u"fourBandsFirstBand"_s << 3 << u"Resistance: 4.00 kΩ\nTolerance: 5.0% (±0.20 kΩ)"_s;
-        QTest::newRow("second digit green") << u"fourBandsSecondBand"_s << 5
-                                            << u"Resistance: 1.50 kΩ\nTolerance: 5.0% (±0.08 kΩ)"_s;
-        QTest::newRow("multiplier white") << u"fourBandsThirdBand"_s << 11
-                                          << u"Resistance: 10.00 GΩ\nTolerance: 5.0% (±0.50 GΩ)"_s;
-        QTest::newRow("no tolerance band") << u"fourBandsFourthBand"_s << 5
-                                           << u"Resistance: 1.00 kΩ\nTolerance: 20.0% (±0.20 kΩ)"_s;
-    }
-    void picksRecomputeTheText()
-    {
-        QFETCH(QString, popupName);
-        QFETCH(int, index);
-        ResistorPanel p;
-        p.popup(qPrintable(popupName))->setCurrentIndex(index);
-        QTEST(p.output(), "text");
-    }
-
     void bandCountChangeDescribesTheShownResistor()
     {
         ResistorPanel p;
-        auto *pages = p.find<QStackedWidget>("colorBandsTabView");
         // Five bands blue tolerance: 0.25 %, not 0.2 %.
         p.popup("fiveBandsFifthBand")->setCurrentIndex(5);
         QCOMPARE(p.output(), kOneKiloOhm);
 
         p.click("fiveBandsSegment");
-        QCOMPARE(pages->currentIndex(), 1);
+        QCOMPARE(p.page(), 1);
         QCOMPARE(p.output(), u"Resistance: 1.00 kΩ\nTolerance: 0.25% (±0.00 kΩ)"_s);
-        QVERIFY(p.drawn().hasFiveBands);
+        QCOMPARE(p.drawn().size(), 5);
 
         // A keyboard pick on the five-band page. In single precision 0.0025 × 10 falls just
         // below 0.025, so the spread prints as 0.02.
@@ -104,9 +95,80 @@ private Q_SLOTS:
         QCOMPARE(p.output(), u"Resistance: 10.00 kΩ\nTolerance: 0.25% (±0.02 kΩ)"_s);
 
         p.click("fourBandsSegment");
-        QCOMPARE(pages->currentIndex(), 0);
-        QVERIFY(!p.drawn().hasFiveBands);
+        QCOMPARE(p.page(), 0);
+        QCOMPARE(p.drawn().size(), 4);
         QCOMPARE(p.output(), kOneKiloOhm);
+    }
+
+    void typedValueSetsTheBands_data()
+    {
+        QTest::addColumn<int>("toleranceItem"); // 20, 10, 5, 2, 1, 0.5, 0.25, 0.1, 0.05 %
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QList<int>>("bands");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("49.9k 1 %: the panel turns to five bands")
+            << 4 << "49.9k" << 1 << QList<int>{Yellow, White, White, Red, Brown} << "";
+        QTest::newRow("4.8 k is no E24 value")
+            << 2 << "4800" << 0 << QList<int>{Yellow, Grey, Red, Gold}
+            << "4.8 kΩ is not an E24 value. Nearest: 4.7 kΩ below, 5.1 kΩ above.";
+        QTest::newRow("0.47 at 0.1 %: four bands lack the tolerance, five the multiplier")
+            << 7 << "R47" << 1 << QList<int>{Brown, Black, Black, Brown, Violet}
+            << "5 bands cannot show 0.47 Ω.";
+        QTest::newRow("a fourth digit leaves the bands of the first three")
+            << 2 << "4705" << 0 << QList<int>{Yellow, Violet, Brown, Gold}
+            << "4.705 kΩ has more significant digits than 5 bands show.";
+        QTest::newRow("words leave the bands")
+            << 2 << "many" << 0 << QList<int>{Brown, Black, Red, Gold}
+            << "Type a resistance such as 4k7, 49.9k or 4700.";
+    }
+    void typedValueSetsTheBands()
+    {
+        QFETCH(int, toleranceItem);
+        QFETCH(QString, typed);
+        ResistorPanel p;
+        // Re-bands the 1 kΩ that the field starts with.
+        auto *tolerance = p.find<QComboBox>("valueTolerance");
+        while (tolerance->currentIndex() < toleranceItem)
+            QTest::keyClick(tolerance, Qt::Key_Down);
+        p.type("resistanceValue", typed);
+        QTEST(p.page(), "page");
+        QTEST(p.drawn(), "bands");
+        QTEST(p.note(), "note");
+    }
+
+    void pickedBandsFillTheValue()
+    {
+        ResistorPanel p;
+        QCOMPARE(p.value(), u"1k"_s);
+        p.find<QComboBox>("fourBandsFirstBand")->setCurrentIndex(3); // yellow: 40 × 100
+        QCOMPARE(p.value(), u"4k"_s);
+        QCOMPARE(p.output(), u"Resistance: 4.00 kΩ\nTolerance: 5.0% (±0.20 kΩ)"_s);
+        QCOMPARE(p.note(), u"4 kΩ is not an E24 value. Nearest: 3.9 kΩ below, 4.3 kΩ above."_s);
+
+        p.click("fiveBandsSegment");
+        p.find<QComboBox>("fiveBandsFifthBand")->setCurrentIndex(5); // blue
+        QCOMPARE(p.value(), u"1k"_s);
+        QCOMPARE(p.find<QComboBox>("valueTolerance")->currentText(), u"0.25%"_s);
+        QCOMPARE(p.note(), QString()); // 1 kΩ is an E192 value
+    }
+
+    void sixBandsKeepTheirPageAndCoefficient()
+    {
+        ResistorPanel p;
+        p.click("sixBandsSegment");
+        QCOMPARE(p.page(), 2);
+        QCOMPARE(p.output(), u"Resistance: 1.00 kΩ\nTolerance: 1.0% (±0.01 kΩ)\n"
+                             "Temperature coefficient: 100 ppm/K"_s);
+        p.find<QComboBox>("sixBandsSixthBand")->setCurrentIndex(4); // yellow
+        QVERIFY(p.output().endsWith(u"Temperature coefficient: 25 ppm/K"));
+
+        // Two digits would fit four bands, but the six-band page stays with its coefficient.
+        p.type("resistanceValue", u"4k7"_s);
+        QCOMPARE(p.page(), 2);
+        QCOMPARE(p.drawn(), (QList<int>{Yellow, Violet, Black, Brown, Brown, Yellow}));
+        QCOMPARE(p.output(), u"Resistance: 4.70 kΩ\nTolerance: 1.0% (±0.05 kΩ)\n"
+                             "Temperature coefficient: 25 ppm/K"_s);
     }
 };
 

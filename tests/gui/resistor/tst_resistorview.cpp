@@ -108,10 +108,6 @@ private Q_SLOTS:
         QTest::addColumn<QList<double>>("bandXs");
         QTest::newRow("four bands")
             << false << int(Gold) << 100.0 << QList<double>{50, 70, 90, 120};
-        QTest::newRow("four bands, no fourth band")
-            << false << int(NoBand) << 100.0 << QList<double>{50, 70, 90};
-        QTest::newRow("five bands")
-            << true << int(Red) << 120.0 << QList<double>{50, 70, 90, 110, 140};
         QTest::newRow("five bands, no fourth band")
             << true << int(NoBand) << 120.0 << QList<double>{50, 70, 90, 140};
     }
@@ -120,7 +116,6 @@ private Q_SLOTS:
         QFETCH(bool, fiveBands);
         QFETCH(int, fourthCode);
         QFETCH(double, bodyWidth);
-        QFETCH(QList<double>, bandXs);
 
         BandColors colors;
         if (fiveBands)
@@ -129,7 +124,7 @@ private Q_SLOTS:
             colors.setColorsByColorCodes(Brown, Black, Red, fourthCode);
         const DrawingPlan plan = drawingPlan(colors, 40.0);
         QCOMPARE(plan.body.rect, (Rect{40, 0, bodyWidth, 40}));
-        QCOMPARE(bandLefts(plan), bandXs);
+        QTEST(bandLefts(plan), "bandXs");
         for (const GradientFill &band : plan.bands)
             QCOMPARE(band.rect.width, 10.0);
 

@@ -21,22 +21,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("three-digit code") << "smdCode"
-                                          << "103"
-                                          << "10 kΩ";
-        QTest::newRow("bad EIA-96 number") << "smdCode"
-                                           << "99A"
-                                           << "EIA-96 numbers run from 01 to 96, not 99.";
+        QTest::newRow("three-digit code") << u"smdCode"_s << u"103"_s << u"10 kΩ"_s;
+        QTest::newRow("bad EIA-96 number")
+            << u"smdCode"_s << u"99A"_s << u"EIA-96 numbers run from 01 to 96, not 99."_s;
         QTest::newRow("value in three systems")
-            << "smdValue"
-            << "10k"
-            << "Three digits: 103\nFour digits: 1002\nEIA-96: 01C";
-        QTest::newRow("value with four digits") << "smdValue"
-                                                << "4k705"
-                                                << "No SMD code shows 4.705 kΩ.";
-        QTest::newRow("not a value") << "smdValue"
-                                     << "ten"
-                                     << "Type a resistance such as 4k7, 49.9k or 4700.";
+            << u"smdValue"_s << u"10k"_s << u"Three digits: 103\nFour digits: 1002\nEIA-96: 01C"_s;
+        QTest::newRow("value with four digits")
+            << u"smdValue"_s << u"4k705"_s << u"No SMD code shows 4.705 kΩ."_s;
+        QTest::newRow("not a value")
+            << u"smdValue"_s << u"ten"_s << u"Type a resistance such as 4k7, 49.9k or 4700."_s;
     }
     void typing()
     {

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The panel chrome: the drawing plans as data in their own y-up coordinates, then the pixels
-// of the header, the plain fills and the display frames, and where a result field puts its text.
+// of the header and the display frames, and where a result field puts its text.
 
 #include "core/drawing/CenteredTextRect.h"
 #include "core/drawing/DisplayDrawing.h"
 #include "core/drawing/HeaderDrawing.h"
-#include "gui/views/BackgroundView.h"
 #include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
 #include "gui/views/SmallDisplayView.h"
@@ -39,30 +38,14 @@ int greyAt(const QImage &image, int x, int y)
     return qGray(image.pixel(x, y));
 }
 
-// The leftmost and the mean row of the pixels darker than mid grey.
-struct Ink
+// Where the pixels darker than mid grey are.
+QRect inkOf(const QImage &image)
 {
-    int left = -1;
-    double meanRow = -1;
-};
-
-Ink inkOf(const QImage &image)
-{
-    Ink ink;
-    double rows = 0;
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 128) {
-                if (ink.left < 0 || x < ink.left)
-                    ink.left = x;
-                rows += y;
-                ++count;
-            }
-        }
-    }
-    if (count)
-        ink.meanRow = rows / count;
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
     return ink;
 }
 
@@ -113,9 +96,6 @@ private Q_SLOTS:
         QTest::addColumn<QRectF>("target");
         QTest::addColumn<QRectF>("source");
 
-        QTest::newRow("416x100 view shows the image unscaled")
-            << QSizeF(416, 100) << QSizeF(416, 120) << QRectF(0, 0, 416, 100)
-            << QRectF(0, 0, 416, 100);
         QTest::newRow("208 wide view stretches its width of the image to 416")
             << QSizeF(208, 100) << QSizeF(416, 120) << QRectF(0, 0, 416, 100)
             << QRectF(0, 0, 208, 100);
@@ -131,12 +111,9 @@ private Q_SLOTS:
     {
         QFETCH(QSizeF, view);
         QFETCH(QSizeF, image);
-        QFETCH(QRectF, target);
-        QFETCH(QRectF, source);
-
         const DisplayDrawing d = clippedToImage(zelkor::views::displayDrawing(view), image);
-        QCOMPARE(d.target, target);
-        QCOMPARE(d.source, source);
+        QTEST(d.target, "target");
+        QTEST(d.source, "source");
     }
 
     void centeredTextRect_data()
@@ -147,8 +124,6 @@ private Q_SLOTS:
 
         QTest::newRow("room to spare: centred and indented")
             << QRectF(2, 3, 100, 40) << 20.0 << QRectF(12, 13, 90, 20);
-        QTest::newRow("odd spare height moves by half a point")
-            << QRectF(0, 0, 100, 25) << 20.0 << QRectF(10, 2.5, 90, 20);
         QTest::newRow("exact fit: unchanged, no indent")
             << QRectF(0, 0, 100, 20) << 20.0 << QRectF(0, 0, 100, 20);
         QTest::newRow("unknown text height: unchanged")
@@ -159,9 +134,7 @@ private Q_SLOTS:
     {
         QFETCH(QRectF, base);
         QFETCH(double, textHeight);
-        QFETCH(QRectF, expected);
-
-        QCOMPARE(verticallyCenteredTextRect(base, textHeight), expected);
+        QTEST(verticallyCenteredTextRect(base, textHeight), "expected");
     }
 
     void headerGreyLevels_data()
@@ -191,8 +164,6 @@ private Q_SLOTS:
     {
         HeaderView header;
         header.setTitle(QStringLiteral("Ohm's Law"));
-        QCOMPARE(header.text(), QStringLiteral("Ohm's Law"));
-        QCOMPARE(header.sizeHint().height(), HeaderView::kMinimumHeight);
         header.resize(300, 40);
         const QImage image = rendered(header);
         int lightest = 0;
@@ -213,24 +184,11 @@ private Q_SLOTS:
         QCOMPARE(QColor(lowerHalf.pixel(290, 10)), kUntouched);
     }
 
-    void backgroundIsMidGrey()
+    // Read from the picture's header, without decoding it.
+    void displaysTakeTheirPictureSizes()
     {
-        BackgroundView view;
-        view.resize(60, 40);
-        const QImage image = rendered(view, QRegion(10, 10, 30, 20));
-        QCOMPARE(QColor(image.pixel(10, 10)), QColor(102, 102, 102));
-        QCOMPARE(QColor(image.pixel(39, 29)), QColor(102, 102, 102));
-        QCOMPARE(QColor(image.pixel(40, 29)), kUntouched);
-    }
-
-    void displayTakesItsPictureSize()
-    {
-        DisplayView display;
-        SmallDisplayView small;
-        QVERIFY(!display.image().isNull());
-        QVERIFY(!small.image().isNull());
-        QCOMPARE(display.sizeHint(), QSize(416, 120));
-        QCOMPARE(small.sizeHint(), QSize(416, 64));
+        QCOMPARE(DisplayView().sizeHint(), QSize(416, 120));
+        QCOMPARE(SmallDisplayView().sizeHint(), QSize(416, 64));
     }
 
     void displayShowsTheImageBottomLeftUnscaled()
@@ -266,11 +224,12 @@ private Q_SLOTS:
         image.fill(Qt::white);
         cell.render(&image);
 
-        const Ink ink = inkOf(image);
-        QVERIFY2(ink.left >= 10, qPrintable(QString::number(ink.left)));
+        const QRect ink = inkOf(image);
+        QVERIFY2(ink.left() >= 10, qPrintable(QString::number(ink.left())));
         QVERIFY2(
-            qAbs(ink.meanRow - cell.height() / 2.0) <= 4,
-            qPrintable(QStringLiteral("ink centre %1 of %2").arg(ink.meanRow).arg(cell.height())));
+            qAbs(ink.center().y() - cell.height() / 2) <= 4,
+            qPrintable(
+                QStringLiteral("ink centre %1 of %2").arg(ink.center().y()).arg(cell.height())));
     }
 };
 
