@@ -5,12 +5,9 @@
 #include "core/calculators/LEDDroppingResistor.h"
 #include "core/text/NumberFormat.h"
 #include "gui/calculators/LEDDroppingResistorHandler.h"
-#include "gui/calculators/TabAlignedTextWidget.h"
 #include "gui/calculators/WarningSignWidget.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
-
-#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 using namespace zelkor::led;
@@ -43,24 +40,6 @@ struct LedPanel : zelkor::test::PanelFixture<LEDDroppingResistorHandler>
         return warning->isVisibleTo(&panel);
     }
 };
-
-// Where the text after the tabs of each line starts on screen.
-QList<int> columnStarts(TabAlignedTextWidget &widget)
-{
-    QList<int> starts;
-    for (QTextBlock block = widget.document()->begin(); block.isValid(); block = block.next()) {
-        const QString line = block.text();
-        qsizetype i = line.indexOf(u'\t');
-        if (i < 0)
-            continue;
-        while (i < line.size() && line[i] == u'\t')
-            ++i;
-        QTextCursor cursor(block);
-        cursor.setPosition(block.position() + static_cast<int>(i));
-        starts.append(widget.cursorRect(cursor).left());
-    }
-    return starts;
-}
 
 } // namespace
 
@@ -175,21 +154,6 @@ private Q_SLOTS:
         QTEST(p.find<QComboBox>("ledForwardBias")->currentText(), "forwardShown");
         QTEST(p.output(), "output");
         QTEST(p.warningShown(), "warning");
-    }
-
-    void resultColumnsLineUp()
-    {
-        TabAlignedTextWidget widget;
-        QFont font = widget.font();
-        font.setPointSize(20);
-        widget.setFont(font);
-        widget.resize(600, 100);
-        widget.show();
-        widget.setText(
-            u"Widerstand: \t\t145.0 Ohm\nLeistung: \t\t\t0.058 W\nE12-Widerstand: 150 Ω"_s);
-        const QList<int> starts = columnStarts(widget);
-        QCOMPARE(starts.size(), 2);
-        QCOMPARE(starts[0], starts[1]);
     }
 };
 

@@ -128,20 +128,6 @@ private Q_SLOTS:
         p.type("tubeNumber", QString());
         QCOMPARE(p.output(), u"Power Pentode\n\n"_s + kNoval);
     }
-
-    // The usual five lines of a real tube show without scrolling.
-    void showsFiveLines()
-    {
-        TubePanel p;
-        QTest::keyClicks(p.input(), u"EABC80"_s);
-        auto *output = p.find<QPlainTextEdit>("outputField");
-        QCOMPARE(output->toPlainText().count(u'\n'), 4);
-        const int lineHeight = output->fontMetrics().lineSpacing();
-        QVERIFY2(output->viewport()->height() >= 5 * lineHeight,
-                 qPrintable(u"viewport %1 px for %2 px lines"_s.arg(output->viewport()->height())
-                                .arg(lineHeight)));
-        QVERIFY(output->isReadOnly());
-    }
 };
 
 QTEST_MAIN(TestTube)
