@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The heat sink: all three modes, and the panel with its presets and signs.
+// The heat sink: all three modes, the largest power checked against the chip temperature it
+// gives, and the panel with its presets and signs.
 
 #include "core/calculators/HeatSink.h"
+#include "core/calculators/HeatSinkLimit.h"
 #include "core/text/NumberFormat.h"
 #include "gui/calculators/HeatSinkHandler.h"
 #include "gui/calculators/WarningSignWidget.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
+
+#include <QTest>
 
 using namespace zelkor::heatsink;
 using namespace Qt::StringLiterals;
@@ -187,6 +191,40 @@ private Q_SLOTS:
         QCOMPARE(unit->text(), u"°K/W"_s);
         QCOMPARE(p.find<QLabel>("powerUnitLabel")->text(), u"°C"_s);
         QVERIFY(p.output().isEmpty());
+    }
+
+    // chip, mounting, sink (K/W), T_max, T_amb (°C)
+    void maxPower_data()
+    {
+        QTest::addColumn<QList<float>>("in");
+        QTest::addColumn<PowerLimitOutcome>("outcome");
+        QTest::addColumn<float>("watts");
+        const auto ok = PowerLimitOutcome::MaxPower;
+        const auto tooHot = PowerLimitOutcome::AmbientTooHot;
+        const auto bad = PowerLimitOutcome::NotPositive;
+        QTest::newRow("100 K over 5 K/W") << QList<float>{1, 0.5f, 3.5f, 150, 50} << ok << 20.0f;
+        QTest::newRow("frosty ambient") << QList<float>{2, 0.5f, 2.5f, 125, -25} << ok << 30.0f;
+        QTest::newRow("ambient at T_max")
+            << QList<float>{1.5f, 0.3f, 2, 100, 100} << tooHot << 0.0f;
+        QTest::newRow("ambient above T_max")
+            << QList<float>{1.5f, 0.3f, 2, 100, 120} << tooHot << 0.0f;
+        QTest::newRow("no chip resistance") << QList<float>{0, 0.3f, 2, 100, 25} << bad << 0.0f;
+        QTest::newRow("negative sink") << QList<float>{1.5f, 0.3f, -2, 100, 25} << bad << 0.0f;
+    }
+    void maxPower()
+    {
+        QFETCH(QList<float>, in);
+        QFETCH(PowerLimitOutcome, outcome);
+        const PowerLimit limit = zelkor::heatsink::maxPower({in[0], in[1], in[2], in[3], in[4]});
+        QCOMPARE(limit.outcome, outcome);
+        QTEST(limit.watts, "watts");
+        QCOMPARE(limit.temperatureWarnings(), outcome == PowerLimitOutcome::AmbientTooHot);
+        if (outcome != PowerLimitOutcome::MaxPower)
+            return;
+        // At that power the chip reaches exactly T_max.
+        const auto chip =
+            calculate({Mode::SinkResistanceGiven, limit.watts, in[0], in[1], in[2], in[4]});
+        QCOMPARE(chip.value, in[3]);
     }
 };
 

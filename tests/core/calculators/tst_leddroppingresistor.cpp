@@ -57,7 +57,6 @@ private Q_SLOTS:
         // "supply|forward|preset|current|series → R P R_E I_E P_E", the figures as printed.
         QTest::addColumn<QString>("figures");
         QTest::addColumn<bool>("warning");
-        QTest::newRow("yellow 5 V") << "5|2.1|-|20|- → 145.0 0.058 150 Ω 19.3 0.06" << false;
         QTest::newRow("preset 3") << "5|-|3|20|- → 145.0 0.058 150 Ω 19.3 0.06" << false;
         QTest::newRow("units") << "5V|2100mV|-|.02A|- → 145.0 0.058 150 Ω 19.3 0.06" << false;
         QTest::newRow("E24 1.1k") << "24|2|-|20|E24 → 1100.0 0.440 1.1 kΩ 20.0 0.44" << false;

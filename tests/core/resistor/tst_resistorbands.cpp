@@ -120,8 +120,6 @@ private Q_SLOTS:
         using P = QList<std::uint32_t>;
         QTest::newRow("brown black red gold: 1000 Ω is 1 kΩ")
             << P{0, 0, 4, 3} << "Resistance: 1.00 kΩ\nTolerance: 5.0% (±0.05 kΩ)";
-        QTest::newRow("yellow violet orange gold")
-            << P{3, 7, 5, 3} << "Resistance: 47.00 kΩ\nTolerance: 5.0% (±2.35 kΩ)";
         QTest::newRow("silver multiplier, no tolerance band")
             << P{0, 0, 0, 5} << "Resistance: 0.10 Ω\nTolerance: 20.0% (±0.02 Ω)";
         QTest::newRow("white white white green stays in GΩ")

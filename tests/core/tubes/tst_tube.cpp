@@ -50,9 +50,6 @@ private Q_SLOTS:
         QTest::newRow("PCL86 series heater")
             << u"PCL86"_s
             << u"Micropower Triode\nPower Pentode\n\nHeating: 0.3A (Serial), Noval, 9 Pins"_s;
-        QTest::newRow("UCH21 loctal")
-            << u"UCH21"_s
-            << u"Micropower Triode\nHexode or Heptode\n\nHeating: 0.1A (Serial), Loctal, 8 Pins"_s;
         QTest::newRow("E80 without systems starts empty") << u"E80"_s << u"\n"_s + kNoval;
 
         // The heater error has parentheses and no full stop, unlike the system and base errors.
