@@ -53,13 +53,11 @@ void TestJson::reports_data()
     row("led: current typed in mA, read in A", led, "inputs/current", "20 mA");
     row("led: preset stands for its voltage", led, "inputs/forward", "2.1 V");
     row("led: standard current in A", led, "results/standard_current", "19.3 mA");
-    row("led: series", led, "results/standard_series", "E12");
     row("resistor: tolerance in ohms", "resistor yellow violet orange gold",
         "results/tolerance_ohms", "2.35 kΩ");
     row("resistor: tempco of six bands", "resistor brown black black brown brown red",
         "results/tempco", "50 ppm/K");
     row("bands: colours", "bands 4k7", "results/colours", "yellow violet red gold");
-    row("bands: tempco", "bands 4k7 --tempco 50", "results/tempco", "50 ppm/K");
     row("eseries: megohms", "eseries 2M --series E6", "results/at_or_above", "2.2 MΩ");
     row("smd: the other reading", "smd 47R", "results/eia96_alternative", "3.01 Ω");
     row("smd: code of a value", "smd --value 4k7", "results/three_digits", "472");

@@ -77,8 +77,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("1234 from two E24 parts")
             << 1234.0 << Series::E24 << 2 << u"1.3 kΩ ∥ 24 kΩ = 1233.20 Ω (−0.065 %)"_s;
-        QTest::newRow("one E6 part nearest to 50")
-            << 50.0 << Series::E6 << 1 << u"47 Ω = 47.00 Ω (−6.000 %)"_s;
         QTest::newRow("a standard value says so first")
             << 4700.0 << Series::E12 << 3 << u"4.7 kΩ is a standard value of E12."_s;
         QTest::newRow("three E6 parts make 3.5 exactly")
@@ -135,7 +133,6 @@ private Q_SLOTS:
         const auto out = SearchOutcome::OutOfRange, bad = SearchOutcome::NotPositive;
         QTest::newRow("zero") << 0.0 << 3 << bad;
         QTest::newRow("not a number") << double(NAN) << 2 << bad;
-        QTest::newRow("infinite") << double(INFINITY) << 2 << bad;
         QTest::newRow("below three 1 Ohm in parallel") << 0.3 << 3 << out;
         QTest::newRow("below two 1 Ohm in parallel") << 0.45 << 2 << out;
         QTest::newRow("above two 10 MOhm in series") << 25e6 << 2 << out;

@@ -56,12 +56,9 @@ void TestNumbers::values_data()
     QTest::newRow("empty") << "" << kNumber << "0 -";
     QTest::newRow("letters") << "abc" << kNumber << "0 -";
     QTest::newRow("lone sign") << "-" << kNumber << "0 -";
-    QTest::newRow("lone point") << "." << kNumber << "0 -";
     QTest::newRow("no hexadecimal") << "0x1A" << kNumber << "0 -";
     QTest::newRow("no inf word") << "inf" << kNumber << "0 -";
-    QTest::newRow("no nan word") << "nan" << kNumber << "0 -";
     QTest::newRow("overflow is infinity") << "1e39" << kNumber << "inf =";
-    QTest::newRow("huge exponent is infinity") << "1e999999999999" << kNumber << "inf =";
     QTest::newRow("underflow is zero") << "1e-60" << kNumber << "0 =";
     QTest::newRow("many digits round once") << "0.1000000000000000000001" << kNumber << "0.1 =";
 
@@ -90,7 +87,6 @@ void TestNumbers::values_data()
     QTest::newRow("milliamperes in an ampere field") << "5 mA" << kAmperes << "0.005 =";
     QTest::newRow("kiloohms") << "4.7 k\u03a9" << kOhms << "4700 =";
     QTest::newRow("ohm sign") << "10\u2126" << kOhms << "10 =";
-    QTest::newRow("kohm spelt out") << "1 kohm" << kOhms << "1000 =";
     QTest::newRow("micro sign") << "2.2\u00b5F" << kMicrofarads << "2.2 =";
     QTest::newRow("lower-case f is no farad") << "1f" << kMicrofarads << "1 -";
     QTest::newRow("millimetres") << "25.4 mm" << kMillimetres << "25.4 =";

@@ -115,9 +115,6 @@ private Q_SLOTS:
         QTest::newRow("0.47 at 0.1 %: four bands lack the tolerance, five the multiplier")
             << 7 << "R47" << 1 << QList<int>{Brown, Black, Black, Brown, Violet}
             << "5 bands cannot show 0.47 Ω.";
-        QTest::newRow("a fourth digit leaves the bands of the first three")
-            << 2 << "4705" << 0 << QList<int>{Yellow, Violet, Brown, Gold}
-            << "4.705 kΩ has more significant digits than 5 bands show.";
         QTest::newRow("words leave the bands")
             << 2 << "many" << 0 << QList<int>{Brown, Black, Red, Gold}
             << "Type a resistance such as 4k7, 49.9k or 4700.";

@@ -102,23 +102,27 @@ private Q_SLOTS:
 
     void layouts_data()
     {
-        QTest::addColumn<bool>("fiveBands");
+        QTest::addColumn<int>("bands");
         QTest::addColumn<int>("fourthCode");
         QTest::addColumn<double>("bodyWidth");
         QTest::addColumn<QList<double>>("bandXs");
-        QTest::newRow("four bands")
-            << false << int(Gold) << 100.0 << QList<double>{50, 70, 90, 120};
+        QTest::newRow("four bands") << 4 << int(Gold) << 100.0 << QList<double>{50, 70, 90, 120};
         QTest::newRow("five bands, no fourth band")
-            << true << int(NoBand) << 120.0 << QList<double>{50, 70, 90, 140};
+            << 5 << int(NoBand) << 120.0 << QList<double>{50, 70, 90, 140};
+        // The tolerance band stands 20 after the multiplier, the coefficient right after it.
+        QTest::newRow("six bands")
+            << 6 << int(Black) << 140.0 << QList<double>{50, 70, 90, 110, 140, 160};
     }
     void layouts()
     {
-        QFETCH(bool, fiveBands);
+        QFETCH(int, bands);
         QFETCH(int, fourthCode);
         QFETCH(double, bodyWidth);
 
         BandColors colors;
-        if (fiveBands)
+        if (bands == 6)
+            colors.setColorsByColorCodes(Brown, Black, Black, fourthCode, Brown, Red);
+        else if (bands == 5)
             colors.setColorsByColorCodes(Brown, Black, Black, fourthCode, NoBand);
         else
             colors.setColorsByColorCodes(Brown, Black, Red, fourthCode);
@@ -134,7 +138,7 @@ private Q_SLOTS:
                  (QList<double>{0, 0, 40, 20, 0.5}));
         QCOMPARE((QList<double>{right.x1, right.y1, right.x2, right.y2}),
                  (QList<double>{40 + bodyWidth, 20, 80 + bodyWidth, 0}));
-        if (fiveBands) // only the fourth band is left out for "no band"
+        if (bands == 5) // only the fourth band is left out for "no band"
             QCOMPARE(plan.bands.back().gradient.start, kNoBandColor);
     }
 

@@ -26,8 +26,6 @@ private Q_SLOTS:
             << u"smdCode"_s << u"99A"_s << u"EIA-96 numbers run from 01 to 96, not 99."_s;
         QTest::newRow("value in three systems")
             << u"smdValue"_s << u"10k"_s << u"Three digits: 103\nFour digits: 1002\nEIA-96: 01C"_s;
-        QTest::newRow("value with four digits")
-            << u"smdValue"_s << u"4k705"_s << u"No SMD code shows 4.705 kΩ."_s;
         QTest::newRow("not a value")
             << u"smdValue"_s << u"ten"_s << u"Type a resistance such as 4k7, 49.9k or 4700."_s;
     }
