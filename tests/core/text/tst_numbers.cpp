@@ -155,6 +155,7 @@ void TestNumbers::formatFixed_data()
     QTest::newRow("tie rounds to even up") << 0.375 << 2 << "0.38";
     QTest::newRow("half rounds to even at zero decimals") << 2.5 << 0 << "2";
     QTest::newRow("float widened keeps its binary value") << double(0.15f) << 1 << "0.2";
+    QTest::newRow("at most 64 decimals") << 0.5 << 99 << "0.5" + QString(63, u'0');
     QTest::newRow("eight decimals") << double(6.9013114f) << 8 << "6.90131140";
     QTest::newRow("negative zero keeps its sign") << -0.0 << 2 << "-0.00";
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 2 << "inf";
