@@ -63,6 +63,8 @@ private Q_SLOTS:
         QTest::newRow("E12 1.2k") << "24|2|-|20|E12 → 1100.0 0.440 1.2 kΩ 18.3 0.40" << false;
         // 390.00003 in single precision is a standard value, not a reason to buy 470 Ω.
         QTest::newRow("float noise") << "6|2.1|-|10|- → 390.0 0.039 390 Ω 10.0 0.04" << false;
+        QTest::newRow("exactly 1 kOhm") << "22|2|-|20|- → 1000.0 0.400 1 kΩ 20.0 0.40" << false;
+        QTest::newRow("exactly 1 MOhm") << "1002|2|-|1|- → 1000000.0 1.000 1 MΩ 1.0 1.00" << false;
         QTest::newRow("megaohms") << "1000|2|-|.5|- → 1996000.0 0.499 2.2 MΩ 0.5 0.45" << false;
         QTest::newRow("warns") << "1000|2|-|20|- → 49900.0 19.960 56 kΩ 17.8 17.79" << true;
         QTest::newRow("10 W is fine") << "12|2|-|1e3|- → 10.0 10.000 10 Ω 1000.0 10.00" << false;
