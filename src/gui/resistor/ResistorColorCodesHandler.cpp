@@ -46,11 +46,15 @@ QIcon swatch(int code)
     return QIcon(pixmap);
 }
 
-void fill(QComboBox *popup, Band band)
+// One swatch per colour, shared by every list that offers it.
+using Swatches = std::array<QIcon, kColorCodeCount>;
+
+void fill(QComboBox *popup, Band band, const Swatches &swatches)
 {
     popup->clear();
     for (const int code : bandColorCodes(band))
-        popup->addItem(swatch(code), zelkor::text(colorTextKey(code)), code);
+        popup->addItem(swatches[static_cast<std::size_t>(code)], zelkor::text(colorTextKey(code)),
+                       code);
 }
 
 void select(QComboBox *popup, Band band, int code)
@@ -99,11 +103,14 @@ ResistorColorCodesHandler::ResistorColorCodesHandler(QWidget *panel) : QObject(p
     ui.fourBandsSegment->setChecked(true);
     ui.colorBandsTabView->setCurrentIndex(0);
 
+    Swatches swatches;
+    for (int code = 0; code < kColorCodeCount; ++code)
+        swatches[static_cast<std::size_t>(code)] = swatch(code);
     for (const int page : {0, 1, 2}) {
         const std::vector<QComboBox *> popups = popupsOfPage(page);
         const std::span<const Band> bands = bandsOfPage(page);
         for (std::size_t i = 0; i < popups.size(); ++i)
-            fill(popups[i], bands[i]);
+            fill(popups[i], bands[i], swatches);
     }
 
     // Start with resistors people keep in their drawers: 1 kΩ 5 %, 1 kΩ 1 % and 1 kΩ 1 %
