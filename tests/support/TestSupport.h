@@ -4,9 +4,12 @@
 // Shared set-up for the suites: settings in a temporary place, URL opening captured, and the
 // English texts installed.
 
+#include "core/calculators/Inputs.h"
+
 #include <QList>
 #include <QLocale>
 #include <QObject>
+#include <QTest>
 #include <QUrl>
 
 #include <memory>
@@ -49,6 +52,18 @@ private:
     QLocale m_defaultLocale;
     std::string m_cLocale;
 };
+
+// The problem calculate(reading) reports, the same under both readings: a panel and zelkor-calc
+// refuse the same inputs for the same reason.
+template <typename Calculate, typename Field>
+void checkProblem(Calculate calculate, const Problem<Field> &expected)
+{
+    for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
+        const auto result = calculate(reading);
+        QVERIFY(!result);
+        QCOMPARE(result.problem(), expected);
+    }
+}
 
 // Records every URL the app asks to open, instead of opening it.
 class UrlRecorder : public QObject
