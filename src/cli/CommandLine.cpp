@@ -27,24 +27,61 @@ float number(const std::string &option, const std::string &value)
     return *read;
 }
 
-InputError inputError(const std::string &command, const OptionValue &option, Reason reason)
+std::string quoted(const std::string &argument)
 {
-    const std::string &name = option.option->get_name();
+    constexpr qsizetype kLongest = 40;
+    const QString whole = QString::fromStdString(argument);
+    if (whole.size() <= kLongest)
+        return "'" + argument + "'";
+    return "'" + whole.first(kLongest).toStdString() + "…'";
+}
+
+InputError inputError(const std::string &command, const FieldInput &input, Reason reason,
+                      const QString &because)
+{
+    const std::string option = input.spec.option ? input.spec.option : input.spec.key;
+    const std::string prefix = command + ": ";
+    const std::string alternative = input.spec.alternative ? input.spec.alternative : "";
+    if (!because.isEmpty() && (reason == Reason::OutOfRange || reason == Reason::Impossible))
+        return InputError(prefix + because.toStdString());
     switch (reason) {
     case Reason::Missing:
-        return InputError(command + ": " + name + " is missing");
+        if (!alternative.empty())
+            return InputError(prefix + option + " or " + alternative + " is missing");
+        return InputError(prefix + option + " is missing");
     case Reason::NotANumber:
-        return InputError(name + ": '" + option.value + "' is not a number");
+        return InputError(prefix + option + ": " + quoted(input.value) + " is not a number");
     case Reason::OtherQuantity:
-        return InputError(name + ": '" + option.value + "' has the wrong unit");
+        return InputError(prefix + option + ": " + quoted(input.value) + " has the wrong unit");
     case Reason::Zero:
-        return InputError(command + ": " + name + " must not be 0");
-    case Reason::OutOfRange:
+        return InputError(prefix + option + " must not be 0");
+    case Reason::OutsideDomain:
+        return InputError(prefix + option + " must be " +
+                          domainText(input.spec.rule.domain).toStdString());
+    case Reason::Overflow:
+        return InputError(prefix + option + ": " + quoted(input.value) +
+                          " is too large: a result would not be a number");
     case Reason::Conflict:
+        return InputError(prefix + "give either " + alternative + " or " + option +
+                          ", not both");
+    case Reason::OutOfRange:
+        if (input.spec.accepts)
+            return InputError(prefix + option + ": " + quoted(input.value) + " is not " +
+                              input.spec.accepts);
+        break;
     case Reason::Impossible:
         break;
     }
-    return InputError(command + ": " + name + ": '" + option.value + "' cannot be used here");
+    return InputError(prefix + option + ": " + quoted(input.value) + " cannot be used here");
+}
+
+InputError inputError(const std::string &command, const OptionValue &option, Reason reason,
+                      const QString &because)
+{
+    const std::string &name = option.option->get_name();
+    const FieldSpec spec{.key = name.c_str(), .option = name.c_str(), .caption = nullptr,
+                         .help = nullptr};
+    return inputError(command, {spec, option.value}, reason, because);
 }
 
 namespace {
@@ -63,6 +100,16 @@ std::string oneLine(const std::string &message)
     while (line.endsWith(u' '))
         line.chop(1);
     return line.toStdString();
+}
+
+// The parser's own messages quote whole arguments: each word keeps at most 40 characters.
+std::string shortened(const std::string &message)
+{
+    QStringList words = QString::fromStdString(message).split(u' ');
+    for (QString &word : words)
+        if (word.size() > 40)
+            word = word.first(40) + u'\u2026';
+    return words.join(u' ').toStdString();
 }
 
 } // namespace
@@ -119,17 +166,8 @@ Result run(const std::vector<std::string> &args)
         app.set_version_flag("--version", std::string("zelkor-calc ") + ZELKOR_VERSION);
         app.require_subcommand(1, 1);
         app.fallthrough(false);
-        addOhmCommand(app, print);
-        addCoilCommand(app, print);
-        addNE555Command(app, print);
-        addCombineCommand(app, print);
-        addTubeCommand(app, print);
-        addResistorCommand(app, print);
-        addLedCommand(app, print);
-        addHeatSinkCommand(app, print);
-        addBandsCommand(app, print);
-        addSmdCommand(app, print);
-        addESeriesCommand(app, print);
+        for (const AddCommand add : commandRegistry())
+            add(app, print);
         for (CLI::App *command : app.get_subcommands({}))
             command->add_flag("--json", json,
                               "Print one JSON object: the inputs as read, every result as a "
@@ -154,12 +192,13 @@ Result run(const std::vector<std::string> &args)
             result.out = std::string("zelkor-calc ") + ZELKOR_VERSION + "\n" +
                          text("AboutLicense").toStdString() + "\n";
         } catch (const CLI::ParseError &error) {
-            result = {2, {}, "zelkor-calc: " + oneLine(error.what()) + "\n"};
+            result = {2, {}, "zelkor-calc: " + shortened(oneLine(error.what())) + "\n"};
         }
     } catch (const InputError &error) {
         result = {2, {}, "zelkor-calc: " + oneLine(error.what()) + "\n"};
     } catch (const std::exception &error) {
-        result = {2, {}, "zelkor-calc: " + oneLine(error.what()) + "\n"};
+        // Not about the input: a fault of zelkor-calc's own (EX_SOFTWARE).
+        result = {70, {}, "zelkor-calc: internal error: " + oneLine(error.what()) + "\n"};
     }
     return result;
 }

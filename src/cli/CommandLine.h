@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,12 +33,16 @@ struct Result
 // Runs zelkor-calc with args (without the program name). Never throws.
 Result run(const std::vector<std::string> &args);
 
-// A bad input that a subcommand found; run() turns it into status 2.
+// A bad input that a subcommand found; run() turns it into status 2. Any other exception is an
+// internal fault, status 70.
 class InputError : public std::runtime_error
 {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// An argument as an error line quotes it: in single quotes, at most 40 characters, then "…".
+std::string quoted(const std::string &argument);
 
 // An option and the value it holds.
 struct OptionValue
@@ -53,9 +58,20 @@ Given given(const OptionValue &option);
 // the option when it is not a number.
 float number(const std::string &option, const std::string &value);
 
-// The message for a value that is missing, not a value, of another quantity or 0; command names
-// the subcommand.
-InputError inputError(const std::string &command, const OptionValue &option, Reason reason);
+// An input and the value it was given.
+struct FieldInput
+{
+    const FieldSpec &spec;
+    const std::string &value;
+};
+
+// The one error line for each reason an input is refused; command names the subcommand. because
+// is the calculator's own sentence for a value out of range or inputs that describe nothing.
+InputError inputError(const std::string &command, const FieldInput &input, Reason reason,
+                      const QString &because = {});
+// The same for an option that no field table describes.
+InputError inputError(const std::string &command, const OptionValue &option, Reason reason,
+                      const QString &because = {});
 
 // What a subcommand writes. Called with a text, it prints the text as the panel shows it, one
 // call per line or block. For --json, the subcommand also reports the inputs as it read them
@@ -81,17 +97,8 @@ private:
     std::shared_ptr<Report> m_report;
 };
 
-// One per subcommand, each in its own file.
-void addOhmCommand(CLI::App &app, const Printer &print);
-void addCoilCommand(CLI::App &app, const Printer &print);
-void addNE555Command(CLI::App &app, const Printer &print);
-void addCombineCommand(CLI::App &app, const Printer &print);
-void addTubeCommand(CLI::App &app, const Printer &print);
-void addResistorCommand(CLI::App &app, const Printer &print);
-void addLedCommand(CLI::App &app, const Printer &print);
-void addHeatSinkCommand(CLI::App &app, const Printer &print);
-void addBandsCommand(CLI::App &app, const Printer &print);
-void addSmdCommand(CLI::App &app, const Printer &print);
-void addESeriesCommand(CLI::App &app, const Printer &print);
+// Adds one subcommand; each lives in its own file and has one row in CommandRegistry.cpp.
+using AddCommand = void (*)(CLI::App &app, const Printer &print);
+std::span<const AddCommand> commandRegistry();
 
 } // namespace zelkor::cli

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace zelkor {
 
 std::variant<float, Reason> readInput(const Given &given, InputRule rule, Reading reading)
@@ -25,9 +27,30 @@ std::variant<float, Reason> readInput(const Given &given, InputRule rule, Readin
             return whole.otherQuantity ? Reason::OtherQuantity : Reason::NotANumber;
         value = *whole.value;
     }
-    if (rule.need == Need::NonZero && value == 0.0f)
+    if (reading == Reading::Lenient && rule.need == Need::NonZero && value == 0.0f)
         return Reason::Zero;
+    // A number too large for a float reads as infinity, which no quantity has.
+    if (!std::isfinite(value) || !rule.domain.contains(value))
+        return Reason::OutsideDomain;
     return value;
+}
+
+QString domainText(const Domain &domain)
+{
+    const auto number = [](double value) { return QString::number(value, 'g', 10); };
+    const bool low = std::isfinite(domain.low);
+    const bool high = std::isfinite(domain.high);
+    if (low && high && !domain.lowOpen && !domain.highOpen)
+        return u"from "_s + number(domain.low) + u" to "_s + number(domain.high);
+    QString text;
+    if (low)
+        text = (domain.lowOpen ? u"above "_s : u"at least "_s) + number(domain.low);
+    if (high) {
+        if (low)
+            text += u" and "_s;
+        text += (domain.highOpen ? u"below "_s : u"at most "_s) + number(domain.high);
+    }
+    return low || high ? text : u"a number"_s;
 }
 
 std::variant<std::size_t, Reason> readPresetNumber(const QString &text, std::size_t presetCount)

@@ -14,7 +14,10 @@
 
 #include <QString>
 
+#include <array>
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <span>
 #include <variant>
@@ -46,6 +49,8 @@ enum class Reason
                    // than the outer one, a supply that cannot light the LED)
     Conflict,      // given in two ways that exclude each other (a value and a preset)
     Impossible,    // each input is fine, but together they describe nothing that can be computed
+    OutsideDomain, // a number the quantity cannot have: a negative current, a duty cycle of 120 %
+    Overflow,      // every input is fine, but a result is too large for a number
 };
 
 template <typename Field> struct Problem
@@ -78,8 +83,39 @@ private:
 enum class Need
 {
     Number,
-    NonZero, // a calculation that waits for this input treats 0 as not given yet
+    // A panel that waits for this input treats 0 as not given yet, and stays silent. zelkor-calc
+    // reads an explicit 0 as a value and leaves it to the domain.
+    NonZero,
 };
+
+// The numbers an input can hold, in its field's unit. A bound that is open excludes itself.
+struct Domain
+{
+    double low = -std::numeric_limits<double>::infinity();
+    double high = std::numeric_limits<double>::infinity();
+    bool lowOpen = true;
+    bool highOpen = true;
+
+    constexpr bool contains(double value) const
+    {
+        return (lowOpen ? value > low : value >= low) && (highOpen ? value < high : value <= high);
+    }
+};
+
+namespace domains {
+inline constexpr Domain kAny{};
+// Resistances, capacitances, inductances, currents, voltages, powers, frequencies, times,
+// turns and lengths: a part with none of it does not exist.
+inline constexpr Domain kAboveZero{.low = 0.0};
+// Thermal resistances: a mounting or a heat sink can be ideal.
+inline constexpr Domain kAtLeastZero{.low = 0.0, .lowOpen = false};
+// Temperatures in °C: any sign, but nothing is colder than absolute zero.
+inline constexpr Domain kAboveAbsoluteZero{.low = -273.15};
+} // namespace domains
+
+// The domain as zelkor-calc names it after "must be": "above 0", "at least 0",
+// "from 0 to 100", "above 50 and below 100".
+QString domainText(const Domain &domain);
 
 // How one input is read.
 struct InputRule
@@ -89,7 +125,57 @@ struct InputRule
     // An editable preset list: its numbers are written in the user's locale, so a lenient
     // reading also takes the locale's decimal separator.
     bool presetList = false;
+    Domain domain = domains::kAboveZero;
 };
+
+// What kind of input a field is.
+enum class FieldKind
+{
+    Number, // a value in the rule's unit
+    Preset, // zelkor-calc's number of a preset, from 0
+    Choice, // one of a few names (a mode, a series)
+};
+
+// One input of a calculator, described once: the panels, zelkor-calc, JSON and the kept
+// inputs all read this.
+struct FieldSpec
+{
+    const char *key;    // snake_case; names the input in the settings and in JSON
+    const char *option; // zelkor-calc's option ("--supply"); nullptr when it has none
+    const char *caption; // text id of the field's caption on the panel
+    const char *help;    // zelkor-calc's help for the option (English, not translated)
+    InputRule rule{};
+    FieldKind kind = FieldKind::Number;
+    // The option that replaces this one ("--preset" for "--forward"): zelkor-calc names both
+    // when neither is given, or when both are.
+    const char *alternative = nullptr;
+    // What a Choice or Preset holds, for zelkor-calc's error: "E12 or E24".
+    const char *accepts = nullptr;
+    // A Choice made with buttons: the name kept for each button, by button id.
+    std::span<const char *const> choices{};
+};
+
+// A calculator's fields, one row per value of its Field enum, in the enum's order.
+template <typename Field> struct FieldRow
+{
+    Field field;
+    FieldSpec spec;
+};
+
+template <typename Field, std::size_t N>
+constexpr bool inFieldOrder(const std::array<FieldRow<Field>, N> &table)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(table[i].field) != i)
+            return false;
+    return true;
+}
+
+template <typename Field, std::size_t N>
+constexpr const FieldSpec &fieldSpec(const std::array<FieldRow<Field>, N> &table, Field field)
+{
+    return table[static_cast<std::size_t>(field)].spec;
+}
 
 // The number of one input, or the reason it has none.
 std::variant<float, Reason> readInput(const Given &given, InputRule rule, Reading reading);
@@ -101,6 +187,23 @@ Outcome<float, Field> read(Field field, const Given &given, InputRule rule, Read
     if (const float *value = std::get_if<float>(&number))
         return *value;
     return Problem<Field>{std::get<Reason>(number), field};
+}
+
+// The same, with the rule from the calculator's field table.
+template <typename Field, std::size_t N>
+Outcome<float, Field> read(const std::array<FieldRow<Field>, N> &table, Field field,
+                           const Given &given, Reading reading)
+{
+    return read(field, given, fieldSpec(table, field).rule, reading);
+}
+
+// Results that are not finite come from inputs too large for them; field names the input that
+// the calculator blames.
+template <typename Field> std::optional<Problem<Field>> overflow(Field field, auto... results)
+{
+    if ((std::isfinite(static_cast<double>(results)) && ...))
+        return std::nullopt;
+    return Problem<Field>{Reason::Overflow, field};
 }
 
 // The index of the preset that a zelkor-calc option names by its number, counted from 0; the

@@ -12,10 +12,6 @@ namespace zelkor::led {
 
 namespace {
 
-constexpr InputRule kSupplyRule{.unit = units::kVolts, .need = Need::NonZero};
-constexpr InputRule kForwardRule{.unit = units::kVolts, .need = Need::NonZero, .presetList = true};
-constexpr InputRule kCurrentRule{.unit = units::kMilliamperes, .need = Need::NonZero};
-
 std::optional<StandardResistor> standardResistor(const Inputs &inputs, float resistance)
 {
     // A float carries seven digits: 330.00002 Ω is 330 Ω, not a reason to buy 390 Ω.
@@ -60,7 +56,7 @@ Result calculate(const Inputs &inputs)
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 {
     Inputs inputs;
-    const auto supply = read(Field::SupplyVoltage, texts.supplyVoltage, kSupplyRule, reading);
+    const auto supply = read(kFields, Field::SupplyVoltage, texts.supplyVoltage, reading);
     if (!supply)
         return supply.problem();
     inputs.supplyVoltage = *supply;
@@ -74,13 +70,13 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         inputs.forwardVoltage = kForwardVoltagePresets[*preset].value;
     } else {
         const auto forward =
-            read(Field::ForwardVoltage, texts.forwardVoltage, kForwardRule, reading);
+            read(kFields, Field::ForwardVoltage, texts.forwardVoltage, reading);
         if (!forward)
             return forward.problem();
         inputs.forwardVoltage = *forward;
     }
 
-    const auto current = read(Field::Current, texts.current, kCurrentRule, reading);
+    const auto current = read(kFields, Field::Current, texts.current, reading);
     if (!current)
         return current.problem();
     inputs.currentMilliamps = *current;
@@ -94,7 +90,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     }
     if (!(inputs.supplyVoltage > inputs.forwardVoltage))
         return Problem<Field>{Reason::OutOfRange, Field::SupplyVoltage};
-    return calculate(inputs);
+    const Result result = calculate(inputs);
+    if (const auto problem = overflow(Field::Current, result.resistance, result.power))
+        return *problem;
+    return result;
 }
 
 QString resultText(const Result &result)

@@ -73,6 +73,45 @@ enum class Field
     Series,
 };
 
+inline constexpr std::array kFields = {
+    FieldRow<Field>{Field::SupplyVoltage,
+                    {.key = "supply",
+                     .option = "--supply",
+                     .caption = "SupplyVoltage",
+                     .help = "Supply voltage in V",
+                     .rule = {.unit = units::kVolts, .need = Need::NonZero}}},
+    FieldRow<Field>{Field::ForwardVoltage,
+                    {.key = "forward",
+                     .option = "--forward",
+                     .caption = "ForwardVoltage",
+                     .help = "LED forward voltage in V",
+                     .rule = {.unit = units::kVolts, .need = Need::NonZero, .presetList = true},
+                     .alternative = "--preset"}},
+    FieldRow<Field>{Field::Preset,
+                    {.key = "preset",
+                     .option = "--preset",
+                     .caption = "ForwardVoltage",
+                     .help = "Forward voltage preset: 0 infrared 1.5 V, 1 red 1.6 V, 2 green "
+                             "2.2 V, 3 yellow 2.1 V, 4 blue 2.9 V, 5 white 4.0 V",
+                     .kind = FieldKind::Preset,
+                     .alternative = "--forward",
+                     .accepts = "a preset number from 0 to 5"}},
+    FieldRow<Field>{Field::Current,
+                    {.key = "current",
+                     .option = "--current",
+                     .caption = "OperatingCurrent",
+                     .help = "LED current in mA",
+                     .rule = {.unit = units::kMilliamperes, .need = Need::NonZero}}},
+    FieldRow<Field>{Field::Series,
+                    {.key = "series",
+                     .option = "--series",
+                     .caption = "LEDResistorSeries",
+                     .help = "Series of the standard resistor to buy: E12 (default) or E24",
+                     .kind = FieldKind::Choice,
+                     .accepts = "E12 or E24"}},
+};
+static_assert(inFieldOrder(kFields));
+
 // The inputs as given. The panel's forward voltage is its combo box's text, after a chosen
 // preset became its number; zelkor-calc gives a forward voltage or a preset number.
 struct Texts

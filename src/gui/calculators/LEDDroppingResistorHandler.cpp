@@ -3,7 +3,6 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 
 #include "core/calculators/LEDDroppingResistor.h"
-#include "gui/app/PanelState.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
 {
@@ -12,16 +11,12 @@ LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject
                                   zelkor::led::kForwardVoltageUnit);
     for (const zelkor::eseries::Series series : zelkor::led::kStandardSeries)
         ui.resistorSeries->addItem(zelkor::eseries::name(series));
-
-    connect(ui.ledForwardBias, &QComboBox::activated, this,
-            &LEDDroppingResistorHandler::valueChanged);
-    connect(ui.resistorSeries, &QComboBox::currentIndexChanged, this,
-            &LEDDroppingResistorHandler::valueChanged);
-    for (QLineEdit *field :
-         {ui.ledForwardBias->lineEdit(), ui.ledSupplyVoltage, ui.ledOperatingCurrent}) {
-        connect(field, &QLineEdit::textEdited, this, &LEDDroppingResistorHandler::valueChanged);
-        connect(field, &QLineEdit::returnPressed, this, &LEDDroppingResistorHandler::valueChanged);
-    }
+    using zelkor::led::Field;
+    m_fields = FieldBinding(zelkor::led::kFields, {{Field::SupplyVoltage, ui.ledSupplyVoltage},
+                                                   {Field::ForwardVoltage, ui.ledForwardBias},
+                                                   {Field::Current, ui.ledOperatingCurrent},
+                                                   {Field::Series, ui.resistorSeries}});
+    m_fields.connect(this, &LEDDroppingResistorHandler::valueChanged);
 }
 
 void LEDDroppingResistorHandler::valueChanged()
@@ -35,9 +30,12 @@ void LEDDroppingResistorHandler::valueChanged()
          ui.ledOperatingCurrent->text(), ui.resistorSeries->currentText()},
         zelkor::Reading::Lenient);
     if (!result) {
-        // An LED that cannot light is worth a sentence; an unfinished input is not.
+        // An LED that cannot light is worth a sentence; an unfinished input is not. A value no
+        // LED circuit has leaves no number behind.
         const QString problem = zelkor::led::problemText(result.problem());
-        if (!problem.isEmpty()) {
+        const zelkor::Reason reason = result.problem().reason;
+        if (!problem.isEmpty() || reason == zelkor::Reason::OutsideDomain ||
+            reason == zelkor::Reason::Overflow) {
             ui.warningSign->setShown(false);
             ui.outputField->setText(problem);
         }
@@ -59,21 +57,10 @@ void LEDDroppingResistorHandler::recalculate()
 
 QVariantMap LEDDroppingResistorHandler::saveState() const
 {
-    return {{QStringLiteral("forwardVoltage"), ui.ledForwardBias->currentText()},
-            {QStringLiteral("supplyVoltage"), ui.ledSupplyVoltage->text()},
-            {QStringLiteral("current"), ui.ledOperatingCurrent->text()},
-            {QStringLiteral("series"), ui.resistorSeries->currentText()}};
+    return m_fields.save();
 }
 
 void LEDDroppingResistorHandler::restoreState(const QVariantMap &state)
 {
-    using zelkor::state::restoreText;
-    restoreText(ui.ledForwardBias, state, QStringLiteral("forwardVoltage"));
-    restoreText(ui.ledSupplyVoltage, state, QStringLiteral("supplyVoltage"));
-    restoreText(ui.ledOperatingCurrent, state, QStringLiteral("current"));
-    // Only a series the list offers.
-    if (const auto series = zelkor::state::text(state, QStringLiteral("series"), 8)) {
-        if (const int index = ui.resistorSeries->findText(*series); index >= 0)
-            ui.resistorSeries->setCurrentIndex(index);
-    }
+    m_fields.restore(state);
 }

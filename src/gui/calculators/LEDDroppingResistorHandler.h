@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include "core/calculators/LEDDroppingResistor.h"
+#include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_LEDDroppingResistorPanel.h"
 
@@ -28,4 +30,5 @@ public Q_SLOTS:
 
 private:
     Ui::LEDDroppingResistorPanel ui;
+    FieldBinding m_fields;
 };

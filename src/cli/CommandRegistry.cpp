@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// zelkor-calc's subcommands, in the order its help lists them. A subcommand is its own file
+// and one row here.
+
+#include "cli/CommandLine.h"
+
+namespace zelkor::cli {
+
+void addOhmCommand(CLI::App &app, const Printer &print);
+void addCoilCommand(CLI::App &app, const Printer &print);
+void addNE555Command(CLI::App &app, const Printer &print);
+void addCombineCommand(CLI::App &app, const Printer &print);
+void addTubeCommand(CLI::App &app, const Printer &print);
+void addResistorCommand(CLI::App &app, const Printer &print);
+void addLedCommand(CLI::App &app, const Printer &print);
+void addHeatSinkCommand(CLI::App &app, const Printer &print);
+void addBandsCommand(CLI::App &app, const Printer &print);
+void addSmdCommand(CLI::App &app, const Printer &print);
+void addESeriesCommand(CLI::App &app, const Printer &print);
+
+namespace {
+constexpr AddCommand kCommands[] = {
+    addOhmCommand,      addCoilCommand,     addNE555Command, addCombineCommand,
+    addTubeCommand,     addResistorCommand, addLedCommand,   addHeatSinkCommand,
+    addBandsCommand,    addSmdCommand,      addESeriesCommand,
+};
+} // namespace
+
+std::span<const AddCommand> commandRegistry()
+{
+    return kCommands;
+}
+
+} // namespace zelkor::cli
