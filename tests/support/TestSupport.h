@@ -65,6 +65,17 @@ void checkProblem(Calculate calculate, const Problem<Field> &expected)
     }
 }
 
+// A 0 that a panel waits past (Zero) and zelkor-calc refuses as outside the input's domain.
+template <typename Calculate, typename Field> void checkZero(Calculate calculate, Field field)
+{
+    const auto lenient = calculate(Reading::Lenient);
+    QVERIFY(!lenient);
+    QCOMPARE(lenient.problem(), (Problem<Field>{Reason::Zero, field}));
+    const auto strict = calculate(Reading::Strict);
+    QVERIFY(!strict);
+    QCOMPARE(strict.problem(), (Problem<Field>{Reason::OutsideDomain, field}));
+}
+
 // Records every URL the app asks to open, instead of opening it.
 class UrlRecorder : public QObject
 {

@@ -107,14 +107,23 @@ private Q_SLOTS:
         QTest::newRow("E6 is not offered") << "1|2.1|-|20|E6" << OutOfRange << Series;
         QTest::newRow("supply at the forward voltage")
             << "2.1|2.1|-|20|-" << OutOfRange << SupplyVoltage;
+        QTest::newRow("negative current") << "12|2|-|-20|-" << OutsideDomain << Current;
+        // 1e39 is past the largest float: infinite, which no current is.
+        QTest::newRow("current too large for a number")
+            << "12|2|-|1e39|-" << OutsideDomain << Current;
+        // Each input is a float, but R·I² is not: 1e30 V over 1e-30 mA.
+        QTest::newRow("result too large") << "1e30|2|-|1e-30|-" << Overflow << Current;
     }
     void problems()
     {
         QFETCH(QString, given);
         QFETCH(zelkor::Reason, reason);
         QFETCH(Field, field);
-        zelkor::test::checkProblem([&](Reading r) { return calculate(texts(given), r); },
-                                   zelkor::Problem<Field>{reason, field});
+        if (reason == zelkor::Reason::Zero)
+            zelkor::test::checkZero([&](Reading r) { return calculate(texts(given), r); }, field);
+        else
+            zelkor::test::checkProblem([&](Reading r) { return calculate(texts(given), r); },
+                                       zelkor::Problem<Field>{reason, field});
     }
 
     void panel_data()
@@ -143,6 +152,9 @@ private Q_SLOTS:
             << true;
         QTest::newRow("an LED that cannot light says so")
             << kilovolt + u";ledSupplyVoltage=1"_s << u"2"_s << kCannotLight << false;
+        // A negative current is no circuit: the old result must not stay beside it.
+        QTest::newRow("a negative current leaves no number")
+            << kilovolt + u";ledOperatingCurrent=-20"_s << u"2"_s << QString() << false;
     }
     void panel()
     {
