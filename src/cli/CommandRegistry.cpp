@@ -21,9 +21,9 @@ void addESeriesCommand(CLI::App &app, const Printer &print);
 
 namespace {
 constexpr AddCommand kCommands[] = {
-    addOhmCommand,      addCoilCommand,     addNE555Command, addCombineCommand,
-    addTubeCommand,     addResistorCommand, addLedCommand,   addHeatSinkCommand,
-    addBandsCommand,    addSmdCommand,      addESeriesCommand,
+    addOhmCommand,   addCoilCommand,     addNE555Command,   addCombineCommand,
+    addTubeCommand,  addResistorCommand, addLedCommand,     addHeatSinkCommand,
+    addBandsCommand, addSmdCommand,      addESeriesCommand,
 };
 } // namespace
 

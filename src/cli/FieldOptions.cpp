@@ -5,7 +5,6 @@
 #include "cli/JsonNumber.h"
 
 #include <CLI/CLI.hpp>
-
 #include <cmath>
 
 namespace zelkor::cli {

@@ -17,11 +17,11 @@ void addLedCommand(CLI::App &app, const Printer &print)
 
     command->callback([=] {
         using led::Field;
-        const auto result = led::calculate(
-            {options.given(Field::SupplyVoltage), options.given(Field::ForwardVoltage),
-             options.given(Field::Preset), options.given(Field::Current),
-             options.given(Field::Series)},
-            Reading::Strict);
+        const auto result =
+            led::calculate({options.given(Field::SupplyVoltage),
+                            options.given(Field::ForwardVoltage), options.given(Field::Preset),
+                            options.given(Field::Current), options.given(Field::Series)},
+                           Reading::Strict);
         if (!result)
             throw options.error(result.problem(), led::problemText(result.problem()));
         print(led::resultText(*result));

@@ -140,8 +140,8 @@ enum class FieldKind
 // inputs all read this.
 struct FieldSpec
 {
-    const char *key;    // snake_case; names the input in the settings and in JSON
-    const char *option; // zelkor-calc's option ("--supply"); nullptr when it has none
+    const char *key;     // snake_case; names the input in the settings and in JSON
+    const char *option;  // zelkor-calc's option ("--supply"); nullptr when it has none
     const char *caption; // text id of the field's caption on the panel
     const char *help;    // zelkor-calc's help for the option (English, not translated)
     InputRule rule{};

@@ -69,8 +69,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
             return preset.problem();
         inputs.forwardVoltage = kForwardVoltagePresets[*preset].value;
     } else {
-        const auto forward =
-            read(kFields, Field::ForwardVoltage, texts.forwardVoltage, reading);
+        const auto forward = read(kFields, Field::ForwardVoltage, texts.forwardVoltage, reading);
         if (!forward)
             return forward.problem();
         inputs.forwardVoltage = *forward;

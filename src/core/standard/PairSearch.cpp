@@ -45,8 +45,8 @@ std::int64_t classOf(double first, double second, Invariance invariance, std::in
         return firstIndex * 100000 + secondIndex;
     const auto [firstDecade, firstDigits] = decadeAndDigits(first);
     const auto [secondDecade, secondDigits] = decadeAndDigits(second);
-    const int decades = invariance == Invariance::Ratio ? firstDecade - secondDecade
-                                                        : firstDecade + secondDecade;
+    const int decades =
+        invariance == Invariance::Ratio ? firstDecade - secondDecade : firstDecade + secondDecade;
     return (std::int64_t(firstDigits) * 1000 + secondDigits) * 1000 + (decades + 500);
 }
 
@@ -84,8 +84,7 @@ public:
         } else if (m_list.size() >= m_count && !before(candidate, m_list.back())) {
             return;
         }
-        m_list.insert(std::upper_bound(m_list.begin(), m_list.end(), candidate, before),
-                      candidate);
+        m_list.insert(std::upper_bound(m_list.begin(), m_list.end(), candidate, before), candidate);
         if (m_list.size() > m_count)
             m_list.pop_back();
     }
@@ -136,8 +135,8 @@ std::vector<Pair> bestPairs(const Query &query)
             c.pair.error = 0.0;
         const double size = query.size ? query.size(firsts[i], seconds[j]) : firsts[i];
         c.sizeMiss = std::abs(std::log(size) - logPreferred);
-        c.klass = classOf(firsts[i], seconds[j], query.invariance, std::int64_t(i),
-                          std::int64_t(j));
+        c.klass =
+            classOf(firsts[i], seconds[j], query.invariance, std::int64_t(i), std::int64_t(j));
         best.offer(c);
         return c.miss;
     };
@@ -146,11 +145,10 @@ std::vector<Pair> bestPairs(const Query &query)
         const double a = firsts[i];
         const bool rising = query.result(a, seconds.back()) >= query.result(a, seconds.front());
         // The first second part whose result lies at or beyond the target.
-        const auto crossing = std::partition_point(
-            seconds.begin(), seconds.end(), [&](double b) {
-                const double value = query.result(a, b);
-                return rising ? value < target : value > target;
-            });
+        const auto crossing = std::partition_point(seconds.begin(), seconds.end(), [&](double b) {
+            const double value = query.result(a, b);
+            return rising ? value < target : value > target;
+        });
         const std::size_t mid = static_cast<std::size_t>(crossing - seconds.begin());
         // Outwards from the crossing, while a pair may still enter the list. A tie may enter
         // too, when its size lies nearer the preferred one.

@@ -50,8 +50,8 @@ public:
                     QObject::connect(*box, &QComboBox::currentIndexChanged, receiver, action);
                 }
             } else {
-                QObject::connect(std::get<QButtonGroup *>(bound.widget),
-                                 &QButtonGroup::idClicked, receiver, action);
+                QObject::connect(std::get<QButtonGroup *>(bound.widget), &QButtonGroup::idClicked,
+                                 receiver, action);
             }
         }
     }
