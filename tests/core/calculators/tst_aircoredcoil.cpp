@@ -156,8 +156,6 @@ private Q_SLOTS:
             {zelkor::Reason::OutsideDomain, u"OutsideDomain"_s},
             {zelkor::Reason::Overflow, u"Overflow"_s}};
         const QMap<Field, QString> fields{{Field::Winding, u"Winding"_s},
-                                          {Field::Turns, u"Turns"_s},
-                                          {Field::OuterDiameter, u"OuterDiameter"_s},
                                           {Field::Inductance, u"Inductance"_s}};
         for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
             const auto solution = zelkor::coil::solve(texts(given), sought, reading);
