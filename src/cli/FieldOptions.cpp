@@ -17,8 +17,16 @@ std::string FieldOptions::commandName(const CLI::App &command)
 void FieldOptions::add(CLI::App &command, const FieldSpec &spec)
 {
     Entry &entry = m_entries->emplace_back(Entry{spec, nullptr, {}});
-    if (spec.option)
-        entry.option = command.add_option(spec.option, entry.value, spec.help ? spec.help : "");
+    if (!spec.option)
+        return;
+    // Two tables of one command may share an option (the 555's capacitor): the second one
+    // reads the value the first one's option is given.
+    if (CLI::Option *shared = command.get_option_no_throw(spec.option)) {
+        std::string *value = &entry.value;
+        entry.option = shared->each([value](const std::string &text) { *value = text; });
+        return;
+    }
+    entry.option = command.add_option(spec.option, entry.value, spec.help ? spec.help : "");
 }
 
 Given FieldOptions::given(std::size_t index) const

@@ -4,6 +4,7 @@
 // A subcommand's options, made from its calculator's field table: one option per field that
 // has one, its value as the calculator reads it, its error when the calculator finds a problem,
 // and the JSON inputs.
+// A field whose option a former FieldOptions of the same command made shares that option.
 
 #include "cli/CommandLine.h"
 #include "core/calculators/Inputs.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
+#include "cli/FieldOptions.h"
 #include "core/calculators/NE555.h"
 #include "core/calculators/NE555Design.h"
 
 #include <CLI/CLI.hpp>
-#include <memory>
 
 namespace zelkor::cli {
 
@@ -14,8 +14,8 @@ namespace {
 void printTiming(const Printer &print, const ne555::AstableTiming &timing)
 {
     print.result("frequency", double(timing.frequency));
-    print.result("highTime", double(timing.highTime));
-    print.result("lowTime", double(timing.lowTime));
+    print.result("high_time", double(timing.highTime));
+    print.result("low_time", double(timing.lowTime));
     print.result("duty", double(timing.dutyPercent));
 }
 
@@ -26,15 +26,44 @@ void checkDesigned(ne555::DesignOutcome outcome, const QString &reason)
         throw InputError("555: " + reason.toStdString());
 }
 
+void runDesign(const FieldOptions &options, const Printer &print)
+{
+    using ne555::DesignField;
+    const ne555::DesignTexts texts{
+        options.given(DesignField::Frequency), options.given(DesignField::Duty),
+        options.given(DesignField::Duration), options.given(DesignField::C),
+        options.given(DesignField::Series)};
+    if (texts.duration) {
+        const auto d = ne555::designMonostable(texts, Reading::Strict);
+        if (!d)
+            throw options.error(d.problem());
+        checkDesigned(d->outcome, ne555::designText(*d));
+        print(ne555::designText(*d));
+        options.reportInputs(print);
+        print.result("r_ideal", d->idealR);
+        print.result("r", d->standardR);
+        print.result("duration", double(d->standardDuration));
+        return;
+    }
+    if (!texts.frequency && !texts.duty)
+        throw InputError("555: --design needs --frequency and --duty, or --duration");
+    const auto d = ne555::designAstable(texts, Reading::Strict);
+    if (!d)
+        throw options.error(d.problem());
+    checkDesigned(d->outcome, ne555::designText(*d));
+    print(ne555::designText(*d));
+    options.reportInputs(print);
+    print.result("r1_ideal", d->idealR1);
+    print.result("r2_ideal", d->idealR2);
+    print.result("r1", d->standardR1);
+    print.result("r2", d->standardR2);
+    printTiming(print, d->withStandardParts);
+}
+
 } // namespace
 
 void addNE555Command(CLI::App &app, const Printer &print)
 {
-    struct Options
-    {
-        std::string r1, r2, c, r, frequency, duty, duration, series = "E24";
-    };
-    auto options = std::make_shared<Options>();
     CLI::App *command = app.add_subcommand(
         "555", "555 timer: prints the astable frequency or the monostable pulse duration, or "
                "designs the resistors for a target");
@@ -50,107 +79,42 @@ void addNE555Command(CLI::App &app, const Printer &print)
     astable->excludes(monostable);
     design->excludes(astable);
     design->excludes(monostable);
-    auto *r1 = command->add_option("--r1", options->r1, "Astable R1 in Ω")->type_name("OHMS");
-    auto *r2 = command->add_option("--r2", options->r2, "Astable R2 in Ω")->type_name("OHMS");
-    auto *r = command->add_option("--r", options->r, "Monostable R in Ω")->type_name("OHMS");
-    auto *c = command->add_option("--c", options->c, "Capacitance in µF")->type_name("UF");
-    auto *frequency =
-        command->add_option("--frequency", options->frequency, "Design: target frequency in Hz")
-            ->type_name("HZ");
-    auto *duty = command->add_option("--duty", options->duty, "Design: duty cycle in %, above 50")
-                     ->type_name("PERCENT");
-    auto *duration =
-        command->add_option("--duration", options->duration, "Design: pulse duration in s")
-            ->type_name("S");
-    auto *series = command->add_option("--series", options->series,
-                                       "Design: E3, E6, E12, E24, E48, E96 or E192 (E24)");
-    r1->excludes(monostable);
-    r2->excludes(monostable);
-    r->excludes(astable);
-    for (CLI::Option *option : {frequency, duty, duration, series})
-        option->needs(design);
-    for (CLI::Option *option : {r1, r2, r})
-        option->excludes(design);
-    duration->excludes(frequency);
-    duration->excludes(duty);
-
-    const auto runDesign = [=] {
-        using ne555::DesignField;
-        const auto chosen = eseries::parse(QString::fromStdString(options->series));
-        if (!chosen)
-            throw InputError("555: --series: '" + options->series +
-                             "' is not a series; use E3, E6, E12, E24, E48, E96 or E192");
-        const OptionValue byField[] = {{frequency, options->frequency},
-                                       {duty, options->duty},
-                                       {duration, options->duration},
-                                       {c, options->c}};
-        const ne555::DesignTexts texts{given(byField[0]), given(byField[1]), given(byField[2]),
-                                       given(byField[3]), *chosen};
-        const auto fail = [&](const Problem<DesignField> &problem) {
-            return inputError("555", byField[static_cast<int>(problem.field)], problem.reason);
-        };
-        if (duration->count()) {
-            const auto d = ne555::designMonostable(texts, Reading::Strict);
-            if (!d)
-                throw fail(d.problem());
-            checkDesigned(d->outcome, ne555::designText(*d));
-            print(ne555::designText(*d));
-            print.input("duration", double(d->duration));
-            print.input("c", double(d->c1) * 1e-6);
-            print.result("rIdeal", d->idealR);
-            print.result("r", d->standardR);
-            print.result("duration", double(d->standardDuration));
-            return;
-        }
-        if (!frequency->count() && !duty->count())
-            throw InputError("555: --design needs --frequency and --duty, or --duration");
-        const auto d = ne555::designAstable(texts, Reading::Strict);
-        if (!d)
-            throw fail(d.problem());
-        checkDesigned(d->outcome, ne555::designText(*d));
-        print(ne555::designText(*d));
-        print.input("frequency", double(d->frequency));
-        print.input("duty", double(d->dutyPercent));
-        print.input("c", double(d->c1) * 1e-6);
-        print.result("r1Ideal", d->idealR1);
-        print.result("r2Ideal", d->idealR2);
-        print.result("r1", d->standardR1);
-        print.result("r2", d->standardR2);
-        printTiming(print, d->withStandardParts);
-    };
+    const FieldOptions circuit(*command, ne555::kFields);
+    const FieldOptions target(*command, ne555::kDesignFields); // shares --c
+    const auto option = [command](const char *name) { return command->get_option(name); };
+    option("--r1")->excludes(monostable);
+    option("--r2")->excludes(monostable);
+    option("--r")->excludes(astable);
+    for (const char *name : {"--frequency", "--duty", "--duration", "--series"})
+        option(name)->needs(design);
+    for (const char *name : {"--r1", "--r2", "--r"})
+        option(name)->excludes(design);
+    option("--duration")->excludes(option("--frequency"));
+    option("--duration")->excludes(option("--duty"));
 
     command->callback([=] {
         if (design->count()) {
-            runDesign();
+            runDesign(target, print);
             return;
         }
         using ne555::Field;
-        const OptionValue byField[] = {{astable, options->r1}, // the circuit is a flag
-                                       {r1, options->r1},
-                                       {r2, options->r2},
-                                       {r, options->r},
-                                       {c, options->c}};
-        ne555::Texts texts{std::nullopt, given(byField[1]), given(byField[2]), given(byField[3]),
-                           given(byField[4])};
+        ne555::Texts texts{std::nullopt, circuit.given(Field::R1), circuit.given(Field::R2),
+                           circuit.given(Field::R), circuit.given(Field::C)};
         if (astable->count())
             texts.circuit = ne555::Circuit::Astable;
         else if (monostable->count())
             texts.circuit = ne555::Circuit::Monostable;
         const auto result = ne555::calculate(texts, Reading::Strict);
         if (!result) {
-            const Problem<Field> problem = result.problem();
-            if (problem.field == Field::Circuit)
+            if (result.problem().field == Field::Circuit)
                 throw InputError("555: give --astable, --monostable or --design");
-            throw inputError("555", byField[static_cast<int>(problem.field)], problem.reason);
+            throw circuit.error(result.problem());
         }
         print(ne555::resultText(*result));
-        print.input("c", double(result->c1) * 1e-6);
+        circuit.reportInputs(print);
         if (result->circuit == ne555::Circuit::Monostable) {
-            print.input("r", double(result->r));
             print.result("duration", double(result->value));
         } else {
-            print.input("r1", double(result->r1));
-            print.input("r2", double(result->r2));
             printTiming(print, result->timing);
         }
     });

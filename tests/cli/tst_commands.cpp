@@ -184,15 +184,22 @@ void TestCommands::refuses_data()
         "coil: --turns or --inductance is missing");
     row("coil: negative inductance", "coil --single --inductance -1 --outer 1 --length 1",
         "coil: --inductance must be above 0");
+    row("coil: 0 turns", "coil --single --turns 0 --outer 1 --length 1",
+        "coil: --turns must be above 0");
+    row("coil: turns whose square is past a float",
+        "coil --single --turns 1e20 --outer 25.4 --length 50.8",
+        "coil: --turns: '1e20' is too large: a result would not be a number");
     row("555: no circuit", "555 --r 1 --c 1", "555: give --astable, --monostable or --design");
+    row("555: negative R1", "555 --astable --r1 -1k --r2 10k --c 10", "555: --r1 must be above 0");
+    row("555: capacitor 0", "555 --astable --r1 1k --r2 10k --c 0", "555: --c must be above 0");
     row("555: design, duty 50 %", "555 --design --frequency 1k --duty 50 --c 1",
-        "555: This circuit cannot make a duty cycle of 50 % or less: that needs a diode "
-        "across R2.");
+        "555: --duty must be above 50 and below 100");
+    row("555: design, capacitor 0", "555 --design --duration 1 --c 0", "555: --c must be above 0");
     row("555: design, no target", "555 --design --c 1",
         "555: --design needs --frequency and --duty, or --duration");
     row("555: design, no duty", "555 --design --frequency 1k --c 1", "555: --duty is missing");
     row("555: design, unknown series", "555 --design --duration 1 --c 1 --series E7",
-        "'E7' is not a series");
+        "555: --series: 'E7' is not E3, E6, E12, E24, E48, E96 or E192");
     row("555: duration and duty", "555 --design --duration 1 --duty 60 --c 1", "--duty");
     row("555: frequency without design", "555 --astable --r1 1 --r2 1 --c 1 --frequency 1",
         "--design");

@@ -66,12 +66,19 @@ void TestJson::reports_data()
     row("coil: length in metres", coil, "inputs/length", "50.8 mm");
     row("coil: turns for an inductance",
         "coil --single --inductance 100 --outer 25.4 --length 50.8", "results/turns", "98.75");
+    row("coil: wanted inductance in henries",
+        "coil --single --inductance 100 --outer 25.4 --length 50.8", "inputs/inductance", "100 µH");
+    row("coil: Wheeler's inductance beside the exact one",
+        "coil --single --turns 100 --outer 25.4 --length 50.8", "results/inductance_wheeler",
+        "102.041µH");
     row("combine: capacitors in farads", "combine --capacitors 470n 0.1", "results/parallel",
         "0.57 µF");
-    row("555: frequency", "555 --astable --r1 1k --r2 10k --c 10", "results/frequency",
-        "6.90131140 Hz");
+    row("555: high time", "555 --astable --r1 1k --r2 10k --c 10", "results/high_time",
+        "0.07590000 s");
     row("555: capacitor in farads", "555 --monostable --r 10k --c 100n", "inputs/c", "0.1 µF");
     row("555: target duty", "555 --design --frequency 1k --duty 60 --c 0.1", "inputs/duty", "60");
+    row("555: ideal R1", "555 --design --frequency 1k --duty 60 --c 0.1", "results/r1_ideal",
+        "2.899 kΩ");
     row("555: designed part", "555 --design --duration 10ms --c 1 --series E12", "results/r",
         "10 kΩ");
     row("heatsink: chip temperature",

@@ -5,14 +5,12 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
+#include <cmath>
 #include <utility>
 
 namespace zelkor::coil {
 
 namespace {
-
-constexpr InputRule kTurnsRule{.unit = units::kNumber, .need = Need::NonZero};
-constexpr InputRule kDimensionRule{.unit = units::kMillimetres, .need = Need::NonZero};
 
 float inches(float millimetres)
 {
@@ -42,7 +40,10 @@ Outcome<float, Field> calculate(const Texts &texts, Reading reading)
     const auto coil = readCoil(texts, true, reading);
     if (!coil)
         return coil.problem();
-    return inductance(*texts.winding, *coil);
+    const float microhenries = inductance(*texts.winding, *coil);
+    if (const auto problem = overflow(overflowBlame(*coil), microhenries))
+        return *problem;
+    return microhenries;
 }
 
 Outcome<Dimensions, Field> readCoil(const Texts &texts, bool withTurns, Reading reading)
@@ -52,24 +53,24 @@ Outcome<Dimensions, Field> readCoil(const Texts &texts, bool withTurns, Reading 
     const bool multiLayer = *texts.winding == Winding::MultiLayer;
     Dimensions coil;
     if (withTurns) {
-        const auto turns = read(Field::Turns, texts.turns, kTurnsRule, reading);
+        const auto turns = read(kFields, Field::Turns, texts.turns, reading);
         if (!turns)
             return turns.problem();
         coil.turns = *turns;
     }
-    const auto outer = read(Field::OuterDiameter, texts.outerDiameter, kDimensionRule, reading);
+    const auto outer = read(kFields, Field::OuterDiameter, texts.outerDiameter, reading);
     if (!outer)
         return outer.problem();
     coil.outerDiameter = *outer;
     if (multiLayer) {
-        const auto inner = read(Field::InnerDiameter, texts.innerDiameter, kDimensionRule, reading);
+        const auto inner = read(kFields, Field::InnerDiameter, texts.innerDiameter, reading);
         if (!inner)
             return inner.problem();
         if (*inner > *outer)
             return Problem<Field>{Reason::OutOfRange, Field::InnerDiameter};
         coil.innerDiameter = *inner;
     }
-    const auto length = read(Field::Length, texts.length, kDimensionRule, reading);
+    const auto length = read(kFields, Field::Length, texts.length, reading);
     if (!length)
         return length.problem();
     coil.length = *length;
@@ -82,6 +83,11 @@ Outcome<Dimensions, Field> readCoil(const Texts &texts, bool withTurns, Reading 
             return Problem<Field>{Reason::Impossible, field};
     }
     return coil;
+}
+
+Field overflowBlame(const Dimensions &coil)
+{
+    return std::isfinite(coil.turns * coil.turns) ? Field::OuterDiameter : Field::Turns;
 }
 
 QString inductanceText(float microhenries)

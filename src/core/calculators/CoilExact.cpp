@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <numbers>
-#include <utility>
 
 namespace zelkor::coil {
 
@@ -84,31 +83,19 @@ std::optional<float> turnsFor(double microhenries, Winding winding, const Dimens
 
 Outcome<Solution, Field> solve(const Texts &texts, Sought sought, Reading reading)
 {
-    constexpr InputRule kInductanceRule{.unit = units::kNumber, .need = Need::NonZero};
     const bool turnsSought = sought == Sought::Turns;
     if (turnsSought && texts.turns && texts.inductance)
         return Problem<Field>{Reason::Conflict, Field::Inductance};
     std::optional<double> microhenries;
     if (turnsSought && texts.winding) {
-        const auto wanted = read(Field::Inductance, texts.inductance, kInductanceRule, reading);
+        const auto wanted = read(kFields, Field::Inductance, texts.inductance, reading);
         if (!wanted)
             return wanted.problem();
-        if (!positive(*wanted))
-            return Problem<Field>{Reason::Impossible, Field::Inductance};
         microhenries = *wanted;
     }
     const auto coil = readCoil(texts, !turnsSought, reading);
     if (!coil)
         return coil.problem();
-    for (const auto &[field, value] :
-         {std::pair{Field::Turns, turnsSought ? 1.0f : coil->turns},
-          std::pair{Field::OuterDiameter, coil->outerDiameter},
-          std::pair{Field::InnerDiameter,
-                    *texts.winding == Winding::MultiLayer ? coil->innerDiameter : 1.0f},
-          std::pair{Field::Length, coil->length}}) {
-        if (!positive(value))
-            return Problem<Field>{Reason::Impossible, field};
-    }
 
     Solution solution{sought, *texts.winding, *coil, microhenries.value_or(0.0),
                       0.0f,   std::nullopt,   0.0};
@@ -127,6 +114,10 @@ Outcome<Solution, Field> solve(const Texts &texts, Sought sought, Reading readin
             solution.wheelerDeviation = exact->wheelerDeviation;
         }
     }
+    if (const auto problem =
+            overflow(turnsSought ? Field::Inductance : overflowBlame(*coil), solution.wheeler,
+                     solution.exact.value_or(0.0), solution.wheelerDeviation))
+        return *problem;
     return solution;
 }
 

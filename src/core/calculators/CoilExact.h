@@ -63,9 +63,8 @@ struct Solution
 };
 
 // The checks of calculate() in AirCoredCoil.h, with the wanted inductance read (a plain number
-// in µH, Field::Inductance) instead of the turns when they are sought; giving both is a
-// Conflict. Turns, an inductance or a dimension below 0, which Wheeler's squares would hide,
-// make the coil Impossible.
+// in µH above 0, Field::Inductance) instead of the turns when they are sought; giving both is a
+// Conflict. A result too large for a number is an Overflow.
 Outcome<Solution, Field> solve(const Texts &texts, Sought sought, Reading reading);
 
 // exactInductanceText or the turns texts below, after what was sought and the winding.

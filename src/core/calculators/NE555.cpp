@@ -5,13 +5,11 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
+#include <cmath>
+
 namespace zelkor::ne555 {
 
 namespace {
-
-// A 0 is no reason to wait: it gives an infinite frequency or no pulse.
-constexpr InputRule kResistorRule{.unit = units::kOhms};
-constexpr InputRule kCapacitorRule{.unit = units::kMicrofarads};
 
 float farads(float microfarads)
 {
@@ -40,28 +38,41 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return Problem<Field>{Reason::Missing, Field::Circuit};
     // The capacitor first, then the resistors from the last: zelkor-calc has always named a
     // missing input in this order.
-    const auto c = read(Field::C, texts.c, kCapacitorRule, reading);
+    const auto c = read(kFields, Field::C, texts.c, reading);
     if (!c)
         return c.problem();
     if (*texts.circuit == Circuit::Monostable) {
-        const auto r = read(Field::R, texts.r, kResistorRule, reading);
+        const auto r = read(kFields, Field::R, texts.r, reading);
         if (!r)
             return r.problem();
         Result result{Circuit::Monostable, monostablePulseDuration(*r, *c), {}};
         result.r = *r;
         result.c1 = *c;
+        if (const auto problem = overflow(*r >= *c ? Field::R : Field::C, result.value))
+            return *problem;
         return result;
     }
-    const auto r2 = read(Field::R2, texts.r2, kResistorRule, reading);
+    const auto r2 = read(kFields, Field::R2, texts.r2, reading);
     if (!r2)
         return r2.problem();
-    const auto r1 = read(Field::R1, texts.r1, kResistorRule, reading);
+    const auto r1 = read(kFields, Field::R1, texts.r1, reading);
     if (!r1)
         return r1.problem();
     Result result{Circuit::Astable, astableFrequency(*r1, *r2, *c), astableTiming(*r1, *r2, *c)};
     result.r1 = *r1;
     result.r2 = *r2;
     result.c1 = *c;
+    // Half-periods that round to 0 give an infinite frequency: the parts are too small, not
+    // too large.
+    if (!std::isfinite(result.value) &&
+        std::isfinite(result.timing.highTime + result.timing.lowTime))
+        return Problem<Field>{Reason::Impossible, Field::C};
+    const Field blamed = std::isfinite(*r1 + 2.0f * *r2) ? Field::C
+                         : *r1 >= *r2                    ? Field::R1
+                                                         : Field::R2;
+    if (const auto problem = overflow(blamed, result.value, result.timing.highTime,
+                                      result.timing.lowTime, result.timing.dutyPercent))
+        return *problem;
     return result;
 }
 

@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace zelkor::ne555 {
@@ -37,6 +38,46 @@ enum class Field
     C,
 };
 
+// The kept names of the panel's modes, in the order of Circuit; the panel's third mode is the
+// design (NE555Design.h).
+inline constexpr std::array<const char *, 3> kModeNames = {"astable", "monostable", "design"};
+
+// zelkor-calc chooses the circuit with the flags --astable and --monostable, not with an option.
+inline constexpr std::array kFields = {
+    FieldRow<Field>{Field::Circuit,
+                    {.key = "mode",
+                     .option = nullptr,
+                     .caption = "NE555",
+                     .help = nullptr,
+                     .kind = FieldKind::Choice,
+                     .choices = kModeNames}},
+    FieldRow<Field>{Field::R1,
+                    {.key = "r1",
+                     .option = "--r1",
+                     .caption = "NE555R1A11yName",
+                     .help = "Astable R1 in Ω",
+                     .rule = {.unit = units::kOhms}}},
+    FieldRow<Field>{Field::R2,
+                    {.key = "r2",
+                     .option = "--r2",
+                     .caption = "NE555R2A11yName",
+                     .help = "Astable R2 in Ω",
+                     .rule = {.unit = units::kOhms}}},
+    FieldRow<Field>{Field::R,
+                    {.key = "r",
+                     .option = "--r",
+                     .caption = "NE555R1A11yName",
+                     .help = "Monostable R in Ω",
+                     .rule = {.unit = units::kOhms}}},
+    FieldRow<Field>{Field::C,
+                    {.key = "c",
+                     .option = "--c",
+                     .caption = "NE555C1A11yName",
+                     .help = "Capacitance in µF",
+                     .rule = {.unit = units::kMicrofarads}}},
+};
+static_assert(inFieldOrder(kFields));
+
 // The inputs as given; each circuit reads only its own resistors.
 struct Texts
 {
@@ -57,8 +98,10 @@ struct Result
     float r1 = 0.0f, r2 = 0.0f, r = 0.0f, c1 = 0.0f;
 };
 
-// The circuit's resistors and its capacitor must be there. A 0 is computed with: the astable
-// frequency becomes infinite, the pulse duration 0.
+// The circuit's resistors and its capacitor must be there and above 0; the panel, which shows
+// nothing for an incomplete circuit, has no reason to wait past a 0. Parts so small that the
+// half-periods vanish in single precision are Impossible; results too large for a float are an
+// Overflow.
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
 // The result: frequencyText() and astableTimingText(), or pulseDurationText().

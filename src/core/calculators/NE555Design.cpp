@@ -130,35 +130,69 @@ MonostableDesign designMonostable(float duration, float c1, eseries::Series seri
 }
 
 namespace {
-constexpr InputRule kFrequencyRule{.unit = {Quantity::Frequency, 0}};
-constexpr InputRule kDutyRule{.unit = units::kNumber};
-constexpr InputRule kDurationRule{.unit = {Quantity::Time, 0}};
-constexpr InputRule kCapacitorRule{.unit = units::kMicrofarads};
+
+Outcome<eseries::Series, DesignField> readSeries(const Given &given)
+{
+    if (!given)
+        return eseries::Series::E24;
+    if (const auto series = eseries::parse(*given))
+        return *series;
+    return Problem<DesignField>{Reason::OutOfRange, DesignField::Series};
+}
+
 } // namespace
 
 Outcome<AstableDesign, DesignField> designAstable(const DesignTexts &texts, Reading reading)
 {
-    const auto frequency = read(DesignField::Frequency, texts.frequency, kFrequencyRule, reading);
+    const auto frequency = read(kDesignFields, DesignField::Frequency, texts.frequency, reading);
     if (!frequency)
         return frequency.problem();
-    const auto duty = read(DesignField::Duty, texts.duty, kDutyRule, reading);
+    const auto duty = read(kDesignFields, DesignField::Duty, texts.duty, reading);
     if (!duty)
         return duty.problem();
-    const auto c = read(DesignField::C, texts.c, kCapacitorRule, reading);
+    const auto c = read(kDesignFields, DesignField::C, texts.c, reading);
     if (!c)
         return c.problem();
-    return designAstable(*frequency, *duty, *c, texts.series);
+    const auto series = readSeries(texts.series);
+    if (!series)
+        return series.problem();
+    AstableDesign design = designAstable(*frequency, *duty, *c, *series);
+    const AstableTiming &timing = design.withStandardParts;
+    if (const auto problem = overflow(DesignField::C, timing.frequency, timing.highTime,
+                                      timing.lowTime, timing.dutyPercent))
+        return *problem;
+    return design;
 }
 
 Outcome<MonostableDesign, DesignField> designMonostable(const DesignTexts &texts, Reading reading)
 {
-    const auto duration = read(DesignField::Duration, texts.duration, kDurationRule, reading);
+    const auto duration = read(kDesignFields, DesignField::Duration, texts.duration, reading);
     if (!duration)
         return duration.problem();
-    const auto c = read(DesignField::C, texts.c, kCapacitorRule, reading);
+    const auto c = read(kDesignFields, DesignField::C, texts.c, reading);
     if (!c)
         return c.problem();
-    return designMonostable(*duration, *c, texts.series);
+    const auto series = readSeries(texts.series);
+    if (!series)
+        return series.problem();
+    MonostableDesign design = designMonostable(*duration, *c, *series);
+    if (const auto problem = overflow(DesignField::C, design.standardDuration))
+        return *problem;
+    return design;
+}
+
+QString problemText(const Problem<DesignField> &problem, const DesignTexts &texts)
+{
+    if (problem.reason != Reason::OutsideDomain)
+        return {};
+    if (problem.field != DesignField::Duty)
+        return text("ValuesNotPositive");
+    const std::variant<float, Reason> duty =
+        readInput(texts.duty, {.unit = units::kNumber, .domain = domains::kAny}, Reading::Lenient);
+    const float *percent = std::get_if<float>(&duty);
+    if (!percent)
+        return {};
+    return text(*percent <= 50.0f ? "NE555DutyAtOrBelowHalf" : "NE555DutyAtOrAboveWhole");
 }
 
 QString designText(const AstableDesign &design)

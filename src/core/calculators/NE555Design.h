@@ -18,6 +18,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace zelkor::ne555 {
 
 struct AstableTiming
@@ -74,14 +76,51 @@ struct MonostableDesign
 MonostableDesign designMonostable(float duration, float c1,
                                   eseries::Series series = eseries::Series::E24);
 
-// The design inputs as given; the capacitor serves both circuits.
+// The design inputs; the capacitor serves both circuits.
 enum class DesignField
 {
     Frequency, // Hz
     Duty,      // %
     Duration,  // s
     C,         // µF
+    Series,
 };
+
+inline constexpr std::array kDesignFields = {
+    FieldRow<DesignField>{DesignField::Frequency,
+                          {.key = "frequency",
+                           .option = "--frequency",
+                           .caption = "Frequency",
+                           .help = "Design: target frequency in Hz",
+                           .rule = {.unit = {Quantity::Frequency, 0}}}},
+    // This circuit's high time is always the longer half-period.
+    FieldRow<DesignField>{DesignField::Duty,
+                          {.key = "duty",
+                           .option = "--duty",
+                           .caption = "DutyCycle",
+                           .help = "Design: duty cycle in %, above 50 and below 100",
+                           .rule = {.unit = units::kNumber, .domain = {.low = 50, .high = 100}}}},
+    FieldRow<DesignField>{DesignField::Duration,
+                          {.key = "duration",
+                           .option = "--duration",
+                           .caption = "ImpDuration",
+                           .help = "Design: pulse duration in s",
+                           .rule = {.unit = {Quantity::Time, 0}}}},
+    FieldRow<DesignField>{DesignField::C,
+                          {.key = "c",
+                           .option = "--c",
+                           .caption = "NE555C1A11yName",
+                           .help = "Capacitance in µF",
+                           .rule = {.unit = units::kMicrofarads}}},
+    FieldRow<DesignField>{DesignField::Series,
+                          {.key = "series",
+                           .option = "--series",
+                           .caption = "NE555SeriesLabel",
+                           .help = "Design: E3, E6, E12, E24, E48, E96 or E192 (E24)",
+                           .kind = FieldKind::Choice,
+                           .accepts = "E3, E6, E12, E24, E48, E96 or E192"}},
+};
+static_assert(inFieldOrder(kDesignFields));
 
 struct DesignTexts
 {
@@ -89,14 +128,20 @@ struct DesignTexts
     Given duty;
     Given duration;
     Given c;
-    eseries::Series series = eseries::Series::E24;
+    Given series; // nothing for E24
 };
 
-// Reads frequency, duty and capacitor; a value the circuit cannot use is not a problem of the
-// reading but the design's outcome, so that its reason can be shown.
+// Reads frequency, duty and capacitor, then the series. Values in their domains that still make
+// no design (a resistor beyond the series) are the design's outcome, so that its reason can be
+// shown.
 Outcome<AstableDesign, DesignField> designAstable(const DesignTexts &texts, Reading reading);
-// Reads duration and capacitor.
+// Reads duration and capacitor, then the series.
 Outcome<MonostableDesign, DesignField> designMonostable(const DesignTexts &texts, Reading reading);
+
+// The sentence the design panel shows for a value outside its domain: why no duty cycle at or
+// below 50 % or at or above 100 % can be made, or that the values must be above 0. Empty for
+// every other problem.
+QString problemText(const Problem<DesignField> &problem, const DesignTexts &texts);
 
 // "R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value 5.6 kΩ\n
 // With these parts: 1020.62 Hz, duty cycle 60.56 %", or the reason there is no design.

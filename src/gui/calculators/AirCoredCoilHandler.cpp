@@ -20,16 +20,18 @@ AirCoredCoilHandler::AirCoredCoilHandler(QWidget *panel) : QObject(panel)
     ui.coilSought->setId(ui.inductanceSoughtRadio, kInductanceSought);
     ui.coilSought->setId(ui.turnsSoughtRadio, kTurnsSought);
 
-    for (QButtonGroup *choice : {ui.coilType, ui.coilSought}) {
-        connect(choice, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-            if (checked)
-                airCoredCoilChanged();
-        });
-    }
-    for (QLineEdit *field : {ui.turns, ui.outerDiameter, ui.innerDiameter, ui.length}) {
-        connect(field, &QLineEdit::textChanged, this, &AirCoredCoilHandler::airCoredCoilChanged);
-        connect(field, &QLineEdit::returnPressed, this, &AirCoredCoilHandler::airCoredCoilChanged);
-    }
+    connect(ui.coilSought, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            airCoredCoilChanged();
+    });
+    // The turns field holds the wanted inductance while the turns are sought.
+    using zelkor::coil::Field;
+    m_fields = FieldBinding(zelkor::coil::kFields, {{Field::Winding, ui.coilType},
+                                                    {Field::Turns, ui.turns},
+                                                    {Field::OuterDiameter, ui.outerDiameter},
+                                                    {Field::InnerDiameter, ui.innerDiameter},
+                                                    {Field::Length, ui.length}});
+    m_fields.connect(this, &AirCoredCoilHandler::airCoredCoilChanged);
     airCoredCoilChanged(); // the form opens with the inner diameter matching the choice
 }
 
@@ -65,8 +67,14 @@ void AirCoredCoilHandler::airCoredCoilChanged()
     const auto solution = zelkor::coil::solve(
         texts, turnsSought ? zelkor::coil::Sought::Turns : zelkor::coil::Sought::Inductance,
         zelkor::Reading::Lenient);
-    if (solution)
+    if (solution) {
         ui.outputField->setText(zelkor::coil::solutionText(*solution));
+        return;
+    }
+    // An unfinished coil keeps the last result; a value no coil has leaves no number behind.
+    const zelkor::Reason reason = solution.problem().reason;
+    if (reason == zelkor::Reason::OutsideDomain || reason == zelkor::Reason::Overflow)
+        ui.outputField->clear();
 }
 
 void AirCoredCoilHandler::showSoughtCaptions(bool turnsSought)
@@ -98,29 +106,19 @@ void AirCoredCoilHandler::recalculate()
 }
 
 namespace {
-// The kept names of the windings, by button id.
-constexpr const char *kWindingNames[] = {"single", "multi"};
 // The kept names of the sought quantities, by button id.
 constexpr const char *kSoughtNames[] = {"inductance", "turns"};
 } // namespace
 
 QVariantMap AirCoredCoilHandler::saveState() const
 {
-    return {{QStringLiteral("winding"), zelkor::state::choiceName(ui.coilType, kWindingNames)},
-            {QStringLiteral("sought"), zelkor::state::choiceName(ui.coilSought, kSoughtNames)},
-            {QStringLiteral("turns"), ui.turns->text()},
-            {QStringLiteral("outerDiameter"), ui.outerDiameter->text()},
-            {QStringLiteral("innerDiameter"), ui.innerDiameter->text()},
-            {QStringLiteral("length"), ui.length->text()}};
+    QVariantMap state = m_fields.save();
+    state.insert(QStringLiteral("sought"), zelkor::state::choiceName(ui.coilSought, kSoughtNames));
+    return state;
 }
 
 void AirCoredCoilHandler::restoreState(const QVariantMap &state)
 {
-    using zelkor::state::restoreText;
-    zelkor::state::restoreChoice(ui.coilType, state, QStringLiteral("winding"), kWindingNames);
+    m_fields.restore(state);
     zelkor::state::restoreChoice(ui.coilSought, state, QStringLiteral("sought"), kSoughtNames);
-    restoreText(ui.turns, state, QStringLiteral("turns"));
-    restoreText(ui.outerDiameter, state, QStringLiteral("outerDiameter"));
-    restoreText(ui.innerDiameter, state, QStringLiteral("innerDiameter"));
-    restoreText(ui.length, state, QStringLiteral("length"));
 }

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_AirCoredCoilPanel.h"
 
@@ -20,7 +21,7 @@ public:
     QVariantMap saveState() const override;
     void restoreState(const QVariantMap &state) override;
 
-    // Button ids in coilType.
+    // Button ids in coilType, in the order of zelkor::coil::Winding.
     static constexpr int kSingleLayer = 0;
     static constexpr int kMultiLayer = 1;
     // Button ids in coilSought.
@@ -37,4 +38,5 @@ private:
     void setMultiLayerCaptionColour(const QColor &colour);
 
     Ui::AirCoredCoilPanel ui;
+    FieldBinding m_fields;
 };

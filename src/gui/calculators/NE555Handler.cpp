@@ -4,7 +4,6 @@
 
 #include "core/calculators/NE555.h"
 #include "core/calculators/NE555Design.h"
-#include "gui/app/PanelState.h"
 
 namespace {
 using zelkor::eseries::Series;
@@ -20,20 +19,23 @@ NE555Handler::NE555Handler(QWidget *panel) : QObject(panel)
     for (const Series series : zelkor::eseries::kAllSeries)
         ui.designSeriesBox->addItem(zelkor::eseries::name(series));
     ui.designSeriesBox->setCurrentText(zelkor::eseries::name(kDefaultSeries));
-    connect(ui.designSeriesBox, &QComboBox::currentIndexChanged, this,
-            &NE555Handler::calculateNE555);
 
-    connect(ui.ne555ModeSegControl, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            calculateNE555();
-    });
-    for (QLineEdit *field :
-         {ui.r1ValueField, ui.r2ValueField, ui.c1ValueField, ui.monostableR1ValueField,
-          ui.monostableC1ValueField, ui.designFrequencyField, ui.designDutyField,
-          ui.designDurationField, ui.designC1Field}) {
-        connect(field, &QLineEdit::textChanged, this, &NE555Handler::calculateNE555);
-        connect(field, &QLineEdit::returnPressed, this, &NE555Handler::calculateNE555);
-    }
+    using zelkor::ne555::DesignField;
+    using zelkor::ne555::Field;
+    m_astable = FieldBinding(zelkor::ne555::kFields, {{Field::Circuit, ui.ne555ModeSegControl},
+                                                      {Field::R1, ui.r1ValueField},
+                                                      {Field::R2, ui.r2ValueField},
+                                                      {Field::C, ui.c1ValueField}});
+    m_monostable = FieldBinding(zelkor::ne555::kFields, {{Field::R, ui.monostableR1ValueField},
+                                                         {Field::C, ui.monostableC1ValueField}});
+    m_design = FieldBinding(zelkor::ne555::kDesignFields,
+                            {{DesignField::Frequency, ui.designFrequencyField},
+                             {DesignField::Duty, ui.designDutyField},
+                             {DesignField::Duration, ui.designDurationField},
+                             {DesignField::C, ui.designC1Field},
+                             {DesignField::Series, ui.designSeriesBox}});
+    for (const FieldBinding *fields : {&m_astable, &m_monostable, &m_design})
+        fields->connect(this, &NE555Handler::calculateNE555);
     calculateNE555();
 }
 
@@ -59,18 +61,22 @@ void NE555Handler::calculateNE555()
         ui.outputField->setText(zelkor::ne555::resultText(*result));
 }
 
-// Each circuit whose fields are filled gets its parts; the capacitor serves both.
+// Each circuit whose fields are filled gets its parts, or the reason it has none; the capacitor
+// serves both.
 QString NE555Handler::designText() const
 {
     const zelkor::ne555::DesignTexts texts{
         ui.designFrequencyField->text(), ui.designDutyField->text(), ui.designDurationField->text(),
-        ui.designC1Field->text(),
-        zelkor::eseries::parse(ui.designSeriesBox->currentText()).value_or(kDefaultSeries)};
+        ui.designC1Field->text(), ui.designSeriesBox->currentText()};
     QStringList parts;
-    if (const auto astable = zelkor::ne555::designAstable(texts, zelkor::Reading::Lenient))
-        parts << zelkor::ne555::designText(*astable);
-    if (const auto monostable = zelkor::ne555::designMonostable(texts, zelkor::Reading::Lenient))
-        parts << zelkor::ne555::designText(*monostable);
+    const auto add = [&](const auto &design) {
+        const QString part = design ? zelkor::ne555::designText(*design)
+                                    : zelkor::ne555::problemText(design.problem(), texts);
+        if (!part.isEmpty())
+            parts << part;
+    };
+    add(zelkor::ne555::designAstable(texts, zelkor::Reading::Lenient));
+    add(zelkor::ne555::designMonostable(texts, zelkor::Reading::Lenient));
     return parts.join(QStringLiteral("\n\n"));
 }
 
@@ -85,41 +91,41 @@ void NE555Handler::recalculate()
 }
 
 namespace {
-// The kept names of the circuits, by button id.
-constexpr const char *kModeNames[] = {"astable", "monostable", "design"};
+
+// The monostable circuit and the design read fields of the same names as the astable circuit:
+// their kept keys carry a prefix.
+const auto kMonostablePrefix = QStringLiteral("monostable_");
+const auto kDesignPrefix = QStringLiteral("design_");
+
+void insertPrefixed(QVariantMap &state, const QVariantMap &inputs, const QString &prefix)
+{
+    for (auto input = inputs.begin(); input != inputs.end(); ++input)
+        state.insert(prefix + input.key(), input.value());
+}
+
+QVariantMap withoutPrefix(const QVariantMap &state, const QString &prefix)
+{
+    QVariantMap inputs;
+    for (auto input = state.begin(); input != state.end(); ++input) {
+        if (input.key().startsWith(prefix))
+            inputs.insert(input.key().mid(prefix.size()), input.value());
+    }
+    return inputs;
+}
+
 } // namespace
 
 QVariantMap NE555Handler::saveState() const
 {
-    return {{QStringLiteral("mode"), zelkor::state::choiceName(ui.ne555ModeSegControl, kModeNames)},
-            {QStringLiteral("r1"), ui.r1ValueField->text()},
-            {QStringLiteral("r2"), ui.r2ValueField->text()},
-            {QStringLiteral("c1"), ui.c1ValueField->text()},
-            {QStringLiteral("monostableR1"), ui.monostableR1ValueField->text()},
-            {QStringLiteral("monostableC1"), ui.monostableC1ValueField->text()},
-            {QStringLiteral("designFrequency"), ui.designFrequencyField->text()},
-            {QStringLiteral("designDuty"), ui.designDutyField->text()},
-            {QStringLiteral("designDuration"), ui.designDurationField->text()},
-            {QStringLiteral("designC1"), ui.designC1Field->text()},
-            {QStringLiteral("designSeries"), ui.designSeriesBox->currentText()}};
+    QVariantMap state = m_astable.save();
+    insertPrefixed(state, m_monostable.save(), kMonostablePrefix);
+    insertPrefixed(state, m_design.save(), kDesignPrefix);
+    return state;
 }
 
 void NE555Handler::restoreState(const QVariantMap &state)
 {
-    using zelkor::state::restoreText;
-    zelkor::state::restoreChoice(ui.ne555ModeSegControl, state, QStringLiteral("mode"), kModeNames);
-    restoreText(ui.r1ValueField, state, QStringLiteral("r1"));
-    restoreText(ui.r2ValueField, state, QStringLiteral("r2"));
-    restoreText(ui.c1ValueField, state, QStringLiteral("c1"));
-    restoreText(ui.monostableR1ValueField, state, QStringLiteral("monostableR1"));
-    restoreText(ui.monostableC1ValueField, state, QStringLiteral("monostableC1"));
-    restoreText(ui.designFrequencyField, state, QStringLiteral("designFrequency"));
-    restoreText(ui.designDutyField, state, QStringLiteral("designDuty"));
-    restoreText(ui.designDurationField, state, QStringLiteral("designDuration"));
-    restoreText(ui.designC1Field, state, QStringLiteral("designC1"));
-    // Only a series the list offers.
-    if (const auto series = zelkor::state::text(state, QStringLiteral("designSeries"), 8)) {
-        if (const int index = ui.designSeriesBox->findText(*series); index >= 0)
-            ui.designSeriesBox->setCurrentIndex(index);
-    }
+    m_astable.restore(state);
+    m_monostable.restore(withoutPrefix(state, kMonostablePrefix));
+    m_design.restore(withoutPrefix(state, kDesignPrefix));
 }

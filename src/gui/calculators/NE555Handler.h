@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_NE555Panel.h"
 
@@ -20,17 +21,22 @@ public:
     QVariantMap saveState() const override;
     void restoreState(const QVariantMap &state) override;
 
-    // Button ids in ne555ModeSegControl, equal to the page indexes of ne555ModeTabView.
+    // Button ids in ne555ModeSegControl, equal to the page indexes of ne555ModeTabView and to
+    // the positions in zelkor::ne555::kModeNames.
     static constexpr int kAstable = 0;
     static constexpr int kMonostable = 1;
     static constexpr int kDesign = 2;
 
 public Q_SLOTS:
-    // Shows the chosen circuit's page and its result; an incomplete input shows nothing.
+    // Shows the chosen circuit's page and its result; an incomplete input, or one no circuit
+    // has, shows nothing.
     void calculateNE555();
 
 private:
     QString designText() const;
 
     Ui::NE555Panel ui;
+    FieldBinding m_astable; // and the mode
+    FieldBinding m_monostable;
+    FieldBinding m_design;
 };

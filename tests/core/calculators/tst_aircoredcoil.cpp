@@ -82,24 +82,38 @@ private Q_SLOTS:
         using enum zelkor::Reason;
         QTest::newRow("no winding") << "-|0|0|0|0" << Missing << Field::Winding;
         QTest::newRow("no turns") << "S|-|0|-|0" << Missing << Field::Turns;
+        // A panel waits past a 0; zelkor-calc refuses it.
         QTest::newRow("turns 0") << "M|0|0|0|0" << Zero << Field::Turns;
         QTest::newRow("outer 0") << "S|20|0|-|0" << Zero << Field::OuterDiameter;
-        QTest::newRow("multi: no inner") << "M|20|10|-|0" << Missing << Field::InnerDiameter;
         QTest::newRow("multi: inner 0") << "M|20|10|0|0" << Zero << Field::InnerDiameter;
-        QTest::newRow("inner wider") << "M|20|10|10.1|0" << OutOfRange << Field::InnerDiameter;
         QTest::newRow("length 0") << "M|20|10|5|0" << Zero << Field::Length;
+        QTest::newRow("multi: no inner") << "M|20|10|-|0" << Missing << Field::InnerDiameter;
+        QTest::newRow("inner wider") << "M|20|10|10.1|0" << OutOfRange << Field::InnerDiameter;
+        // Wheeler squares the turns and the diameters, which would hide their signs.
+        QTest::newRow("negative turns") << "S|-100|25.4|-|50.8" << OutsideDomain << Field::Turns;
+        QTest::newRow("negative inner") << "M|20|10|-5|20" << OutsideDomain << Field::InnerDiameter;
+        QTest::newRow("length past the largest float")
+            << "S|20|10|-|1e39" << OutsideDomain << Field::Length;
         // Each is more than 0, but 0 in single precision once in inches.
         QTest::newRow("tiny outer") << "S|20|1e-44|-|20" << Impossible << Field::OuterDiameter;
         QTest::newRow("tiny length") << "S|20|10|-|1e-44" << Impossible << Field::Length;
         QTest::newRow("tiny inner") << "M|20|10|1e-44|20" << Impossible << Field::InnerDiameter;
+        // (1e20)² is past the largest float; so is (0.5·1e38 mm in inches)².
+        QTest::newRow("turns squared too large")
+            << "S|1e20|25.4|-|50.8" << Overflow << Field::Turns;
+        QTest::newRow("diameter squared too large")
+            << "M|1|3e38|1e38|50.8" << Overflow << Field::OuterDiameter;
     }
     void problems()
     {
         QFETCH(QString, given);
         QFETCH(zelkor::Reason, reason);
         QFETCH(Field, field);
-        zelkor::test::checkProblem([&](Reading r) { return calculate(texts(given), r); },
-                                   zelkor::Problem<Field>{reason, field});
+        const auto calculated = [&](Reading r) { return calculate(texts(given), r); };
+        if (reason == zelkor::Reason::Zero)
+            zelkor::test::checkZero(calculated, field);
+        else
+            zelkor::test::checkProblem(calculated, zelkor::Problem<Field>{reason, field});
     }
 
     // Single layer: the current sheet, 0.8181 by Nagaoka's table for D/l = 0.5, gives
@@ -120,13 +134,11 @@ private Q_SLOTS:
             << u"Turns (Nagaoka): 100.00\nTurns (Wheeler): 100.25"_s;
         QTest::newRow("multi: turns from Wheeler's value")
             << "M|-|25.4|12.7|50.8|49.451" << Sought::Turns << u"Turns: 100.00"_s;
-        // Wheeler squares the turns and reads the diameters' signs away: no coil here.
-        QTest::newRow("negative turns")
-            << "S|-100|25.4|-|50.8" << Sought::Inductance << u"Impossible Turns"_s;
-        QTest::newRow("negative diameter")
-            << "S|100|-25.4|-|50.8" << Sought::Inductance << u"Impossible OuterDiameter"_s;
         QTest::newRow("negative inductance")
-            << "S|-|25.4|-|50.8|-1" << Sought::Turns << u"Impossible Inductance"_s;
+            << "S|-|25.4|-|50.8|-1" << Sought::Turns << u"OutsideDomain Inductance"_s;
+        // One turn of this thin coil has about 4.8e-42 µH: sqrt(1e38 / 4.8e-42) ≈ 4.5e39 turns.
+        QTest::newRow("turns past the largest float")
+            << "S|-|5e-19|-|50.8|1e38" << Sought::Turns << u"Overflow Inductance"_s;
         QTest::newRow("turns and inductance")
             << "S|100|25.4|-|50.8|1" << Sought::Turns << u"Conflict Inductance"_s;
         QTest::newRow("no inductance")
@@ -138,12 +150,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, given);
         QFETCH(Sought, sought);
-        const QMap<zelkor::Reason, QString> reasons{{zelkor::Reason::Missing, u"Missing"_s},
-                                                    {zelkor::Reason::Conflict, u"Conflict"_s},
-                                                    {zelkor::Reason::Impossible, u"Impossible"_s}};
+        const QMap<zelkor::Reason, QString> reasons{
+            {zelkor::Reason::Missing, u"Missing"_s},
+            {zelkor::Reason::Conflict, u"Conflict"_s},
+            {zelkor::Reason::OutsideDomain, u"OutsideDomain"_s},
+            {zelkor::Reason::Overflow, u"Overflow"_s}};
         const QMap<Field, QString> fields{{Field::Winding, u"Winding"_s},
-                                          {Field::Turns, u"Turns"_s},
-                                          {Field::OuterDiameter, u"OuterDiameter"_s},
                                           {Field::Inductance, u"Inductance"_s}};
         for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
             const auto solution = zelkor::coil::solve(texts(given), sought, reading);
@@ -194,6 +206,9 @@ private Q_SLOTS:
         p.chooseWinding(true);
         p.play(u"outerDiameter=5;length=;outerDiameter=25.4"_s);
         QCOMPARE(p.output(), u"Inductance: 49.451µH"_s);
+        // A value no coil has does not.
+        p.play(u"length=50.8;turns=-100"_s);
+        QCOMPARE(p.output(), QString());
     }
 
     void nagaoka_data()

@@ -52,9 +52,7 @@ private Q_SLOTS:
         QTest::newRow("astable 1k, 10k, 10 uF") << "A|1000|10000|-|10 → Frequency: 6.90131140 Hz";
         QTest::newRow("astable 10k, 10k, 1 uF") << "A|10000|10000|-|1 → Frequency: 48.30917740 Hz";
         QTest::newRow("astable, RKM and nano") << "A|1k|1k|-|100000n → Frequency: 4.83091831 Hz";
-        QTest::newRow("zero capacitance is infinite") << "A|1|1|-|0 → Frequency: inf Hz";
         QTest::newRow("monostable 10k, 100 uF") << "M|-|-|10000|100 → Pulse duration: 1.10000002 s";
-        QTest::newRow("monostable, zero resistance") << "M|-|-|0|1 → Pulse duration: 0.00000000 s";
     }
     void results()
     {
@@ -66,24 +64,68 @@ private Q_SLOTS:
         }
     }
 
-    // A missing input is named capacitor first, then the resistors from the last one.
+    // A missing input is named capacitor first, then the resistors from the last one. The
+    // panel shows nothing for an incomplete circuit, so a 0 is refused by both readings.
     void problems_data()
     {
         QTest::addColumn<QString>("given");
+        QTest::addColumn<zelkor::Reason>("reason");
         QTest::addColumn<Field>("field");
-        QTest::newRow("no circuit") << "-|-|-|-|-" << Field::Circuit;
-        QTest::newRow("astable: nothing") << "A|-|-|-|-" << Field::C;
-        QTest::newRow("astable: no R2") << "A|-|-|1|1" << Field::R2;
-        QTest::newRow("astable: no R1") << "A|-|1|1|1" << Field::R1;
-        QTest::newRow("monostable: no C") << "M|1|1|1|-" << Field::C;
-        QTest::newRow("monostable: no R") << "M|1|1|-|1" << Field::R;
+        using enum zelkor::Reason;
+        QTest::newRow("no circuit") << "-|-|-|-|-" << Missing << Field::Circuit;
+        QTest::newRow("astable: nothing") << "A|-|-|-|-" << Missing << Field::C;
+        QTest::newRow("astable: no R2") << "A|-|-|1|1" << Missing << Field::R2;
+        QTest::newRow("astable: no R1") << "A|-|1|1|1" << Missing << Field::R1;
+        QTest::newRow("monostable: no C") << "M|1|1|1|-" << Missing << Field::C;
+        QTest::newRow("monostable: no R") << "M|1|1|-|1" << Missing << Field::R;
+        QTest::newRow("astable: negative R1") << "A|-1k|10k|-|10" << OutsideDomain << Field::R1;
+        QTest::newRow("astable: capacitor 0, once an infinite frequency")
+            << "A|1|1|-|0" << OutsideDomain << Field::C;
+        QTest::newRow("monostable: resistor 0, once a pulse of 0 s")
+            << "M|-|-|0|1" << OutsideDomain << Field::R;
+        // 1e-40 µF is 0 F in single precision: both half-periods vanish.
+        QTest::newRow("astable: capacitor too small for a period")
+            << "A|1|1|-|1e-40" << Impossible << Field::C;
+        // R1 + R2 is past the largest float, and with it the high time.
+        QTest::newRow("astable: resistors too large") << "A|3e38|3e38|-|1" << Overflow << Field::R1;
+        // 1e30 Ω · 1e24 F.
+        QTest::newRow("monostable: pulse too long") << "M|-|-|1e30|1e30" << Overflow << Field::R;
     }
     void problems()
     {
         QFETCH(QString, given);
+        QFETCH(zelkor::Reason, reason);
         QFETCH(Field, field);
         zelkor::test::checkProblem([&](Reading r) { return calculate(texts(given), r); },
-                                   zelkor::Problem<Field>{zelkor::Reason::Missing, field});
+                                   zelkor::Problem<Field>{reason, field});
+    }
+
+    // The duty cycle lies strictly between 50 % and 100 %. At 50.1 % of 1 kHz with 1 µF,
+    // R1 = (0.501 ms − 0.499 ms) / 0.69 µF = 2.899 Ω by hand.
+    void designDomains_data()
+    {
+        QTest::addColumn<QString>("duty");
+        QTest::addColumn<zelkor::Reason>("reason"); // Missing: designed
+        QTest::newRow("duty 50 %") << "50" << zelkor::Reason::OutsideDomain;
+        QTest::newRow("duty 100 %") << "100" << zelkor::Reason::OutsideDomain;
+        QTest::newRow("duty 50.1 %") << "50.1" << zelkor::Reason::Missing;
+    }
+    void designDomains()
+    {
+        QFETCH(QString, duty);
+        QFETCH(zelkor::Reason, reason);
+        const DesignTexts texts{u"1k"_s, duty, {}, u"1"_s, {}};
+        if (reason != zelkor::Reason::Missing) {
+            zelkor::test::checkProblem([&](Reading r) { return designAstable(texts, r); },
+                                       zelkor::Problem<DesignField>{reason, DesignField::Duty});
+            return;
+        }
+        for (const Reading reading : {Reading::Lenient, Reading::Strict}) {
+            const auto design = designAstable(texts, reading);
+            QVERIFY(design);
+            QCOMPARE(design->outcome, DesignOutcome::Designed);
+            QCOMPARE_LT(std::abs(design->idealR1 - 2.8986), 1e-3);
+        }
     }
 
     void panel_data()
@@ -98,10 +140,10 @@ private Q_SLOTS:
         QTest::newRow("astable") << astable << u"astablePage"_s
                                  << u"Frequency: 6.90131140 Hz\nHigh time: 0.07590000 s\n"
                                     "Low time: 0.06900000 s\nDuty cycle: 52.38 %"_s;
-        QTest::newRow("text that is no number counts as 0")
-            << astable + u";r1ValueField=none"_s << u"astablePage"_s
-            << u"Frequency: 7.24637699 Hz\nHigh time: 0.06900000 s\n"
-               "Low time: 0.06900000 s\nDuty cycle: 50.00 %"_s;
+        QTest::newRow("text that is no number is a resistor of 0: no number")
+            << astable + u";r1ValueField=none"_s << u"astablePage"_s << QString();
+        QTest::newRow("a negative capacitor leaves no number")
+            << astable + u";c1ValueField=-10"_s << u"astablePage"_s << QString();
         QTest::newRow("an erased input empties the output")
             << astable + u";c1ValueField="_s << u"astablePage"_s << QString();
         QTest::newRow("each page shows its own result")
@@ -120,6 +162,8 @@ private Q_SLOTS:
             << target + u"designDutyField=60"_s
             << u"R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value "
                "5.6 kΩ\nWith these parts: 1020.62 Hz, duty cycle 60.56 %"_s;
+        QTest::newRow("negative capacitor") << target + u"designDutyField=60;designC1Field=-1"_s
+                                            << u"Every value must be a number above 0."_s;
         QTest::newRow("half duty cannot be made")
             << target + u"designDutyField=50"_s
             << u"This circuit cannot make a duty cycle of 50 % or less: that needs a diode "
