@@ -124,8 +124,9 @@ void TestCommands::refuses_data()
 
     // How each problem with a value reads.
     row("missing", "led --preset 0 --current 20", "led: --supply is missing");
-    row("not a number", "ohm --voltage twelve --current 2", "--voltage: 'twelve' is not a number");
-    row("wrong unit", "ohm --voltage 12 --current 12V", "--current: '12V' has the wrong unit");
+    row("not a number", "ohm --voltage twelve --current 2",
+        "ohm: --voltage: 'twelve' is not a number");
+    row("wrong unit", "ohm --voltage 12 --current 12V", "ohm: --current: '12V' has the wrong unit");
     row("zero", "led --supply 5 --preset 0 --current 0", "led: --current must not be 0");
     row("--json: a refusal prints no JSON", "led --supply 1 --forward 2 --current 20 --json",
         "cannot light");
