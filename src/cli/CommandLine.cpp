@@ -58,9 +58,15 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
     case Reason::OutsideDomain:
         return InputError(prefix + option + " must be " +
                           domainText(input.spec.rule.domain).toStdString());
-    case Reason::Overflow:
-        return InputError(prefix + option + ": " + quoted(input.value) +
-                          " is too large: a result would not be a number");
+    case Reason::Overflow: {
+        // A tiny divisor overflows a result as surely as a huge factor.
+        const auto read =
+            readInput(QString::fromStdString(input.value), input.spec.rule, Reading::Strict);
+        const float *number = std::get_if<float>(&read);
+        const char *size = number && std::abs(*number) < 1.0f ? " is too small" : " is too large";
+        return InputError(prefix + option + ": " + quoted(input.value) + size +
+                          ": a result would not be a number");
+    }
     case Reason::Conflict:
         return InputError(prefix + "give either " + alternative + " or " + option + ", not both");
     case Reason::OutOfRange:

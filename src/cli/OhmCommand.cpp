@@ -1,57 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
+#include "cli/FieldOptions.h"
+#include "cli/JsonNumber.h"
 #include "core/calculators/OhmsLaw.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
 #include <CLI/CLI.hpp>
-#include <memory>
 
 namespace zelkor::cli {
 
 void addOhmCommand(CLI::App &app, const Printer &print)
 {
-    struct Options
-    {
-        std::string power, voltage, current, resistance;
-    };
-    auto options = std::make_shared<Options>();
     CLI::App *command = app.add_subcommand(
         "ohm", "Ohm's law: give two of power, voltage, current and resistance; prints all four "
                "quantities");
-    auto *power = command->add_option("--power", options->power, "Power in W");
-    auto *voltage = command->add_option("--voltage", options->voltage, "Voltage in V");
-    auto *current = command->add_option("--current", options->current, "Current in A");
-    auto *resistance =
-        command->add_option("--resistance", options->resistance, "Resistance in Ohm");
+    const FieldOptions options(*command, ohmslaw::kFields);
 
     command->callback([=] {
-        const OptionValue byQuantity[] = {{power, options->power},
-                                          {voltage, options->voltage},
-                                          {current, options->current},
-                                          {resistance, options->resistance}};
-        const auto s = ohmslaw::calculate({given(byQuantity[0]), given(byQuantity[1]),
-                                           given(byQuantity[2]), given(byQuantity[3])});
+        using ohmslaw::Quantity;
+        const auto s = ohmslaw::calculate(
+            {options.given(Quantity::Power), options.given(Quantity::Voltage),
+             options.given(Quantity::Current), options.given(Quantity::Resistance)});
         if (!s) {
-            const Problem<ohmslaw::Quantity> problem = s.problem();
-            if (problem.reason == Reason::Missing || problem.reason == Reason::Conflict)
+            const Reason reason = s.problem().reason;
+            if (reason == Reason::Missing || reason == Reason::Conflict)
                 throw InputError(
                     "ohm: give exactly two of --power, --voltage, --current and --resistance");
-            throw inputError("ohm", byQuantity[static_cast<int>(problem.field)], problem.reason);
+            throw options.error(s.problem());
         }
-        const auto line = [&](const char *key, const OptionValue &option, float value,
-                              const QString &unit) {
-            print(formatText(u"%@: %@ %@", {text(key), formatShortest(value), unit}));
-            const auto name = option.option->get_name().substr(2);
-            if (option.option->count())
-                print.input(name.c_str(), double(value));
-            print.result(name.c_str(), double(value));
+        const auto line = [&](Quantity quantity, float value, const QString &unit) {
+            const FieldSpec &spec = fieldSpec(ohmslaw::kFields, quantity);
+            print(formatText(u"%@: %@ %@", {text(spec.caption), formatShortest(value), unit}));
+            print.result(spec.key, decimal(value));
         };
-        line("Power", byQuantity[0], s->power, QStringLiteral("W"));
-        line("Voltage", byQuantity[1], s->voltage, QStringLiteral("V"));
-        line("Current", byQuantity[2], s->current, QStringLiteral("A"));
-        line("Resistance", byQuantity[3], s->resistance, text("Ohm"));
+        line(Quantity::Power, s->power, QStringLiteral("W"));
+        line(Quantity::Voltage, s->voltage, QStringLiteral("V"));
+        line(Quantity::Current, s->current, QStringLiteral("A"));
+        line(Quantity::Resistance, s->resistance, text("Ohm"));
+        options.reportInputs(print);
     });
 }
 

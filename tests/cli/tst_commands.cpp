@@ -67,6 +67,10 @@ void TestCommands::prints_data()
     row("heatsink: largest power",
         "heatsink --max-power --chip 1.5 --mount 0.3 --sink 2 --max-temp 100 --ambient 25",
         "Largest power: 19.74 W\n");
+    // (0 - (-40) - 10 · (1 + 0.5)) / 10: a maximum of 0 °C is a temperature, not a missing one.
+    row("heatsink: maximum of 0 degrees, frosty ambient",
+        "heatsink --power 10 --chip 1 --mount 0.5 --max-temp 0 --ambient -40",
+        "Max. heat sink resistance: 2.50 °K/W\n");
     row("combine: resistors", "combine --resistors 100 220 470",
         "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n");
     // 1300 · 24000 / 25300 = 1233.2016 Ω, 0.0647 % low.
@@ -120,8 +124,9 @@ void TestCommands::refuses_data()
 
     // How each problem with a value reads.
     row("missing", "led --preset 0 --current 20", "led: --supply is missing");
-    row("not a number", "ohm --voltage twelve --current 2", "--voltage: 'twelve' is not a number");
-    row("wrong unit", "ohm --voltage 12 --current 12V", "--current: '12V' has the wrong unit");
+    row("not a number", "ohm --voltage twelve --current 2",
+        "ohm: --voltage: 'twelve' is not a number");
+    row("wrong unit", "ohm --voltage 12 --current 12V", "ohm: --current: '12V' has the wrong unit");
     row("zero", "led --supply 5 --preset 0 --current 0", "led: --current must not be 0");
     row("--json: a refusal prints no JSON", "led --supply 1 --forward 2 --current 20 --json",
         "cannot light");
@@ -129,6 +134,10 @@ void TestCommands::refuses_data()
     row("ohm: not two", "ohm --voltage 12",
         "ohm: give exactly two of --power, --voltage, --current and --resistance");
     row("ohm: three", "ohm --voltage 12 --current 2 --resistance 6", "give exactly two of");
+    row("ohm: negative voltage", "ohm --voltage -12 --current 2", "ohm: --voltage must be above 0");
+    row("ohm: current 0", "ohm --current 0 --power 2", "ohm: --current must be above 0");
+    row("ohm: a tiny current overflows the resistance", "ohm --voltage 100 --current 1e-37",
+        "ohm: --current: '1e-37' is too small: a result would not be a number");
     row("led: cannot light", "led --supply 1.5 --forward 2.1 --current 20",
         "led: The LED cannot light: the supply voltage must be above its forward voltage.");
     row("led: forward and preset", "led --supply 5 --forward 2 --preset 1 --current 20",
@@ -138,9 +147,18 @@ void TestCommands::refuses_data()
         "led: --preset: '6' is not a preset number from 0 to 5");
     row("led: series", "led --supply 5 --preset 0 --current 20 --series E6",
         "led: --series: 'E6' is not E12 or E24");
-    row("heatsink: ideal heat sink",
-        "heatsink --power 10 --chip 1.5 --mount 0.3 --sink 0 --ambient 25",
-        "heatsink: --sink must not be 0");
+    row("heatsink: negative power",
+        "heatsink --power -10 --chip 1 --mount 0.3 --sink 2 --ambient 25",
+        "heatsink: --power must be above 0");
+    row("heatsink: chip too large for a number",
+        "heatsink --power 10 --chip 1e308 --mount 0.3 --sink 2 --ambient 25",
+        "heatsink: --chip must be at least 0");
+    row("heatsink: ambient at absolute zero",
+        "heatsink --power 10 --chip 1 --mount 0.3 --sink 2 --ambient -273.15",
+        "heatsink: --ambient must be above -273.15");
+    row("heatsink: largest power without any resistance",
+        "heatsink --max-power --chip 0 --mount 0 --sink 0 --max-temp 100 --ambient 25",
+        "heatsink: With no thermal resistance at all, any power keeps the chip below --max-temp.");
     row("heatsink: mount and preset",
         "heatsink --power 1 --chip 1 --mount 1 --mount-preset 1 --sink 1 --ambient 1",
         "heatsink: give either --mount or --mount-preset, not both");

@@ -83,10 +83,13 @@ void TestJson::reports_data()
         "10 kΩ");
     row("heatsink: chip temperature",
         "heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25",
-        "results/chip-temp", "63.00");
+        "results/chip_temp", "63.00");
     row("heatsink: largest heat sink",
         "heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 0", "results/sink",
         "13.20 °K/W");
+    row("heatsink: maximum temperature read",
+        "heatsink --power 10 --chip 1 --mount 0.5 --max-temp 0 --ambient -40", "inputs/max_temp",
+        "0");
     row("tube: heating without its caption", "tube ECC83", "results/heating", "6.3V");
     row("tube: systems", "tube ECC83", "results/systems", "Micropower Triode\nMicropower Triode");
 }

@@ -6,16 +6,40 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
+#include <cmath>
+#include <utility>
+
 namespace zelkor::heatsink {
 
 namespace {
-constexpr InputRule kPowerRule{.unit = units::kWatts, .need = Need::NonZero};
-constexpr InputRule kResistanceRule{.unit = units::kKelvinsPerWatt, .need = Need::NonZero};
-constexpr InputRule kMountingRule{
-    .unit = units::kKelvinsPerWatt, .need = Need::NonZero, .presetList = true};
-constexpr InputRule kMaxTemperatureRule{.unit = units::kDegreesCelsius, .need = Need::NonZero};
-// 0 °C is a real ambient temperature.
-constexpr InputRule kAmbientRule{.unit = units::kDegreesCelsius};
+
+// A result too large for a float comes from an input far from 1, large or small (a tiny power
+// divides): that one is blamed.
+std::optional<Problem<Field>> overflowOf(const Result &result, const Texts &texts)
+{
+    const Inputs &in = result.inputs;
+    const bool sinkGiven = in.mode == Mode::SinkResistanceGiven;
+    const std::pair<Field, float> candidates[] = {
+        {in.mode == Mode::PowerLimit ? Field::SinkResistance : Field::Power,
+         in.mode == Mode::PowerLimit ? in.sinkResistance : in.power},
+        {Field::ChipResistance, in.chipResistance},
+        {texts.mountingPreset ? Field::MountingPreset : Field::MountingResistance,
+         in.mountingResistance},
+        {sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
+         in.sinkResistanceOrMaxTemperature},
+        {Field::Ambient, in.ambientTemperature}};
+    Field blamed = Field::Power;
+    double furthest = -1.0;
+    for (const auto &[field, value] : candidates) {
+        const double distance = value == 0.0f ? 0.0 : std::abs(std::log10(std::abs(value)));
+        if (distance > furthest) {
+            furthest = distance;
+            blamed = field;
+        }
+    }
+    return overflow(blamed, result.value);
+}
+
 } // namespace
 
 Result calculate(const Inputs &in)
@@ -27,7 +51,8 @@ Result calculate(const Inputs &in)
                       in.sinkResistanceOrMaxTemperature, ambient});
         if (limit.outcome == PowerLimitOutcome::MaxPower)
             return Result{Outcome::MaxPower, limit.watts, in};
-        // Every resistance was read as above 0, so only the ambient can stop it.
+        // Resistances read from texts are at least 0 and not all 0, so only the ambient can
+        // stop it.
         return Result{Outcome::AmbientTooHot, 0.0f, in};
     }
     const float upToSink = in.power * (in.chipResistance + in.mountingResistance);
@@ -52,12 +77,12 @@ zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     if (powerSought && texts.power)
         return Problem<Field>{Reason::Conflict, Field::Power};
     if (!powerSought) {
-        const auto power = read(Field::Power, texts.power, kPowerRule, reading);
+        const auto power = read(kFields, Field::Power, texts.power, reading);
         if (!power)
             return power.problem();
         inputs.power = *power;
     }
-    const auto chip = read(Field::ChipResistance, texts.chipResistance, kResistanceRule, reading);
+    const auto chip = read(kFields, Field::ChipResistance, texts.chipResistance, reading);
     if (!chip)
         return chip.problem();
     inputs.chipResistance = *chip;
@@ -72,7 +97,7 @@ zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         inputs.mountingResistance = kMountingPresets[*preset].value;
     } else {
         const auto mount =
-            read(Field::MountingResistance, texts.mountingResistance, kMountingRule, reading);
+            read(kFields, Field::MountingResistance, texts.mountingResistance, reading);
         if (!mount)
             return mount.problem();
         inputs.mountingResistance = *mount;
@@ -89,25 +114,29 @@ zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return Problem<Field>{Reason::Missing, Field::Mode};
     }
     if (powerSought) {
-        const auto sink =
-            read(Field::SinkResistance, texts.sinkResistance, kResistanceRule, reading);
+        const auto sink = read(kFields, Field::SinkResistance, texts.sinkResistance, reading);
         if (!sink)
             return sink.problem();
         inputs.sinkResistance = *sink;
     }
     const bool sinkGiven = inputs.mode == Mode::SinkResistanceGiven; // else T_max is read
-    const auto modeValue = read(sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
-                                sinkGiven ? texts.sinkResistance : texts.maxTemperature,
-                                sinkGiven ? kResistanceRule : kMaxTemperatureRule, reading);
+    const auto modeValue = read(kFields, sinkGiven ? Field::SinkResistance : Field::MaxTemperature,
+                                sinkGiven ? texts.sinkResistance : texts.maxTemperature, reading);
     if (!modeValue)
         return modeValue.problem();
     inputs.sinkResistanceOrMaxTemperature = *modeValue;
 
-    const auto ambient = read(Field::Ambient, texts.ambient, kAmbientRule, reading);
+    const auto ambient = read(kFields, Field::Ambient, texts.ambient, reading);
     if (!ambient)
         return ambient.problem();
     inputs.ambientTemperature = *ambient;
-    return calculate(inputs);
+    if (powerSought &&
+        inputs.chipResistance + inputs.mountingResistance + inputs.sinkResistance == 0.0f)
+        return Problem<Field>{Reason::Impossible, Field::SinkResistance};
+    const Result result = calculate(inputs);
+    if (const auto problem = overflowOf(result, texts))
+        return *problem;
+    return result;
 }
 
 QString resultText(const Result &result)

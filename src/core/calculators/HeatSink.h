@@ -77,6 +77,78 @@ enum class Field
     Ambient,
 };
 
+// The modes' kept names, by Mode.
+inline constexpr std::array<const char *, 3> kModeNames = {"sink", "max_temp", "max_power"};
+
+// A panel waits past a 0 power, thermal resistance or maximum temperature; zelkor-calc takes a
+// 0 for what it is, an ideal mounting or a maximum of 0 °C.
+inline constexpr std::array kFields = {
+    FieldRow<Field>{Field::Mode,
+                    {.key = "mode",
+                     .option = nullptr, // zelkor-calc: --sink, --max-temp or --max-power
+                     .caption = "HeatSinks",
+                     .help = nullptr,
+                     .kind = FieldKind::Choice,
+                     .choices = kModeNames}},
+    FieldRow<Field>{Field::Power,
+                    {.key = "power",
+                     .option = "--power",
+                     .caption = "HeatSinkPowerCaption",
+                     .help = "Power dissipated in W",
+                     .rule = {.unit = units::kWatts, .need = Need::NonZero}}},
+    FieldRow<Field>{Field::ChipResistance,
+                    {.key = "chip",
+                     .option = "--chip",
+                     .caption = "ChipToCaseCaption",
+                     .help = "Thermal resistance chip to case in K/W",
+                     .rule = {.unit = units::kKelvinsPerWatt,
+                              .need = Need::NonZero,
+                              .domain = domains::kAtLeastZero}}},
+    FieldRow<Field>{Field::MountingResistance,
+                    {.key = "mount",
+                     .option = "--mount",
+                     .caption = "CaseToHeatSinkCaption",
+                     .help = "Thermal resistance case to heat sink in K/W",
+                     .rule = {.unit = units::kKelvinsPerWatt,
+                              .need = Need::NonZero,
+                              .presetList = true,
+                              .domain = domains::kAtLeastZero},
+                     .alternative = "--mount-preset"}},
+    FieldRow<Field>{Field::MountingPreset,
+                    {.key = "mount_preset",
+                     .option = "--mount-preset",
+                     .caption = "CaseToHeatSinkCaption",
+                     .help = "Mounting preset: 0 mica washer 0.3 K/W, 1 thermal paste 0.1 K/W, 2 "
+                             "thermal pad 0.1 K/W",
+                     .kind = FieldKind::Preset,
+                     .alternative = "--mount",
+                     .accepts = "a preset number from 0 to 2"}},
+    FieldRow<Field>{Field::SinkResistance,
+                    {.key = "sink",
+                     .option = "--sink",
+                     .caption = "TRHeatSink",
+                     .help = "Thermal resistance of the heat sink in K/W",
+                     .rule = {.unit = units::kKelvinsPerWatt,
+                              .need = Need::NonZero,
+                              .domain = domains::kAtLeastZero}}},
+    FieldRow<Field>{Field::MaxTemperature,
+                    {.key = "max_temp",
+                     .option = "--max-temp",
+                     .caption = "MaxChipTemp",
+                     .help = "Maximum chip temperature in °C",
+                     .rule = {.unit = units::kDegreesCelsius,
+                              .need = Need::NonZero,
+                              .domain = domains::kAboveAbsoluteZero}}},
+    FieldRow<Field>{
+        Field::Ambient,
+        {.key = "ambient",
+         .option = "--ambient",
+         .caption = "AmbientTemperatureCaption",
+         .help = "Ambient temperature in °C",
+         .rule = {.unit = units::kDegreesCelsius, .domain = domains::kAboveAbsoluteZero}}},
+};
+static_assert(inFieldOrder(kFields));
+
 // The inputs as given. The panel's mounting resistance is its combo box's text, after a chosen
 // preset became its number, and its mode field's text goes to the mode's input; zelkor-calc
 // gives a resistance or a preset number, and picks the mode by giving --sink or --max-temp
@@ -93,9 +165,11 @@ struct Texts
     Given ambient;
 };
 
-// Power, both resistances and the mode's input must be there and not 0. The power-limit mode
-// reads no power (giving one anyway is a Conflict) but both the sink and T_max. An ambient of 0 °C
-// or below is a real temperature: only a missing one stops.
+// Power, both resistances and the mode's input must be there, and within their domains: a
+// power above 0, thermal resistances of at least 0, temperatures above absolute zero. The
+// power-limit mode reads no power (giving one anyway is a Conflict) but both the sink and T_max;
+// when the three resistances add up to 0, any power would do, which is Impossible. A result too
+// large for a float is an Overflow of the input furthest from 1.
 zelkor::Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
 QString resultText(const Result &result);

@@ -11,22 +11,24 @@ namespace zelkor::heatsink {
 
 namespace {
 
-bool positive(float value)
+bool atLeastZero(float value)
 {
-    return std::isfinite(value) && value > 0.0f;
+    return std::isfinite(value) && value >= 0.0f;
 }
 
 } // namespace
 
 PowerLimit maxPower(const PowerLimitInputs &in)
 {
-    if (!positive(in.chipResistance) || !positive(in.mountingResistance) ||
-        !positive(in.sinkResistance) || !std::isfinite(in.maxTemperature) ||
+    if (!atLeastZero(in.chipResistance) || !atLeastZero(in.mountingResistance) ||
+        !atLeastZero(in.sinkResistance) || !std::isfinite(in.maxTemperature) ||
         !std::isfinite(in.ambientTemperature))
+        return {};
+    const float resistance = (in.chipResistance + in.mountingResistance) + in.sinkResistance;
+    if (!(resistance > 0.0f))
         return {};
     if (in.ambientTemperature >= in.maxTemperature)
         return {PowerLimitOutcome::AmbientTooHot, 0.0f};
-    const float resistance = (in.chipResistance + in.mountingResistance) + in.sinkResistance;
     return {PowerLimitOutcome::MaxPower, (in.maxTemperature - in.ambientTemperature) / resistance};
 }
 

@@ -23,7 +23,8 @@ enum class PowerLimitOutcome
 {
     MaxPower,      // watts holds the power
     AmbientTooHot, // T_amb >= T_max: no power at all is allowed
-    NotPositive,   // a resistance that is not a number above 0, or a temperature not a number
+    NotPositive,   // a resistance below 0 or not a number, none above 0, or a temperature not
+                   // a number
 };
 
 struct PowerLimit

@@ -30,7 +30,7 @@ std::variant<float, Reason> readInput(const Given &given, InputRule rule, Readin
     if (reading == Reading::Lenient && rule.need == Need::NonZero && value == 0.0f)
         return Reason::Zero;
     // A number too large for a float reads as infinity, which no quantity has.
-    if (!std::isfinite(value) || !rule.domain.contains(value))
+    if (!std::isfinite(value) || !rule.domain.containsSingle(value))
         return Reason::OutsideDomain;
     return value;
 }

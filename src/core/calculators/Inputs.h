@@ -100,6 +100,13 @@ struct Domain
     {
         return (lowOpen ? value > low : value >= low) && (highOpen ? value < high : value <= high);
     }
+    // For a value read in single precision, the bounds as floats: -273.15 typed is the float
+    // nearest -273.15, which lies just above the double -273.15 and would pass an open bound.
+    constexpr bool containsSingle(float value) const
+    {
+        return Domain{static_cast<float>(low), static_cast<float>(high), lowOpen, highOpen}
+            .contains(static_cast<double>(value));
+    }
 };
 
 namespace domains {

@@ -9,24 +9,19 @@ namespace zelkor::ohmslaw {
 
 namespace {
 
-// No input needs more than a value: 0 is computed with, and gives infinity or NaN.
-InputRule rule(Quantity quantity)
-{
-    switch (quantity) {
-    case Quantity::Power:
-        return {.unit = units::kWatts};
-    case Quantity::Voltage:
-        return {.unit = units::kVolts};
-    case Quantity::Current:
-        return {.unit = units::kAmperes};
-    case Quantity::Resistance:
-        break;
-    }
-    return {.unit = units::kOhms};
-}
-
 constexpr Quantity kAll[] = {Quantity::Power, Quantity::Voltage, Quantity::Current,
                              Quantity::Resistance};
+
+// A result too large for a float comes from an input far from 1, large or small (P/I with a
+// tiny current): that one is blamed.
+Outcome<Solution, Quantity> solved(Quantity a, float aValue, Quantity b, float bValue)
+{
+    const Solution s = solve(a, aValue, b, bValue);
+    const Quantity blamed = std::abs(std::log10(aValue)) >= std::abs(std::log10(bValue)) ? a : b;
+    if (const auto problem = overflow(blamed, s.power, s.voltage, s.current, s.resistance))
+        return *problem;
+    return s;
+}
 
 } // namespace
 
@@ -115,23 +110,30 @@ GivenFields::inputs(const std::array<bool, kQuantityCount> &filled) const
     return std::pair{*newest, *second};
 }
 
+std::optional<std::pair<Quantity, Quantity>>
+panelInputs(const std::array<QString, kQuantityCount> &fields, const GivenFields &given)
+{
+    // A lone blank fills a field; only an empty one does not count.
+    std::array<bool, kQuantityCount> filled{};
+    for (std::size_t i = 0; i < kQuantityCount; ++i)
+        filled[i] = !fields[i].isEmpty();
+    return given.inputs(filled);
+}
+
 Outcome<Solution, Quantity> calculate(const std::array<QString, kQuantityCount> &fields,
                                       const GivenFields &given)
 {
-    // A lone blank fills a field and reads 0; only an empty one does not count.
-    std::array<float, kQuantityCount> values{};
-    std::array<bool, kQuantityCount> filled{};
-    for (Quantity q : kAll) {
-        const auto i = static_cast<std::size_t>(q);
-        const auto value = read(q, Given(fields[i]), rule(q), Reading::Lenient);
-        filled[i] = bool(value);
-        values[i] = value ? *value : 0.0f;
-    }
-    const auto inputs = given.inputs(filled);
+    const auto inputs = panelInputs(fields, given);
     if (!inputs)
         return Problem<Quantity>{Reason::Missing, Quantity::Power};
     const auto [a, b] = *inputs;
-    return solve(a, values[static_cast<std::size_t>(a)], b, values[static_cast<std::size_t>(b)]);
+    const auto aValue = read(kFields, a, fields[static_cast<std::size_t>(a)], Reading::Lenient);
+    if (!aValue)
+        return aValue.problem();
+    const auto bValue = read(kFields, b, fields[static_cast<std::size_t>(b)], Reading::Lenient);
+    if (!bValue)
+        return bValue.problem();
+    return solved(a, *aValue, b, *bValue);
 }
 
 Outcome<Solution, Quantity> calculate(const std::array<Given, kQuantityCount> &options)
@@ -141,7 +143,7 @@ Outcome<Solution, Quantity> calculate(const std::array<Given, kQuantityCount> &o
         const Given &option = options[static_cast<std::size_t>(q)];
         if (!option)
             continue;
-        const auto value = read(q, option, rule(q), Reading::Strict);
+        const auto value = read(kFields, q, option, Reading::Strict);
         if (!value)
             return value.problem();
         given.emplace_back(q, *value);
@@ -149,7 +151,9 @@ Outcome<Solution, Quantity> calculate(const std::array<Given, kQuantityCount> &o
     if (given.size() != 2)
         return Problem<Quantity>{given.size() < 2 ? Reason::Missing : Reason::Conflict,
                                  Quantity::Power};
-    return solve(given[0].first, given[0].second, given[1].first, given[1].second);
+    const auto [a, aValue] = given[0];
+    const auto [b, bValue] = given[1];
+    return solved(a, aValue, b, bValue);
 }
 
 } // namespace zelkor::ohmslaw

@@ -4,8 +4,8 @@
 // Ohm's law: from any two of power, voltage, current and resistance, the other two.
 //
 // P = U·I, U = P/I, I = P/U, then R = U/I; with the resistance given, I = U/R, U = I·R or
-// U = √(P·R). All in single precision with no guard against zero: current 0 gives an
-// infinite resistance, and the field shows "inf".
+// U = √(P·R), all in single precision. The four are a resistor's, so each is above 0: a 0 or a
+// negative input describes no resistor, and a result too large for a float is refused.
 
 #include "core/calculators/Inputs.h"
 
@@ -26,6 +26,34 @@ enum class Quantity
 };
 
 inline constexpr std::size_t kQuantityCount = 4;
+
+inline constexpr std::array kFields = {
+    FieldRow<Quantity>{Quantity::Power,
+                       {.key = "power",
+                        .option = "--power",
+                        .caption = "Power",
+                        .help = "Power in W",
+                        .rule = {.unit = units::kWatts}}},
+    FieldRow<Quantity>{Quantity::Voltage,
+                       {.key = "voltage",
+                        .option = "--voltage",
+                        .caption = "Voltage",
+                        .help = "Voltage in V",
+                        .rule = {.unit = units::kVolts}}},
+    FieldRow<Quantity>{Quantity::Current,
+                       {.key = "current",
+                        .option = "--current",
+                        .caption = "Current",
+                        .help = "Current in A",
+                        .rule = {.unit = units::kAmperes}}},
+    FieldRow<Quantity>{Quantity::Resistance,
+                       {.key = "resistance",
+                        .option = "--resistance",
+                        .caption = "Resistance",
+                        .help = "Resistance in Ohm",
+                        .rule = {.unit = units::kOhms}}},
+};
+static_assert(inFieldOrder(kFields) && kFields.size() == kQuantityCount);
 
 struct Solution
 {
@@ -63,13 +91,17 @@ private:
 };
 
 // The panel: of the fields the user typed into and did not empty, the two newest are the
-// inputs (GivenFields); fields holds the texts indexed like Quantity. Missing while
-// fewer than two qualify. A text that is no number counts as 0, and 0 is computed with.
+// inputs; fields holds the texts indexed like Quantity. Nothing while fewer than two qualify.
+std::optional<std::pair<Quantity, Quantity>>
+panelInputs(const std::array<QString, kQuantityCount> &fields, const GivenFields &given);
+
+// The panel's solution from its panelInputs(); Missing while there are none. A text that is no
+// number reads 0, which is OutsideDomain like a negative value.
 Outcome<Solution, Quantity> calculate(const std::array<QString, kQuantityCount> &fields,
                                       const GivenFields &given);
 
-// zelkor-calc: exactly two of the four quantities, each a number. Fewer are Missing, more a
-// Conflict.
+// zelkor-calc: exactly two of the four quantities, each a number above 0. Fewer are Missing,
+// more a Conflict. Results too large for a float are an Overflow of the input furthest from 1.
 Outcome<Solution, Quantity> calculate(const std::array<Given, kQuantityCount> &options);
 
 } // namespace zelkor::ohmslaw

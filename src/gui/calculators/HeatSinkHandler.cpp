@@ -3,7 +3,6 @@
 #include "gui/calculators/HeatSinkHandler.h"
 
 #include "core/text/Texts.h"
-#include "gui/app/PanelState.h"
 
 #include <QFontMetrics>
 
@@ -13,9 +12,10 @@
 using zelkor::heatsink::Mode;
 
 namespace {
-constexpr int kSinkResistanceSegment = 0;
-constexpr int kMaxTemperatureSegment = 1;
-constexpr int kMaxPowerSegment = 2;
+// A segment's id is its mode, which also names it in the kept inputs (kModeNames).
+constexpr int kSinkResistanceSegment = static_cast<int>(Mode::SinkResistanceGiven);
+constexpr int kMaxTemperatureSegment = static_cast<int>(Mode::MaxChipTemperatureGiven);
+constexpr int kMaxPowerSegment = static_cast<int>(Mode::PowerLimit);
 } // namespace
 
 HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
@@ -36,16 +36,17 @@ HeatSinkHandler::HeatSinkHandler(QWidget *panel) : QObject(panel)
     }
     showModeCaptions();
 
-    connect(ui.trOrTemperature, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            calculateHeatSink();
-    });
-    connect(ui.trHousingHeatsink, &QComboBox::activated, this, &HeatSinkHandler::calculateHeatSink);
-    for (QLineEdit *field : {ui.power, ui.trChip, ui.trHousingHeatsink->lineEdit(),
-                             ui.trHeatSinkOrMaxTemperature, ui.ambientTemperature}) {
-        connect(field, &QLineEdit::textEdited, this, &HeatSinkHandler::calculateHeatSink);
-        connect(field, &QLineEdit::returnPressed, this, &HeatSinkHandler::calculateHeatSink);
-    }
+    // Each widget is kept under the key of the field it holds in the first mode: the power row
+    // holds T_max in the power-limit mode, and the mode's row T_max in the temperature mode.
+    using zelkor::heatsink::Field;
+    m_fields = FieldBinding(zelkor::heatsink::kFields,
+                            {{Field::Mode, ui.trOrTemperature},
+                             {Field::Power, ui.power},
+                             {Field::ChipResistance, ui.trChip},
+                             {Field::MountingResistance, ui.trHousingHeatsink},
+                             {Field::SinkResistance, ui.trHeatSinkOrMaxTemperature},
+                             {Field::Ambient, ui.ambientTemperature}});
+    m_fields.connect(this, &HeatSinkHandler::calculateHeatSink);
 }
 
 Mode HeatSinkHandler::mode() const
@@ -97,8 +98,17 @@ void HeatSinkHandler::calculateHeatSink()
     texts.ambient = ui.ambientTemperature->text();
 
     const auto result = zelkor::heatsink::calculate(texts, zelkor::Reading::Lenient);
-    if (!result)
+    if (!result) {
+        // An unfinished input keeps the last result; one that describes no chip clears it.
+        using enum zelkor::Reason;
+        const zelkor::Reason reason = result.problem().reason;
+        if (reason == OutsideDomain || reason == Overflow || reason == Impossible) {
+            ui.warningSignMaxTemperature->setShown(false);
+            ui.warningSignAmbientTemperature->setShown(false);
+            ui.outputField->clear();
+        }
         return;
+    }
     ui.warningSignMaxTemperature->setShown(result->temperatureWarnings());
     ui.warningSignAmbientTemperature->setShown(result->temperatureWarnings());
     ui.outputField->setText(zelkor::heatsink::resultText(*result));
@@ -114,30 +124,12 @@ void HeatSinkHandler::recalculate()
     calculateHeatSink();
 }
 
-namespace {
-// The kept names of the modes, by segment.
-constexpr const char *kModeNames[] = {"sinkResistance", "maxTemperature", "maxPower"};
-} // namespace
-
 QVariantMap HeatSinkHandler::saveState() const
 {
-    return {
-        {QStringLiteral("mode"), zelkor::state::choiceName(ui.trOrTemperature, kModeNames)},
-        {QStringLiteral("power"), ui.power->text()},
-        {QStringLiteral("chipResistance"), ui.trChip->text()},
-        {QStringLiteral("mountingResistance"), ui.trHousingHeatsink->currentText()},
-        {QStringLiteral("sinkResistanceOrMaxTemperature"), ui.trHeatSinkOrMaxTemperature->text()},
-        {QStringLiteral("ambientTemperature"), ui.ambientTemperature->text()}};
+    return m_fields.save();
 }
 
 void HeatSinkHandler::restoreState(const QVariantMap &state)
 {
-    using zelkor::state::restoreText;
-    zelkor::state::restoreChoice(ui.trOrTemperature, state, QStringLiteral("mode"), kModeNames);
-    restoreText(ui.power, state, QStringLiteral("power"));
-    restoreText(ui.trChip, state, QStringLiteral("chipResistance"));
-    restoreText(ui.trHousingHeatsink, state, QStringLiteral("mountingResistance"));
-    restoreText(ui.trHeatSinkOrMaxTemperature, state,
-                QStringLiteral("sinkResistanceOrMaxTemperature"));
-    restoreText(ui.ambientTemperature, state, QStringLiteral("ambientTemperature"));
+    m_fields.restore(state);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/calculators/HeatSink.h"
+#include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_HeatSinkPanel.h"
 
@@ -23,7 +24,8 @@ public:
 
 public Q_SLOTS:
     // Follows the mode with the captions, turns a chosen mounting preset into its number, then
-    // computes once every input is there; until then the previous result stays.
+    // computes once every input is there; until then the previous result stays. A value outside
+    // its domain, or a result too large, leaves no result.
     void calculateHeatSink();
 
 private:
@@ -31,4 +33,5 @@ private:
     void showModeCaptions();
 
     Ui::HeatSinkPanel ui;
+    FieldBinding m_fields;
 };

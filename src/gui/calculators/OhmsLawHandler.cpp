@@ -15,6 +15,12 @@ constexpr Quantity kQuantities[] = {Quantity::Power, Quantity::Voltage, Quantity
 OhmsLawHandler::OhmsLawHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
+    // The binding keeps the texts; the edits are connected here, since each one also counts
+    // which field the user typed into last.
+    m_fields = FieldBinding(zelkor::ohmslaw::kFields, {{Quantity::Power, ui.powerField},
+                                                       {Quantity::Voltage, ui.voltageField},
+                                                       {Quantity::Current, ui.currentField},
+                                                       {Quantity::Resistance, ui.resistanceField}});
     for (Quantity q : kQuantities) {
         connect(field(q), &QLineEdit::textEdited, this, [this, q] {
             m_given.edited(q);
@@ -45,15 +51,21 @@ void OhmsLawHandler::valueChanged()
     std::array<QString, zelkor::ohmslaw::kQuantityCount> texts;
     for (Quantity q : kQuantities)
         texts[static_cast<std::size_t>(q)] = field(q)->text();
-    const auto s = zelkor::ohmslaw::calculate(texts, m_given);
-    if (!s)
+    const auto inputs = zelkor::ohmslaw::panelInputs(texts, m_given);
+    if (!inputs)
         return;
-
-    const float results[] = {s->power, s->voltage, s->current, s->resistance};
+    const auto s = zelkor::ohmslaw::calculate(texts, m_given);
+    // Every problem left is a value no resistor has, or a result too large for a number: the
+    // open fields must not keep figures that the inputs shown contradict.
     for (Quantity q : kQuantities) {
-        if (q == s->a || q == s->b)
+        if (q == inputs->first || q == inputs->second)
             continue;
-        field(q)->setText(zelkor::formatShortest(results[static_cast<std::size_t>(q)]));
+        if (s) {
+            const float results[] = {s->power, s->voltage, s->current, s->resistance};
+            field(q)->setText(zelkor::formatShortest(results[static_cast<std::size_t>(q)]));
+        } else {
+            field(q)->clear();
+        }
         m_given.computed(q);
     }
 }
@@ -98,12 +110,9 @@ QString OhmsLawHandler::resultText() const
 }
 
 namespace {
-// The kept names of the quantities, in the order of Quantity.
-constexpr const char *kQuantityNames[] = {"power", "voltage", "current", "resistance"};
-
-QString quantityName(Quantity quantity)
+QString quantityKey(Quantity quantity)
 {
-    return QString::fromLatin1(kQuantityNames[static_cast<std::size_t>(quantity)]);
+    return QString::fromLatin1(zelkor::fieldSpec(zelkor::ohmslaw::kFields, quantity).key);
 }
 } // namespace
 
@@ -114,29 +123,25 @@ QVariantMap OhmsLawHandler::saveState() const
     const auto newest = m_given.inputs({true, true, true, true});
     for (Quantity q : kQuantities) {
         if (m_given.isGiven(q) && (!newest || (q != newest->first && q != newest->second)))
-            given.append(quantityName(q));
+            given.append(quantityKey(q));
     }
     if (newest)
-        given << quantityName(newest->second) << quantityName(newest->first);
-    return {{QStringLiteral("power"), ui.powerField->text()},
-            {QStringLiteral("voltage"), ui.voltageField->text()},
-            {QStringLiteral("current"), ui.currentField->text()},
-            {QStringLiteral("resistance"), ui.resistanceField->text()},
-            {QStringLiteral("given"), given}};
+        given << quantityKey(newest->second) << quantityKey(newest->first);
+    QVariantMap state = m_fields.save();
+    state.insert(QStringLiteral("given"), given);
+    return state;
 }
 
 void OhmsLawHandler::restoreState(const QVariantMap &state)
 {
-    using zelkor::state::restoreText;
-    restoreText(ui.powerField, state, QStringLiteral("power"));
-    restoreText(ui.voltageField, state, QStringLiteral("voltage"));
-    restoreText(ui.currentField, state, QStringLiteral("current"));
-    restoreText(ui.resistanceField, state, QStringLiteral("resistance"));
+    m_fields.restore(state);
     if (const auto given = zelkor::state::texts(state, QStringLiteral("given"), 4)) {
         m_given.clear();
         for (const QString &name : *given) {
-            if (const auto index = zelkor::state::choiceIndex(name, kQuantityNames))
-                m_given.edited(kQuantities[*index]);
+            for (Quantity q : kQuantities) {
+                if (name == quantityKey(q))
+                    m_given.edited(q);
+            }
         }
     }
 }

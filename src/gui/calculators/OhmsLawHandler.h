@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/calculators/OhmsLaw.h"
+#include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_OhmsLawPanel.h"
 
@@ -23,7 +24,8 @@ public:
     void restoreState(const QVariantMap &state) override;
 
 public Q_SLOTS:
-    // Computes the open quantities from the two most recently typed ones.
+    // Computes the open quantities from the two most recently typed ones. An input that is no
+    // resistor's (a negative value, a 0) or a result too large empties them instead.
     void valueChanged();
     void clearAllFields();
 
@@ -32,4 +34,5 @@ private:
 
     Ui::OhmsLawPanel ui;
     zelkor::ohmslaw::GivenFields m_given;
+    FieldBinding m_fields;
 };

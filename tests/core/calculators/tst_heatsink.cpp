@@ -72,6 +72,7 @@ private Q_SLOTS:
         QTest::newRow("chip temperature, mica")
             << "10|1.5|-|0|2|-|25" << ChipTemperature << "63.00";
         QTest::newRow("ambient of 0 degrees") << "10|1.5|0.3|-|2|-|0" << ChipTemperature << "38.00";
+        QTest::newRow("frosty ambient") << "10|1.5|0.3|-|2|-|-40" << ChipTemperature << "-2.00";
         QTest::newRow("units") << "10 W|1.5 K/W|300m|-|2K/W|-|25 \u00b0C" << ChipTemperature
                                << "63.00";
         QTest::newRow("heat sink for 150 degrees")
@@ -110,18 +111,22 @@ private Q_SLOTS:
         using enum zelkor::Reason;
         using enum Field;
         QTest::newRow("no power") << "-|1.5|0.3|-|2|-|25" << Missing << Power;
-        QTest::newRow("power 0") << "0|0|0|-|0|-|25" << Zero << Power;
-        QTest::newRow("chip 0") << "10|0|0|-|2|-|25" << Zero << ChipResistance;
+        QTest::newRow("negative power") << "-10|1.5|0.3|-|2|-|25" << OutsideDomain << Power;
+        QTest::newRow("chip too large for a number")
+            << "10|1e308|0.3|-|2|-|25" << OutsideDomain << ChipResistance;
         QTest::newRow("no mount") << "10|1.5|-|-|2|-|25" << Missing << MountingResistance;
-        QTest::newRow("mount 0") << "10|1.5|0|-|0|-|25" << Zero << MountingResistance;
+        QTest::newRow("negative mount")
+            << "10|1.5|-0.3|-|2|-|25" << OutsideDomain << MountingResistance;
         QTest::newRow("mount and preset") << "10|1.5|1|1|2|-|25" << Conflict << MountingPreset;
         QTest::newRow("preset past the list")
             << "10|1.5|-|3|2|-|25" << OutOfRange << MountingPreset;
-        QTest::newRow("ideal heat sink") << "10|1.5|1|-|0|-|-" << Zero << SinkResistance;
-        QTest::newRow("maximum of 0 degrees") << "10|1.5|1|-|-|0|-" << Zero << MaxTemperature;
         QTest::newRow("sink and maximum") << "10|1.5|1|-|2|90|25" << Conflict << MaxTemperature;
         QTest::newRow("neither") << "10|1.5|1|-|-|-|25" << Missing << Mode;
         QTest::newRow("no ambient") << "10|1.5|1|-|2|-|-" << Missing << Ambient;
+        QTest::newRow("ambient at absolute zero")
+            << "10|1.5|1|-|2|-|-273.15" << OutsideDomain << Ambient;
+        // P·(R_chip + R_mount) is 1e50 K; the chip's 1e30 is further from 1 than the power.
+        QTest::newRow("result too large") << "1e20|1e30|1|-|2|-|25" << Overflow << ChipResistance;
         QTest::newRow("power given for the largest power")
             << "max power|10|1.5|0.3|-|2|100|25" << Conflict << Power;
         QTest::newRow("largest power without a sink")
@@ -136,6 +141,42 @@ private Q_SLOTS:
         QFETCH(Field, field);
         zelkor::test::checkProblem([&](Reading r) { return calculate(texts(given), r); },
                                    zelkor::Problem<Field>{reason, field});
+    }
+
+    // A panel waits past a 0; zelkor-calc takes it as a value where the domain has it: an
+    // ideal thermal resistance, a maximum of 0 °C.
+    void zero_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<QString>("strict"); // the value computed, empty when refused
+        using enum Field;
+        QTest::newRow("power 0") << "0|1.5|0.3|-|2|-|25" << Power << QString();
+        // 25 °C + 10 W · (0 + 0.3 + 2) K/W
+        QTest::newRow("ideal chip") << "10|0|0.3|-|2|-|25" << ChipResistance << u"48.00"_s;
+        QTest::newRow("ideal mount") << "10|1.5|0|-|2|-|25" << MountingResistance << u"60.00"_s;
+        QTest::newRow("ideal heat sink") << "10|1.5|1|-|0|-|25" << SinkResistance << u"50.00"_s;
+        // (0 - (-40) - 10 · 1.5) / 10 K/W
+        QTest::newRow("maximum of 0 degrees")
+            << "10|1|0.5|-|-|0|-40" << MaxTemperature << u"2.50"_s;
+    }
+    void zero()
+    {
+        QFETCH(QString, given);
+        QFETCH(Field, field);
+        QFETCH(QString, strict);
+        const auto lenient = calculate(texts(given), Reading::Lenient);
+        QVERIFY(!lenient);
+        QCOMPARE(lenient.problem(), (zelkor::Problem<Field>{zelkor::Reason::Zero, field}));
+        const auto result = calculate(texts(given), Reading::Strict);
+        if (strict.isEmpty()) {
+            QVERIFY(!result);
+            QCOMPARE(result.problem(),
+                     (zelkor::Problem<Field>{zelkor::Reason::OutsideDomain, field}));
+        } else {
+            QVERIFY(result);
+            QCOMPARE(zelkor::formatFixed(result->value, 2), strict);
+        }
     }
 
     void panel_data()
@@ -162,6 +203,8 @@ private Q_SLOTS:
             << u"maxPowerModeButton!;power=100;trChip=1.5;trHeatSinkOrMaxTemperature=2;"
                "ambientTemperature=25;trHousingHeatsink=#0"_s
             << u"0.3"_s << u"Largest power: 19.74 W"_s << false;
+        QTest::newRow("a negative power leaves no result and no sign")
+            << tooHot + u";power=-1"_s << u"0.3"_s << QString() << false;
         QTest::newRow("a cooler ambient takes the signs away")
             << tooHot + u";ambientTemperature=20"_s << u"0.3"_s
             << u"Max. heat sink resistance: 3.20 °K/W"_s << false;
@@ -205,7 +248,8 @@ private Q_SLOTS:
             << QList<float>{1.5f, 0.3f, 2, 100, 100} << tooHot << 0.0f;
         QTest::newRow("ambient above T_max")
             << QList<float>{1.5f, 0.3f, 2, 100, 120} << tooHot << 0.0f;
-        QTest::newRow("no chip resistance") << QList<float>{0, 0.3f, 2, 100, 25} << bad << 0.0f;
+        QTest::newRow("ideal chip") << QList<float>{0, 0.5f, 2, 100, 25} << ok << 30.0f;
+        QTest::newRow("no resistance at all") << QList<float>{0, 0, 0, 100, 25} << bad << 0.0f;
         QTest::newRow("negative sink") << QList<float>{1.5f, 0.3f, -2, 100, 25} << bad << 0.0f;
     }
     void maxPower()
