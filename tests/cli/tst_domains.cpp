@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every numeric input of every calculator has a domain. From one valid command line per mode, each
+// option in turn gets a value just outside its domain (and the open bound itself): zelkor-calc
+// refuses it with status 2 and one line that names the option and the domain, and prints nothing.
+
+#include "cli/CommandLine.h"
+#include "core/calculators/AirCoredCoil.h"
+#include "core/calculators/HeatSink.h"
+#include "core/calculators/LEDDroppingResistor.h"
+#include "core/calculators/NE555.h"
+#include "core/calculators/NE555Design.h"
+#include "core/calculators/OhmsLaw.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <set>
+
+using namespace zelkor;
+
+namespace {
+
+struct Table
+{
+    const char *name;
+    std::vector<FieldSpec> fields;
+};
+
+template <typename Field, std::size_t N>
+Table table(const char *name, const std::array<FieldRow<Field>, N> &rows)
+{
+    Table t{name, {}};
+    for (const FieldRow<Field> &row : rows)
+        t.fields.push_back(row.spec);
+    return t;
+}
+
+const std::vector<Table> &tables()
+{
+    static const std::vector<Table> all = {
+        table("led", led::kFields),          table("ohm", ohmslaw::kFields),
+        table("heatsink", heatsink::kFields), table("coil", coil::kFields),
+        table("555", ne555::kFields),        table("555 design", ne555::kDesignFields),
+    };
+    return all;
+}
+
+// One valid command line per mode, and the table whose options it gives.
+struct Line
+{
+    const char *table;
+    const char *words;
+};
+constexpr Line kLines[] = {
+    {"led", "led --supply 12 --forward 2 --current 20"},
+    {"ohm", "ohm --voltage 12 --current 2"},
+    {"ohm", "ohm --power 24 --resistance 6"},
+    {"heatsink", "heatsink --power 10 --chip 1.5 --mount 0.3 --sink 2 --ambient 25"},
+    {"heatsink", "heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 25"},
+    {"coil", "coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8"},
+    {"coil", "coil --single --inductance 5 --outer 25.4 --length 50.8"},
+    {"555", "555 --astable --r1 1k --r2 10k --c 10"},
+    {"555", "555 --monostable --r 10k --c 100"},
+    {"555 design", "555 --design --frequency 1k --duty 60 --c 0.1"},
+    {"555 design", "555 --design --duration 1 --c 10"},
+};
+
+cli::Result run(const QStringList &words)
+{
+    std::vector<std::string> argv;
+    for (const QString &word : words)
+        argv.push_back(word.toStdString());
+    return cli::run(argv);
+}
+
+// Values just outside the domain: each finite bound itself when it is open, and one past it.
+QStringList outside(const Domain &domain)
+{
+    QStringList values;
+    if (std::isfinite(domain.low)) {
+        if (domain.lowOpen)
+            values << QString::number(domain.low, 'g', 10);
+        values << QString::number(domain.low - 1.0, 'g', 10);
+    }
+    if (std::isfinite(domain.high)) {
+        if (domain.highOpen)
+            values << QString::number(domain.high, 'g', 10);
+        values << QString::number(domain.high + 1.0, 'g', 10);
+    }
+    values << QStringLiteral("1e39"); // past the largest float: no quantity is infinite
+    return values;
+}
+
+} // namespace
+
+class TestDomains : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { test::initIsolatedApp(); }
+
+    void outsideTheDomainIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QString>("error");
+        std::set<std::pair<std::string, std::string>> covered;
+        for (const Line &line : kLines) {
+            const QStringList words = QString::fromUtf8(line.words).split(u' ');
+            const auto valid = run(words);
+            QVERIFY2(valid.status == 0, line.words);
+            const Table &t = *std::find_if(tables().begin(), tables().end(), [&](const Table &t) {
+                return std::string(t.name) == line.table;
+            });
+            for (const FieldSpec &spec : t.fields) {
+                if (spec.kind != FieldKind::Number || !spec.option)
+                    continue;
+                const qsizetype at = words.indexOf(QString::fromLatin1(spec.option));
+                if (at < 0)
+                    continue;
+                covered.insert({t.name, spec.key});
+                for (const QString &value : outside(spec.rule.domain)) {
+                    QStringList changed = words;
+                    changed[at + 1] = value;
+                    const QString expected = QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
+                                                 .arg(words.first(),
+                                                      QString::fromLatin1(spec.option),
+                                                      domainText(spec.rule.domain));
+                    QTest::addRow("%s %s %s", line.words, spec.option, qPrintable(value))
+                        << changed << expected;
+                }
+            }
+        }
+        // Every numeric option of every table is walked by some line.
+        for (const Table &t : tables())
+            for (const FieldSpec &spec : t.fields)
+                if (spec.kind == FieldKind::Number && spec.option)
+                    QVERIFY2(covered.count({t.name, spec.key}),
+                             qPrintable(QString::fromLatin1(t.name) + u' ' +
+                                        QString::fromLatin1(spec.option)));
+    }
+    void outsideTheDomainIsRefused()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QString, error);
+        const auto result = run(words);
+        QCOMPARE(result.status, 2);
+        QVERIFY(result.out.empty());
+        QCOMPARE(QString::fromStdString(result.err), error);
+    }
+};
+
+QTEST_MAIN(TestDomains)
+#include "tst_domains.moc"
