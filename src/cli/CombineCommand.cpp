@@ -34,13 +34,13 @@ void printSearch(const Printer &print, const combinations::Search &search)
 
 void search(const Printer &print, const FieldOptions &options)
 {
-    const auto inputs = seriesparallel::searchInputs(
-        options.given(Field::Target), options.given(Field::Series),
-        options.given(Field::PartsCount), Reading::Strict);
+    const auto inputs =
+        seriesparallel::searchInputs(options.given(Field::Target), options.given(Field::Series),
+                                     options.given(Field::PartsCount), Reading::Strict);
     if (!inputs)
         throw options.error(inputs.problem());
-    const auto found = combinations::bestCombinations(inputs->target, inputs->series,
-                                                      inputs->maxParts);
+    const auto found =
+        combinations::bestCombinations(inputs->target, inputs->series, inputs->maxParts);
     if (found.outcome != combinations::SearchOutcome::Found)
         throw options.error(Problem<Field>{Reason::OutOfRange, Field::Target},
                             combinations::searchText(found));

@@ -5,9 +5,9 @@
 #include "core/text/NumberReader.h"
 #include "core/text/Texts.h"
 
-#include <CLI/CLI.hpp>
 #include <QJsonDocument>
 
+#include <CLI/CLI.hpp>
 #include <cmath>
 
 namespace zelkor::cli {
@@ -62,8 +62,7 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
         return InputError(prefix + option + ": " + quoted(input.value) +
                           " is too large: a result would not be a number");
     case Reason::Conflict:
-        return InputError(prefix + "give either " + alternative + " or " + option +
-                          ", not both");
+        return InputError(prefix + "give either " + alternative + " or " + option + ", not both");
     case Reason::OutOfRange:
         if (input.spec.accepts)
             return InputError(prefix + option + ": " + quoted(input.value) + " is not " +
@@ -79,8 +78,8 @@ InputError inputError(const std::string &command, const OptionValue &option, Rea
                       const QString &because)
 {
     const std::string &name = option.option->get_name();
-    const FieldSpec spec{.key = name.c_str(), .option = name.c_str(), .caption = nullptr,
-                         .help = nullptr};
+    const FieldSpec spec{
+        .key = name.c_str(), .option = name.c_str(), .caption = nullptr, .help = nullptr};
     return inputError(command, {spec, option.value}, reason, because);
 }
 

@@ -15,7 +15,8 @@ inline double resistanceArgument(const std::string &command, const std::string &
 {
     const auto ohms = resistor::readResistance(QString::fromStdString(value));
     if (!ohms) {
-        const FieldSpec spec{.key = "value", .option = nullptr, .caption = nullptr, .help = nullptr};
+        const FieldSpec spec{
+            .key = "value", .option = nullptr, .caption = nullptr, .help = nullptr};
         throw inputError(command, {spec, value}, Reason::OutOfRange,
                          QString::fromStdString(cli::quoted(value) + " is not a resistance"));
     }

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 zelkor::cli::Result run(const QStringList &args)
@@ -242,7 +244,7 @@ void TestCommands::refuses_data()
 
     // An error line quotes at most 40 characters of what was typed.
     const QString longArgument(100'000, u'x');
-    const QString shown = u'\'' + QString(40, u'x') + u"…'";
+    const QString shown = u"'"_s + QString(40, u'x') + u"…'"_s;
     QTest::newRow("tube: a long designation is shortened")
         << QStringList{"tube", longArgument}
         << "tube: cannot decode " + shown + ": no digit after the letters";
@@ -254,8 +256,9 @@ void TestCommands::refuses_data()
         << QStringList{"smd", "--value", longArgument} << "smd: " + shown + " is not a resistance";
     QTest::newRow("resistor: a long colour is shortened")
         << QStringList{"resistor", "red", "red", longArgument, "gold"}
-        << "resistor: band 3: " + shown + " is not a colour; use silver, gold, black, brown, red, "
-                                          "orange, yellow, green, blue, violet, grey, white";
+        << "resistor: band 3: " + shown +
+               " is not a colour; use silver, gold, black, brown, red, "
+               "orange, yellow, green, blue, violet, grey, white";
     QTest::newRow("combine: a long part is shortened")
         << QStringList{"combine", "--resistors", longArgument}
         << "combine: part 1: " + shown + " is not a number";

@@ -70,8 +70,7 @@ void TestJson::reports_data()
         "0.57 µF");
     row("combine: picofarads in farads", "combine --capacitors 10p 22p", "results/series",
         "6.88 pF");
-    row("combine: target in ohms", "combine --target 4k7 --series E12", "inputs/target",
-        "4.7 kΩ");
+    row("combine: target in ohms", "combine --target 4k7 --series E12", "inputs/target", "4.7 kΩ");
     row("555: frequency", "555 --astable --r1 1k --r2 10k --c 10", "results/frequency",
         "6.90131140 Hz");
     row("555: capacitor in farads", "555 --monostable --r 10k --c 100n", "inputs/c", "0.1 µF");
@@ -118,7 +117,8 @@ void TestJson::reports()
         return;
     }
     const QRegularExpressionMatch figure =
-        QRegularExpression(R"(^(\d+(?:\.(\d+))?)%?\s*([kMmµnp]?)(\S.*)?$)").match(shown);
+        QRegularExpression(R"(^(\d+(?:\.(\d+))?)%?\s*([kMmµnp](?=[ΩFHVAWsm])|)(\S.*)?$)")
+            .match(shown);
     QVERIFY(figure.hasMatch());
     const QString prefix = figure.captured(3);
     const double scale = prefix == "k"   ? 1e3

@@ -140,8 +140,8 @@ enum class FieldKind
 // inputs all read this.
 struct FieldSpec
 {
-    const char *key;    // snake_case; names the input in the settings and in JSON
-    const char *option; // zelkor-calc's option ("--supply"); nullptr when it has none
+    const char *key;     // snake_case; names the input in the settings and in JSON
+    const char *option;  // zelkor-calc's option ("--supply"); nullptr when it has none
     const char *caption; // text id of the field's caption on the panel
     const char *help;    // zelkor-calc's help for the option (English, not translated)
     InputRule rule{};
@@ -180,8 +180,7 @@ constexpr const FieldSpec &fieldSpec(const std::array<FieldRow<Field>, N> &table
 // The number of one input, or the reason it has none.
 std::variant<float, Reason> readInput(const Given &given, InputRule rule, Reading reading);
 // The same in double precision, for an input compared with exact decimals (a standard value).
-std::variant<double, Reason> readPreciseInput(const Given &given, InputRule rule,
-                                              Reading reading);
+std::variant<double, Reason> readPreciseInput(const Given &given, InputRule rule, Reading reading);
 
 template <typename Field>
 Outcome<float, Field> read(Field field, const Given &given, InputRule rule, Reading reading)
@@ -193,8 +192,7 @@ Outcome<float, Field> read(Field field, const Given &given, InputRule rule, Read
 }
 
 template <typename Field>
-Outcome<double, Field> readPrecise(Field field, const Given &given, InputRule rule,
-                                   Reading reading)
+Outcome<double, Field> readPrecise(Field field, const Given &given, InputRule rule, Reading reading)
 {
     const std::variant<double, Reason> number = readPreciseInput(given, rule, reading);
     if (const double *value = std::get_if<double>(&number))

@@ -63,15 +63,15 @@ Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QStri
 Outcome<SearchInputs, Field> searchInputs(const Given &target, const Given &series,
                                           const Given &maxParts, Reading reading)
 {
-    const auto ohms = readPrecise(Field::Target, target, fieldSpec(kFields, Field::Target).rule,
-                                  reading);
+    const auto ohms =
+        readPrecise(Field::Target, target, fieldSpec(kFields, Field::Target).rule, reading);
     if (!ohms)
         return ohms.problem();
     SearchInputs inputs{.target = *ohms};
     if (series) {
         const auto named = eseries::parse(*series);
-        if (!named || std::find(kSearchSeries.begin(), kSearchSeries.end(), *named) ==
-                          kSearchSeries.end())
+        if (!named ||
+            std::find(kSearchSeries.begin(), kSearchSeries.end(), *named) == kSearchSeries.end())
             return Problem<Field>{Reason::OutOfRange, Field::Series};
         inputs.series = *named;
     }

@@ -307,8 +307,7 @@ template <typename Number> BasicValueScan<Number> scanValueAs(QStringView text, 
     return {toNumber<Number>(m, shift), suffix ? suffix->end : m.end, true, false};
 }
 
-template <typename Number>
-BasicValueReading<Number> readValueAs(QStringView text, Unit unit)
+template <typename Number> BasicValueReading<Number> readValueAs(QStringView text, Unit unit)
 {
     const BasicValueScan<Number> scan = scanValueAs<Number>(text, unit);
     if (!scan.found)

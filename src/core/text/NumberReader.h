@@ -84,8 +84,8 @@ inline constexpr Unit kDegreesCelsius{Quantity::Temperature, 0};
 
 template <typename Number> struct BasicValueScan
 {
-    Number value = 0; // in the field's unit
-    qsizetype end = 0;  // index just past the value, 0 when the text holds none
+    Number value = 0;  // in the field's unit
+    qsizetype end = 0; // index just past the value, 0 when the text holds none
     bool found = false;
     // The value carries a symbol of another quantity ("12 V" for a current); value is then the
     // number alone, and end lies before the symbol.

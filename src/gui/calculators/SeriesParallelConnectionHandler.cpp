@@ -40,8 +40,8 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
     ui.seriesChoice->setCurrentIndex(kDefaultSeries);
     ui.targetField->setMaxLength(ui.partsValueField->maxLength());
 
-    m_kind = FieldBinding(zelkor::seriesparallel::kFields,
-                          {{Field::Kind, ui.capacitorOrResistorSeg}});
+    m_kind =
+        FieldBinding(zelkor::seriesparallel::kFields, {{Field::Kind, ui.capacitorOrResistorSeg}});
     m_search = FieldBinding(zelkor::seriesparallel::kFields, {{Field::Target, ui.targetField},
                                                               {Field::Series, ui.seriesChoice},
                                                               {Field::PartsCount, ui.partsChoice}});
@@ -99,9 +99,9 @@ void SeriesParallelConnectionHandler::searchTarget()
         ui.outputField->clear();
         return;
     }
-    const auto inputs = zelkor::seriesparallel::searchInputs(
-        text, ui.seriesChoice->currentText(), ui.partsChoice->currentText(),
-        zelkor::Reading::Lenient);
+    const auto inputs = zelkor::seriesparallel::searchInputs(text, ui.seriesChoice->currentText(),
+                                                             ui.partsChoice->currentText(),
+                                                             zelkor::Reading::Lenient);
     // A target that is no resistance says so, as a search for it would.
     if (!inputs) {
         m_searching.request_stop();

@@ -106,10 +106,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lines");
         QTest::newRow("1R8 in the default E24")
             << u"1R8"_s << QString() << u"1.8 Ω is a standard value of E24.\n1.8 Ω = 1.80 Ω"_s;
-        QTest::newRow("4R7 in E24") << u"4R7"_s << u"E24"_s
-                                    << u"4.7 Ω is a standard value of E24.\n4.7 Ω = 4.70 Ω"_s;
-        QTest::newRow("22.6 in E96") << u"22.6"_s << u"E96"_s
-                                     << u"22.6 Ω is a standard value of E96.\n22.6 Ω = 22.60 Ω"_s;
+        QTest::newRow("4R7 in E24")
+            << u"4R7"_s << u"E24"_s << u"4.7 Ω is a standard value of E24.\n4.7 Ω = 4.70 Ω"_s;
+        QTest::newRow("22.6 in E96")
+            << u"22.6"_s << u"E96"_s << u"22.6 Ω is a standard value of E96.\n22.6 Ω = 22.60 Ω"_s;
         QTest::newRow("3.61 in E192") << u"3.61 Ω"_s << u"e192"_s
                                       << u"3.61 Ω is a standard value of E192.\n3.61 Ω = 3.61 Ω"_s;
     }
@@ -124,7 +124,7 @@ private Q_SLOTS:
             QVERIFY(inputs);
             const Search s = bestCombinations(inputs->target, inputs->series, inputs->maxParts);
             QVERIFY(s.standardValue());
-            QTEST(searchText(s).section(u'\n', 0, 1).section(u" (", 0, 0), "lines");
+            QTEST(searchText(s).section(u'\n', 0, 1).section(u" ("_s, 0, 0), "lines");
         }
     }
 

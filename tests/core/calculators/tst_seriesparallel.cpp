@@ -150,8 +150,8 @@ private Q_SLOTS:
         QFETCH(QString, series);
         QFETCH(QString, parts);
         QFETCH(int, field);
-        const auto inputs = zelkor::seriesparallel::searchInputs(u"1k"_s, series, parts,
-                                                                 zelkor::Reading::Strict);
+        const auto inputs =
+            zelkor::seriesparallel::searchInputs(u"1k"_s, series, parts, zelkor::Reading::Strict);
         QCOMPARE(inputs ? -1 : int(inputs.problem().field), field);
         if (!inputs)
             QCOMPARE(inputs.problem().reason, zelkor::Reason::OutOfRange);
