@@ -454,6 +454,10 @@
         <source>'%@' is no EIA-96 multiplier (Z, Y, R, X, S, A, B, H, C, D, E, F).</source>
         <translation>„%@“ ist kein EIA-96-Multiplikator (Z, Y, R, X, S, A, B, H, C, D, E, F).</translation>
     </message>
+    <message id="SmdBelowSmallestCode">
+        <source>No SMD code shows a value below %@.</source>
+        <translation>Kein SMD-Code zeigt einen Wert unter %@.</translation>
+    </message>
     <message id="SmdNoCode">
         <source>No SMD code shows %@.</source>
         <translation>Kein SMD-Code zeigt %@.</translation>

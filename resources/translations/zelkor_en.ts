@@ -454,6 +454,10 @@
         <source>'%@' is no EIA-96 multiplier (Z, Y, R, X, S, A, B, H, C, D, E, F).</source>
         <translation>'%@' is no EIA-96 multiplier (Z, Y, R, X, S, A, B, H, C, D, E, F).</translation>
     </message>
+    <message id="SmdBelowSmallestCode">
+        <source>No SMD code shows a value below %@.</source>
+        <translation>No SMD code shows a value below %@.</translation>
+    </message>
     <message id="SmdNoCode">
         <source>No SMD code shows %@.</source>
         <translation>No SMD code shows %@.</translation>

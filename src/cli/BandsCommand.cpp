@@ -39,22 +39,24 @@ void addBandsCommand(CLI::App &app, const Printer &print)
         resistor::ColorBandsRequest request;
         request.resistance = resistanceArgument("bands", options->value);
         if (tolerance->count())
-            request.tolerance = number("--tolerance", options->tolerance);
+            request.tolerance = number("bands", {tolerance, options->tolerance});
         if (bands->count()) {
-            const float count = number("--bands", options->bands);
+            const float count = number("bands", {bands, options->bands});
             if (count != 4.0f && count != 5.0f && count != 6.0f)
                 throw InputError("bands: --bands must be 4, 5 or 6");
             request.bands = static_cast<int>(count);
         }
         if (tempco->count()) {
-            const float ppm = number("--tempco", options->tempco);
+            const float ppm = number("bands", {tempco, options->tempco});
             if (request.bands == 0)
                 request.bands = 6;
             else if (request.bands != 6)
                 throw InputError("bands: --tempco needs six bands");
             // Every coefficient with a colour is a whole number of ppm/K.
             if (!(ppm >= 0.0f && ppm <= 1000.0f) || ppm != std::floor(ppm))
-                throw InputError("bands: no band colour stands for " + options->tempco + " ppm/K");
+                throw inputError("bands", {tempco, options->tempco}, Reason::OutOfRange,
+                                 QString::fromStdString("no band colour stands for " +
+                                                        cli::quoted(options->tempco) + " ppm/K"));
             request.temperatureCoefficient = static_cast<int>(ppm);
         }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/CommandLine.h"
+#include "cli/FieldOptions.h"
 #include "core/calculators/ResistorCombinations.h"
 #include "core/calculators/SeriesParallel.h"
 
@@ -13,14 +14,8 @@ namespace zelkor::cli {
 
 namespace {
 
-// The series a search may use; E3 is too coarse to be worth combining.
-std::optional<eseries::Series> searchSeries(const std::string &name)
-{
-    const auto series = eseries::parse(QString::fromStdString(name));
-    if (!series || *series == eseries::Series::E3)
-        return std::nullopt;
-    return series;
-}
+using seriesparallel::Field;
+using seriesparallel::kFields;
 
 void printSearch(const Printer &print, const combinations::Search &search)
 {
@@ -37,6 +32,24 @@ void printSearch(const Printer &print, const combinations::Search &search)
     print.result("combinations", found);
 }
 
+void search(const Printer &print, const FieldOptions &options)
+{
+    const auto inputs =
+        seriesparallel::searchInputs(options.given(Field::Target), options.given(Field::Series),
+                                     options.given(Field::PartsCount), Reading::Strict);
+    if (!inputs)
+        throw options.error(inputs.problem());
+    const auto found =
+        combinations::bestCombinations(inputs->target, inputs->series, inputs->maxParts);
+    if (found.outcome != combinations::SearchOutcome::Found)
+        throw options.error(Problem<Field>{Reason::OutOfRange, Field::Target},
+                            combinations::searchText(found));
+    print.input("target", inputs->target);
+    print.input("series", eseries::name(inputs->series));
+    print.input("parts", inputs->maxParts);
+    printSearch(print, found);
+}
+
 } // namespace
 
 void addCombineCommand(CLI::App &app, const Printer &print)
@@ -46,9 +59,6 @@ void addCombineCommand(CLI::App &app, const Printer &print)
         bool resistors = false;
         bool capacitors = false;
         std::vector<std::string> values;
-        std::string target;
-        std::string series = "E24";
-        std::string parts = "2";
     };
     auto options = std::make_shared<Options>();
     CLI::App *command = app.add_subcommand(
@@ -59,44 +69,24 @@ void addCombineCommand(CLI::App &app, const Printer &print)
     auto *capacitors =
         command->add_flag("--capacitors", options->capacitors, "The values are capacitors in µF");
     resistors->excludes(capacitors);
-    auto *target = command->add_option("--target", options->target,
-                                       "The resistance to reach with standard resistors, in Ω");
-    command->add_option("--series", options->series, "The E series for --target (E6 to E192)")
-        ->capture_default_str();
-    command->add_option("--parts", options->parts, "At most this many parts for --target (2 or 3)")
-        ->capture_default_str();
+    const FieldOptions fields(*command, kFields);
     command->add_option("values", options->values, "The value of each part");
 
     command->callback([=] {
-        if (target->count()) {
+        const std::string &name = fields.command();
+        if (fields.has(Field::Target)) {
             if (options->resistors || options->capacitors || !options->values.empty())
-                throw InputError("combine: give either --target or a list of parts, not both");
-            const ValueReading reading =
-                readValue(QString::fromStdString(options->target), units::kOhms);
-            if (!reading.value)
-                throw inputError("combine", {target, options->target},
-                                 reading.otherQuantity ? Reason::OtherQuantity
-                                                       : Reason::NotANumber);
-            const auto series = searchSeries(options->series);
-            if (!series)
-                throw InputError("combine: --series must be one of E6, E12, E24, E48, E96, E192");
-            if (options->parts != "2" && options->parts != "3")
-                throw InputError("combine: --parts must be 2 or 3");
-            const int parts = options->parts == "3" ? 3 : 2;
-            const auto search = combinations::bestCombinations(*reading.value, *series, parts);
-            if (search.outcome == combinations::SearchOutcome::NotPositive)
-                throw InputError("combine: --target must be above 0");
-            if (search.outcome != combinations::SearchOutcome::Found)
-                throw InputError("combine: " + combinations::searchText(search).toStdString());
-            print.input("target", double(*reading.value));
-            print.input("series", eseries::name(*series));
-            print.input("parts", parts);
-            printSearch(print, search);
+                throw InputError(name + ": give either --target or a list of parts, not both");
+            search(print, fields);
             return;
         }
-        using seriesparallel::Field;
+        // Options of the search alone would go unused: say so rather than ignore them.
+        for (const Field searchOnly : {Field::Series, Field::PartsCount})
+            if (fields.has(searchOnly))
+                throw InputError(name + ": " + fieldSpec(kFields, searchOnly).option +
+                                 " needs --target");
         if (options->values.empty())
-            throw InputError("combine: give the values of the parts, or --target");
+            throw InputError(name + ": give the values of the parts, or --target");
         std::optional<seriesparallel::PartKind> kind;
         if (options->resistors || options->capacitors)
             kind = options->resistors ? seriesparallel::PartKind::Resistors
@@ -108,11 +98,13 @@ void addCombineCommand(CLI::App &app, const Printer &print)
         if (!totals) {
             const Problem<Field> problem = totals.problem();
             if (problem.field == Field::Kind)
-                throw InputError("combine: give --resistors or --capacitors");
+                throw InputError(name + ": give --resistors or --capacitors");
+            FieldSpec part = fieldSpec(kFields, Field::Parts);
+            part.rule = seriesparallel::partRule(*kind);
             const std::string &value = options->values[static_cast<std::size_t>(problem.item)];
-            throw InputError("combine: '" + value +
-                             (problem.reason == Reason::OtherQuantity ? "' has the wrong unit"
-                                                                      : "' is not a number"));
+            const std::string which = "part " + std::to_string(problem.item + 1);
+            part.option = which.c_str();
+            throw inputError(name, {part, value}, problem.reason);
         }
         print(seriesparallel::resultText(*kind, *totals));
         // Capacitors are kept in µF; JSON reports base units.

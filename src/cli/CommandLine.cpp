@@ -19,11 +19,11 @@ Given given(const OptionValue &option)
     return QString::fromStdString(option.value);
 }
 
-float number(const std::string &option, const std::string &value)
+float number(const std::string &command, const OptionValue &option)
 {
-    const auto read = readValue(QString::fromStdString(value), units::kNumber).value;
+    const auto read = readValue(QString::fromStdString(option.value), units::kNumber).value;
     if (!read)
-        throw InputError(option + ": '" + value + "' is not a number");
+        throw inputError(command, option, Reason::NotANumber);
     return *read;
 }
 

@@ -55,8 +55,8 @@ struct OptionValue
 Given given(const OptionValue &option);
 
 // An option's value that is a plain count or percentage ("5", "0.1"); throws InputError naming
-// the option when it is not a number.
-float number(const std::string &option, const std::string &value);
+// the subcommand and the option when it is not a number.
+float number(const std::string &command, const OptionValue &option);
 
 // An input and the value it was given.
 struct FieldInput

@@ -9,7 +9,20 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace zelkor::cli {
+
+namespace {
+
+const FieldSpec kSeries{.key = "series",
+                        .option = "--series",
+                        .caption = nullptr,
+                        .help = "E3, E6, E12, E24 (default), E48, E96 or E192",
+                        .kind = FieldKind::Choice,
+                        .accepts = "E3, E6, E12, E24, E48, E96 or E192"};
+
+} // namespace
 
 void addESeriesCommand(CLI::App &app, const Printer &print)
 {
@@ -23,19 +36,19 @@ void addESeriesCommand(CLI::App &app, const Printer &print)
         "eseries", "Standard values (IEC 60063): the nearest value of a series, and the next "
                    "at or below and at or above");
     command->add_option("VALUE", options->value, "The resistance, e.g. 4k7 or 4700")->required();
-    command->add_option("--series", options->series, "E3, E6, E12, E24, E48, E96 or E192 (E24)");
+    command->add_option(kSeries.option, options->series, kSeries.help);
 
     command->callback([=] {
         const auto series = eseries::parse(QString::fromStdString(options->series));
         if (!series)
-            throw InputError("eseries: --series: '" + options->series +
-                             "' is not a series; use E3, E6, E12, E24, E48, E96 or E192");
+            throw inputError("eseries", {kSeries, options->series}, Reason::OutOfRange);
         const double ohms = resistanceArgument("eseries", options->value);
         const auto nearest = eseries::nearest(ohms, *series);
         const auto below = eseries::atOrBelow(ohms, *series);
         const auto above = eseries::atOrAbove(ohms, *series);
         if (!nearest || !below || !above)
-            throw InputError("eseries: the value must lie between 1 mΩ and 1 GΩ");
+            throw inputError("eseries", {kSeries, options->value}, Reason::OutOfRange,
+                             u"the value must lie between 1 mΩ and 1 GΩ"_s);
         print.input("value", ohms);
         print.input("series", eseries::name(*series));
         const auto line = [&](const char *key, const char *name, double standard) {

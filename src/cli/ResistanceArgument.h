@@ -14,8 +14,12 @@ namespace zelkor::cli {
 inline double resistanceArgument(const std::string &command, const std::string &value)
 {
     const auto ohms = resistor::readResistance(QString::fromStdString(value));
-    if (!ohms)
-        throw InputError(command + ": '" + value + "' is not a resistance");
+    if (!ohms) {
+        const FieldSpec spec{
+            .key = "value", .option = nullptr, .caption = nullptr, .help = nullptr};
+        throw inputError(command, {spec, value}, Reason::OutOfRange,
+                         QString::fromStdString(cli::quoted(value) + " is not a resistance"));
+    }
     return *ohms;
 }
 

@@ -40,14 +40,20 @@ std::string allowedNames(Band band)
 // The pick's position in the band's pop-up, the same number the panel computes from.
 std::uint32_t position(Band band, std::size_t number, const std::string &name)
 {
-    const std::string where = "resistor: band " + std::to_string(number) + ": ";
+    const std::string which = "band " + std::to_string(number);
+    const FieldSpec spec{
+        .key = "colours", .option = which.c_str(), .caption = nullptr, .help = nullptr};
+    const auto refuse = [&](const std::string &because) {
+        return inputError(
+            "resistor", {spec, name}, Reason::OutOfRange,
+            QString::fromStdString(which + ": " + because + "; use " + allowedNames(band)));
+    };
     const auto code = resistor::colorCodeForName(QString::fromStdString(name));
     if (!code)
-        throw InputError(where + "'" + name + "' is not a colour; use " + allowedNames(band));
+        throw refuse(cli::quoted(name) + " is not a colour");
     const auto found = resistor::positionOf(band, *code);
     if (!found)
-        throw InputError(where + "cannot be " + resistor::colorName(*code).toStdString() +
-                         "; use " + allowedNames(band));
+        throw refuse("cannot be " + resistor::colorName(*code).toStdString());
     return *found;
 }
 

@@ -47,8 +47,10 @@ void addSmdCommand(CLI::App &app, const Printer &print)
         if (value->count()) {
             const double ohms = resistanceArgument("smd", options->value);
             const std::vector<smd::Encoded> codes = smd::encode(ohms);
+            // Only 0 is a jumper; a value below every code, however close to 0, has none.
             if (codes.empty())
-                throw InputError("smd: " + smd::encodedText(codes, ohms).toStdString());
+                throw inputError("smd", {value, options->value}, Reason::OutOfRange,
+                                 smd::encodedText(codes, ohms));
             print(smd::encodedText(codes, ohms));
             print.input("value", ohms);
             for (const smd::Encoded &encoded : codes)
@@ -59,7 +61,8 @@ void addSmdCommand(CLI::App &app, const Printer &print)
             throw InputError("smd: give a CODE or --value");
         const smd::Decoded decoded = smd::decode(QString::fromStdString(options->code));
         if (decoded.failure != smd::Failure::None)
-            throw InputError("smd: " + smd::decodedText(decoded).toStdString());
+            throw inputError("smd", {code, options->code}, Reason::OutOfRange,
+                             smd::decodedText(decoded));
         print(smd::decodedText(decoded));
         print.input("code", QString::fromStdString(options->code));
         print.result("system", QLatin1String(systemKey(decoded.system)));

@@ -12,14 +12,14 @@ namespace zelkor::cli {
 
 namespace {
 
-// The designation as the error message quotes it: valid characters as typed, but nothing that
+// The designation as the error message shows it: valid characters as typed, but nothing that
 // could move the terminal's cursor or reorder the line.
-QString quoted(const QString &designation)
+std::string shown(const QString &designation)
 {
-    QString shown;
+    QString text;
     for (const QChar c : designation)
-        shown += c.isSurrogate() ? QString(c) : zkTube::shownCharacter(c.unicode());
-    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+        text += c.isSurrogate() ? QString(c) : zkTube::shownCharacter(c.unicode());
+    return text.toStdString();
 }
 
 std::string reason(zkTube::Failure failure)
@@ -42,14 +42,17 @@ void addTubeCommand(CLI::App &app, const Printer &print)
     CLI::App *command = app.add_subcommand(
         "tube", "Decodes a European receiving-tube designation such as ECC83: the electrode "
                 "systems, the heater supply and the base");
-    command->add_option("DESIGNATION", *designation, "The type designation, e.g. ECC83")
-        ->required();
+    const CLI::Option *argument =
+        command->add_option("DESIGNATION", *designation, "The type designation, e.g. ECC83")
+            ->required();
 
     command->callback([=] {
         const zkTube tube(QString::fromStdString(*designation));
         if (!tube.isDecoded()) {
-            throw InputError("cannot decode " + quoted(tube.tubeId()).toStdString() + ": " +
-                             reason(tube.failure()));
+            const std::string typed = shown(tube.tubeId());
+            throw inputError("tube", {argument, typed}, Reason::OutOfRange,
+                             QString::fromStdString("cannot decode " + cli::quoted(typed) + ": " +
+                                                    reason(tube.failure())));
         }
         print(tube.decodedText());
         print.input("designation", tube.tubeId());

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 zelkor::cli::Result run(const QStringList &args)
@@ -73,6 +75,14 @@ void TestCommands::prints_data()
         "Max. heat sink resistance: 2.50 °K/W\n");
     row("combine: resistors", "combine --resistors 100 220 470",
         "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n");
+    // 10 pF + 22 pF = 32 pF; 220 / 32 = 6.875 pF: below 0.01 µF, the totals move to pF.
+    row("combine: picofarads keep their digits", "combine --capacitors 10p 22p",
+        "Series: 6.88 pF\nParallel: 32.00 pF\n");
+    // 1R8 is 1.8 itself, not the float below it: the single part leads 2 Ω ∥ 18 Ω = 36/20 Ω.
+    row("combine: an exact standard target leads with its single part", "combine --target 1R8",
+        "1.8 Ω is a standard value of E24.\n1.8 Ω = 1.80 Ω (0.000 %)\n"
+        "2.0 Ω ∥ 18 Ω = 1.80 Ω (0.000 %)\n3.6 Ω ∥ 3.6 Ω = 1.80 Ω (0.000 %)\n"
+        "1.8 Ω ∥ 10 MΩ = 1.80 Ω (0.000 %)\n1.8 Ω ∥ 9.1 MΩ = 1.80 Ω (0.000 %)\n");
     // 1300 · 24000 / 25300 = 1233.2016 Ω, 0.0647 % low.
     row("combine: target, two E24 parts by default", "combine --target 1234",
         "1.3 kΩ ∥ 24 kΩ = 1233.20 Ω (−0.065 %)\n33 Ω + 1.2 kΩ = 1233.00 Ω (−0.081 %)\n"
@@ -174,21 +184,31 @@ void TestCommands::refuses_data()
         "heatsink --max-power --power 5 --chip 1 --mount 1 --sink 1 --max-temp 9",
         "heatsink: --max-power computes the power: give no --power");
     row("combine: no kind", "combine 100", "combine: give --resistors or --capacitors");
-    row("combine: not a number", "combine --resistors 100 k47", "combine: 'k47' is not a number");
-    row("combine: wrong unit", "combine --resistors 100 1uF", "combine: '1uF' has the wrong unit");
+    row("combine: not a number", "combine --resistors 100 k47",
+        "combine: part 2: 'k47' is not a number");
+    row("combine: wrong unit", "combine --resistors 100 1uF",
+        "combine: part 2: '1uF' has the wrong unit");
+    row("combine: a negative part", "combine --resistors 100 -100",
+        "combine: part 2 must be above 0");
     row("combine: nothing to combine", "combine",
         "combine: give the values of the parts, or --target");
     row("combine: target and a list", "combine --target 1k 100",
         "combine: give either --target or a list of parts, not both");
-    row("combine: target not a number", "combine --target abc", "--target: 'abc' is not a number");
+    row("combine: --series without --target", "combine --resistors --series E12 100 220",
+        "combine: --series needs --target");
+    row("combine: --parts without --target", "combine --parts 3",
+        "combine: --parts needs --target");
+    row("combine: target not a number", "combine --target abc",
+        "combine: --target: 'abc' is not a number");
     row("combine: target of another quantity", "combine --target 5V",
-        "--target: '5V' has the wrong unit");
+        "combine: --target: '5V' has the wrong unit");
     row("combine: target 0", "combine --target 0", "combine: --target must be above 0");
     row("combine: two parts cannot reach 1 GΩ", "combine --target 1G",
         "combine: Up to 2 parts from 1 Ω to 10 MΩ cannot make this value.");
     row("combine: E3 is not offered", "combine --target 1k --series E3",
-        "combine: --series must be one of E6, E12, E24, E48, E96, E192");
-    row("combine: four parts", "combine --target 1k --parts 4", "combine: --parts must be 2 or 3");
+        "combine: --series: 'E3' is not E6, E12, E24, E48, E96 or E192");
+    row("combine: four parts", "combine --target 1k --parts 4",
+        "combine: --parts: '4' is not 2 or 3");
     row("coil: no winding", "coil --turns 1 --outer 1 --length 1",
         "coil: give --single or --multi");
     row("coil: both windings", "coil --single --multi --turns 1 --outer 1 --length 1", "--multi");
@@ -236,13 +256,37 @@ void TestCommands::refuses_data()
     row("bands: tempco on five bands", "bands 1k --bands 5 --tempco 50",
         "bands: --tempco needs six bands");
     row("bands: tempco without a colour", "bands 1k --tempco 2000",
-        "bands: no band colour stands for 2000 ppm/K");
+        "bands: no band colour stands for '2000' ppm/K");
     row("smd: neither code nor value", "smd", "smd: give a CODE or --value");
     row("smd: bad letter", "smd 47G", "'G'");
     row("smd: value without a code", "smd --value 4705", "4.705 kΩ");
-    row("eseries: unknown series", "eseries 1k --series E7", "'E7' is not a series");
+    row("smd: a value below every code is no jumper", "smd --value 1e-50",
+        "smd: No SMD code shows a value below 0.001 Ω.");
+    row("eseries: unknown series", "eseries 1k --series E7",
+        "eseries: --series: 'E7' is not E3, E6, E12, E24, E48, E96 or E192");
     QTest::newRow("tube: empty designation")
-        << QStringList{"tube", ""} << "cannot decode '': the designation is empty";
+        << QStringList{"tube", ""} << "tube: cannot decode '': the designation is empty";
+
+    // An error line quotes at most 40 characters of what was typed.
+    const QString longArgument(100'000, u'x');
+    const QString shown = u"'"_s + QString(40, u'x') + u"…'"_s;
+    QTest::newRow("tube: a long designation is shortened")
+        << QStringList{"tube", longArgument}
+        << "tube: cannot decode " + shown + ": no digit after the letters";
+    QTest::newRow("eseries: a long value is shortened")
+        << QStringList{"eseries", longArgument} << "eseries: " + shown + " is not a resistance";
+    QTest::newRow("bands: a long value is shortened")
+        << QStringList{"bands", longArgument} << "bands: " + shown + " is not a resistance";
+    QTest::newRow("smd: a long value is shortened")
+        << QStringList{"smd", "--value", longArgument} << "smd: " + shown + " is not a resistance";
+    QTest::newRow("resistor: a long colour is shortened")
+        << QStringList{"resistor", "red", "red", longArgument, "gold"}
+        << "resistor: band 3: " + shown +
+               " is not a colour; use silver, gold, black, brown, red, "
+               "orange, yellow, green, blue, violet, grey, white";
+    QTest::newRow("combine: a long part is shortened")
+        << QStringList{"combine", "--resistors", longArgument}
+        << "combine: part 1: " + shown + " is not a number";
 
     // The message quotes what was typed; a terminal must not act on it.
     QTest::newRow("line break in a value")
@@ -253,7 +297,7 @@ void TestCommands::refuses_data()
         << QStringList{"ohm", "--", "--v\x12"} << "--v";
     QTest::newRow("tube: control characters are not echoed")
         << QStringList{"tube", "E\x1b[K\nC"}
-        << "cannot decode 'E\uFFFD[K\uFFFDC': no digit after the letters";
+        << "tube: cannot decode 'E\uFFFD[K\uFFFDC': no digit after the letters";
 }
 
 void TestCommands::refuses()

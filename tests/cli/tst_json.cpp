@@ -73,6 +73,11 @@ void TestJson::reports_data()
         "102.041µH");
     row("combine: capacitors in farads", "combine --capacitors 470n 0.1", "results/parallel",
         "0.57 µF");
+    row("combine: picofarads in farads", "combine --capacitors 10p 22p", "results/series",
+        "6.88 pF");
+    row("combine: target in ohms", "combine --target 4k7 --series E12", "inputs/target", "4.7 kΩ");
+    row("555: frequency", "555 --astable --r1 1k --r2 10k --c 10", "results/frequency",
+        "6.90131140 Hz");
     row("555: high time", "555 --astable --r1 1k --r2 10k --c 10", "results/high_time",
         "0.07590000 s");
     row("555: capacitor in farads", "555 --monostable --r 10k --c 100n", "inputs/c", "0.1 µF");
@@ -124,13 +129,16 @@ void TestJson::reports()
         return;
     }
     const QRegularExpressionMatch figure =
-        QRegularExpression(R"(^(\d+(?:\.(\d+))?)%?\s*([kMmµ]?)(\S.*)?$)").match(shown);
+        QRegularExpression(R"(^(\d+(?:\.(\d+))?)%?\s*([kMmµnp](?=[ΩFHVAWsm])|)(\S.*)?$)")
+            .match(shown);
     QVERIFY(figure.hasMatch());
     const QString prefix = figure.captured(3);
     const double scale = prefix == "k"   ? 1e3
                          : prefix == "M" ? 1e6
                          : prefix == "m" ? 1e-3
                          : prefix == "µ" ? 1e-6
+                         : prefix == "n" ? 1e-9
+                         : prefix == "p" ? 1e-12
                                          : 1.0;
     QCOMPARE(QString::number(value.toDouble() / scale, 'f', figure.captured(2).size()),
              figure.captured(1));

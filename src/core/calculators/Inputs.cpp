@@ -6,33 +6,63 @@
 #include "core/text/NumberReader.h"
 
 #include <cmath>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
 namespace zelkor {
 
-std::variant<float, Reason> readInput(const Given &given, InputRule rule, Reading reading)
+namespace {
+
+template <typename Number>
+std::variant<Number, Reason> readInputAs(const Given &given, InputRule rule, Reading reading)
 {
+    constexpr bool precise = std::is_same_v<Number, double>;
     if (!given)
         return Reason::Missing;
-    float value = 0.0f;
+    Number value = 0;
     if (reading == Reading::Lenient) {
         if (given->isEmpty())
             return Reason::Missing;
-        value =
-            rule.presetList ? presetFieldValue(*given, rule.unit) : fieldValue(*given, rule.unit);
+        if constexpr (precise)
+            value = preciseFieldValue(*given, rule.unit);
+        else
+            value = rule.presetList ? presetFieldValue(*given, rule.unit)
+                                    : fieldValue(*given, rule.unit);
     } else {
-        const ValueReading whole = readValue(*given, rule.unit);
+        BasicValueReading<Number> whole;
+        if constexpr (precise)
+            whole = readPreciseValue(*given, rule.unit);
+        else
+            whole = readValue(*given, rule.unit);
         if (!whole.value)
             return whole.otherQuantity ? Reason::OtherQuantity : Reason::NotANumber;
         value = *whole.value;
     }
-    if (reading == Reading::Lenient && rule.need == Need::NonZero && value == 0.0f)
+    if (reading == Reading::Lenient && rule.need == Need::NonZero && value == 0)
         return Reason::Zero;
-    // A number too large for a float reads as infinity, which no quantity has.
-    if (!std::isfinite(value) || !rule.domain.containsSingle(value))
+    // A number too large for its type reads as infinity, which no quantity has. A float meets
+    // the bounds as a float (see Domain::containsSingle).
+    bool inside = false;
+    if constexpr (std::is_same_v<Number, float>)
+        inside = rule.domain.containsSingle(value);
+    else
+        inside = rule.domain.contains(value);
+    if (!std::isfinite(value) || !inside)
         return Reason::OutsideDomain;
     return value;
+}
+
+} // namespace
+
+std::variant<float, Reason> readInput(const Given &given, InputRule rule, Reading reading)
+{
+    return readInputAs<float>(given, rule, reading);
+}
+
+std::variant<double, Reason> readPreciseInput(const Given &given, InputRule rule, Reading reading)
+{
+    return readInputAs<double>(given, rule, reading);
 }
 
 QString domainText(const Domain &domain)

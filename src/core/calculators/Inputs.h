@@ -186,12 +186,23 @@ constexpr const FieldSpec &fieldSpec(const std::array<FieldRow<Field>, N> &table
 
 // The number of one input, or the reason it has none.
 std::variant<float, Reason> readInput(const Given &given, InputRule rule, Reading reading);
+// The same in double precision, for an input compared with exact decimals (a standard value).
+std::variant<double, Reason> readPreciseInput(const Given &given, InputRule rule, Reading reading);
 
 template <typename Field>
 Outcome<float, Field> read(Field field, const Given &given, InputRule rule, Reading reading)
 {
     const std::variant<float, Reason> number = readInput(given, rule, reading);
     if (const float *value = std::get_if<float>(&number))
+        return *value;
+    return Problem<Field>{std::get<Reason>(number), field};
+}
+
+template <typename Field>
+Outcome<double, Field> readPrecise(Field field, const Given &given, InputRule rule, Reading reading)
+{
+    const std::variant<double, Reason> number = readPreciseInput(given, rule, reading);
+    if (const double *value = std::get_if<double>(&number))
         return *value;
     return Problem<Field>{std::get<Reason>(number), field};
 }

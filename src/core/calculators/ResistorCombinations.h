@@ -50,7 +50,7 @@ struct Combination
     // list the single part first, then the pair ascending.
     std::array<double, 3> parts{};
     double value = 0.0;        // Ω
-    double errorPercent = 0.0; // (value − target) / target; 0 below a relative 1e-12
+    double errorPercent = 0.0; // (value − target) / target; 0 within a relative 1e-9
 };
 
 enum class SearchOutcome

@@ -6,20 +6,21 @@
 #include "core/text/NumberReader.h"
 #include "core/text/Texts.h"
 
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
 namespace zelkor::seriesparallel {
 
-namespace {
-
-InputRule rule(PartKind kind)
+InputRule partRule(PartKind kind)
 {
     return {.unit = kind == PartKind::Resistors ? units::kOhms : units::kMicrofarads};
 }
 
-} // namespace
-
 bool isPart(QStringView text, PartKind kind)
 {
-    return scanValue(text, rule(kind).unit).found;
+    return scanValue(text, partRule(kind).unit).found;
 }
 
 Totals combine(std::span<const float> values)
@@ -40,24 +41,91 @@ Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QStri
         return Problem<Field>{Reason::Missing, Field::Kind};
     if (parts.isEmpty())
         return Problem<Field>{Reason::Missing, Field::Parts};
+    InputRule rule = partRule(*kind);
+    // The panel's own rule: a part of 0 shorts a parallel resistor group or opens a capacitor
+    // chain, and the totals say so.
+    if (reading == Reading::Lenient)
+        rule.domain = domains::kAtLeastZero;
     QList<float> values;
     values.reserve(parts.size());
     for (qsizetype i = 0; i < parts.size(); ++i) {
-        const auto value = read(Field::Parts, parts[i], rule(*kind), reading);
+        const auto value = read(Field::Parts, parts[i], rule, reading);
         if (!value)
             return Problem<Field>{value.problem().reason, Field::Parts, i};
         values.append(*value);
     }
-    return combine(values);
+    const Totals totals = combine(values);
+    if (const auto problem = overflow(Field::Parts, totals.sum, totals.reciprocal))
+        return *problem;
+    return totals;
 }
+
+Outcome<SearchInputs, Field> searchInputs(const Given &target, const Given &series,
+                                          const Given &maxParts, Reading reading)
+{
+    const auto ohms =
+        readPrecise(Field::Target, target, fieldSpec(kFields, Field::Target).rule, reading);
+    if (!ohms)
+        return ohms.problem();
+    SearchInputs inputs{.target = *ohms};
+    if (series) {
+        const auto named = eseries::parse(*series);
+        if (!named ||
+            std::find(kSearchSeries.begin(), kSearchSeries.end(), *named) == kSearchSeries.end())
+            return Problem<Field>{Reason::OutOfRange, Field::Series};
+        inputs.series = *named;
+    }
+    if (maxParts) {
+        const QString count = maxParts->trimmed();
+        if (count != u"2" && count != u"3")
+            return Problem<Field>{Reason::OutOfRange, Field::PartsCount};
+        inputs.maxParts = count.toInt();
+    }
+    return inputs;
+}
+
+namespace {
+
+// A total in the kind's unit, or, below 0.01 of it, in the largest smaller unit in which it is
+// at least 1 (the smallest one where none is): "%.02f" would show it as 0.00.
+struct Shown
+{
+    float value;
+    QString unit;
+};
+
+Shown shown(PartKind kind, float total)
+{
+    struct Smaller
+    {
+        float factor;
+        const char16_t *unit;
+    };
+    static constexpr Smaller kResistances[] = {{1e3f, u"mOhm"}};
+    static constexpr Smaller kCapacitances[] = {{1e3f, u"nF"}, {1e6f, u"pF"}};
+    const bool resistors = kind == PartKind::Resistors;
+    Shown result{total, resistors ? u"Ohm"_s : u"µF"_s};
+    if (!(total > 0.0f && total < 0.01f))
+        return result;
+    const std::span<const Smaller> smaller = resistors ? std::span<const Smaller>(kResistances)
+                                                       : std::span<const Smaller>(kCapacitances);
+    for (const Smaller &unit : smaller) {
+        result = {total * unit.factor, QString::fromUtf16(unit.unit)};
+        if (result.value >= 1.0f)
+            break;
+    }
+    return result;
+}
+
+} // namespace
 
 QString resultText(PartKind kind, const Totals &totals)
 {
-    const QStringView pattern = kind == PartKind::Resistors
-                                    ? QStringView(u"%@: %.02f Ohm\n%@: %.02f Ohm")
-                                    : QStringView(u"%@: %.02f µF\n%@: %.02f µF");
-    return formatText(
-        pattern, {text("Series"), totals.series(kind), text("Parallel"), totals.parallel(kind)});
+    const Shown series = shown(kind, totals.series(kind));
+    const Shown parallel = shown(kind, totals.parallel(kind));
+    return formatText(u"%@: %.02f %@\n%@: %.02f %@",
+                      {text("Series"), series.value, series.unit, text("Parallel"), parallel.value,
+                       parallel.unit});
 }
 
 QString resultText(PartKind kind, const QList<QString> &parts)

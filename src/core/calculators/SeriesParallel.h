@@ -11,11 +11,13 @@
 // parallel group, and an empty capacitor gap blocks the whole series chain.
 
 #include "core/calculators/Inputs.h"
+#include "core/standard/ESeries.h"
 
 #include <QList>
 #include <QString>
 #include <QStringView>
 
+#include <array>
 #include <span>
 
 namespace zelkor::seriesparallel {
@@ -45,14 +47,78 @@ enum class Field
 {
     Kind,
     Parts,
+    Target,     // the resistance a search looks for
+    Series,     // the E series it takes its parts from
+    PartsCount, // how many parts it may join
 };
+
+// The kept names of the kinds, and of the search's part counts.
+inline constexpr const char *kKindNames[] = {"resistors", "capacitors"};
+// The series a search offers; E3 is too coarse to be worth combining.
+inline constexpr std::array kSearchSeries = {eseries::Series::E6,  eseries::Series::E12,
+                                             eseries::Series::E24, eseries::Series::E48,
+                                             eseries::Series::E96, eseries::Series::E192};
+
+inline constexpr std::array kFields = {
+    FieldRow<Field>{Field::Kind,
+                    {.key = "kind",
+                     .option = nullptr, // --resistors or --capacitors
+                     .caption = "Resistors",
+                     .help = nullptr,
+                     .kind = FieldKind::Choice,
+                     .choices = kKindNames}},
+    FieldRow<Field>{Field::Parts,
+                    {.key = "parts",
+                     .option = nullptr, // the values follow the options
+                     .caption = "Resistors",
+                     .help = nullptr,
+                     .rule = {.unit = units::kOhms}}},
+    FieldRow<Field>{Field::Target,
+                    {.key = "target",
+                     .option = "--target",
+                     .caption = "CombinationTarget",
+                     .help = "The resistance to reach with standard resistors, in Ω",
+                     .rule = {.unit = units::kOhms}}},
+    FieldRow<Field>{Field::Series,
+                    {.key = "series",
+                     .option = "--series",
+                     .caption = "CombinationSeries",
+                     .help = "The E series for --target: E6, E12, E24 (default), E48, E96 or "
+                             "E192",
+                     .kind = FieldKind::Choice,
+                     .accepts = "E6, E12, E24, E48, E96 or E192"}},
+    FieldRow<Field>{Field::PartsCount,
+                    {.key = "max_parts",
+                     .option = "--parts",
+                     .caption = "CombinationParts",
+                     .help = "At most this many parts for --target: 2 (default) or 3",
+                     .kind = FieldKind::Choice,
+                     .accepts = "2 or 3"}},
+};
+static_assert(inFieldOrder(kFields));
+
+// A part's rule: its unit, and the domain a strict reading checks. A panel takes a part of 0
+// (see above); zelkor-calc, like every input, wants one above 0.
+InputRule partRule(PartKind kind);
 
 // The parts as given, each text one part; the problem's item names the part at fault. The list
 // must not be empty; in a strict reading every part must be a value of the kind's quantity.
 Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QString> &parts,
                                  Reading reading);
 
-// The two result lines ("Series: 200.00 Ohm\nParallel: 50.00 Ohm").
+// What a search for a target needs. The series and the part count default to E24 and 2.
+struct SearchInputs
+{
+    double target = 0.0; // Ω, read in double precision: "1R8" is exactly a standard value
+    eseries::Series series = eseries::Series::E24;
+    int maxParts = 2;
+};
+Outcome<SearchInputs, Field> searchInputs(const Given &target, const Given &series,
+                                          const Given &maxParts, Reading reading);
+
+// The two result lines ("Series: 200.00 Ohm\nParallel: 50.00 Ohm"). A total below 0.01 of the
+// kind's unit is shown in the largest unit in which it is at least 1 (mΩ; nF or pF), so that
+// 10 pF and 22 pF do not both come out as 0.00 µF.
 QString resultText(PartKind kind, const Totals &totals);
 
 // The panel's text for its list: the result lines, or nothing when the list gives no totals.

@@ -15,8 +15,6 @@ namespace {
 // Digits this close to a whole number are taken as that number: far below the steps of any
 // value people type, far above the rounding of a double.
 constexpr double kRelativeTolerance = 1e-9;
-// The number reader works in single precision, which holds six decimal digits for sure.
-constexpr int kTypedDigits = 6;
 
 double powerOfTen(int exponent)
 {
@@ -49,24 +47,15 @@ int digitCount(long long digits)
     return count;
 }
 
-// The decimal of at most six digits nearest value: what was typed before the reader rounded it
-// to a float.
-double typedDecimal(double value)
-{
-    if (value == 0.0)
-        return 0.0;
-    const int exponent = decadeOf(value) - (kTypedDigits - 1);
-    return valueOf({std::llround(scaledDown(value, exponent)), exponent, kTypedDigits});
-}
-
 } // namespace
 
 std::optional<double> readResistance(QStringView text)
 {
-    const ValueReading read = readValue(text, units::kOhms);
-    if (!read.value || !(*read.value >= 0.0f) || std::isinf(*read.value))
+    // In double precision: 4k7 is the double nearest 4700, and 1e-50 is not 0.
+    const PreciseValueReading read = readPreciseValue(text, units::kOhms);
+    if (!read.value || !(*read.value >= 0.0) || std::isinf(*read.value))
         return std::nullopt;
-    return typedDecimal(static_cast<double>(*read.value));
+    return *read.value;
 }
 
 std::optional<Significand> significandOf(double value, int maxDigits)

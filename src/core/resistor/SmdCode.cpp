@@ -263,6 +263,9 @@ QString decodedText(const Decoded &decoded)
 
 QString encodedText(const std::vector<Encoded> &codes, double resistance)
 {
+    // Below every code, a value would show as 0 Ω, which is the jumper's.
+    if (codes.empty() && resistance > 0.0 && resistance < kSmallestCode)
+        return formatText(text("SmdBelowSmallestCode"), {resistanceText(kSmallestCode)});
     if (codes.empty())
         return formatText(text("SmdNoCode"), {resistanceText(resistance)});
     QStringList lines;

@@ -61,9 +61,12 @@ struct Encoded
 };
 
 // The code of resistance in each system that can show it, in the order of System. Nothing for
-// a value with more significant digits than any system holds or outside their ranges; 0 gives
-// the jumper codes "000" and "0000".
+// a value with more significant digits than any system holds or outside their ranges, however
+// close to 0; only 0 itself gives the jumper codes "000" and "0000".
 std::vector<Encoded> encode(double resistance);
+
+// The smallest value a code shows: R001 in four digits.
+inline constexpr double kSmallestCode = 0.001; // Ω
 
 // "Three digits", "Four digits", "EIA-96" in the installed language.
 QString systemName(System system);

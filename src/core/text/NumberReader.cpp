@@ -154,8 +154,8 @@ Mantissa scanMantissa(QStringView text, bool rkm)
     return m;
 }
 
-// The mantissa times ten to the shift, rounded once to a float.
-float toFloat(const Mantissa &m, int shift)
+// The mantissa times ten to the shift, rounded once to a Number (float or double).
+template <typename Number> Number toNumber(const Mantissa &m, int shift)
 {
     // from_chars wants plain ASCII; the digits are ASCII by construction.
     std::string ascii;
@@ -171,12 +171,17 @@ float toFloat(const Mantissa &m, int shift)
     }
     ascii += 'e' + std::to_string(m.exponent + shift);
 
-    float value = 0.0f;
+    Number value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range)
-        value = decimalMagnitude(ascii) >= 0 ? std::numeric_limits<float>::infinity() : 0.0f;
+        value = decimalMagnitude(ascii) >= 0 ? std::numeric_limits<Number>::infinity() : Number(0);
     (void)end;
     return m.negative ? -value : value;
+}
+
+float toFloat(const Mantissa &m, int shift)
+{
+    return toNumber<float>(m, shift);
 }
 
 struct Symbol
@@ -280,7 +285,10 @@ std::optional<float> parseNumber(QStringView text)
     return scan.value;
 }
 
-ValueScan scanValue(QStringView text, Unit unit)
+namespace {
+
+// The value text begins with, as a Number; see scanValue.
+template <typename Number> BasicValueScan<Number> scanValueAs(QStringView text, Unit unit)
 {
     const Mantissa m = scanMantissa(text, true);
     if (!m.found)
@@ -292,21 +300,16 @@ ValueScan scanValue(QStringView text, Unit unit)
         suffix = suffixAt(text, m.end + 1, unit, !m.rkm);
     // Another quantity's symbol: a panel reads the number alone, as it always did.
     if (suffix && suffix->otherQuantity)
-        return {toFloat(m, 0), suffix->end, true, true};
+        return {toNumber<Number>(m, 0), suffix->end, true, true};
     const bool scales = m.rkmScales || (suffix && suffix->scales);
     const int shift =
         scales ? m.rkmExponent + (suffix ? suffix->prefixExponent : 0) - unit.exponent : 0;
-    return {toFloat(m, shift), suffix ? suffix->end : m.end, true, false};
+    return {toNumber<Number>(m, shift), suffix ? suffix->end : m.end, true, false};
 }
 
-float fieldValue(QStringView text, Unit unit)
+template <typename Number> BasicValueReading<Number> readValueAs(QStringView text, Unit unit)
 {
-    return scanValue(text, unit).value;
-}
-
-ValueReading readValue(QStringView text, Unit unit)
-{
-    const ValueScan scan = scanValue(text, unit);
+    const BasicValueScan<Number> scan = scanValueAs<Number>(text, unit);
     if (!scan.found)
         return {};
     for (qsizetype i = scan.end; i < text.size(); ++i) {
@@ -316,6 +319,33 @@ ValueReading readValue(QStringView text, Unit unit)
     if (scan.otherQuantity)
         return {std::nullopt, true};
     return {scan.value, false};
+}
+
+} // namespace
+
+ValueScan scanValue(QStringView text, Unit unit)
+{
+    return scanValueAs<float>(text, unit);
+}
+
+float fieldValue(QStringView text, Unit unit)
+{
+    return scanValue(text, unit).value;
+}
+
+double preciseFieldValue(QStringView text, Unit unit)
+{
+    return scanValueAs<double>(text, unit).value;
+}
+
+ValueReading readValue(QStringView text, Unit unit)
+{
+    return readValueAs<float>(text, unit);
+}
+
+PreciseValueReading readPreciseValue(QStringView text, Unit unit)
+{
+    return readValueAs<double>(text, unit);
 }
 
 } // namespace zelkor

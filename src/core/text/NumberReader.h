@@ -82,30 +82,38 @@ inline constexpr Unit kKelvinsPerWatt{Quantity::ThermalResistance, 0};
 inline constexpr Unit kDegreesCelsius{Quantity::Temperature, 0};
 } // namespace units
 
-struct ValueScan
+template <typename Number> struct BasicValueScan
 {
-    float value = 0.0f; // in the field's unit
-    qsizetype end = 0;  // index just past the value, 0 when the text holds none
+    Number value = 0;  // in the field's unit
+    qsizetype end = 0; // index just past the value, 0 when the text holds none
     bool found = false;
     // The value carries a symbol of another quantity ("12 V" for a current); value is then the
     // number alone, and end lies before the symbol.
     bool otherQuantity = false;
 };
+using ValueScan = BasicValueScan<float>;
 
 // The value text begins with, in unit, and where it ends.
 ValueScan scanValue(QStringView text, Unit unit);
 
 // A panel field's value: the value the text begins with, in unit; 0 when it begins with none.
 float fieldValue(QStringView text, Unit unit);
+// The same in double precision (see readPreciseValue).
+double preciseFieldValue(QStringView text, Unit unit);
 
-struct ValueReading
+template <typename Number> struct BasicValueReading
 {
-    std::optional<float> value; // in the field's unit; nothing when text is not a value of it
-    bool otherQuantity = false; // the text is a value, but of another quantity
+    std::optional<Number> value; // in the field's unit; nothing when text is not a value of it
+    bool otherQuantity = false;  // the text is a value, but of another quantity
 };
+using ValueReading = BasicValueReading<float>;
+using PreciseValueReading = BasicValueReading<double>;
 
 // A whole text as one value in unit: a number, then a prefix or RKM letter, then a unit symbol,
 // each optional, white space around it allowed. Anything else is no value.
 ValueReading readValue(QStringView text, Unit unit);
+// The same in double precision, for values compared with exact decimals (a target that is a
+// standard value, a resistance to write as a code): "1R8" is 1.8, not the float 1.7999999.
+PreciseValueReading readPreciseValue(QStringView text, Unit unit);
 
 } // namespace zelkor

@@ -14,15 +14,14 @@
 
 using zelkor::seriesparallel::PartKind;
 
+using zelkor::seriesparallel::Field;
+using zelkor::seriesparallel::kSearchSeries;
+
 namespace {
 constexpr int kResistorsSegment = 0;
 constexpr int kCapacitorsSegment = 1;
 constexpr int kListSegment = 0;
 constexpr int kTargetSegment = 1;
-// The series a search offers; E3 is too coarse to be worth combining.
-constexpr std::array kSearchSeries = {zelkor::eseries::Series::E6,  zelkor::eseries::Series::E12,
-                                      zelkor::eseries::Series::E24, zelkor::eseries::Series::E48,
-                                      zelkor::eseries::Series::E96, zelkor::eseries::Series::E192};
 constexpr int kDefaultSeries = 2; // E24
 } // namespace
 
@@ -41,17 +40,15 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
     ui.seriesChoice->setCurrentIndex(kDefaultSeries);
     ui.targetField->setMaxLength(ui.partsValueField->maxLength());
 
+    m_kind =
+        FieldBinding(zelkor::seriesparallel::kFields, {{Field::Kind, ui.capacitorOrResistorSeg}});
+    m_search = FieldBinding(zelkor::seriesparallel::kFields, {{Field::Target, ui.targetField},
+                                                              {Field::Series, ui.seriesChoice},
+                                                              {Field::PartsCount, ui.partsChoice}});
     connect(ui.modeSeg, &QButtonGroup::idClicked, this,
             &SeriesParallelConnectionHandler::modeChanged);
-    connect(ui.targetField, &QLineEdit::textChanged, this,
-            &SeriesParallelConnectionHandler::searchTarget);
-    connect(ui.seriesChoice, &QComboBox::currentIndexChanged, this,
-            &SeriesParallelConnectionHandler::searchTarget);
-    connect(ui.partsChoice, &QComboBox::currentIndexChanged, this,
-            &SeriesParallelConnectionHandler::searchTarget);
-
-    connect(ui.capacitorOrResistorSeg, &QButtonGroup::idClicked, this,
-            &SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged);
+    m_search.connect(this, &SeriesParallelConnectionHandler::searchTarget);
+    m_kind.connect(this, &SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged);
     connect(ui.partsValueField, &QLineEdit::returnPressed, this,
             &SeriesParallelConnectionHandler::addPart);
     connect(ui.partsValueField, &QLineEdit::textEdited, this,
@@ -69,7 +66,7 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
 
 SeriesParallelConnectionHandler::~SeriesParallelConnectionHandler()
 {
-    m_search.request_stop();
+    m_searching.request_stop();
 }
 
 bool SeriesParallelConnectionHandler::targetMode() const
@@ -98,18 +95,26 @@ void SeriesParallelConnectionHandler::searchTarget()
     const quint64 generation = ++m_generation;
     const QString text = ui.targetField->text();
     if (text.trimmed().isEmpty()) {
-        m_search.request_stop();
+        m_searching.request_stop();
         ui.outputField->clear();
         return;
     }
-    const double target = zelkor::fieldValue(text, zelkor::units::kOhms);
-    const auto series = kSearchSeries[std::size_t(
-        std::clamp(ui.seriesChoice->currentIndex(), 0, int(kSearchSeries.size()) - 1))];
-    const int parts = ui.partsChoice->currentIndex() == 1 ? 3 : 2;
+    const auto inputs = zelkor::seriesparallel::searchInputs(text, ui.seriesChoice->currentText(),
+                                                             ui.partsChoice->currentText(),
+                                                             zelkor::Reading::Lenient);
+    // A target that is no resistance says so, as a search for it would.
+    if (!inputs) {
+        m_searching.request_stop();
+        ui.outputField->setText(zelkor::text("ValuesNotPositive"));
+        return;
+    }
+    const double target = inputs->target;
+    const auto series = inputs->series;
+    const int parts = inputs->maxParts;
     // Replacing the thread stops the search it ran and waits for it; the core function polls
     // its stop token throughout, so that wait is short. The three-part E192 search takes tens
     // of milliseconds, too long for a keystroke on the GUI thread.
-    m_search = std::jthread([this, generation, target, series, parts](std::stop_token stop) {
+    m_searching = std::jthread([this, generation, target, series, parts](std::stop_token stop) {
         const auto search = zelkor::combinations::bestCombinations(target, series, parts, stop);
         if (stop.stop_requested())
             return;
@@ -239,8 +244,6 @@ void SeriesParallelConnectionHandler::recalculate()
 }
 
 namespace {
-// The kept names of the kinds of part, by segment.
-constexpr const char *kKindNames[] = {"resistors", "capacitors"};
 constexpr const char *kModeNames[] = {"list", "target"};
 // Far more parts than anyone adds by hand: a longer kept list is damage, not work.
 constexpr qsizetype kMostKeptParts = 10000;
@@ -248,31 +251,20 @@ constexpr qsizetype kMostKeptParts = 10000;
 
 QVariantMap SeriesParallelConnectionHandler::saveState() const
 {
-    return {
-        {QStringLiteral("kind"), zelkor::state::choiceName(ui.capacitorOrResistorSeg, kKindNames)},
-        {QStringLiteral("parts"), QStringList(m_parts.parts())},
-        {QStringLiteral("entry"), ui.partsValueField->text()},
-        {QStringLiteral("mode"), zelkor::state::choiceName(ui.modeSeg, kModeNames)},
-        {QStringLiteral("target"), ui.targetField->text()},
-        {QStringLiteral("series"), ui.seriesChoice->currentText()},
-        {QStringLiteral("maxParts"), ui.partsChoice->currentText()}};
+    QVariantMap state = m_kind.save();
+    state.insert(m_search.save());
+    state.insert(QStringLiteral("parts"), QStringList(m_parts.parts()));
+    state.insert(QStringLiteral("entry"), ui.partsValueField->text());
+    state.insert(QStringLiteral("mode"), zelkor::state::choiceName(ui.modeSeg, kModeNames));
+    return state;
 }
 
 void SeriesParallelConnectionHandler::restoreState(const QVariantMap &state)
 {
-    zelkor::state::restoreChoice(ui.capacitorOrResistorSeg, state, QStringLiteral("kind"),
-                                 kKindNames);
+    m_kind.restore(state);
+    m_search.restore(state);
     zelkor::state::restoreText(ui.partsValueField, state, QStringLiteral("entry"));
     zelkor::state::restoreChoice(ui.modeSeg, state, QStringLiteral("mode"), kModeNames);
-    zelkor::state::restoreText(ui.targetField, state, QStringLiteral("target"));
-    // A kept item that the list no longer offers keeps the current one.
-    const auto restoreItem = [&state](QComboBox *choice, const QString &key) {
-        const int index = choice->findText(state.value(key).toString());
-        if (index >= 0)
-            choice->setCurrentIndex(index);
-    };
-    restoreItem(ui.seriesChoice, QStringLiteral("series"));
-    restoreItem(ui.partsChoice, QStringLiteral("maxParts"));
     if (const auto parts = zelkor::state::texts(state, QStringLiteral("parts"), kMostKeptParts)) {
         QStringList kept;
         for (const QString &part : *parts) {

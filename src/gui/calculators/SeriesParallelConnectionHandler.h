@@ -4,6 +4,7 @@
 
 #include "core/calculators/ResistorCombinations.h"
 #include "core/calculators/SeriesParallel.h"
+#include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "gui/calculators/PartsTableModel.h"
 #include "ui_SeriesParallelConnectionPanel.h"
@@ -51,9 +52,11 @@ private:
     void showSearch(quint64 generation, const QString &text);
 
     Ui::SeriesParallelConnectionPanel ui;
+    FieldBinding m_kind;
+    FieldBinding m_search; // the target and what the search may use
     PartsTableModel m_parts;
     // Counts the searches started, so a result that a later keystroke overtook is dropped.
     quint64 m_generation = 0;
     // Last, so it stops and joins before the rest goes.
-    std::jthread m_search;
+    std::jthread m_searching;
 };

@@ -4,6 +4,7 @@
 // search, more parts never worse, and the targets no combination reaches.
 
 #include "core/calculators/ResistorCombinations.h"
+#include "core/calculators/SeriesParallel.h"
 #include "core/text/NumberFormat.h"
 #include "support/TestSupport.h"
 
@@ -93,6 +94,38 @@ private Q_SLOTS:
         QFETCH(int, maxParts);
         QTEST(searchText(bestCombinations(target, series, maxParts)).section(u'\n', 0, 0),
               "firstLine");
+    }
+
+    // A typed target that is a standard value is that value exactly, not the float next to it
+    // (1R8 as a float is 1.7999999, 0.3 ppm away): the single part leads, ahead of 2.0 Ω ∥ 18 Ω
+    // which meets it just as well.
+    void typedStandardValuesLead_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("series"); // empty: the default, E24
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("1R8 in the default E24")
+            << u"1R8"_s << QString() << u"1.8 Ω is a standard value of E24.\n1.8 Ω = 1.80 Ω"_s;
+        QTest::newRow("4R7 in E24")
+            << u"4R7"_s << u"E24"_s << u"4.7 Ω is a standard value of E24.\n4.7 Ω = 4.70 Ω"_s;
+        QTest::newRow("22.6 in E96")
+            << u"22.6"_s << u"E96"_s << u"22.6 Ω is a standard value of E96.\n22.6 Ω = 22.60 Ω"_s;
+        QTest::newRow("3.61 in E192") << u"3.61 Ω"_s << u"e192"_s
+                                      << u"3.61 Ω is a standard value of E192.\n3.61 Ω = 3.61 Ω"_s;
+    }
+    void typedStandardValuesLead()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, series);
+        using zelkor::Given;
+        for (const auto reading : {zelkor::Reading::Lenient, zelkor::Reading::Strict}) {
+            const auto inputs = zelkor::seriesparallel::searchInputs(
+                typed, series.isEmpty() ? Given() : Given(series), Given(u"3"_s), reading);
+            QVERIFY(inputs);
+            const Search s = bestCombinations(inputs->target, inputs->series, inputs->maxParts);
+            QVERIFY(s.standardValue());
+            QTEST(searchText(s).section(u'\n', 0, 1).section(u" ("_s, 0, 0), "lines");
+        }
     }
 
     // The search against trying everything, and its results against their own parts.

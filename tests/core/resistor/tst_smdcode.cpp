@@ -87,6 +87,8 @@ private Q_SLOTS:
         QTest::newRow("0.1 below 1") << 0.1 << QStringList{"R10", "R100", "01Z"};
         QTest::newRow("0.047 needs four characters") << 0.047 << QStringList{"", "R047", ""};
         QTest::newRow("zero: jumpers") << 0.0 << QStringList{"000", "0000", ""};
+        QTest::newRow("1 mOhm, the smallest code") << 0.001 << QStringList{"", "R001", ""};
+        QTest::newRow("below the smallest code: no jumper") << 1e-50 << QStringList{"", "", ""};
         QTest::newRow("four significant digits") << 4705.0 << QStringList{"", "", ""};
     }
     void encodes()
@@ -96,6 +98,25 @@ private Q_SLOTS:
         for (const smd::Encoded &encoded : smd::encode(ohms))
             codes[int(encoded.system)] = encoded.code;
         QTEST(codes, "codes");
+    }
+
+    // What the panel shows for a typed value: a value too small for every code is not read as 0
+    // and so is not a jumper.
+    void typedValues_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0 is a jumper") << u"0"_s << u"Three digits: 000\nFour digits: 0000"_s;
+        QTest::newRow("1e-50 is below every code")
+            << u"1e-50"_s << u"No SMD code shows a value below 0.001 Ω."_s;
+        QTest::newRow("0.9 mOhm is below every code")
+            << u"0.9m"_s << u"No SMD code shows a value below 0.001 Ω."_s;
+        QTest::newRow("1 mOhm has a four-digit code") << u"1m"_s << u"Four digits: R001"_s;
+    }
+    void typedValues()
+    {
+        QFETCH(QString, typed);
+        QTEST(smd::textForTypedValue(typed), "shown");
     }
 
     // Every code written for a standard value reads back as that value.

@@ -25,6 +25,10 @@ private Q_SLOTS:
         QTest::newRow("E48 holds 4.64") << "E48" << 4.64 << true;
         QTest::newRow("E192 holds 9.20") << "E192" << 9.20 << true;
         QTest::newRow("E192 lacks 9.19") << "E192" << 9.19 << false;
+        QTest::newRow("E96 holds 22.6") << "E96" << 22.6 << true;
+        QTest::newRow("E192 holds 3.61") << "E192" << 3.61 << true;
+        // Exact means within a relative 1e-9: the float nearest 1.8 lies 2.6e-8 away.
+        QTest::newRow("E24 lacks the float 1.7999999") << "E24" << double(1.8f) << false;
     }
     void knownValues()
     {

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 using namespace zelkor;
 using namespace zelkor::units;
 
@@ -26,6 +28,8 @@ class TestNumbers : public QObject
 private Q_SLOTS:
     void values_data();
     void values();
+    void preciseValues_data();
+    void preciseValues();
     void prefixesScaleByTheirPowerOfTen();
     void plainNumbers();
     void formatFixed_data();
@@ -113,6 +117,30 @@ void TestNumbers::values()
                        : *whole.value == field ? u'='
                                                : u'!';
     QTEST(formatShortest(field) + u' ' + kind, "expected");
+    // The double reading takes the same texts and rounds to the same float.
+    const auto precise = zelkor::readPreciseValue(text, unit);
+    QCOMPARE(precise.value.has_value(), whole.value.has_value());
+    QCOMPARE(precise.otherQuantity, whole.otherQuantity);
+    if (precise.value)
+        QCOMPARE(float(*precise.value), *whole.value);
+}
+
+void TestNumbers::preciseValues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("RKM 1R8 is 1.8, not the float 1.7999999") << "1R8" << 1.8;
+    QTest::newRow("three digits of E96") << "22.6" << 22.6;
+    QTest::newRow("kilo scales without rounding to a float") << "4k7" << 4700.0;
+    QTest::newRow("below the float range is not 0") << "1e-50" << 1e-50;
+}
+
+void TestNumbers::preciseValues()
+{
+    QFETCH(QString, text);
+    QFETCH(double, expected);
+    QCOMPARE(zelkor::readPreciseValue(text, kOhms).value, std::optional(expected));
+    QCOMPARE(zelkor::preciseFieldValue(text + u" and more"_s, kOhms), expected);
 }
 
 void TestNumbers::prefixesScaleByTheirPowerOfTen()
