@@ -56,6 +56,8 @@ zelkor_gzip(${CMAKE_BINARY_DIR}/changelog.Debian ${CMAKE_BINARY_DIR}/changelog.D
 install(FILES ${CMAKE_BINARY_DIR}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkor)
 add_custom_target(zelkor_compressed_docs ALL DEPENDS ${compressed_docs})
+install(FILES ${linux_resources}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zelkor)
 
 # Debian's machine-readable copyright format; the licence text itself is the system's copy in
 # /usr/share/common-licenses/GPL-3 (the LICENSE file at the root is the same text).
