@@ -1,6 +1,6 @@
 # What `cmake --install` puts in place besides the binaries (see src/CMakeLists.txt): the
-# desktop entry, the icon in the hicolor theme, the AppStream metainfo, the man page of
-# zelkor-calc and the copyright file. `cpack` (run in the build folder) turns the same set
+# desktop entry, the icon in the hicolor theme, the AppStream metainfo, the man pages of zelkor
+# and zelkor-calc, the copyright file and the Debian changelog. `cpack` (run in the build folder) turns the same set
 # into a .deb.
 include(GNUInstallDirs)
 
@@ -29,21 +29,38 @@ configure_file(${linux_resources}/${ZELKOR_APP_ID}.metainfo.xml.in
 install(FILES ${CMAKE_BINARY_DIR}/${ZELKOR_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# Debian installs man pages compressed; -n keeps the archive the same from build to build.
+# Debian installs man pages and changelogs compressed; -n keeps the archive the same from build
+# to build.
 find_program(GZIP_PROGRAM gzip REQUIRED)
-set(man_page ${CMAKE_BINARY_DIR}/zelkor-calc.1.gz)
-add_custom_command(OUTPUT ${man_page}
-    COMMAND sh -c "'${GZIP_PROGRAM}' -9 -n -c '${linux_resources}/zelkor-calc.1' > '${man_page}'"
-    DEPENDS ${linux_resources}/zelkor-calc.1
-    VERBATIM)
-add_custom_target(zelkor_man_page ALL DEPENDS ${man_page})
-install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(compressed_docs)
+function(zelkor_gzip source target)
+    add_custom_command(OUTPUT ${target}
+        COMMAND sh -c "'${GZIP_PROGRAM}' -9 -n -c '${source}' > '${target}'"
+        DEPENDS ${source}
+        VERBATIM)
+    set(compressed_docs ${compressed_docs} ${target} PARENT_SCOPE)
+endfunction()
+
+foreach(page zelkor zelkor-calc)
+    zelkor_gzip(${linux_resources}/${page}.1 ${CMAKE_BINARY_DIR}/${page}.1.gz)
+    install(FILES ${CMAKE_BINARY_DIR}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
 string(REGEX REPLACE "^mailto:" "" maintainer_address "${ZELKOR_MAIL_URL}")
+set(ZELKOR_MAIL_ADDRESS "${maintainer_address}")
+
+# The package's own changelog; its newest entry names the version cpack builds.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+configure_file(${linux_resources}/changelog.Debian.in ${CMAKE_BINARY_DIR}/changelog.Debian @ONLY)
+zelkor_gzip(${CMAKE_BINARY_DIR}/changelog.Debian ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
+install(FILES ${CMAKE_BINARY_DIR}/changelog.Debian.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkor)
+add_custom_target(zelkor_compressed_docs ALL DEPENDS ${compressed_docs})
+install(FILES ${linux_resources}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zelkor)
 
 # Debian's machine-readable copyright format; the licence text itself is the system's copy in
 # /usr/share/common-licenses/GPL-3 (the LICENSE file at the root is the same text).
-set(ZELKOR_MAIL_ADDRESS "${maintainer_address}")
 configure_file(${linux_resources}/copyright.in ${CMAKE_BINARY_DIR}/copyright @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zelkor)
 
@@ -61,7 +78,6 @@ calculations to scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZELKOR_WEBSITE_URL}")

@@ -340,9 +340,9 @@
         <source>Type a resistance such as 4k7, 49.9k or 4700.</source>
         <translation>Bitte einen Widerstandswert wie 4k7, 49.9k oder 4700 eingeben.</translation>
     </message>
-    <message id="BandsTooManyDigits">
-        <source>%@ has more significant digits than %d bands show.</source>
-        <translation>%@ hat mehr gültige Ziffern, als %d Ringe zeigen.</translation>
+    <message id="BandsRounded">
+        <source>Rounded to %@ for %d bands.</source>
+        <translation>Auf %@ gerundet, damit %d Ringe den Wert zeigen.</translation>
     </message>
     <message id="BandsOutOfRange">
         <source>%d bands cannot show %@.</source>

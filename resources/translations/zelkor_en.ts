@@ -340,9 +340,9 @@
         <source>Type a resistance such as 4k7, 49.9k or 4700.</source>
         <translation>Type a resistance such as 4k7, 49.9k or 4700.</translation>
     </message>
-    <message id="BandsTooManyDigits">
-        <source>%@ has more significant digits than %d bands show.</source>
-        <translation>%@ has more significant digits than %d bands show.</translation>
+    <message id="BandsRounded">
+        <source>Rounded to %@ for %d bands.</source>
+        <translation>Rounded to %@ for %d bands.</translation>
     </message>
     <message id="BandsOutOfRange">
         <source>%d bands cannot show %@.</source>

@@ -107,6 +107,8 @@ void TestCommands::prints_data()
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
         "yellow violet black brown gold\nResistance: 4.70 kΩ\nTolerance: 5.0% (±0.23 kΩ)\n");
+    row("bands: five significant digits rounded to five bands", "bands 12345",
+        "brown red orange red gold\nResistance: 12.30 kΩ\nTolerance: 5.0% (±0.62 kΩ)\n");
     row("bands: tolerance, --tempco means six bands", "bands 100 --tolerance 1 --tempco 50",
         "brown black black black brown red\nResistance: 100.00 Ω\n"
         "Tolerance: 1.0% (±1.00 Ω)\nTemperature coefficient: 50 ppm/K\n");
@@ -251,7 +253,6 @@ void TestCommands::refuses_data()
         "resistor: give four, five or six colours, not 3");
     row("bands: not a resistance", "bands 4k7x", "bands: '4k7x' is not a resistance");
     row("bands: seven bands", "bands 1k --bands 7", "bands: --bands must be 4, 5 or 6");
-    row("bands: four significant digits", "bands 4705", "significant digits");
     row("bands: no colour for the tolerance", "bands 1k --tolerance 3", "3.0%");
     row("bands: tempco on five bands", "bands 1k --bands 5 --tempco 50",
         "bands: --tempco needs six bands");

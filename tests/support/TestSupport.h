@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// Shared set-up for the suites: settings in a temporary place, URL opening captured, and the
-// English texts installed.
+// Shared set-up for every suite, core, CLI and GUI alike: settings in a temporary place and the
+// English texts installed. What only the GUI suites need is in AppSupport.h.
 
 #include "core/calculators/Inputs.h"
 
-#include <QList>
 #include <QLocale>
-#include <QObject>
 #include <QTest>
-#include <QUrl>
 
-#include <memory>
 #include <string>
-
-class QWidget;
-class ZelkorAppDelegate;
 
 namespace zelkor::test {
 
@@ -25,17 +18,6 @@ void initIsolatedApp();
 
 // Forgets everything written to the settings.
 void clearSettings();
-
-// The real app, launched. Unless `donationAnswered` is false, the donation sheet was answered
-// on an earlier launch and stays away.
-std::unique_ptr<ZelkorAppDelegate> launchApp(bool donationAnswered = true);
-
-// The panel a row of the source list opens; null for a group header.
-QWidget *panelAtRow(const ZelkorAppDelegate &app, int row);
-// The rows of the source list that open a panel, in the list's order.
-QList<int> panelRows(const ZelkorAppDelegate &app);
-// Picks the panel kept under titleKey in the source list (which builds it) and returns it.
-QWidget *showPanel(const ZelkorAppDelegate &app, const char *titleKey);
 
 // For a test that switches the language or the locale: when it goes out of scope, also after a
 // failed check has returned early, the default QLocale, the C library's locale and the English
@@ -75,20 +57,5 @@ template <typename Calculate, typename Field> void checkZero(Calculate calculate
     QVERIFY(!strict);
     QCOMPARE(strict.problem(), (Problem<Field>{Reason::OutsideDomain, field}));
 }
-
-// Records every URL the app asks to open, instead of opening it.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-
-public:
-    explicit UrlRecorder(QObject *parent = nullptr);
-    ~UrlRecorder() override;
-
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 } // namespace zelkor::test

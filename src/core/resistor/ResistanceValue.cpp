@@ -80,6 +80,34 @@ std::optional<Significand> significandOf(double value, int maxDigits)
     return std::nullopt;
 }
 
+Significand roundedSignificand(double value, int maxDigits)
+{
+    if (!(value > 0.0) || !std::isfinite(value))
+        return {};
+    // Within the tolerance of significandOf, ten digits always match.
+    Significand exact;
+    if (const auto found = significandOf(value, 17))
+        exact = *found;
+    else {
+        const int exponent = decadeOf(value) - 16;
+        exact = {std::llround(scaledDown(value, exponent)), exponent, 17};
+    }
+    if (exact.count <= maxDigits)
+        return exact;
+    long long divisor = 1;
+    for (int i = maxDigits; i < exact.count; ++i)
+        divisor *= 10;
+    Significand rounded{(exact.digits + divisor / 2) / divisor,
+                        exact.exponent + (exact.count - maxDigits), maxDigits};
+    // 9995 rounds to 100, one digit more than asked for.
+    while (rounded.digits >= 10 && rounded.digits % 10 == 0) {
+        rounded.digits /= 10;
+        ++rounded.exponent;
+    }
+    rounded.count = digitCount(rounded.digits);
+    return rounded;
+}
+
 Significand widened(Significand significand, int count)
 {
     for (; significand.count < count; ++significand.count) {

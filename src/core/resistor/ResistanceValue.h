@@ -32,6 +32,10 @@ struct Significand
 // The shortest significand of value (1000 is 1 × 10³). Nothing when value needs more than
 // maxDigits digits or is not a finite positive number.
 std::optional<Significand> significandOf(double value, int maxDigits);
+// value rounded half away from zero to at most maxDigits significant digits: 12345 to three is
+// 123 × 10². The decimal that was typed is rounded, not its double, so 12350 gives 124 × 10².
+// value must be a finite positive number.
+Significand roundedSignificand(double value, int maxDigits);
 // The same value with count digits: 47 × 10² widened to three digits is 470 × 10¹.
 Significand widened(Significand significand, int count);
 // digits × 10^exponent as the double nearest that decimal.

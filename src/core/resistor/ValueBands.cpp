@@ -67,11 +67,11 @@ ColorBands tryBands(int count, const ColorBandsRequest &request)
     const int digits = digitBands(count);
     if (!(request.resistance > 0.0))
         return fail(ColorBandsFailure::OutOfRange);
-    const auto significand = significandOf(request.resistance, digits);
-    if (!significand)
-        return fail(ColorBandsFailure::TooManyDigits);
+    const Significand significand = roundedSignificand(request.resistance, digits);
+    result.rounded = !significandOf(request.resistance, digits);
 
-    const Significand shown = widened(*significand, digits);
+    const Significand shown = widened(significand, digits);
+    result.resistance = valueOf(shown);
     long long divisor = shown.count == 3 ? 100 : 10;
     for (int i = 0; i < digits; ++i, divisor /= 10)
         result.codes.push_back(Black + static_cast<int>(shown.digits / divisor % 10));
@@ -107,8 +107,12 @@ ColorBands colorBandsFor(const ColorBandsRequest &request)
         return bandsOf(request.bands).empty()
                    ? ColorBands{ColorBandsFailure::BandCount, request.bands, {}}
                    : tryBands(request.bands, request);
-    ColorBands four = tryBands(4, request);
-    return four.failure == ColorBandsFailure::None ? four : tryBands(5, request);
+    if (significandOf(request.resistance, digitBands(4))) {
+        ColorBands four = tryBands(4, request);
+        if (four.failure == ColorBandsFailure::None)
+            return four;
+    }
+    return tryBands(5, request);
 }
 
 std::optional<BandValue> valueOfColorCodes(std::span<const int> codes)
@@ -170,8 +174,6 @@ QString colorBandsFailureText(const ColorBands &bands, const ColorBandsRequest &
     switch (bands.failure) {
     case ColorBandsFailure::None:
         break;
-    case ColorBandsFailure::TooManyDigits:
-        return formatText(text("BandsTooManyDigits"), {value, bands.bands});
     case ColorBandsFailure::OutOfRange:
         return formatText(text("BandsOutOfRange"), {bands.bands, value});
     case ColorBandsFailure::Tolerance:
@@ -227,7 +229,13 @@ TypedValueBands bandsForTypedValue(const TypedValue &typed)
     ColorBands bands = colorBandsFor(request);
     if (bands.failure != ColorBandsFailure::None)
         return {{}, colorBandsFailureText(bands, request)};
-    return {std::move(bands.codes), standardValueNote(*resistance, typed.tolerance)};
+    QString note = standardValueNote(bands.resistance, typed.tolerance);
+    if (bands.rounded) {
+        const QString rounded =
+            formatText(text("BandsRounded"), {resistanceText(bands.resistance), bands.bands});
+        note = note.isEmpty() ? rounded : rounded + u' ' + note;
+    }
+    return {std::move(bands.codes), note};
 }
 
 std::optional<PickedValue> pickedValue(std::span<const int> codes)

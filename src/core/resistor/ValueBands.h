@@ -5,7 +5,9 @@
 //
 // Four bands show two significant digits, five and six bands three. A value is shown on the
 // fewest bands that hold both its digits and its tolerance: 4.7 kΩ 5 % is yellow violet red
-// gold, 4.7 kΩ 0.1 % needs five bands since violet (0.1 %) is no four-band tolerance. The
+// gold, 4.7 kΩ 0.1 % needs five bands since violet (0.1 %) is no four-band tolerance. A value
+// with more digits than the bands hold is rounded half away from zero to what they show, on five
+// bands when the count is left open: 12345 Ω becomes 12.3 kΩ. The
 // multiplier runs from silver (× 0.01) to white (× 10⁹) on four bands and to blue (× 10⁶) on
 // five and six, as the band pop-ups list them.
 //
@@ -36,7 +38,6 @@ struct ColorBandsRequest
 enum class ColorBandsFailure
 {
     None,
-    TooManyDigits,          // more significant digits than the bands show
     OutOfRange,             // the multiplier would lie beyond the band's colours
     Tolerance,              // the tolerance has no colour on that many bands
     TemperatureCoefficient, // no colour stands for that many ppm/K
@@ -46,8 +47,10 @@ enum class ColorBandsFailure
 struct ColorBands
 {
     ColorBandsFailure failure = ColorBandsFailure::None;
-    int bands = 0;          // the band count used, or the last one tried on failure
-    std::vector<int> codes; // ColorCode values, first band first; empty on failure
+    int bands = 0;           // the band count used, or the last one tried on failure
+    std::vector<int> codes;  // ColorCode values, first band first; empty on failure
+    double resistance = 0.0; // ohms, as the bands show it
+    bool rounded = false;    // the bands show fewer significant digits than were asked for
 };
 
 ColorBands colorBandsFor(const ColorBandsRequest &request);
@@ -92,7 +95,7 @@ struct TypedValue
 struct TypedValueBands
 {
     std::vector<int> codes; // the bands to show; empty when the value cannot be shown
-    QString note; // why not, or whether it is a standard value; empty when nothing is typed
+    QString note;           // why not, whether it was rounded, whether it is a standard value
 };
 
 TypedValueBands bandsForTypedValue(const TypedValue &typed);

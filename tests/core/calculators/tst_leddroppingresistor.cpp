@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The LED dropping resistor: the formula, the resistor to buy, and the panel.
+// The LED dropping resistor: the formula, the resistor to buy, and the problems both readings
+// report.
 
 #include "core/calculators/LEDDroppingResistor.h"
 #include "core/text/NumberFormat.h"
-#include "gui/calculators/LEDDroppingResistorHandler.h"
-#include "gui/calculators/WarningSignWidget.h"
-#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
 using namespace Qt::StringLiterals;
@@ -15,11 +13,6 @@ using zelkor::Reading;
 
 namespace {
 
-const QString k145Ohm =
-    u"Resistance: \t\t145.0 Ohm\nPower: \t\t\t0.058 W\nE12 resistor: 150 Ω\nat 19.3 mA and 0.06 W"_s;
-const QString kCannotLight =
-    u"The LED cannot light:\nthe supply voltage must be\nabove its forward voltage."_s;
-
 // "supply|forward|preset|current|series", "-" for an input not given.
 Texts texts(const QString &given)
 {
@@ -27,19 +20,6 @@ Texts texts(const QString &given)
     const auto at = [&](int i) { return v[i] == u"-" ? zelkor::Given() : v[i]; };
     return {at(0), at(1), at(2), at(3), at(4)};
 }
-
-struct LedPanel : zelkor::test::PanelFixture<LEDDroppingResistorHandler>
-{
-    LedPanel() { panel.show(); }
-    // Whether the sign ends up shown once its fade is over.
-    bool warningShown() const
-    {
-        auto *warning = find<WarningSignWidget>("warningSign");
-        [[maybe_unused]] const bool faded =
-            QTest::qWaitFor([warning] { return !warning->isFading(); });
-        return warning->isVisibleTo(&panel);
-    }
-};
 
 } // namespace
 
@@ -125,47 +105,7 @@ private Q_SLOTS:
             zelkor::test::checkProblem([&](Reading r) { return calculate(texts(given), r); },
                                        zelkor::Problem<Field>{reason, field});
     }
-
-    void panel_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("forwardShown");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("warning");
-        const QString kilovolt = u"ledSupplyVoltage=1000;ledOperatingCurrent=20;ledForwardBias=2"_s;
-        const QString kilovoltText = u"Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W\n"
-                                     "E12 resistor: 56 kΩ\nat 17.8 mA and 17.79 W"_s;
-        // Green (2.2 V) comes before yellow (2.1 V): the list is not sorted by voltage.
-        QTest::newRow("yellow preset")
-            << u"ledSupplyVoltage=5;ledOperatingCurrent=20;ledForwardBias=#3"_s << u"2.1"_s
-            << k145Ohm << false;
-        QTest::newRow("E24 chosen, forward voltage typed")
-            << u"resistorSeries=#1;ledSupplyVoltage=24;ledOperatingCurrent=20;ledForwardBias=2.0"_s
-            << u"2.0"_s
-            << u"Resistance: \t\t1100.0 Ohm\nPower: \t\t\t0.440 W\nE24 resistor: 1.1 kΩ\n"
-               "at 20.0 mA and 0.44 W"_s
-            << false;
-        QTest::newRow("above 10 W warns") << kilovolt << u"2"_s << kilovoltText << true;
-        // The preset still turns into its number before the calculation gives up.
-        QTest::newRow("incomplete input keeps result and sign")
-            << kilovolt + u";ledSupplyVoltage=;ledForwardBias=#0"_s << u"1.5"_s << kilovoltText
-            << true;
-        QTest::newRow("an LED that cannot light says so")
-            << kilovolt + u";ledSupplyVoltage=1"_s << u"2"_s << kCannotLight << false;
-        // A negative current is no circuit: the old result must not stay beside it.
-        QTest::newRow("a negative current leaves no number")
-            << kilovolt + u";ledOperatingCurrent=-20"_s << u"2"_s << QString() << false;
-    }
-    void panel()
-    {
-        QFETCH(QString, steps);
-        LedPanel p;
-        p.play(steps);
-        QTEST(p.find<QComboBox>("ledForwardBias")->currentText(), "forwardShown");
-        QTEST(p.output(), "output");
-        QTEST(p.warningShown(), "warning");
-    }
 };
 
-QTEST_MAIN(TestLEDDroppingResistor)
+QTEST_GUILESS_MAIN(TestLEDDroppingResistor)
 #include "tst_leddroppingresistor.moc"

@@ -10,6 +10,8 @@
 #include <QTest>
 
 #include <array>
+#include <utility>
+#include <variant>
 
 using namespace zelkor;
 using namespace Qt::StringLiterals;
@@ -53,11 +55,17 @@ private Q_SLOTS:
         const InputRule rule{units::kVolts, Need::NonZero, presetList};
         const auto read = zelkor::readInput(given == u"-" ? Given() : given, rule,
                                             strict ? Reading::Strict : Reading::Lenient);
-        const char *reasons[] = {"Missing", "NotANumber", "OtherQuantity", "Zero"};
-        QTEST(std::holds_alternative<float>(read)
-                  ? QString::number(std::get<float>(read))
-                  : QString::fromLatin1(reasons[static_cast<int>(std::get<Reason>(read))]),
-              "read");
+        const std::pair<Reason, const char *> names[] = {{Reason::Missing, "Missing"},
+                                                         {Reason::NotANumber, "NotANumber"},
+                                                         {Reason::OtherQuantity, "OtherQuantity"},
+                                                         {Reason::Zero, "Zero"}};
+        QString shown = u"another reason"_s;
+        if (const float *number = std::get_if<float>(&read))
+            shown = QString::number(*number);
+        for (const auto &[reason, name] : names)
+            if (std::get_if<Reason>(&read) && std::get<Reason>(read) == reason)
+                shown = QString::fromLatin1(name);
+        QTEST(shown, "read");
     }
 
     void presetNumbers()

@@ -92,9 +92,17 @@ private Q_SLOTS:
             << "100" << 1.0f << 6 << 50 << "brown black black black brown red";
         QTest::newRow("six bands, 25 ppm is yellow")
             << "1k" << 0.25f << 6 << 25 << "brown black black brown blue yellow";
-        QTest::newRow("four significant digits") << "4705" << 5.0f << 0 << 100 << "TooManyDigits";
-        QTest::newRow("three digits on four bands")
-            << "49.9k" << 5.0f << 4 << 100 << "TooManyDigits";
+        // Rounded half away from zero to the digits the bands hold, on five bands by default.
+        QTest::newRow("12345 rounds down to 12.3 k on five bands")
+            << "12345" << 5.0f << 0 << 100 << "brown red orange red gold";
+        QTest::newRow("12350 rounds a half up to 12.4 k")
+            << "12350" << 5.0f << 0 << 100 << "brown red yellow red gold";
+        QTest::newRow("4.75 k on four bands rounds a half up to 4.8 k")
+            << "4k75" << 5.0f << 4 << 100 << "yellow grey red gold";
+        QTest::newRow("999.5 on four bands carries into 1.0 k")
+            << "999.5" << 5.0f << 4 << 100 << "brown black red gold";
+        QTest::newRow("4.705 k on six bands rounds to 4.71 k")
+            << "4705" << 1.0f << 6 << 100 << "yellow violet brown brown brown brown";
         QTest::newRow("above 99 G") << "100G" << 5.0f << 0 << 100 << "OutOfRange";
         QTest::newRow("0.47 ohm at 0.1 %: five bands start at 1 ohm")
             << "R47" << 0.1f << 0 << 100 << "OutOfRange";
@@ -111,8 +119,8 @@ private Q_SLOTS:
         QFETCH(QString, colours);
         const ColorBandsRequest request{*readResistance(typed), tolerance, bands, tempco};
         const ColorBands result = colorBandsFor(request);
-        static const char *const failures[] = {"",          "TooManyDigits",          "OutOfRange",
-                                               "Tolerance", "TemperatureCoefficient", "BandCount"};
+        static const char *const failures[] = {"", "OutOfRange", "Tolerance",
+                                               "TemperatureCoefficient", "BandCount"};
         if (result.failure != ColorBandsFailure::None) {
             QCOMPARE(QString::fromLatin1(failures[int(result.failure)]), colours);
             QVERIFY(!colorBandsFailureText(result, request).isEmpty());
@@ -164,7 +172,8 @@ private Q_SLOTS:
         }
     }
 
-    void standardValueNote_data()
+    // The note under the value field: rounding first, then the standard values.
+    void typedValueNote_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<float>("tolerance");
@@ -177,12 +186,18 @@ private Q_SLOTS:
             << "4.7 kΩ is not an E96 value. Nearest: 4.64 kΩ below, 4.75 kΩ above.";
         QTest::newRow("3.9 k at 20 % is no E6 value")
             << "3k9" << 20.0f << "3.9 kΩ is not an E6 value. Nearest: 3.3 kΩ below, 4.7 kΩ above.";
+        QTest::newRow("12345 rounded to 12.3 k, which is no E24 value")
+            << "12345" << 5.0f
+            << "Rounded to 12.3 kΩ for 5 bands. 12.3 kΩ is not an E24 value. Nearest: 12 kΩ "
+               "below, 13 kΩ above.";
+        QTest::newRow("1000.4 rounded to the E24 value 1 k says only that")
+            << "1000.4" << 5.0f << "Rounded to 1 kΩ for 5 bands.";
     }
-    void standardValueNote()
+    void typedValueNote()
     {
         QFETCH(QString, typed);
         QFETCH(float, tolerance);
-        QTEST(zelkor::resistor::standardValueNote(*readResistance(typed), tolerance), "note");
+        QTEST(bandsForTypedValue({typed, tolerance}).note, "note");
     }
 };
 

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The tube decoder against designations from the data books, its error texts, and the panel as
-// a user types. Random input is the fuzz target's job (tests/fuzz/fuzz_tube.cpp).
+// The tube decoder against designations from the data books and its error texts. Random input is
+// the fuzz target's job (tests/fuzz/fuzz_tube.cpp).
 
 #include "core/tubes/Tube.h"
-#include "gui/tubes/TubeIdentHandler.h"
-#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
 using namespace Qt::StringLiterals;
@@ -18,12 +16,6 @@ QString unit(char16_t u)
 {
     return QString(QChar(u));
 }
-
-struct TubePanel : zelkor::test::PanelFixture<TubeIdentHandler>
-{
-    TubePanel() { panel.show(); }
-    QLineEdit *input() const { return find<QLineEdit>("tubeNumber"); }
-};
 
 } // namespace
 
@@ -107,25 +99,7 @@ private Q_SLOTS:
         QVERIFY(tube.decodedText().isEmpty());
         QVERIFY(tube.heating().isEmpty());
     }
-
-    // An undecodable designation, typed on the way to a new one or left over, leaves the last
-    // result up.
-    void decodesWhileTyping()
-    {
-        TubePanel p;
-        QTest::keyClicks(p.input(), u"EC"_s);
-        QVERIFY(p.output().isEmpty());
-        QTest::keyClicks(p.input(), u"C83"_s);
-        QCOMPARE(p.output(), u"Micropower Triode\nMicropower Triode\n\n"_s + kNoval);
-        QTest::keyClick(p.input(), Qt::Key_Backspace);
-        QTest::keyClick(p.input(), Qt::Key_Backspace);
-        QCOMPARE(p.input()->text(), u"ECC"_s);
-        QCOMPARE(p.output(), u"Micropower Triode\nMicropower Triode\n\n"_s + kNoval);
-        p.type("tubeNumber", u"EL84"_s);
-        p.type("tubeNumber", QString());
-        QCOMPARE(p.output(), u"Power Pentode\n\n"_s + kNoval);
-    }
 };
 
-QTEST_MAIN(TestTube)
+QTEST_GUILESS_MAIN(TestTube)
 #include "tst_tube.moc"

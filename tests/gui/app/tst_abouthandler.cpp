@@ -4,8 +4,8 @@
 
 #include "gui/app/AboutHandler.h"
 #include "gui/app/Links.h"
+#include "support/AppSupport.h"
 #include "support/PanelFixture.h"
-#include "support/TestSupport.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 // means, and Tab walks the controls in reading order.
 
 #include "gui/app/ZelkorAppDelegate.h"
-#include "support/TestSupport.h"
+#include "support/AppSupport.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -5,7 +5,7 @@
 
 #include "gui/app/PanelContainer.h"
 #include "gui/app/ZelkorAppDelegate.h"
-#include "support/TestSupport.h"
+#include "support/AppSupport.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -7,7 +7,7 @@
 #include "gui/app/PanelHandler.h"
 #include "gui/app/Panels.h"
 #include "gui/app/ZelkorAppDelegate.h"
-#include "support/TestSupport.h"
+#include "support/AppSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>

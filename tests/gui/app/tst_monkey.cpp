@@ -13,7 +13,7 @@
 #include "gui/app/Links.h"
 #include "gui/app/PanelContainer.h"
 #include "gui/app/ZelkorAppDelegate.h"
-#include "support/TestSupport.h"
+#include "support/AppSupport.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

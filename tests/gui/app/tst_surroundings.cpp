@@ -8,7 +8,7 @@
 #include "gui/app/PanelRegistry.h"
 #include "gui/app/Panels.h"
 #include "gui/app/ZelkorAppDelegate.h"
-#include "support/TestSupport.h"
+#include "support/AppSupport.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,13 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The series/parallel panel's target search, typed into as a user does: the search runs off
-// the GUI thread, so each check waits for the result to arrive.
+// the GUI thread, so each check waits for the result to arrive, a result that a keystroke
+// overtook never shows, and closing the panel or the app mid-search is safe (CI runs this under
+// ASan as well).
 
+#include "gui/app/ZelkorAppDelegate.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
+#include "support/AppSupport.h"
 #include "support/PanelFixture.h"
-#include "support/TestSupport.h"
+
+#include <chrono>
+#include <memory>
+#include <thread>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+using Panel = zelkor::test::PanelFixture<SeriesParallelConnectionHandler>;
+
+// Target mode with the slowest search the panel offers: three parts from E192.
+void slowestSearch(Panel &p)
+{
+    p.click("targetModeButton");
+    auto *series = p.find<QComboBox>("seriesChoice");
+    series->setCurrentIndex(series->count() - 1);
+    p.find<QComboBox>("partsChoice")->setCurrentIndex(1);
+}
+
+} // namespace
 
 class TestSeriesParallelConnectionHandler : public QObject
 {
@@ -32,12 +54,51 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, partsIndex);
         QFETCH(QString, first);
-        zelkor::test::PanelFixture<SeriesParallelConnectionHandler> p;
+        Panel p;
         p.click("targetModeButton");
         p.find<QComboBox>("partsChoice")->setCurrentIndex(partsIndex);
         // Typed key by key: every keystroke starts a search, and only the last one may show.
         p.type("targetField", typed);
         QTRY_COMPARE(p.output().section(u'\n', 0, 0), first);
+    }
+
+    // The search for 1234 is done and its result queued before the 5 is typed; the panel must
+    // drop it rather than show 1234's parts beside 12345.
+    void overtakenSearchNeverShows()
+    {
+        Panel p;
+        p.click("targetModeButton");
+        p.type("targetField", u"1234"_s);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        QTest::keyClick(p.find<QLineEdit>("targetField"), Qt::Key_5);
+        QCoreApplication::processEvents();
+        QVERIFY2(!p.output().startsWith(u"1.3 kΩ ∥ 24 kΩ"), qPrintable(p.output()));
+        // 13000 · 240000 / 253000 = 12332.0158 Ω, 0.105 % low: E24's best pair for 12345.
+        QTRY_COMPARE(p.output().section(u'\n', 0, 0), u"13 kΩ ∥ 240 kΩ = 12332.02 Ω (−0.105 %)"_s);
+        // Erasing the target takes the result with it.
+        p.type("targetField", QString());
+        QCoreApplication::processEvents();
+        QCOMPARE(p.output(), QString());
+    }
+
+    void closingDuringASearchIsSafe()
+    {
+        {
+            auto p = std::make_unique<Panel>();
+            slowestSearch(*p);
+            p->type("targetField", u"12345"_s);
+        }                 // the panel goes while its search may still run
+        QTest::qWait(50); // a result posted to the gone panel would arrive here
+
+        auto app = zelkor::test::launchApp();
+        auto *panel = zelkor::test::showPanel(*app, "SeriesParallelConnection");
+        QVERIFY(panel);
+        auto *target = panel->findChild<QAbstractButton *>(u"targetModeButton"_s);
+        QVERIFY(target);
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::keyClicks(panel->findChild<QLineEdit *>(u"targetField"_s), u"98765"_s);
+        app.reset();
+        QTest::qWait(50);
     }
 
     void keepsTheTargetAndLeavesTheList()

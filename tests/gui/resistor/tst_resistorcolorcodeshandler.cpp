@@ -107,17 +107,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("page");
         QTest::addColumn<QList<int>>("bands");
         QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("output"); // empty: not checked
         QTest::newRow("49.9k 1 %: the panel turns to five bands")
-            << 4 << "49.9k" << 1 << QList<int>{Yellow, White, White, Red, Brown} << "";
+            << 4 << "49.9k" << 1 << QList<int>{Yellow, White, White, Red, Brown} << ""
+            << "";
+        QTest::newRow("12345: bands and display show it rounded to 12.3 k, and the note says so")
+            << 2 << "12345" << 1 << QList<int>{Brown, Red, Orange, Red, Gold}
+            << "Rounded to 12.3 kΩ for 5 bands. 12.3 kΩ is not an E24 value. Nearest: 12 kΩ "
+               "below, 13 kΩ above."
+            << "Resistance: 12.30 kΩ\nTolerance: 5.0% (±0.62 kΩ)";
         QTest::newRow("4.8 k is no E24 value")
             << 2 << "4800" << 0 << QList<int>{Yellow, Grey, Red, Gold}
-            << "4.8 kΩ is not an E24 value. Nearest: 4.7 kΩ below, 5.1 kΩ above.";
+            << "4.8 kΩ is not an E24 value. Nearest: 4.7 kΩ below, 5.1 kΩ above."
+            << "";
         QTest::newRow("0.47 at 0.1 %: four bands lack the tolerance, five the multiplier")
             << 7 << "R47" << 1 << QList<int>{Brown, Black, Black, Brown, Violet}
-            << "5 bands cannot show 0.47 Ω.";
+            << "5 bands cannot show 0.47 Ω."
+            << "";
         QTest::newRow("words leave the bands")
             << 2 << "many" << 0 << QList<int>{Brown, Black, Red, Gold}
-            << "Type a resistance such as 4k7, 49.9k or 4700.";
+            << "Type a resistance such as 4k7, 49.9k or 4700."
+            << "";
     }
     void typedValueSetsTheBands()
     {
@@ -132,6 +142,9 @@ private Q_SLOTS:
         QTEST(p.page(), "page");
         QTEST(p.drawn(), "bands");
         QTEST(p.note(), "note");
+        QFETCH(QString, output);
+        if (!output.isEmpty())
+            QCOMPARE(p.output(), output);
     }
 
     void pickedBandsFillTheValue()

@@ -33,11 +33,6 @@ QImage rendered(QWidget &view, const QRegion &region = {})
     return image;
 }
 
-int greyAt(const QImage &image, int x, int y)
-{
-    return qGray(image.pixel(x, y));
-}
-
 // Where the pixels darker than mid grey are.
 QRect inkOf(const QImage &image)
 {
@@ -135,28 +130,6 @@ private Q_SLOTS:
         QFETCH(QRectF, base);
         QFETCH(double, textHeight);
         QTEST(verticallyCenteredTextRect(base, textHeight), "expected");
-    }
-
-    void headerGreyLevels_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<double>("grey");
-
-        // Gradient rows are sampled at the pixel's centre, half a pixel into the 20-pixel half.
-        QTest::newRow("light line along the top") << 0 << 0.6;
-        QTest::newRow("lower side of the middle step") << 20 << 0.167 + 0.032 * 0.5 / 20;
-        QTest::newRow("dark line along the bottom") << 39 << 0.15;
-    }
-    void headerGreyLevels()
-    {
-        QFETCH(int, row);
-        QFETCH(double, grey);
-
-        HeaderView header;
-        header.resize(300, 40);
-        const QImage image = rendered(header);
-        QVERIFY2(qAbs(greyAt(image, 290, row) - grey * 255) <= 1.5,
-                 qPrintable(QStringLiteral("grey %1").arg(greyAt(image, 290, row))));
     }
 
     void headerRepaintsPartsOfTheWholeStrip()
