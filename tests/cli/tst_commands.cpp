@@ -139,7 +139,6 @@ void TestCommands::refuses_data()
     row("not a number", "ohm --voltage twelve --current 2",
         "ohm: --voltage: 'twelve' is not a number");
     row("wrong unit", "ohm --voltage 12 --current 12V", "ohm: --current: '12V' has the wrong unit");
-    row("zero", "led --supply 5 --preset 0 --current 0", "led: --current must not be 0");
     row("--json: a refusal prints no JSON", "led --supply 1 --forward 2 --current 20 --json",
         "cannot light");
 
