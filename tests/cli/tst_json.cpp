@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 zelkor::cli::Result run(const QString &line)
@@ -39,7 +41,47 @@ private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
     void reports_data();
     void reports();
+    void everyNameIsSnakeCase();
 };
+
+// Every subcommand in every mode: the names of its inputs and results are snake_case.
+void TestJson::everyNameIsSnakeCase()
+{
+    const char *const lines[] = {
+        "ohm --voltage 12 --current 2",
+        "resistor brown black black brown brown red",
+        "bands 4k7 --tempco 50",
+        "smd 01C",
+        "smd --value 10k",
+        "eseries 4k8",
+        "led --supply 12 --preset 1 --current 20",
+        "heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25",
+        "heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 25",
+        "heatsink --max-power --chip 1.5 --mount 0.3 --sink 2 --max-temp 150 --ambient 25",
+        "combine --capacitors 10p 22p",
+        "combine --target 1234 --series E96 --parts 3",
+        "coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8",
+        "coil --single --inductance 5 --outer 25.4 --length 50.8",
+        "555 --astable --r1 1k --r2 10k --c 10",
+        "555 --monostable --r 10k --c 100",
+        "555 --design --frequency 1k --duty 60 --c 0.1",
+        "555 --design --duration 1 --c 10",
+        "tube ECC83",
+    };
+    static const QRegularExpression snakeCase(u"^[a-z][a-z0-9]*(_[a-z0-9]+)*$"_s);
+    for (const char *line : lines) {
+        const auto json = run(QString::fromLatin1(line) + u" --json"_s);
+        QVERIFY2(json.status == 0, line);
+        const QJsonObject object =
+            QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
+        for (const char *part : {"inputs", "results"}) {
+            const QStringList names = object.value(QLatin1String(part)).toObject().keys();
+            QVERIFY2(part == std::string("inputs") || !names.isEmpty(), line);
+            for (const QString &name : names)
+                QVERIFY2(snakeCase.match(name).hasMatch(), qPrintable(name + u" in "_s + line));
+        }
+    }
+}
 
 void TestJson::reports_data()
 {
