@@ -1241,5 +1241,106 @@ above its forward voltage.</translation>
         <translation>Donate</translation>
     </message>
     <!-- end of about -->
+    <!-- designing with standard parts -->
+    <message id="PairTargetMet">
+        <source>%@ is met exactly.</source>
+        <translation>%@ is met exactly.</translation>
+    </message>
+    <message id="DividerAnalysisText">
+        <source>Output voltage: %@
+Current: %@
+Power in R1: %@
+Power in R2: %@
+Output impedance: %@</source>
+        <translation>Output voltage: %@
+Current: %@
+Power in R1: %@
+Power in R2: %@
+Output impedance: %@</translation>
+    </message>
+    <message id="DividerPairLine">
+        <source>R1 %@, R2 %@: %@ (%@)</source>
+        <translation>R1 %@, R2 %@: %@ (%@)</translation>
+    </message>
+    <message id="DividerPairDetails">
+        <source>    %@, P1 %@, P2 %@, Zout %@</source>
+        <translation>    %@, P1 %@, P2 %@, Zout %@</translation>
+    </message>
+    <message id="DividerVoutAboveVin">
+        <source>The output voltage must lie below the input voltage.</source>
+        <translation>The output voltage must lie below the input voltage.</translation>
+    </message>
+    <message id="DividerOutOfReach">
+        <source>No two resistors from 1 Ω to 10 MΩ give this output voltage.</source>
+        <translation>No two resistors from 1 Ω to 10 MΩ give this output voltage.</translation>
+    </message>
+    <message id="OpAmpGainValue">
+        <source>%@ (%.02f dB)</source>
+        <translation>%@ (%.02f dB)</translation>
+    </message>
+    <message id="OpAmpAnalysisText">
+        <source>Gain: %@</source>
+        <translation>Gain: %@</translation>
+    </message>
+    <message id="OpAmpPairLine">
+        <source>Rf %@, Rg %@: %@ (%@)</source>
+        <translation>Rf %@, Rg %@: %@ (%@)</translation>
+    </message>
+    <message id="OpAmpGainAtOrBelowOne">
+        <source>A non-inverting amplifier's gain lies above 1.</source>
+        <translation>A non-inverting amplifier's gain lies above 1.</translation>
+    </message>
+    <message id="OpAmpOutOfReach">
+        <source>No two resistors from 1 kΩ to 1 MΩ give this gain.</source>
+        <translation>No two resistors from 1 kΩ to 1 MΩ give this gain.</translation>
+    </message>
+    <message id="RegulatorNegative">
+        <source>%@ (negative)</source>
+        <translation>%@ (negative)</translation>
+    </message>
+    <message id="RegulatorAnalysisText">
+        <source>Output voltage: %@</source>
+        <translation>Output voltage: %@</translation>
+    </message>
+    <message id="RegulatorR1Current">
+        <source>Current through R1: %@</source>
+        <translation>Current through R1: %@</translation>
+    </message>
+    <message id="RegulatorPairLine">
+        <source>R1 %@, R2 %@: %@ (%@)</source>
+        <translation>R1 %@, R2 %@: %@ (%@)</translation>
+    </message>
+    <message id="RegulatorVoutAtOrBelowVref">
+        <source>The output voltage must lie above the reference voltage.</source>
+        <translation>The output voltage must lie above the reference voltage.</translation>
+    </message>
+    <message id="RegulatorOutOfReach">
+        <source>No two resistors of the range give this output voltage.</source>
+        <translation>No two resistors of the range give this output voltage.</translation>
+    </message>
+    <message id="RCAnalysisText">
+        <source>Time constant: %@
+Corner frequency (−3 dB): %@</source>
+        <translation>Time constant: %@
+Corner frequency (−3 dB): %@</translation>
+    </message>
+    <message id="RCPairLine">
+        <source>%@, %@: %@ (%@)</source>
+        <translation>%@, %@: %@ (%@)</translation>
+    </message>
+    <message id="RCOutOfReach">
+        <source>No resistor from 100 Ω to 1 MΩ with a capacitor from 10 pF to 100 µF gives this.</source>
+        <translation>No resistor from 100 Ω to 1 MΩ with a capacitor from 10 pF to 100 µF gives this.</translation>
+    </message>
+    <message id="LCText">
+        <source>Resonant frequency: %@
+Inductance: %@
+Capacitance: %@
+At %@: X_L %@, X_C %@</source>
+        <translation>Resonant frequency: %@
+Inductance: %@
+Capacitance: %@
+At %@: X_L %@, X_C %@</translation>
+    </message>
 </context>
 </TS>

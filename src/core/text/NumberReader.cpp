@@ -201,6 +201,7 @@ constexpr Symbol kSymbols[] = {
     {u"\u03a9", Quantity::Resistance}, // Greek capital omega
     {u"\u2126", Quantity::Resistance}, // ohm sign
     {u"F", Quantity::Capacitance},
+    {u"H", Quantity::Inductance},
     {u"V", Quantity::Voltage},
     {u"A", Quantity::Current},
     {u"W", Quantity::Power},

@@ -15,7 +15,7 @@
 //   ("4.7k", "100 n"). Case counts: m is milli, M mega.
 // - RKM: a prefix letter may stand for the decimal point ("4k7" is 4700, "2u2"), and so may R
 //   or r, which does not scale ("4R7" is 4.7, "R47" is 0.47, "47R" is 47).
-// - A unit symbol may follow, glued to the prefix: Ω ohm F V A W Hz s m K/W °C ("4.7 kΩ",
+// - A unit symbol may follow, glued to the prefix: Ω ohm F H V A W Hz s m K/W °C ("4.7 kΩ",
 //   "20 mA", "25.4 mm").
 // A prefix or a symbol of the field's quantity makes the value a quantity: it is converted from
 // the base unit into the field's unit ("100n" or "100 nF" is 0.1 in a µF field, "0.02 A" is 20
@@ -51,6 +51,7 @@ enum class Quantity
     Number, // a count such as turns: prefixes, but no unit symbol
     Resistance,
     Capacitance,
+    Inductance,
     Voltage,
     Current,
     Power,
@@ -73,6 +74,7 @@ namespace units {
 inline constexpr Unit kNumber{};
 inline constexpr Unit kOhms{Quantity::Resistance, 0};
 inline constexpr Unit kMicrofarads{Quantity::Capacitance, -6};
+inline constexpr Unit kMicrohenries{Quantity::Inductance, -6};
 inline constexpr Unit kVolts{Quantity::Voltage, 0};
 inline constexpr Unit kAmperes{Quantity::Current, 0};
 inline constexpr Unit kMilliamperes{Quantity::Current, -3};

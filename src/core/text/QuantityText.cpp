@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <string_view>
 
 namespace zelkor {
 
@@ -47,6 +48,36 @@ QString standardOhmsText(double ohms, int significantDigits)
     const int integerDigits = magnitude < 10.0 ? 1 : magnitude < 100.0 ? 2 : 3;
     return formatFixed(s.value, std::max(0, significantDigits - integerDigits)) + u' ' +
            text(s.unitKey);
+}
+
+QString prefixedText(double value, QStringView unit, int significantDigits)
+{
+    static constexpr std::u16string_view kPrefixes[] = {u"p", u"n", u"\u00b5", u"m",
+                                                        u"",  u"k", u"M",      u"G"};
+    constexpr int kNone = 4;
+    constexpr int kLast = int(std::size(kPrefixes)) - 1;
+    int prefix = kNone;
+    double scaledValue = value;
+    if (std::isfinite(value) && value != 0.0) {
+        const int thousands = static_cast<int>(std::floor(std::log10(std::abs(value)) / 3.0));
+        prefix = std::clamp(kNone + thousands, 0, kLast);
+        scaledValue = value / std::pow(1000.0, prefix - kNone);
+    }
+    const auto decimalsFor = [significantDigits](double magnitude) {
+        const int integerDigits = magnitude < 10.0 ? 1 : magnitude < 100.0 ? 2 : 3;
+        return std::max(0, significantDigits - integerDigits);
+    };
+    QString digits = formatFixed(scaledValue, decimalsFor(std::abs(scaledValue)));
+    // 999.996 rounds up to the next prefix: 1.0000 k, not 1000.00.
+    if (std::abs(digits.toDouble()) >= 1000.0 && prefix < kLast) {
+        ++prefix;
+        scaledValue /= 1000.0;
+        digits = formatFixed(scaledValue, decimalsFor(std::abs(scaledValue)));
+    }
+    QString written = digits + u' ';
+    written.append(QStringView(kPrefixes[prefix]));
+    written.append(unit);
+    return written;
 }
 
 QString signedPercentText(double percent, int decimals)

@@ -15,6 +15,12 @@ QString ohmsText(double ohms, int decimals);
 // (two up to E24, three from E48), the way parts lists and reels print it.
 QString standardOhmsText(double ohms, int significantDigits);
 
+// "3.2991 V", "994.72 Hz", "5.0329 MHz", "1.0000 ms": value with the SI prefix (p n µ m k M G)
+// that leaves one to three digits before the point, and significantDigits digits in all. unit
+// is the symbol ("V", "Hz", "Ω", "F"). Zero has no prefix; values past the prefixes keep the
+// nearest one.
+QString prefixedText(double value, QStringView unit, int significantDigits);
+
 // "−0.065 %", "+1.200 %": a deviation always shows its sign (a true minus, U+2212), except
 // when it rounds to zero ("0.000 %").
 QString signedPercentText(double percent, int decimals);
