@@ -30,7 +30,7 @@ std::optional<Problem<Field>> readOptional(Field field, const Given &given, Read
 {
     if (!given)
         return std::nullopt;
-    const auto read = zelkor::read(kFields, field, given, reading);
+    const auto read = zelkor::readPrecise(kFields, field, given, reading);
     if (read) {
         value = *read * scale;
         return std::nullopt;
@@ -70,18 +70,18 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         part.adjustCurrent = kLM337AdjustCurrent;
         break;
     case Kind::Adjust: {
-        const auto vref = read(kFields, Field::AdjustVref, texts.adjustVref, reading);
+        const auto vref = readPrecise(kFields, Field::AdjustVref, texts.adjustVref, reading);
         if (!vref)
             return vref.problem();
         part.vref = *vref;
-        const auto current = read(kFields, Field::AdjustCurrent, texts.adjustCurrent, reading);
+        const auto current = readPrecise(kFields, Field::AdjustCurrent, texts.adjustCurrent, reading);
         if (!current)
             return current.problem();
         part.adjustCurrent = *current * 1e-6;
         break;
     }
     case Kind::Feedback: {
-        const auto vref = read(kFields, Field::Vref, texts.vref, reading);
+        const auto vref = readPrecise(kFields, Field::Vref, texts.vref, reading);
         if (!vref)
             return vref.problem();
         part.vref = *vref;
@@ -102,10 +102,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     }
 
     if (result.mode == Mode::Analysis) {
-        const auto r1 = read(kFields, Field::R1, texts.r1, reading);
+        const auto r1 = readPrecise(kFields, Field::R1, texts.r1, reading);
         if (!r1)
             return r1.problem();
-        const auto r2 = read(kFields, Field::R2, texts.r2, reading);
+        const auto r2 = readPrecise(kFields, Field::R2, texts.r2, reading);
         if (!r2)
             return r2.problem();
         Setting s{*r1, *r2, outputVoltage(part, *r1, *r2), acrossR1 ? part.vref / *r1 : 0.0};
@@ -115,7 +115,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return result;
     }
 
-    const auto vout = read(kFields, Field::Vout, texts.vout, reading);
+    const auto vout = readPrecise(kFields, Field::Vout, texts.vout, reading);
     if (!vout)
         return vout.problem();
     result.wanted = *vout;

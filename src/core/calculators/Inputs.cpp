@@ -25,7 +25,8 @@ std::variant<Number, Reason> readInputAs(const Given &given, InputRule rule, Rea
         if (given->isEmpty())
             return Reason::Missing;
         if constexpr (precise)
-            value = preciseFieldValue(*given, rule.unit);
+            value = rule.presetList ? precisePresetFieldValue(*given, rule.unit)
+                                    : preciseFieldValue(*given, rule.unit);
         else
             value = rule.presetList ? presetFieldValue(*given, rule.unit)
                                     : fieldValue(*given, rule.unit);

@@ -214,6 +214,12 @@ Outcome<float, Field> read(const std::array<FieldRow<Field>, N> &table, Field fi
 {
     return read(field, given, fieldSpec(table, field).rule, reading);
 }
+template <typename Field, std::size_t N>
+Outcome<double, Field> readPrecise(const std::array<FieldRow<Field>, N> &table, Field field,
+                                   const Given &given, Reading reading)
+{
+    return readPrecise(field, given, fieldSpec(table, field).rule, reading);
+}
 
 // Results that are not finite come from inputs too large for them; field names the input that
 // the calculator blames.

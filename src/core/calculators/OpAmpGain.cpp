@@ -56,10 +56,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     }
 
     if (result.mode == Mode::Analysis) {
-        const auto rf = read(kFields, Field::Rf, texts.rf, reading);
+        const auto rf = readPrecise(kFields, Field::Rf, texts.rf, reading);
         if (!rf)
             return rf.problem();
-        const auto rg = read(kFields, Field::Rg, texts.rg, reading);
+        const auto rg = readPrecise(kFields, Field::Rg, texts.rg, reading);
         if (!rg)
             return rg.problem();
         const double g = gain(result.circuit, *rf, *rg);
@@ -69,7 +69,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return result;
     }
 
-    const auto wanted = read(kFields, Field::Gain, texts.gain, reading);
+    const auto wanted = readPrecise(kFields, Field::Gain, texts.gain, reading);
     if (!wanted)
         return wanted.problem();
     result.wanted = *wanted;

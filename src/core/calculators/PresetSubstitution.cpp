@@ -63,14 +63,27 @@ QString substitutePresetValue(const QString &text, const QStringList &items,
     return presetText(presets[static_cast<std::size_t>(*match)].value, locale);
 }
 
+namespace {
+
+QString withDecimalPoint(QStringView text, const QLocale &locale)
+{
+    QString normalized = text.toString();
+    const QString separator = locale.decimalPoint();
+    if (separator != u".")
+        normalized.replace(separator, QStringLiteral("."));
+    return normalized;
+}
+
+} // namespace
+
 float presetFieldValue(QStringView text, Unit unit, const QLocale &locale)
 {
-    const QString separator = locale.decimalPoint();
-    if (separator == u"." || !text.contains(separator))
-        return fieldValue(text, unit);
-    QString normalized = text.toString();
-    normalized.replace(separator, QStringLiteral("."));
-    return fieldValue(normalized, unit);
+    return fieldValue(withDecimalPoint(text, locale), unit);
+}
+
+double precisePresetFieldValue(QStringView text, Unit unit, const QLocale &locale)
+{
+    return preciseFieldValue(withDecimalPoint(text, locale), unit);
 }
 
 } // namespace zelkor

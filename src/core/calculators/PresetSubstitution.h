@@ -51,5 +51,7 @@ QString substitutePresetValue(const QString &text, const QStringList &items,
 
 // A preset combo box's value: fieldValue() that also takes locale's decimal separator.
 float presetFieldValue(QStringView text, Unit unit, const QLocale &locale = QLocale());
+// The same in double precision.
+double precisePresetFieldValue(QStringView text, Unit unit, const QLocale &locale = QLocale());
 
 } // namespace zelkor

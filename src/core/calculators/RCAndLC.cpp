@@ -61,10 +61,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     }
 
     if (result.mode == Mode::Analysis) {
-        const auto r = read(kFields, Field::R, texts.r, reading);
+        const auto r = readPrecise(kFields, Field::R, texts.r, reading);
         if (!r)
             return r.problem();
-        const auto c = read(kFields, Field::C, texts.c, reading);
+        const auto c = readPrecise(kFields, Field::C, texts.c, reading);
         if (!c)
             return c.problem();
         const Filter f = filter(*r, *c * 1e-6);
@@ -76,7 +76,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 
     const Field target = result.mode == Mode::Tau ? Field::Tau : Field::Frequency;
     const auto wanted =
-        read(kFields, target, result.mode == Mode::Tau ? texts.tau : texts.frequency, reading);
+        readPrecise(kFields, target, result.mode == Mode::Tau ? texts.tau : texts.frequency, reading);
     if (!wanted)
         return wanted.problem();
     result.wanted = *wanted;
@@ -176,19 +176,19 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     // The two given, in the fields' order.
     double frequency = 0.0, henries = 0.0, farads = 0.0;
     if (result.sought != Sought::Frequency) {
-        const auto f = read(kFields, Field::Frequency, texts.frequency, reading);
+        const auto f = readPrecise(kFields, Field::Frequency, texts.frequency, reading);
         if (!f)
             return f.problem();
         frequency = *f;
     }
     if (result.sought != Sought::L) {
-        const auto l = read(kFields, Field::L, texts.l, reading);
+        const auto l = readPrecise(kFields, Field::L, texts.l, reading);
         if (!l)
             return l.problem();
         henries = *l * 1e-6;
     }
     if (result.sought != Sought::C) {
-        const auto c = read(kFields, Field::C, texts.c, reading);
+        const auto c = readPrecise(kFields, Field::C, texts.c, reading);
         if (!c)
             return c.problem();
         farads = *c * 1e-6;
@@ -211,7 +211,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     result.capacitance = farads;
     result.at = frequency;
     if (texts.at && !texts.at->isEmpty()) {
-        const auto at = read(kFields, Field::At, texts.at, reading);
+        const auto at = readPrecise(kFields, Field::At, texts.at, reading);
         if (!at && !(reading == Reading::Lenient && at.problem().reason == Reason::Zero))
             return at.problem();
         if (at)

@@ -65,22 +65,22 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return Problem<Field>{Reason::Missing, Field::Vout};
     }
 
-    const auto vin = read(kFields, Field::Vin, texts.vin, reading);
+    const auto vin = readPrecise(kFields, Field::Vin, texts.vin, reading);
     if (!vin)
         return vin.problem();
     result.vin = *vin;
     if (texts.load) {
-        const auto load = read(kFields, Field::Load, texts.load, reading);
+        const auto load = readPrecise(kFields, Field::Load, texts.load, reading);
         if (!load && !(reading == Reading::Lenient && load.problem().reason == Reason::Missing))
             return load.problem();
         result.load = load ? *load : 0.0;
     }
 
     if (result.mode == Mode::Analysis) {
-        const auto r1 = read(kFields, Field::R1, texts.r1, reading);
+        const auto r1 = readPrecise(kFields, Field::R1, texts.r1, reading);
         if (!r1)
             return r1.problem();
-        const auto r2 = read(kFields, Field::R2, texts.r2, reading);
+        const auto r2 = readPrecise(kFields, Field::R2, texts.r2, reading);
         if (!r2)
             return r2.problem();
         result.circuits.push_back(analyse(result.vin, *r1, *r2, result.load));
@@ -90,7 +90,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return result;
     }
 
-    const auto vout = read(kFields, Field::Vout, texts.vout, reading);
+    const auto vout = readPrecise(kFields, Field::Vout, texts.vout, reading);
     if (!vout)
         return vout.problem();
     result.wanted = *vout;
@@ -99,7 +99,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         return Problem<Field>{Reason::OutOfRange, Field::Series};
     result.series = *series;
     if (texts.total) {
-        const auto total = read(kFields, Field::Total, texts.total, reading);
+        const auto total = readPrecise(kFields, Field::Total, texts.total, reading);
         if (!total && !(reading == Reading::Lenient && total.problem().reason == Reason::Missing))
             return total.problem();
         if (total)
