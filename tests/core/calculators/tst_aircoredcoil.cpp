@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The air-cored coil: Wheeler's formulas, the current-sheet inductance against Nagaoka's
-// published coefficients, turns from an inductance, and the panel as a user fills it in.
+// published coefficients, and turns from an inductance.
 
 #include "core/calculators/CoilExact.h"
 #include "core/text/NumberFormat.h"
-#include "gui/calculators/AirCoredCoilHandler.h"
-#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
-#include <QRadioButton>
 #include <QTest>
 
 #include <cmath>
@@ -31,15 +28,6 @@ Texts texts(const QString &given)
         winding = v[0] == u"M" ? Winding::MultiLayer : Winding::SingleLayer;
     return {winding, at(1), at(2), at(3), at(4), v.size() > 5 ? at(5) : zelkor::Given()};
 }
-
-struct CoilPanel : zelkor::test::PanelFixture<AirCoredCoilHandler>
-{
-    void chooseWinding(bool multiLayer)
-    {
-        auto *radio = find<QRadioButton>(multiLayer ? "multiLayerRadio" : "singleLayerRadio");
-        QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
-    }
-};
 
 } // namespace
 
@@ -164,51 +152,6 @@ private Q_SLOTS:
                                  fields.value(solution.problem().field, u"?"_s),
                   "expected");
         }
-    }
-
-    void turnsForAnInductanceOnThePanel()
-    {
-        CoilPanel p;
-        p.click("turnsSoughtRadio");
-        QCOMPARE(p.find<QLabel>("turnsLabel")->text(), u"Inductance"_s);
-        QCOMPARE(p.find<QLabel>("turnsUnitLabel")->text(), u"µH"_s);
-        p.play(u"turns=102.548;outerDiameter=25.4;length=50.8"_s);
-        QCOMPARE(p.output(), u"Turns (Nagaoka): 100.00\nTurns (Wheeler): 100.25"_s);
-        p.click("inductanceSoughtRadio");
-        QCOMPARE(p.find<QLabel>("turnsLabel")->text(), u"Turns"_s);
-        p.play(u"turns=100"_s);
-        QCOMPARE(p.output(), u"Exact (Nagaoka): 102.548µH\nWheeler: 102.041µH (−0.49 %)"_s);
-    }
-
-    // The winding choice rules the inner diameter and its captions even when nothing is typed.
-    void windingChoice()
-    {
-        CoilPanel p;
-        for (const bool multiLayer : {false, true, false}) {
-            p.chooseWinding(multiLayer);
-            QCOMPARE(p.find<QLineEdit>("innerDiameter")->isEnabled(), multiLayer);
-            const QColor caption = multiLayer ? QColor(Qt::white) : QColor(Qt::gray);
-            for (const char *name : {"multiLayerLabel1", "multiLayerLabel2"})
-                QCOMPARE(p.find<QLabel>(name)->palette().color(QPalette::WindowText), caption);
-            QCOMPARE(p.output(), QString());
-        }
-    }
-
-    void panelKeepsTheLastCoil()
-    {
-        CoilPanel p;
-        p.chooseWinding(true);
-        p.play(u"turns=100;outerDiameter=25.4;innerDiameter=12.7 mm;length=50.8"_s);
-        QCOMPARE(p.output(), u"Inductance: 49.451µH"_s);
-        p.chooseWinding(false);
-        QCOMPARE(p.output(), u"Exact (Nagaoka): 102.548µH\nWheeler: 102.041µH (−0.49 %)"_s);
-        // Inputs that describe no coil leave the result in place.
-        p.chooseWinding(true);
-        p.play(u"outerDiameter=5;length=;outerDiameter=25.4"_s);
-        QCOMPARE(p.output(), u"Inductance: 49.451µH"_s);
-        // A value no coil has does not.
-        p.play(u"length=50.8;turns=-100"_s);
-        QCOMPARE(p.output(), QString());
     }
 
     void nagaoka_data()

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The heat sink: all three modes, the largest power checked against the chip temperature it
-// gives, and the panel with its presets and signs.
+// gives.
 
 #include "core/calculators/HeatSink.h"
 #include "core/calculators/HeatSinkLimit.h"
 #include "core/text/NumberFormat.h"
-#include "gui/calculators/HeatSinkHandler.h"
-#include "gui/calculators/WarningSignWidget.h"
-#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -18,8 +15,6 @@ using namespace Qt::StringLiterals;
 using zelkor::Reading;
 
 namespace {
-
-const QString kTooHot = u"The ambient temperature is at or above the maximum chip temperature."_s;
 
 // "power|chip|mount|mount preset|sink|max. temperature|ambient", "-" for one not given; a
 // leading "max power|" chooses the power-limit mode.
@@ -34,24 +29,6 @@ Texts texts(QString given)
     const auto at = [&](int i) { return v[i] == u"-" ? zelkor::Given() : v[i]; };
     return {mode, at(0), at(1), at(2), at(3), at(4), at(5), at(6)};
 }
-
-struct HeatSinkPanel : zelkor::test::PanelFixture<HeatSinkHandler>
-{
-    // Whether the two signs, which always agree, are shown once their fades are over.
-    bool warnings() const
-    {
-        QList<bool> shown;
-        for (const char *name : {"warningSignMaxTemperature", "warningSignAmbientTemperature"}) {
-            auto *sign = find<WarningSignWidget>(name);
-            [[maybe_unused]] const bool faded =
-                QTest::qWaitFor([sign] { return !sign->isFading(); });
-            shown.append(sign->isVisibleTo(&panel));
-        }
-        if (shown[0] != shown[1])
-            QTest::qFail("the two warning signs disagree", __FILE__, __LINE__);
-        return shown[0];
-    }
-};
 
 } // namespace
 
@@ -177,60 +154,6 @@ private Q_SLOTS:
             QVERIFY(result);
             QCOMPARE(zelkor::formatFixed(result->value, 2), strict);
         }
-    }
-
-    void panel_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("mountShown");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<bool>("warnings");
-        const QString tooHot =
-            u"maxTemperatureModeButton!;power=1;trChip=1.5;trHeatSinkOrMaxTemperature=25;"
-            "ambientTemperature=25;trHousingHeatsink=#0"_s;
-        QTest::newRow("chip temperature, mica washer")
-            << u"power=10;trChip=1.5;trHeatSinkOrMaxTemperature=2;ambientTemperature=25;"
-               "trHousingHeatsink=#0"_s
-            << u"0.3"_s << u"Resulting chip temperature: 63.00"_s << false;
-        QTest::newRow("heat sink, third preset")
-            << u"maxTemperatureModeButton!;power=10;trChip=1.5;trHeatSinkOrMaxTemperature=125;"
-               "ambientTemperature=25;trHousingHeatsink=#2"_s
-            << u"0.1"_s << u"Max. heat sink resistance: 8.40 °K/W"_s << false;
-        QTest::newRow("ambient at the maximum warns") << tooHot << u"0.3"_s << kTooHot << true;
-        QTest::newRow("an incomplete input changes nothing")
-            << tooHot + u";power=0"_s << u"0.3"_s << kTooHot << true;
-        QTest::newRow("largest power, maximum in the power row")
-            << u"maxPowerModeButton!;power=100;trChip=1.5;trHeatSinkOrMaxTemperature=2;"
-               "ambientTemperature=25;trHousingHeatsink=#0"_s
-            << u"0.3"_s << u"Largest power: 19.74 W"_s << false;
-        QTest::newRow("a negative power leaves no result and no sign")
-            << tooHot + u";power=-1"_s << u"0.3"_s << QString() << false;
-        QTest::newRow("a cooler ambient takes the signs away")
-            << tooHot + u";ambientTemperature=20"_s << u"0.3"_s
-            << u"Max. heat sink resistance: 3.20 °K/W"_s << false;
-    }
-    void panel()
-    {
-        QFETCH(QString, steps);
-        HeatSinkPanel p;
-        p.play(steps);
-        QTEST(p.find<QComboBox>("trHousingHeatsink")->currentText(), "mountShown");
-        QTEST(p.output(), "output");
-        QTEST(p.warnings(), "warnings");
-    }
-
-    void modeCaptionsFollowEvenWithoutInput()
-    {
-        HeatSinkPanel p;
-        QLabel *caption = p.find<QLabel>("label1");
-        QLabel *unit = p.find<QLabel>("label2");
-        QCOMPARE(caption->text() + unit->text(), u"Heat sink thermal resistance:°K/W"_s);
-        p.click("maxTemperatureModeButton");
-        QCOMPARE(caption->text() + unit->text(), u"Max. chip temperature:°C"_s);
-        p.click("maxPowerModeButton");
-        QCOMPARE(unit->text(), u"°K/W"_s);
-        QCOMPARE(p.find<QLabel>("powerUnitLabel")->text(), u"°C"_s);
-        QVERIFY(p.output().isEmpty());
     }
 
     // chip, mounting, sink (K/W), T_max, T_amb (°C)

@@ -1,50 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Series and parallel connection: the totals, the parts list as a user edits it, and the
-// capacitor form's debug action.
+// Series and parallel connection: the totals, what counts as a part, and the
+// target search's options.
 
 #include "core/calculators/SeriesParallel.h"
 #include "core/text/NumberFormat.h"
-#include "gui/calculators/CapacitorHandler.h"
-#include "gui/calculators/PartsTableModel.h"
-#include "gui/calculators/SeriesParallelConnectionHandler.h"
-#include "support/PanelFixture.h"
 #include "support/TestSupport.h"
-
-#include <QFormLayout>
-#include <QTableView>
 
 using namespace Qt::StringLiterals;
 using zelkor::seriesparallel::PartKind;
-
-namespace {
-
-struct PartsPanel : zelkor::test::PanelFixture<SeriesParallelConnectionHandler>
-{
-    QLineEdit *field = find<QLineEdit>("partsValueField");
-    QTableView *table = find<QTableView>("partsTableView");
-
-    void enter(const QString &text) const
-    {
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
-    QStringList rows() const
-    {
-        QStringList texts;
-        for (int row = 0; row < table->model()->rowCount(); ++row)
-            texts << table->model()->index(row, 0).data().toString();
-        return texts;
-    }
-    bool fieldMarkedInvalid() const
-    {
-        return !field->toolTip().isEmpty() &&
-               field->palette().color(QPalette::Base) != QPalette().color(QPalette::Base);
-    }
-};
-
-} // namespace
 
 class TestSeriesParallel : public QObject
 {
@@ -163,87 +127,6 @@ private Q_SLOTS:
             QVERIFY2(zelkor::seriesparallel::isPart(part, PartKind::Resistors), qPrintable(part));
         for (const QString &part : {u"abc"_s, u"   "_s, u",5"_s, u"k47"_s})
             QVERIFY2(!zelkor::seriesparallel::isPart(part, PartKind::Resistors), qPrintable(part));
-    }
-
-    void addingKeepsTextsAsTypedAndShowsTotals()
-    {
-        PartsPanel p;
-        QVERIFY(p.output().isEmpty());
-        p.enter(u"100"_s);
-        p.enter(u" 220 ohm"_s);
-        QTest::keyClicks(p.field, u"470"_s);
-        p.click("addButton");
-
-        QCOMPARE(p.rows(), (QStringList{"100", " 220 ohm", "470"}));
-        QCOMPARE(p.output(), u"Series: 790.00 Ohm\nParallel: 59.98 Ohm"_s);
-        QCOMPARE(p.field->text(), u"470"_s); // kept for the next part of the same value
-        QCOMPARE(
-            p.table->model()->headerData(0, Qt::Horizontal, PartsTableModel::ColumnIdentifierRole),
-            QVariant(u"resistor"_s));
-
-        // A text that is no value is refused and marked until it is edited.
-        p.enter(u"abc"_s);
-        QCOMPARE(p.rows().size(), 3);
-        QVERIFY(p.fieldMarkedInvalid());
-        QTest::keyClick(p.field, Qt::Key_Backspace);
-        QVERIFY(!p.fieldMarkedInvalid());
-        QTest::keyClick(p.field, Qt::Key_Return); // an empty entry adds nothing either
-        QCOMPARE(p.rows().size(), 3);
-    }
-
-    void removeKeys()
-    {
-        PartsPanel p;
-        for (const QString &value : {u"100"_s, u"220"_s, u"470"_s})
-            p.enter(value);
-        auto *removeButton = p.find<QPushButton>("removeButton");
-        QTest::keyClick(p.table, Qt::Key_Delete); // nothing selected, nothing removed
-        QCOMPARE(p.rows().size(), 3);
-        QVERIFY(!removeButton->isEnabled());
-
-        p.table->selectRow(1);
-        QTest::keyClick(p.table, Qt::Key_Delete);
-        QCOMPARE(p.rows(), (QStringList{"100", "470"}));
-        QCOMPARE(p.output(), u"Series: 570.00 Ohm\nParallel: 82.46 Ohm"_s);
-
-        // The next row takes the selection, so a key keeps removing, to the last part.
-        QTest::keyClick(p.table, Qt::Key_Backspace);
-        QTest::mouseClick(removeButton, Qt::LeftButton);
-        QVERIFY(p.rows().isEmpty());
-        QVERIFY(p.output().isEmpty());
-        QVERIFY(!removeButton->isEnabled());
-    }
-
-    void switchingKindSwapsTotalsAndKeepsList()
-    {
-        PartsPanel p;
-        auto *unit = p.find<QLabel>("unitField");
-        p.enter(u"10"_s);
-        p.enter(u"10"_s);
-        QCOMPARE(unit->text(), u"Ω"_s);
-
-        p.click("capacitorsButton");
-        QCOMPARE(unit->text(), u"µF"_s);
-        QCOMPARE(p.find<QLabel>("tableViewCaption")->text(), u"Capacitors: "_s);
-        QCOMPARE(p.rows(), (QStringList{"10", "10"}));
-        QCOMPARE(p.output(), u"Series: 5.00 µF\nParallel: 20.00 µF"_s);
-
-        p.click("resistorsButton");
-        QCOMPARE(p.output(), u"Series: 20.00 Ohm\nParallel: 5.00 Ohm"_s);
-    }
-
-    void capacitorDebugRemovesTheSecondEntryUntilOneIsLeft()
-    {
-        zelkor::test::PanelFixture<CapacitorHandler> p;
-        auto *layout = qobject_cast<QFormLayout *>(p.find("inputForm")->layout());
-        QVERIFY(layout);
-        QCOMPARE(layout->rowCount(), 3);
-        p.click("debugButton");
-        QVERIFY(!p.panel.findChild<QLineEdit *>(u"voltageField"_s));
-        p.click("debugButton");
-        p.handler->debug(); // a form without a second entry stays as it is
-        QCOMPARE(layout->rowCount(), 1);
-        QVERIFY(p.find<QLineEdit>("capacitanceField"));
     }
 };
 
