@@ -182,7 +182,7 @@ void TestCommands::refuses_data()
     row("divider: a load too small for the output", "divider --vin 12 --vout 11 --load 1",
         "divider: No two resistors from 1 Ω to 10 MΩ give this output voltage.");
     row("divider: target and parts", "divider --vin 12 --vout 3.3 --r1 1k --r2 1k",
-        "divider: give either --vout or --r1 and --r2, not both");
+        "divider: give either --r1 and --r2 or --vout, not both");
     row("divider: neither target nor parts", "divider --vin 12",
         "divider: --vout or --r1 and --r2 is missing");
     row("divider: only one part", "divider --vin 12 --r1 1k", "divider: --r2 is missing");
