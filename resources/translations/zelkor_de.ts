@@ -24,6 +24,10 @@
         <source>Series &amp; Parallel</source>
         <translation>Reihe &amp; Parallel</translation>
     </message>
+    <message id="VoltageDivider">
+        <source>Voltage Divider</source>
+        <translation>Spannungsteiler</translation>
+    </message>
     <message id="Miscellaneous">
         <source>Miscellaneous</source>
         <translation>Verschiedenes</translation>
@@ -1273,6 +1277,110 @@ Ausgangswiderstand: %@</translation>
     <message id="DividerOutOfReach">
         <source>No two resistors from 1 Ω to 10 MΩ give this output voltage.</source>
         <translation>Keine zwei Widerstände von 1 Ω bis 10 MΩ ergeben diese Ausgangsspannung.</translation>
+    </message>
+    <message id="DividerDesign">
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message id="DividerAnalysis">
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message id="DividerDesignA11yName">
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message id="DividerDesignA11yDescription">
+        <source>find two standard resistors for an output voltage</source>
+        <translation>zwei Normwiderstände für eine Ausgangsspannung finden</translation>
+    </message>
+    <message id="DividerAnalysisA11yName">
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message id="DividerAnalysisA11yDescription">
+        <source>compute what two given resistors do</source>
+        <translation>berechnen, was zwei gegebene Widerstände ergeben</translation>
+    </message>
+    <message id="DividerVin">
+        <source>Input voltage</source>
+        <translation>Eingangsspannung</translation>
+    </message>
+    <message id="DividerVout">
+        <source>Output voltage</source>
+        <translation>Ausgangsspannung</translation>
+    </message>
+    <message id="DividerSeries">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="DividerLoad">
+        <source>Load (optional)</source>
+        <translation>Last (optional)</translation>
+    </message>
+    <message id="DividerTotal">
+        <source>Preferred R1 + R2</source>
+        <translation>Richtwert R1 + R2</translation>
+    </message>
+    <message id="DividerR1">
+        <source>R1 (top)</source>
+        <translation>R1 (oben)</translation>
+    </message>
+    <message id="DividerR2">
+        <source>R2 (to ground)</source>
+        <translation>R2 (nach Masse)</translation>
+    </message>
+    <message id="DividerVinA11yName">
+        <source>Input voltage</source>
+        <translation>Eingangsspannung</translation>
+    </message>
+    <message id="DividerVoutA11yName">
+        <source>Output voltage</source>
+        <translation>Ausgangsspannung</translation>
+    </message>
+    <message id="DividerVoltsA11yDescription">
+        <source>volts</source>
+        <translation>Volt</translation>
+    </message>
+    <message id="DividerSeriesA11yName">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="DividerSeriesA11yDescription">
+        <source>the standard values both resistors are chosen from</source>
+        <translation>die Normwerte, aus denen beide Widerstände gewählt werden</translation>
+    </message>
+    <message id="DividerLoadA11yName">
+        <source>Load</source>
+        <translation>Last</translation>
+    </message>
+    <message id="DividerLoadA11yDescription">
+        <source>ohms across the output; leave empty for none</source>
+        <translation>Ohm am Ausgang; leer lassen für keine</translation>
+    </message>
+    <message id="DividerTotalA11yName">
+        <source>Preferred R1 + R2</source>
+        <translation>Richtwert R1 + R2</translation>
+    </message>
+    <message id="DividerOhmsA11yDescription">
+        <source>ohms</source>
+        <translation>Ohm</translation>
+    </message>
+    <message id="DividerR1A11yName">
+        <source>R1, upper resistor</source>
+        <translation>R1, oberer Widerstand</translation>
+    </message>
+    <message id="DividerR2A11yName">
+        <source>R2, lower resistor</source>
+        <translation>R2, unterer Widerstand</translation>
+    </message>
+    <message id="DividerResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="DividerResultA11yDescription">
+        <source>the best resistor pairs, or the output voltage, current, powers and output impedance</source>
+        <translation>die besten Widerstandspaare oder Ausgangsspannung, Strom, Leistungen und Ausgangswiderstand</translation>
     </message>
     <message id="OpAmpGainValue">
         <source>%@ (%.02f dB)</source>

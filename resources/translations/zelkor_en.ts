@@ -24,6 +24,10 @@
         <source>Series &amp; Parallel</source>
         <translation>Series &amp; Parallel</translation>
     </message>
+    <message id="VoltageDivider">
+        <source>Voltage Divider</source>
+        <translation>Voltage Divider</translation>
+    </message>
     <message id="Miscellaneous">
         <source>Miscellaneous</source>
         <translation>Miscellaneous</translation>
@@ -1273,6 +1277,110 @@ Output impedance: %@</translation>
     <message id="DividerOutOfReach">
         <source>No two resistors from 1 Ω to 10 MΩ give this output voltage.</source>
         <translation>No two resistors from 1 Ω to 10 MΩ give this output voltage.</translation>
+    </message>
+    <message id="DividerDesign">
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message id="DividerAnalysis">
+        <source>Analysis</source>
+        <translation>Analysis</translation>
+    </message>
+    <message id="DividerDesignA11yName">
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message id="DividerDesignA11yDescription">
+        <source>find two standard resistors for an output voltage</source>
+        <translation>find two standard resistors for an output voltage</translation>
+    </message>
+    <message id="DividerAnalysisA11yName">
+        <source>Analysis</source>
+        <translation>Analysis</translation>
+    </message>
+    <message id="DividerAnalysisA11yDescription">
+        <source>compute what two given resistors do</source>
+        <translation>compute what two given resistors do</translation>
+    </message>
+    <message id="DividerVin">
+        <source>Input voltage</source>
+        <translation>Input voltage</translation>
+    </message>
+    <message id="DividerVout">
+        <source>Output voltage</source>
+        <translation>Output voltage</translation>
+    </message>
+    <message id="DividerSeries">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="DividerLoad">
+        <source>Load (optional)</source>
+        <translation>Load (optional)</translation>
+    </message>
+    <message id="DividerTotal">
+        <source>Preferred R1 + R2</source>
+        <translation>Preferred R1 + R2</translation>
+    </message>
+    <message id="DividerR1">
+        <source>R1 (top)</source>
+        <translation>R1 (top)</translation>
+    </message>
+    <message id="DividerR2">
+        <source>R2 (to ground)</source>
+        <translation>R2 (to ground)</translation>
+    </message>
+    <message id="DividerVinA11yName">
+        <source>Input voltage</source>
+        <translation>Input voltage</translation>
+    </message>
+    <message id="DividerVoutA11yName">
+        <source>Output voltage</source>
+        <translation>Output voltage</translation>
+    </message>
+    <message id="DividerVoltsA11yDescription">
+        <source>volts</source>
+        <translation>volts</translation>
+    </message>
+    <message id="DividerSeriesA11yName">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="DividerSeriesA11yDescription">
+        <source>the standard values both resistors are chosen from</source>
+        <translation>the standard values both resistors are chosen from</translation>
+    </message>
+    <message id="DividerLoadA11yName">
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message id="DividerLoadA11yDescription">
+        <source>ohms across the output; leave empty for none</source>
+        <translation>ohms across the output; leave empty for none</translation>
+    </message>
+    <message id="DividerTotalA11yName">
+        <source>Preferred R1 + R2</source>
+        <translation>Preferred R1 + R2</translation>
+    </message>
+    <message id="DividerOhmsA11yDescription">
+        <source>ohms</source>
+        <translation>ohms</translation>
+    </message>
+    <message id="DividerR1A11yName">
+        <source>R1, upper resistor</source>
+        <translation>R1, upper resistor</translation>
+    </message>
+    <message id="DividerR2A11yName">
+        <source>R2, lower resistor</source>
+        <translation>R2, lower resistor</translation>
+    </message>
+    <message id="DividerResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="DividerResultA11yDescription">
+        <source>the best resistor pairs, or the output voltage, current, powers and output impedance</source>
+        <translation>the best resistor pairs, or the output voltage, current, powers and output impedance</translation>
     </message>
     <message id="OpAmpGainValue">
         <source>%@ (%.02f dB)</source>

@@ -18,12 +18,13 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print);
 void addBandsCommand(CLI::App &app, const Printer &print);
 void addSmdCommand(CLI::App &app, const Printer &print);
 void addESeriesCommand(CLI::App &app, const Printer &print);
+void addVoltageDividerCommand(CLI::App &app, const Printer &print);
 
 namespace {
 constexpr AddCommand kCommands[] = {
     addOhmCommand,   addCoilCommand,     addNE555Command,   addCombineCommand,
     addTubeCommand,  addResistorCommand, addLedCommand,     addHeatSinkCommand,
-    addBandsCommand, addSmdCommand,      addESeriesCommand,
+    addBandsCommand, addSmdCommand,      addESeriesCommand, addVoltageDividerCommand,
 };
 } // namespace
 

@@ -103,6 +103,23 @@ void TestCommands::prints_data()
     row("555: design astable", "555 --design --frequency 1kHz --duty 60 --c 0.1",
         "R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value 5.6 kΩ\n"
         "With these parts: 1020.62 Hz, duty cycle 60.56 %\n");
+    // Worked apart from the engine: every E24 ratio, ranked by |ln(Vout / 3.3 V)|, each shown
+    // at the decade whose R1 + R2 lies nearest 10 kΩ (18k + 6.8k = 24.8k beats 2.48k).
+    row("divider: 12 V to 3.3 V in E24", "divider --vin 12 --vout 3.3",
+        "R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)\n"
+        "    3.625 mA, P1 31.5 mW, P2 12.0 mW, Zout 659.8 Ω\n"
+        "R1 18 kΩ, R2 6.8 kΩ: 3.2903 V (−0.293 %)\n"
+        "    483.9 µA, P1 4.21 mW, P2 1.59 mW, Zout 4.935 kΩ\n"
+        "R1 4.7 kΩ, R2 1.8 kΩ: 3.3231 V (+0.699 %)\n"
+        "    1.846 mA, P1 16.0 mW, P2 6.13 mW, Zout 1.302 kΩ\n"
+        "R1 20 kΩ, R2 7.5 kΩ: 3.2727 V (−0.826 %)\n"
+        "    436.4 µA, P1 3.81 mW, P2 1.43 mW, Zout 5.455 kΩ\n"
+        "R1 3.9 kΩ, R2 1.5 kΩ: 3.3333 V (+1.010 %)\n"
+        "    2.222 mA, P1 19.3 mW, P2 7.41 mW, Zout 1.083 kΩ\n");
+    // 10 kΩ over 10 kΩ ∥ 10 kΩ: 10 · 5 / 15 = 3.3333 V; the load does not change R1 ∥ R2.
+    row("divider: analysis with a load", "divider --vin 10 --r1 10k --r2 10k --load 10k",
+        "Output voltage: 3.3333 V\nCurrent: 666.67 µA\nPower in R1: 4.4444 mW\n"
+        "Power in R2: 1.1111 mW\nOutput impedance: 5.0000 kΩ\n");
     row("tube: non-ASCII in the decoded text", "tube Eö8",
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
@@ -156,6 +173,21 @@ void TestCommands::refuses_data()
         "led: --preset: '6' is not a preset number from 0 to 5");
     row("led: series", "led --supply 5 --preset 0 --current 20 --series E6",
         "led: --series: 'E6' is not E12 or E24");
+    row("divider: output at the input", "divider --vin 5 --vout 5",
+        "divider: The output voltage must lie below the input voltage.");
+    row("divider: beyond what the series reaches", "divider --vin 100 --vout 1u",
+        "divider: No two resistors from 1 Ω to 10 MΩ give this output voltage.");
+    row("divider: a load too small for the output", "divider --vin 12 --vout 11 --load 1",
+        "divider: No two resistors from 1 Ω to 10 MΩ give this output voltage.");
+    row("divider: target and parts", "divider --vin 12 --vout 3.3 --r1 1k --r2 1k",
+        "divider: give either --r1 and --r2 or --vout, not both");
+    row("divider: neither target nor parts", "divider --vin 12",
+        "divider: --vout or --r1 and --r2 is missing");
+    row("divider: only one part", "divider --vin 12 --r1 1k", "divider: --r2 is missing");
+    row("divider: series without a target", "divider --vin 12 --r1 1k --r2 1k --series E12",
+        "--series excludes --r1");
+    row("divider: no such series", "divider --vin 12 --vout 3.3 --series E7",
+        "divider: --series: 'E7' is not E3, E6, E12, E24, E48, E96 or E192");
     row("heatsink: largest power without any resistance",
         "heatsink --max-power --chip 0 --mount 0 --sink 0 --max-temp 100 --ambient 25",
         "heatsink: With no thermal resistance at all, any power keeps the chip below --max-temp.");
@@ -312,7 +344,7 @@ void TestCommands::helpAndVersion()
     const auto help = run({"--help"});
     QCOMPARE(help.status, 0);
     for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
-                                "tube", "bands", "smd", "eseries"})
+                                "tube", "bands", "smd", "eseries", "divider"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

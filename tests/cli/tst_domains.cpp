@@ -11,6 +11,7 @@
 #include "core/calculators/NE555.h"
 #include "core/calculators/NE555Design.h"
 #include "core/calculators/OhmsLaw.h"
+#include "core/calculators/VoltageDivider.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -26,12 +27,15 @@ struct Table
 {
     const char *name;
     std::vector<FieldSpec> fields;
+    // A value past the largest number the calculator reads: no quantity is infinite.
+    QString pastLargest;
 };
 
 template <typename Field, std::size_t N>
-Table table(const char *name, const std::array<FieldRow<Field>, N> &rows)
+Table table(const char *name, const std::array<FieldRow<Field>, N> &rows,
+            const QString &pastLargest = QStringLiteral("1e39"))
 {
-    Table t{name, {}};
+    Table t{name, {}, pastLargest};
     for (const FieldRow<Field> &row : rows)
         t.fields.push_back(row.spec);
     return t;
@@ -40,9 +44,13 @@ Table table(const char *name, const std::array<FieldRow<Field>, N> &rows)
 const std::vector<Table> &tables()
 {
     static const std::vector<Table> all = {
-        table("led", led::kFields),          table("ohm", ohmslaw::kFields),
-        table("heatsink", heatsink::kFields), table("coil", coil::kFields),
-        table("555", ne555::kFields),        table("555 design", ne555::kDesignFields),
+        table("led", led::kFields),
+        table("ohm", ohmslaw::kFields),
+        table("heatsink", heatsink::kFields),
+        table("coil", coil::kFields),
+        table("555", ne555::kFields),
+        table("555 design", ne555::kDesignFields),
+        table("divider", divider::kFields, QStringLiteral("1e309")), // read as doubles
     };
     return all;
 }
@@ -65,6 +73,8 @@ constexpr Line kLines[] = {
     {"555", "555 --monostable --r 10k --c 100"},
     {"555 design", "555 --design --frequency 1k --duty 60 --c 0.1"},
     {"555 design", "555 --design --duration 1 --c 10"},
+    {"divider", "divider --vin 12 --vout 3.3 --load 100k --total 20k"},
+    {"divider", "divider --vin 10 --r1 10k --r2 10k --load 10k"},
 };
 
 cli::Result run(const QStringList &words)
@@ -76,7 +86,7 @@ cli::Result run(const QStringList &words)
 }
 
 // Values just outside the domain: each finite bound itself when it is open, and one past it.
-QStringList outside(const Domain &domain)
+QStringList outside(const Domain &domain, const QString &pastLargest)
 {
     QStringList values;
     if (std::isfinite(domain.low)) {
@@ -89,7 +99,7 @@ QStringList outside(const Domain &domain)
             values << QString::number(domain.high, 'g', 10);
         values << QString::number(domain.high + 1.0, 'g', 10);
     }
-    values << QStringLiteral("1e39"); // past the largest float: no quantity is infinite
+    values << pastLargest;
     return values;
 }
 
@@ -121,13 +131,13 @@ private Q_SLOTS:
                 if (at < 0)
                     continue;
                 covered.insert({t.name, spec.key});
-                for (const QString &value : outside(spec.rule.domain)) {
+                for (const QString &value : outside(spec.rule.domain, t.pastLargest)) {
                     QStringList changed = words;
                     changed[at + 1] = value;
-                    const QString expected = QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
-                                                 .arg(words.first(),
-                                                      QString::fromLatin1(spec.option),
-                                                      domainText(spec.rule.domain));
+                    const QString expected =
+                        QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
+                            .arg(words.first(), QString::fromLatin1(spec.option),
+                                 domainText(spec.rule.domain));
                     QTest::addRow("%s %s %s", line.words, spec.option, qPrintable(value))
                         << changed << expected;
                 }

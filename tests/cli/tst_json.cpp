@@ -67,6 +67,8 @@ void TestJson::everyNameIsSnakeCase()
         "555 --design --frequency 1k --duty 60 --c 0.1",
         "555 --design --duration 1 --c 10",
         "tube ECC83",
+        "divider --vin 12 --vout 3.3 --load 100k",
+        "divider --vin 10 --r1 10k --r2 10k",
     };
     static const QRegularExpression snakeCase(u"^[a-z][a-z0-9]*(_[a-z0-9]+)*$"_s);
     for (const char *line : lines) {
@@ -126,6 +128,11 @@ void TestJson::reports_data()
     row("555: target duty", "555 --design --frequency 1k --duty 60 --c 0.1", "inputs/duty", "60");
     row("555: ideal R1", "555 --design --frequency 1k --duty 60 --c 0.1", "results/r1_ideal",
         "2.899 kΩ");
+    const char *divider = "divider --vin 10 --r1 10k --r2 10k --load 10k";
+    row("divider: loaded output", divider, "results/vout", "3.3333 V");
+    row("divider: load in ohms", divider, "inputs/load", "10 kΩ");
+    row("divider: output impedance in ohms", divider, "results/output_impedance", "5.0000 kΩ");
+    row("divider: default preferred total", "divider --vin 12 --vout 3.3", "inputs/total", "10 kΩ");
     row("555: designed part", "555 --design --duration 10ms --c 1 --series E12", "results/r",
         "10 kΩ");
     row("heatsink: chip temperature",

@@ -128,6 +128,9 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         Circuit c = analyse(result.vin, pair.first, pair.second, load);
         c.error = pair.error;
         c.exact = pair.exact;
+        // A huge input voltage across a small pair dissipates more than a double holds.
+        if (const auto problem = overflow(Field::Vin, c.current, c.powerR1, c.powerR2))
+            return *problem;
         result.circuits.push_back(c);
     }
     return result;

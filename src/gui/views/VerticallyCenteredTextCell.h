@@ -19,6 +19,12 @@ public:
     // The rectangle the text is laid out in, in the field's coordinates.
     QRectF drawingRect() const;
 
+    // Shows a list of entries of linesPerEntry lines each, after a heading of the lines that
+    // are left over. Where the whole list would be set too small to read, the field shows the
+    // heading and as many whole entries as fit, at least one; text() is what it shows. A later
+    // setText() ends the list.
+    void setEntries(const QString &list, int linesPerEntry);
+
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -27,8 +33,14 @@ protected:
 private:
     void applyLabelFont();
     void applyDrawingRect();
+    bool listShown() const;
+    void showEntriesThatFit();
 
     // What the font was last fitted to, so that an unchanged text is not measured again.
     QString m_fittedText;
     QSize m_fittedRoom;
+    QString m_entries;
+    int m_linesPerEntry = 0;
+    QString m_shownEntries;
+    QSize m_entriesRoom;
 };

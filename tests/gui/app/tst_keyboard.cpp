@@ -113,7 +113,7 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), u"12"_s);
 
         // Part of the tube result, selected in the output itself.
-        press(Qt::Key_8);
+        press(Qt::Key_9);
         QTest::keyClicks(child<QLineEdit>(u"tubeNumber"_s), u"EL34"_s);
         auto *output = child<QPlainTextEdit>(u"outputField"_s);
         output->setFocus();

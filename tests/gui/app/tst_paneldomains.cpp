@@ -10,6 +10,7 @@
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
+#include "gui/calculators/VoltageDividerHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
@@ -58,7 +59,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<Shown>("panel");
         QTest::addColumn<QString>("valid");
-        QTest::addColumn<QString>("outside"); // the step that leaves the domain
+        QTest::addColumn<QString>("outside");  // the step that leaves the domain
         QTest::addColumn<QString>("sentence"); // the panel's invalid-input text, where it has one
         const auto rows = [](const char *name, Shown panel, const QString &valid,
                              const QStringList &outside, const QString &sentence = {}) {
@@ -82,8 +83,7 @@ private Q_SLOTS:
              {u"trHeatSinkOrMaxTemperature=-280"_s});
         rows("coil", shown<AirCoredCoilHandler>,
              u"multiLayerRadio!;turns=100;outerDiameter=25.4;innerDiameter=12.7;length=50.8"_s,
-             {u"turns=-100"_s, u"outerDiameter=-25"_s, u"innerDiameter=-12"_s,
-              u"length=-50"_s});
+             {u"turns=-100"_s, u"outerDiameter=-25"_s, u"innerDiameter=-12"_s, u"length=-50"_s});
         rows("coil, turns", shown<AirCoredCoilHandler>,
              u"turnsSoughtRadio!;singleLayerRadio!;turns=10;outerDiameter=12;length=20"_s,
              {u"turns=-10"_s});
@@ -100,6 +100,13 @@ private Q_SLOTS:
         rows("series and parallel", shown<SeriesParallelConnectionHandler>,
              u"partsValueField=100;addButton!;partsValueField=220;addButton!"_s,
              {u"partsValueField=-100;addButton!"_s});
+        rows("divider", shown<VoltageDividerHandler>, u"designVinField=12;designVoutField=3.3"_s,
+             {u"designVinField=-12"_s, u"designVoutField=-3.3"_s, u"designLoadField=-1k"_s,
+              u"designTotalField=-10k"_s, u"designVinField=1e300;designVoutField=5e299"_s});
+        rows("divider analysis", shown<VoltageDividerHandler>,
+             u"analysisButton!;analysisVinField=10;analysisR1Field=10k;analysisR2Field=10k"_s,
+             {u"analysisVinField=-10"_s, u"analysisR1Field=-1"_s, u"analysisR2Field=-1"_s,
+              u"analysisLoadField=-1"_s, u"analysisVinField=1e300;analysisR1Field=1"_s});
         rows("SMD codes", shown<SmdCodeHandler>, u"smdValue=10k"_s, {u"smdValue=-10k"_s},
              u"Type a resistance such as 4k7, 49.9k or 4700."_s);
     }

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gui/calculators/VoltageDividerHandler.h"
+
+#include "core/calculators/VoltageDivider.h"
+
+using zelkor::divider::Field;
+using zelkor::divider::Mode;
+
+VoltageDividerHandler::VoltageDividerHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    ui.dividerModeSegControl->setId(ui.designButton, kDesign);
+    ui.dividerModeSegControl->setId(ui.analysisButton, kAnalysis);
+    for (const zelkor::eseries::Series series : zelkor::eseries::kAllSeries)
+        ui.designSeriesBox->addItem(zelkor::eseries::name(series));
+    ui.designSeriesBox->setCurrentText(zelkor::eseries::name(zelkor::divider::kDefaultSeries));
+    ui.designTotalField->setPlaceholderText(QStringLiteral("10k"));
+
+    m_design = FieldBinding(zelkor::divider::kFields, {{Field::Mode, ui.dividerModeSegControl},
+                                                       {Field::Vin, ui.designVinField},
+                                                       {Field::Vout, ui.designVoutField},
+                                                       {Field::Series, ui.designSeriesBox},
+                                                       {Field::Load, ui.designLoadField},
+                                                       {Field::Total, ui.designTotalField}});
+    m_analysis = FieldBinding(zelkor::divider::kFields, {{Field::Vin, ui.analysisVinField},
+                                                         {Field::R1, ui.analysisR1Field},
+                                                         {Field::R2, ui.analysisR2Field},
+                                                         {Field::Load, ui.analysisLoadField}});
+    for (const FieldBinding *fields : {&m_design, &m_analysis})
+        fields->connect(this, &VoltageDividerHandler::calculateDivider);
+    calculateDivider();
+}
+
+void VoltageDividerHandler::calculateDivider()
+{
+    // An older result must not stand next to inputs it was not computed from.
+    m_result.clear();
+    ui.outputField->clear();
+    const int mode = ui.dividerModeSegControl->checkedId();
+    ui.dividerModeTabView->setCurrentIndex(mode);
+
+    zelkor::divider::Texts texts;
+    if (mode == kAnalysis) {
+        texts = {.mode = Mode::Analysis,
+                 .vin = ui.analysisVinField->text(),
+                 .load = ui.analysisLoadField->text(),
+                 .r1 = ui.analysisR1Field->text(),
+                 .r2 = ui.analysisR2Field->text()};
+    } else {
+        texts = {.mode = Mode::Design,
+                 .vin = ui.designVinField->text(),
+                 .vout = ui.designVoutField->text(),
+                 .series = ui.designSeriesBox->currentText(),
+                 .load = ui.designLoadField->text(),
+                 .total = ui.designTotalField->text()};
+    }
+    const auto result = zelkor::divider::calculate(texts, zelkor::Reading::Lenient);
+    if (!result) {
+        m_result = zelkor::divider::problemText(result.problem());
+        ui.outputField->setText(m_result);
+        return;
+    }
+    m_result = zelkor::divider::resultText(*result);
+    // Each pair is a line of parts and a line of what they draw and dissipate.
+    ui.outputField->setEntries(m_result, result->mode == Mode::Design ? 2 : 1);
+}
+
+QString VoltageDividerHandler::resultText() const
+{
+    return m_result;
+}
+
+void VoltageDividerHandler::recalculate()
+{
+    calculateDivider();
+}
+
+namespace {
+
+// The analysis reads fields of the same names as the design: its kept keys carry a prefix.
+const auto kAnalysisPrefix = QStringLiteral("analysis_");
+
+} // namespace
+
+QVariantMap VoltageDividerHandler::saveState() const
+{
+    QVariantMap state = m_design.save();
+    const QVariantMap analysis = m_analysis.save();
+    for (auto input = analysis.begin(); input != analysis.end(); ++input)
+        state.insert(kAnalysisPrefix + input.key(), input.value());
+    return state;
+}
+
+void VoltageDividerHandler::restoreState(const QVariantMap &state)
+{
+    m_design.restore(state);
+    QVariantMap analysis;
+    for (auto input = state.begin(); input != state.end(); ++input) {
+        if (input.key().startsWith(kAnalysisPrefix))
+            analysis.insert(input.key().mid(kAnalysisPrefix.size()), input.value());
+    }
+    m_analysis.restore(analysis);
+}

@@ -1,0 +1,108 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The divider panel as a user fills it: both modes, the series, the refusals, a list longer
+// than the display, and the inputs kept across a restart.
+
+#include "gui/calculators/VoltageDividerHandler.h"
+#include "support/PanelFixture.h"
+#include "support/TestSupport.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct DividerPanel : zelkor::test::PanelFixture<VoltageDividerHandler>
+{
+    DividerPanel()
+    {
+        panel.show();
+        [[maybe_unused]] const bool exposed = QTest::qWaitForWindowExposed(&panel);
+    }
+};
+
+} // namespace
+
+class TestVoltageDividerHandler : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+
+    void panel_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("first"); // the first line of the result; empty: none shown
+        const QString twelve = u"designVinField=12;designVoutField=3.3"_s;
+        QTest::newRow("E24 by default, best pair first")
+            << twelve << u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)"_s;
+        QTest::newRow("E12 chosen")
+            << twelve + u";designSeriesBox=#2"_s << u"R1 18 kΩ, R2 6.8 kΩ: 3.2903 V (−0.293 %)"_s;
+        // Half of 5 V: equal resistors, 4.7k + 4.7k lying nearest the preferred 10 kΩ.
+        QTest::newRow("an exact target says so")
+            << u"designVinField=5;designVoutField=2.5;designSeriesBox=#2"_s
+            << u"2.5000 V is met exactly."_s;
+        QTest::newRow("output at the input")
+            << u"designVinField=5;designVoutField=5"_s
+            << u"The output voltage must lie below the input voltage."_s;
+        QTest::newRow("a target no pair reaches")
+            << u"designVinField=100;designVoutField=1u"_s
+            << u"No two resistors from 1 Ω to 10 MΩ give this output voltage."_s;
+        QTest::newRow("an erased output waits silently")
+            << twelve + u";designVoutField="_s << QString();
+        QTest::newRow("a zero input waits silently")
+            << twelve + u";designVinField=0"_s << QString();
+        // 10 V over 10 kΩ and (10 kΩ ∥ 10 kΩ): 10 · 5k / 15k.
+        QTest::newRow("analysis with a load")
+            << u"analysisButton!;analysisVinField=10;analysisR1Field=10k;analysisR2Field=10k;"
+               "analysisLoadField=10k"_s
+            << u"Output voltage: 3.3333 V"_s;
+        QTest::newRow("the design's inputs stay behind its button")
+            << twelve + u";analysisButton!;analysisVinField=10;designButton!"_s
+            << u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)"_s;
+    }
+    void panel()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, first);
+        DividerPanel p;
+        p.play(steps);
+        const QString all = p.handler->resultText();
+        QCOMPARE(all.section(u'\n', 0, 0), first);
+        // The display shows whole pairs from the top; Ctrl+C copies every one.
+        const QString shown = p.output();
+        QVERIFY2(all.startsWith(shown), qPrintable(shown));
+        const QString hidden = all.mid(shown.size());
+        QVERIFY2(hidden.isEmpty() || hidden.startsWith(u"\nR1 "), qPrintable(hidden));
+    }
+
+    void fivePairsAndTheirDetails()
+    {
+        DividerPanel p;
+        p.play(u"designVinField=12;designVoutField=3.3"_s);
+        QCOMPARE(p.handler->resultText().count(u"\nR1 "_s), 4);
+        QCOMPARE(p.handler->resultText().count(u"\n    "_s), 5);
+    }
+
+    void inputsSurviveARestart()
+    {
+        QVariantMap state;
+        {
+            DividerPanel p;
+            p.play(u"designVinField=12;designVoutField=3.3;analysisButton!;analysisVinField=10;"
+                   "analysisR1Field=10k;analysisR2Field=10k"_s);
+            state = p.handler->saveState();
+        }
+        DividerPanel restored;
+        restored.handler->restoreState(state);
+        restored.handler->recalculate();
+        QCOMPARE(restored.handler->resultText().section(u'\n', 0, 0),
+                 u"Output voltage: 5.0000 V"_s);
+        restored.click("designButton");
+        QCOMPARE(restored.handler->resultText().section(u'\n', 0, 0),
+                 u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)"_s);
+    }
+};
+
+QTEST_MAIN(TestVoltageDividerHandler)
+#include "tst_voltagedividerhandler.moc"
