@@ -52,8 +52,6 @@ private Q_SLOTS:
         QTest::newRow("frosty ambient") << "10|1.5|0.3|-|2|-|-40" << ChipTemperature << "-2.00";
         QTest::newRow("units") << "10 W|1.5 K/W|300m|-|2K/W|-|25 \u00b0C" << ChipTemperature
                                << "63.00";
-        QTest::newRow("heat sink for 150 degrees")
-            << "10|1.5|-|0|-|150|25" << MaxSinkResistance << "10.70";
         QTest::newRow("heat sink, third preset")
             << "10|1.5|-|2|-|125|25" << MaxSinkResistance << "8.40";
         QTest::newRow("no heat sink suffices")
@@ -88,12 +86,7 @@ private Q_SLOTS:
         using enum zelkor::Reason;
         using enum Field;
         QTest::newRow("no power") << "-|1.5|0.3|-|2|-|25" << Missing << Power;
-        QTest::newRow("negative power") << "-10|1.5|0.3|-|2|-|25" << OutsideDomain << Power;
-        QTest::newRow("chip too large for a number")
-            << "10|1e308|0.3|-|2|-|25" << OutsideDomain << ChipResistance;
         QTest::newRow("no mount") << "10|1.5|-|-|2|-|25" << Missing << MountingResistance;
-        QTest::newRow("negative mount")
-            << "10|1.5|-0.3|-|2|-|25" << OutsideDomain << MountingResistance;
         QTest::newRow("mount and preset") << "10|1.5|1|1|2|-|25" << Conflict << MountingPreset;
         QTest::newRow("preset past the list")
             << "10|1.5|-|3|2|-|25" << OutOfRange << MountingPreset;
@@ -165,10 +158,7 @@ private Q_SLOTS:
         const auto ok = PowerLimitOutcome::MaxPower;
         const auto tooHot = PowerLimitOutcome::AmbientTooHot;
         const auto bad = PowerLimitOutcome::NotPositive;
-        QTest::newRow("100 K over 5 K/W") << QList<float>{1, 0.5f, 3.5f, 150, 50} << ok << 20.0f;
         QTest::newRow("frosty ambient") << QList<float>{2, 0.5f, 2.5f, 125, -25} << ok << 30.0f;
-        QTest::newRow("ambient at T_max")
-            << QList<float>{1.5f, 0.3f, 2, 100, 100} << tooHot << 0.0f;
         QTest::newRow("ambient above T_max")
             << QList<float>{1.5f, 0.3f, 2, 100, 120} << tooHot << 0.0f;
         QTest::newRow("ideal chip") << QList<float>{0, 0.5f, 2, 100, 25} << ok << 30.0f;

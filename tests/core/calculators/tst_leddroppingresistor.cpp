@@ -45,8 +45,6 @@ private Q_SLOTS:
         QTest::newRow("float noise") << "6|2.1|-|10|- → 390.0 0.039 390 Ω 10.0 0.04" << false;
         QTest::newRow("exactly 1 kOhm") << "22|2|-|20|- → 1000.0 0.400 1 kΩ 20.0 0.40" << false;
         QTest::newRow("exactly 1 MOhm") << "1002|2|-|1|- → 1000000.0 1.000 1 MΩ 1.0 1.00" << false;
-        QTest::newRow("megaohms") << "1000|2|-|.5|- → 1996000.0 0.499 2.2 MΩ 0.5 0.45" << false;
-        QTest::newRow("warns") << "1000|2|-|20|- → 49900.0 19.960 56 kΩ 17.8 17.79" << true;
         QTest::newRow("10 W is fine") << "12|2|-|1e3|- → 10.0 10.000 10 Ω 1000.0 10.00" << false;
         QTest::newRow("10.5 W warns") << "12.5|2|-|1e3|- → 10.5 10.500 12 Ω 875.0 9.19" << true;
     }
@@ -87,10 +85,6 @@ private Q_SLOTS:
         QTest::newRow("E6 is not offered") << "1|2.1|-|20|E6" << OutOfRange << Series;
         QTest::newRow("supply at the forward voltage")
             << "2.1|2.1|-|20|-" << OutOfRange << SupplyVoltage;
-        QTest::newRow("negative current") << "12|2|-|-20|-" << OutsideDomain << Current;
-        // 1e39 is past the largest float: infinite, which no current is.
-        QTest::newRow("current too large for a number")
-            << "12|2|-|1e39|-" << OutsideDomain << Current;
         // Each input is a float, but R·I² is not: 1e30 V over 1e-30 mA.
         QTest::newRow("result too large") << "1e30|2|-|1e-30|-" << Overflow << Current;
     }

@@ -78,14 +78,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("1234 from two E24 parts")
             << 1234.0 << Series::E24 << 2 << u"1.3 kΩ ∥ 24 kΩ = 1233.20 Ω (−0.065 %)"_s;
-        QTest::newRow("a standard value says so first")
-            << 4700.0 << Series::E12 << 3 << u"4.7 kΩ is a standard value of E12."_s;
         QTest::newRow("three E6 parts make 3.5 exactly")
             << 3.5 << Series::E6 << 3 << u"1.0 Ω + 1.0 Ω + 1.5 Ω = 3.50 Ω (0.000 %)"_s;
         QTest::newRow("three 1 Ohm in parallel reach the bottom")
             << 1 / 3.0 << Series::E12 << 3 << u"1.0 Ω ∥ 1.0 Ω ∥ 1.0 Ω = 0.33 Ω (0.000 %)"_s;
-        QTest::newRow("E192 prints three digits")
-            << 10200.0 << Series::E192 << 2 << u"10.2 kΩ is a standard value of E192."_s;
     }
     void knownAnswers()
     {
@@ -106,8 +102,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lines");
         QTest::newRow("1R8 in the default E24")
             << u"1R8"_s << QString() << u"1.8 Ω is a standard value of E24.\n1.8 Ω = 1.80 Ω"_s;
-        QTest::newRow("4R7 in E24")
-            << u"4R7"_s << u"E24"_s << u"4.7 Ω is a standard value of E24.\n4.7 Ω = 4.70 Ω"_s;
         QTest::newRow("22.6 in E96")
             << u"22.6"_s << u"E96"_s << u"22.6 Ω is a standard value of E96.\n22.6 Ω = 22.60 Ω"_s;
         QTest::newRow("3.61 in E192") << u"3.61 Ω"_s << u"e192"_s

@@ -22,8 +22,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("parts");
         QTest::addColumn<QString>("totals"); // S Q
-        QTest::newRow("equal pair halves") << "R:100|100"
-                                           << "200.00 50.00";
         QTest::newRow("three resistors") << "R:100|220|470"
                                          << "790.00 59.98";
         QTest::newRow("high values do not overflow") << "R:220000|470000|1000000|2200000|4700000"

@@ -45,9 +45,6 @@ private Q_SLOTS:
         QTest::newRow("E80 without systems starts empty") << u"E80"_s << u"\n"_s + kNoval;
 
         // The heater error has parentheses and no full stop, unlike the system and base errors.
-        QTest::newRow("ecc83 lower case")
-            << u"ecc83"_s
-            << u"'c' not expected.\n'c' not expected.\n\nHeating: ('e' not expected), Noval, 9 Pins"_s;
         QTest::newRow("EL 84 blank is a system")
             << u"EL 84"_s << u"Power Pentode\n' ' not expected.\n\n"_s + kNoval;
         QTest::newRow("EF0 base error")

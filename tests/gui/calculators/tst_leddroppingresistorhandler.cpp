@@ -65,9 +65,6 @@ private Q_SLOTS:
             << true;
         QTest::newRow("an LED that cannot light says so")
             << kilovolt + u";ledSupplyVoltage=1"_s << u"2"_s << kCannotLight << false;
-        // A negative current is no circuit: the old result must not stay beside it.
-        QTest::newRow("a negative current leaves no number")
-            << kilovolt + u";ledOperatingCurrent=-20"_s << u"2"_s << QString() << false;
     }
     void panel()
     {

@@ -23,15 +23,6 @@ namespace {
 
 using Panel = zelkor::test::PanelFixture<SeriesParallelConnectionHandler>;
 
-// Target mode with the slowest search the panel offers: three parts from E192.
-void slowestSearch(Panel &p)
-{
-    p.click("targetModeButton");
-    auto *series = p.find<QComboBox>("seriesChoice");
-    series->setCurrentIndex(series->count() - 1);
-    p.find<QComboBox>("partsChoice")->setCurrentIndex(1);
-}
-
 struct PartsPanel : Panel
 {
     QLineEdit *field = find<QLineEdit>("partsValueField");
@@ -66,30 +57,6 @@ class TestSeriesParallelConnectionHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
-    void target_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("partsIndex");
-        QTest::addColumn<QString>("first");
-        // 1300 · 24000 / 25300 = 1233.2016 Ω, 0.0647 % low.
-        QTest::newRow("two E24 parts")
-            << u"1234"_s << 0 << u"1.3 kΩ ∥ 24 kΩ = 1233.20 Ω (−0.065 %)"_s;
-        QTest::newRow("a standard value says so first")
-            << u"4k7"_s << 1 << u"4.7 kΩ is a standard value of E24."_s;
-    }
-    void target()
-    {
-        QFETCH(QString, typed);
-        QFETCH(int, partsIndex);
-        QFETCH(QString, first);
-        Panel p;
-        p.click("targetModeButton");
-        p.find<QComboBox>("partsChoice")->setCurrentIndex(partsIndex);
-        // Typed key by key: every keystroke starts a search, and only the last one may show.
-        p.type("targetField", typed);
-        QTRY_COMPARE(p.output().section(u'\n', 0, 0), first);
-    }
-
     // The search for 1234 is done and its result queued before the 5 is typed; the panel must
     // drop it rather than show 1234's parts beside 12345.
     void overtakenSearchNeverShows()
@@ -111,8 +78,12 @@ private Q_SLOTS:
     void closingDuringASearchIsSafe()
     {
         {
+            // The slowest search the panel offers: three parts from E192.
             auto p = std::make_unique<Panel>();
-            slowestSearch(*p);
+            p->click("targetModeButton");
+            auto *series = p->find<QComboBox>("seriesChoice");
+            series->setCurrentIndex(series->count() - 1);
+            p->find<QComboBox>("partsChoice")->setCurrentIndex(1);
             p->type("targetField", u"12345"_s);
         }                 // the panel goes while its search may still run
         QTest::qWait(50); // a result posted to the gone panel would arrive here
@@ -130,7 +101,7 @@ private Q_SLOTS:
 
     void keepsTheTargetAndLeavesTheList()
     {
-        zelkor::test::PanelFixture<SeriesParallelConnectionHandler> p;
+        Panel p;
         p.type("partsValueField", u"100"_s);
         p.click("addButton");
         p.click("targetModeButton");
@@ -138,7 +109,7 @@ private Q_SLOTS:
         QTRY_VERIFY(p.output().startsWith(u"1.3 kΩ ∥ 24 kΩ"));
         const QString shown = p.output();
 
-        zelkor::test::PanelFixture<SeriesParallelConnectionHandler> again;
+        Panel again;
         again.handler->restoreState(p.handler->saveState());
         again.handler->recalculate();
         QTRY_COMPARE(again.output(), shown);

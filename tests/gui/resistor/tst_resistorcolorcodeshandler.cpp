@@ -116,10 +116,6 @@ private Q_SLOTS:
             << "Rounded to 12.3 kΩ for 5 bands. 12.3 kΩ is not an E24 value. Nearest: 12 kΩ "
                "below, 13 kΩ above."
             << "Resistance: 12.30 kΩ\nTolerance: 5.0% (±0.62 kΩ)";
-        QTest::newRow("4.8 k is no E24 value")
-            << 2 << "4800" << 0 << QList<int>{Yellow, Grey, Red, Gold}
-            << "4.8 kΩ is not an E24 value. Nearest: 4.7 kΩ below, 5.1 kΩ above."
-            << "";
         QTest::newRow("0.47 at 0.1 %: four bands lack the tolerance, five the multiplier")
             << 7 << "R47" << 1 << QList<int>{Brown, Black, Black, Brown, Violet}
             << "5 bands cannot show 0.47 Ω."

@@ -107,8 +107,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("bodyWidth");
         QTest::addColumn<QList<double>>("bandXs");
         QTest::newRow("four bands") << 4 << int(Gold) << 100.0 << QList<double>{50, 70, 90, 120};
-        QTest::newRow("five bands")
-            << 5 << int(Red) << 120.0 << QList<double>{50, 70, 90, 110, 140};
         QTest::newRow("five bands, no fourth band")
             << 5 << int(NoBand) << 120.0 << QList<double>{50, 70, 90, 140};
         // The tolerance band stands 20 after the multiplier, the coefficient right after it.
