@@ -5,6 +5,7 @@
 // refuses it with status 2 and one line that names the option and the domain, and prints nothing.
 
 #include "cli/CommandLine.h"
+#include "core/calculators/AdjustableRegulator.h"
 #include "core/calculators/AirCoredCoil.h"
 #include "core/calculators/HeatSink.h"
 #include "core/calculators/LEDDroppingResistor.h"
@@ -40,9 +41,13 @@ Table table(const char *name, const std::array<FieldRow<Field>, N> &rows)
 const std::vector<Table> &tables()
 {
     static const std::vector<Table> all = {
-        table("led", led::kFields),          table("ohm", ohmslaw::kFields),
-        table("heatsink", heatsink::kFields), table("coil", coil::kFields),
-        table("555", ne555::kFields),        table("555 design", ne555::kDesignFields),
+        table("led", led::kFields),
+        table("ohm", ohmslaw::kFields),
+        table("heatsink", heatsink::kFields),
+        table("coil", coil::kFields),
+        table("555", ne555::kFields),
+        table("555 design", ne555::kDesignFields),
+        table("regulator", regulator::kFields),
     };
     return all;
 }
@@ -65,6 +70,9 @@ constexpr Line kLines[] = {
     {"555", "555 --monostable --r 10k --c 100"},
     {"555 design", "555 --design --frequency 1k --duty 60 --c 0.1"},
     {"555 design", "555 --design --duration 1 --c 10"},
+    {"regulator", "regulator --lm317 --vout 5 --series E24 --min-current 10"},
+    {"regulator", "regulator --vref 0.8 --vout 3.3 --total 10k"},
+    {"regulator", "regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720"},
 };
 
 cli::Result run(const QStringList &words)
@@ -124,10 +132,10 @@ private Q_SLOTS:
                 for (const QString &value : outside(spec.rule.domain)) {
                     QStringList changed = words;
                     changed[at + 1] = value;
-                    const QString expected = QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
-                                                 .arg(words.first(),
-                                                      QString::fromLatin1(spec.option),
-                                                      domainText(spec.rule.domain));
+                    const QString expected =
+                        QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
+                            .arg(words.first(), QString::fromLatin1(spec.option),
+                                 domainText(spec.rule.domain));
                     QTest::addRow("%s %s %s", line.words, spec.option, qPrintable(value))
                         << changed << expected;
                 }
