@@ -4,6 +4,8 @@
 
 #include "core/calculators/AdjustableRegulator.h"
 
+#include <QEvent>
+
 namespace {
 namespace regulator = zelkor::regulator;
 using regulator::Kind;
@@ -40,6 +42,7 @@ AdjustableRegulatorHandler::AdjustableRegulatorHandler(QWidget *panel) : QObject
                                                  {Field::R1, ui.r1Field},
                                                  {Field::R2, ui.r2Field}});
     m_fields.connect(this, &AdjustableRegulatorHandler::calculateRegulator);
+    ui.outputField->installEventFilter(this);
     calculateRegulator();
 }
 
@@ -67,9 +70,6 @@ void AdjustableRegulatorHandler::calculateRegulator()
     // A chosen reference shows its number even before the other fields are filled.
     ui.vrefBox->substitutePresetValue();
     showFieldsOfChoice();
-    // An older result must not stand next to inputs it was not computed from.
-    ui.outputField->clear();
-
     const auto kind = Kind(ui.regulatorKindGroup->checkedId());
     const auto mode = Mode(ui.regulatorModeGroup->checkedId());
     const bool feedback = kind == Kind::Feedback;
@@ -92,16 +92,28 @@ void AdjustableRegulatorHandler::calculateRegulator()
         texts.r2 = ui.r2Field->text();
     }
 
+    // An older result must not stand next to inputs it was not computed from: a problem
+    // without a sentence shows nothing.
     const auto result = regulator::calculate(texts, zelkor::Reading::Lenient);
-    if (result)
-        ui.outputField->setText(regulator::resultText(*result));
-    else
-        ui.outputField->setText(regulator::problemText(result.problem()));
+    showResult(result ? regulator::resultText(*result) : regulator::problemText(result.problem()));
+}
+
+void AdjustableRegulatorHandler::showResult(const QString &text)
+{
+    m_result = text;
+    ui.outputField->setText(ui.outputField->linesThatFit(text));
+}
+
+bool AdjustableRegulatorHandler::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.outputField && event->type() == QEvent::Resize)
+        ui.outputField->setText(ui.outputField->linesThatFit(m_result));
+    return QObject::eventFilter(watched, event);
 }
 
 QString AdjustableRegulatorHandler::resultText() const
 {
-    return ui.outputField->text();
+    return m_result;
 }
 
 void AdjustableRegulatorHandler::recalculate()

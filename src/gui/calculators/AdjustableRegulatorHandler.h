@@ -26,9 +26,15 @@ public Q_SLOTS:
     // an unfinished input shows nothing, a Vout the part cannot give says why.
     void calculateRegulator();
 
+protected:
+    // Fits the shown pairs to the display whenever it changes size.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void showFieldsOfChoice();
+    void showResult(const QString &text);
 
     Ui::AdjustableRegulatorPanel ui;
     FieldBinding m_fields;
+    QString m_result; // every line, for Ctrl+C; the display may show fewer
 };

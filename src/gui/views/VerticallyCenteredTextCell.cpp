@@ -6,6 +6,8 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
 
 using namespace zelkor::views;
 
@@ -27,6 +29,19 @@ namespace {
 // Below this a result would be hard to read; a text that needs less stays cut off.
 constexpr double kSmallestPointSize = 8.0;
 } // namespace
+
+QString VerticallyCenteredTextCell::linesThatFit(const QString &text) const
+{
+    QFont smallest = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    smallest.setPointSizeF(kSmallestPointSize);
+    const QFontMetrics metrics(smallest);
+    const int flags = int(alignment()) | Qt::TextExpandTabs;
+    const int room = contentsRect().height();
+    QStringList lines = text.split(u'\n');
+    while (lines.size() > 1 && metrics.size(flags, lines.join(u'\n')).height() > room)
+        lines.removeLast();
+    return lines.join(u'\n');
+}
 
 void VerticallyCenteredTextCell::applyLabelFont()
 {

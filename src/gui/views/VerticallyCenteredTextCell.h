@@ -19,6 +19,10 @@ public:
     // The rectangle the text is laid out in, in the field's coordinates.
     QRectF drawingRect() const;
 
+    // The first lines of text that fit the field at the smallest size the font shrinks to: a
+    // list longer than the field shows whole lines, not a cut one. At least the first line.
+    QString linesThatFit(const QString &text) const;
+
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

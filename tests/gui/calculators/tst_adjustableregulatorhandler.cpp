@@ -61,7 +61,20 @@ private Q_SLOTS:
         RegulatorPanel p;
         p.play(steps);
         const qsizetype lines = output.count(u'\n');
-        QCOMPARE(p.output().section(u'\n', 0, lines), output);
+        QCOMPARE(p.handler->resultText().section(u'\n', 0, lines), output);
+    }
+
+    // A display too low for every pair shows the first ones whole; Ctrl+C still copies all.
+    void showsWholeLines()
+    {
+        RegulatorPanel p;
+        p.panel.show();
+        p.play(u"feedbackButton!;voutField=3.3"_s);
+        const QString all = p.handler->resultText();
+        QCOMPARE(all.count(u'\n'), 5);
+        p.find<QWidget>("outputField")->setFixedHeight(40);
+        QTRY_VERIFY(p.output().count(u'\n') < 5);
+        QVERIFY2(all.startsWith(p.output() + u'\n'), qPrintable(p.output()));
     }
 
     // The list shows every reference with its true digits, and choosing one puts its number in
@@ -85,13 +98,13 @@ private Q_SLOTS:
             RegulatorPanel p;
             p.play(u"feedbackButton!;vrefBox=1.8;voutField=5;totalField=47k"_s);
             state = p.handler->saveState();
-            before = p.output();
+            before = p.handler->resultText();
         }
         RegulatorPanel p;
         p.handler->restoreState(state);
         p.handler->recalculate();
         QVERIFY(before.startsWith(u"R1 "_s));
-        QCOMPARE(p.output(), before);
+        QCOMPARE(p.handler->resultText(), before);
         QCOMPARE(p.find<QComboBox>("vrefBox")->currentText(), u"1.8"_s);
     }
 };
