@@ -22,9 +22,9 @@ void addESeriesCommand(CLI::App &app, const Printer &print);
 
 namespace {
 constexpr AddCommand kCommands[] = {
-    addOhmCommand,   addCoilCommand,     addNE555Command,   addRegulatorCommand, addCombineCommand,
-    addTubeCommand,  addResistorCommand, addLedCommand,     addHeatSinkCommand,
-    addBandsCommand, addSmdCommand,      addESeriesCommand,
+    addOhmCommand,      addCoilCommand,  addNE555Command,    addRegulatorCommand,
+    addCombineCommand,  addTubeCommand,  addResistorCommand, addLedCommand,
+    addHeatSinkCommand, addBandsCommand, addSmdCommand,      addESeriesCommand,
 };
 } // namespace
 
