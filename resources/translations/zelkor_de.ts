@@ -60,6 +60,10 @@
         <source>555 Timer</source>
         <translation>555-Timer</translation>
     </message>
+    <message id="AdjustableRegulator">
+        <source>Adjustable Regulator</source>
+        <translation>Einstellbarer Regler</translation>
+    </message>
     <message id="About">
         <source>About</source>
         <translation>Über</translation>
@@ -1425,6 +1429,131 @@ Ausgangswiderstand: %@</translation>
     <message id="RegulatorOutOfReach">
         <source>No two resistors of the range give this output voltage.</source>
         <translation>Keine zwei Widerstände des Bereichs ergeben diese Ausgangsspannung.</translation>
+    </message>
+    <message id="RegulatorMinCurrentOutOfReach">
+        <source>No resistor between 1 Ω and 10 MΩ draws this minimum load current.</source>
+        <translation>Kein Widerstand zwischen 1 Ω und 10 MΩ zieht diesen Mindestlaststrom.</translation>
+    </message>
+    <!-- adjustable regulator panel -->
+    <message id="RegulatorReferenceTL431">
+        <source>TL431</source>
+        <translation>TL431</translation>
+    </message>
+    <message id="RegulatorCustom">
+        <source>Custom</source>
+        <translation>Eigener</translation>
+    </message>
+    <message id="RegulatorFeedback">
+        <source>Feedback pin</source>
+        <translation>Feedback-Pin</translation>
+    </message>
+    <message id="RegulatorDesign">
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message id="RegulatorAnalysis">
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message id="RegulatorVref">
+        <source>Reference voltage</source>
+        <translation>Referenzspannung</translation>
+    </message>
+    <message id="RegulatorAdjustCurrent">
+        <source>Adjust pin current</source>
+        <translation>Strom am Adjust-Pin</translation>
+    </message>
+    <message id="RegulatorVout">
+        <source>Output voltage</source>
+        <translation>Ausgangsspannung</translation>
+    </message>
+    <message id="RegulatorSeries">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="RegulatorMinCurrent">
+        <source>Minimum load current</source>
+        <translation>Mindestlaststrom</translation>
+    </message>
+    <message id="RegulatorTotal">
+        <source>Preferred R1 + R2</source>
+        <translation>Bevorzugt R1 + R2</translation>
+    </message>
+    <message id="RegulatorR1">
+        <source>R1 (upper)</source>
+        <translation>R1 (oben)</translation>
+    </message>
+    <message id="RegulatorR2">
+        <source>R2 (lower)</source>
+        <translation>R2 (unten)</translation>
+    </message>
+    <message id="RegulatorLM317A11yDescription">
+        <source>LM317: 1.25 V between output and adjust pin, 50 µA from the adjust pin</source>
+        <translation>LM317: 1,25 V zwischen Ausgang und Adjust-Pin, 50 µA aus dem Adjust-Pin</translation>
+    </message>
+    <message id="RegulatorLM337A11yDescription">
+        <source>LM337, for a negative output: 1.25 V between output and adjust pin, 65 µA from the adjust pin</source>
+        <translation>LM337 für eine negative Ausgangsspannung: 1,25 V zwischen Ausgang und Adjust-Pin, 65 µA aus dem Adjust-Pin</translation>
+    </message>
+    <message id="RegulatorCustomA11yDescription">
+        <source>A regulator of the LM317 kind with its own reference voltage and adjust pin current</source>
+        <translation>Ein Regler nach Art des LM317 mit eigener Referenzspannung und eigenem Strom am Adjust-Pin</translation>
+    </message>
+    <message id="RegulatorFeedbackA11yDescription">
+        <source>A regulator that compares its feedback pin with a reference, such as an LDO, a switcher or the TL431</source>
+        <translation>Ein Regler, der seinen Feedback-Pin mit einer Referenz vergleicht, etwa ein LDO, ein Schaltregler oder der TL431</translation>
+    </message>
+    <message id="RegulatorDesignA11yDescription">
+        <source>Finds the standard resistors for an output voltage</source>
+        <translation>Sucht die Normwiderstände für eine Ausgangsspannung</translation>
+    </message>
+    <message id="RegulatorAnalysisA11yDescription">
+        <source>Gives the output voltage of two resistors</source>
+        <translation>Berechnet die Ausgangsspannung zweier Widerstände</translation>
+    </message>
+    <message id="RegulatorVrefA11yDescription">
+        <source>Reference at the feedback pin in volts; pick one from the list or type your own</source>
+        <translation>Referenz am Feedback-Pin in Volt; aus der Liste wählen oder selbst eingeben</translation>
+    </message>
+    <message id="RegulatorAdjustVrefA11yDescription">
+        <source>Voltage between output and adjust pin in volts</source>
+        <translation>Spannung zwischen Ausgang und Adjust-Pin in Volt</translation>
+    </message>
+    <message id="RegulatorAdjustCurrentA11yDescription">
+        <source>Current out of the adjust pin in microamperes</source>
+        <translation>Strom aus dem Adjust-Pin in Mikroampere</translation>
+    </message>
+    <message id="RegulatorVoutA11yDescription">
+        <source>Wanted output voltage in volts, as a magnitude for the LM337</source>
+        <translation>Gewünschte Ausgangsspannung in Volt, beim LM337 als Betrag</translation>
+    </message>
+    <message id="RegulatorSeriesA11yDescription">
+        <source>E series both resistors come from</source>
+        <translation>E-Reihe, aus der beide Widerstände stammen</translation>
+    </message>
+    <message id="RegulatorMinCurrentA11yDescription">
+        <source>Least load current the regulator needs, in milliamperes; R1 carries between one and four times it</source>
+        <translation>Kleinster Laststrom, den der Regler braucht, in Milliampere; durch R1 fließt das Ein- bis Vierfache</translation>
+    </message>
+    <message id="RegulatorTotalA11yDescription">
+        <source>Preferred sum of both resistors in ohms</source>
+        <translation>Bevorzugte Summe beider Widerstände in Ohm</translation>
+    </message>
+    <message id="RegulatorR1A11yDescription">
+        <source>Upper resistor in ohms</source>
+        <translation>Oberer Widerstand in Ohm</translation>
+    </message>
+    <message id="RegulatorR2A11yDescription">
+        <source>Lower resistor in ohms</source>
+        <translation>Unterer Widerstand in Ohm</translation>
+    </message>
+    <message id="RegulatorResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="RegulatorResultA11yDescription">
+        <source>The output voltage, or the best pairs of resistors with the output voltage each gives</source>
+        <translation>Die Ausgangsspannung oder die besten Widerstandspaare mit der Ausgangsspannung, die jedes ergibt</translation>
     </message>
     <message id="RCAnalysisText">
         <source>Time constant: %@

@@ -60,6 +60,10 @@
         <source>555 Timer</source>
         <translation>555 Timer</translation>
     </message>
+    <message id="AdjustableRegulator">
+        <source>Adjustable Regulator</source>
+        <translation>Adjustable Regulator</translation>
+    </message>
     <message id="About">
         <source>About</source>
         <translation>About</translation>
@@ -1425,6 +1429,131 @@ Output impedance: %@</translation>
     <message id="RegulatorOutOfReach">
         <source>No two resistors of the range give this output voltage.</source>
         <translation>No two resistors of the range give this output voltage.</translation>
+    </message>
+    <message id="RegulatorMinCurrentOutOfReach">
+        <source>No resistor between 1 Ω and 10 MΩ draws this minimum load current.</source>
+        <translation>No resistor between 1 Ω and 10 MΩ draws this minimum load current.</translation>
+    </message>
+    <!-- adjustable regulator panel -->
+    <message id="RegulatorReferenceTL431">
+        <source>TL431</source>
+        <translation>TL431</translation>
+    </message>
+    <message id="RegulatorCustom">
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message id="RegulatorFeedback">
+        <source>Feedback pin</source>
+        <translation>Feedback pin</translation>
+    </message>
+    <message id="RegulatorDesign">
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message id="RegulatorAnalysis">
+        <source>Analysis</source>
+        <translation>Analysis</translation>
+    </message>
+    <message id="RegulatorVref">
+        <source>Reference voltage</source>
+        <translation>Reference voltage</translation>
+    </message>
+    <message id="RegulatorAdjustCurrent">
+        <source>Adjust pin current</source>
+        <translation>Adjust pin current</translation>
+    </message>
+    <message id="RegulatorVout">
+        <source>Output voltage</source>
+        <translation>Output voltage</translation>
+    </message>
+    <message id="RegulatorSeries">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="RegulatorMinCurrent">
+        <source>Minimum load current</source>
+        <translation>Minimum load current</translation>
+    </message>
+    <message id="RegulatorTotal">
+        <source>Preferred R1 + R2</source>
+        <translation>Preferred R1 + R2</translation>
+    </message>
+    <message id="RegulatorR1">
+        <source>R1 (upper)</source>
+        <translation>R1 (upper)</translation>
+    </message>
+    <message id="RegulatorR2">
+        <source>R2 (lower)</source>
+        <translation>R2 (lower)</translation>
+    </message>
+    <message id="RegulatorLM317A11yDescription">
+        <source>LM317: 1.25 V between output and adjust pin, 50 µA from the adjust pin</source>
+        <translation>LM317: 1.25 V between output and adjust pin, 50 µA from the adjust pin</translation>
+    </message>
+    <message id="RegulatorLM337A11yDescription">
+        <source>LM337, for a negative output: 1.25 V between output and adjust pin, 65 µA from the adjust pin</source>
+        <translation>LM337, for a negative output: 1.25 V between output and adjust pin, 65 µA from the adjust pin</translation>
+    </message>
+    <message id="RegulatorCustomA11yDescription">
+        <source>A regulator of the LM317 kind with its own reference voltage and adjust pin current</source>
+        <translation>A regulator of the LM317 kind with its own reference voltage and adjust pin current</translation>
+    </message>
+    <message id="RegulatorFeedbackA11yDescription">
+        <source>A regulator that compares its feedback pin with a reference, such as an LDO, a switcher or the TL431</source>
+        <translation>A regulator that compares its feedback pin with a reference, such as an LDO, a switcher or the TL431</translation>
+    </message>
+    <message id="RegulatorDesignA11yDescription">
+        <source>Finds the standard resistors for an output voltage</source>
+        <translation>Finds the standard resistors for an output voltage</translation>
+    </message>
+    <message id="RegulatorAnalysisA11yDescription">
+        <source>Gives the output voltage of two resistors</source>
+        <translation>Gives the output voltage of two resistors</translation>
+    </message>
+    <message id="RegulatorVrefA11yDescription">
+        <source>Reference at the feedback pin in volts; pick one from the list or type your own</source>
+        <translation>Reference at the feedback pin in volts; pick one from the list or type your own</translation>
+    </message>
+    <message id="RegulatorAdjustVrefA11yDescription">
+        <source>Voltage between output and adjust pin in volts</source>
+        <translation>Voltage between output and adjust pin in volts</translation>
+    </message>
+    <message id="RegulatorAdjustCurrentA11yDescription">
+        <source>Current out of the adjust pin in microamperes</source>
+        <translation>Current out of the adjust pin in microamperes</translation>
+    </message>
+    <message id="RegulatorVoutA11yDescription">
+        <source>Wanted output voltage in volts, as a magnitude for the LM337</source>
+        <translation>Wanted output voltage in volts, as a magnitude for the LM337</translation>
+    </message>
+    <message id="RegulatorSeriesA11yDescription">
+        <source>E series both resistors come from</source>
+        <translation>E series both resistors come from</translation>
+    </message>
+    <message id="RegulatorMinCurrentA11yDescription">
+        <source>Least load current the regulator needs, in milliamperes; R1 carries between one and four times it</source>
+        <translation>Least load current the regulator needs, in milliamperes; R1 carries between one and four times it</translation>
+    </message>
+    <message id="RegulatorTotalA11yDescription">
+        <source>Preferred sum of both resistors in ohms</source>
+        <translation>Preferred sum of both resistors in ohms</translation>
+    </message>
+    <message id="RegulatorR1A11yDescription">
+        <source>Upper resistor in ohms</source>
+        <translation>Upper resistor in ohms</translation>
+    </message>
+    <message id="RegulatorR2A11yDescription">
+        <source>Lower resistor in ohms</source>
+        <translation>Lower resistor in ohms</translation>
+    </message>
+    <message id="RegulatorResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="RegulatorResultA11yDescription">
+        <source>The output voltage, or the best pairs of resistors with the output voltage each gives</source>
+        <translation>The output voltage, or the best pairs of resistors with the output voltage each gives</translation>
     </message>
     <message id="RCAnalysisText">
         <source>Time constant: %@

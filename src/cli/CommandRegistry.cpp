@@ -10,6 +10,7 @@ namespace zelkor::cli {
 void addOhmCommand(CLI::App &app, const Printer &print);
 void addCoilCommand(CLI::App &app, const Printer &print);
 void addNE555Command(CLI::App &app, const Printer &print);
+void addRegulatorCommand(CLI::App &app, const Printer &print);
 void addCombineCommand(CLI::App &app, const Printer &print);
 void addTubeCommand(CLI::App &app, const Printer &print);
 void addResistorCommand(CLI::App &app, const Printer &print);
@@ -21,11 +22,24 @@ void addESeriesCommand(CLI::App &app, const Printer &print);
 void addVoltageDividerCommand(CLI::App &app, const Printer &print);
 
 namespace {
+// One row a subcommand.
+// clang-format off
 constexpr AddCommand kCommands[] = {
-    addOhmCommand,   addCoilCommand,     addNE555Command,   addCombineCommand,
-    addTubeCommand,  addResistorCommand, addLedCommand,     addHeatSinkCommand,
-    addBandsCommand, addSmdCommand,      addESeriesCommand, addVoltageDividerCommand,
+    addOhmCommand,
+    addCoilCommand,
+    addNE555Command,
+    addRegulatorCommand,
+    addCombineCommand,
+    addTubeCommand,
+    addResistorCommand,
+    addLedCommand,
+    addHeatSinkCommand,
+    addBandsCommand,
+    addSmdCommand,
+    addESeriesCommand,
+    addVoltageDividerCommand,
 };
+// clang-format on
 } // namespace
 
 std::span<const AddCommand> commandRegistry()

@@ -120,6 +120,22 @@ void TestCommands::prints_data()
     row("divider: analysis with a load", "divider --vin 10 --r1 10k --r2 10k --load 10k",
         "Output voltage: 3.3333 V\nCurrent: 666.67 µA\nPower in R1: 4.4444 mW\n"
         "Power in R2: 1.1111 mW\nOutput impedance: 5.0000 kΩ\n");
+    // 1.25 · (1 + 720/240) + 50 µA · 720 Ω; 1.25 V / 240 Ω through R1.
+    row("regulator: LM317 analysis", "regulator --lm317 --r1 240 --r2 720",
+        "Output voltage: 5.0360 V\nCurrent through R1: 5.208 mA\n");
+    // 0.8 · (1 + 7.5k/2.4k) = 3.3 V; then 4.7k/1.5k gives 0.8 · 4.1333 = 3.3067 V.
+    row("regulator: feedback design", "regulator --vref 0.8 --vout 3.3",
+        "3.3000 V is met exactly.\nR1 7.5 kΩ, R2 2.4 kΩ: 3.3000 V (0.000 %)\n"
+        "R1 4.7 kΩ, R2 1.5 kΩ: 3.3067 V (+0.202 %)\nR1 16 kΩ, R2 5.1 kΩ: 3.3098 V (+0.297 %)\n"
+        "R1 5.6 kΩ, R2 1.8 kΩ: 3.2889 V (−0.337 %)\nR1 6.2 kΩ, R2 2.0 kΩ: 3.2800 V (−0.606 %)\n");
+    // R1 from 33 Ω to 120 Ω in E12: 1.25 · (1 + 330/39) + 65 µA · 330 Ω = 11.848 V is the
+    // nearest, 56 Ω and 470 Ω give 11.772 V.
+    row("regulator: LM337 design", "regulator --lm337 --vout 12 --series E12",
+        "R1 39 Ω, R2 330 Ω: 11.848 V (negative) (−1.264 %)\n"
+        "R1 56 Ω, R2 470 Ω: 11.772 V (negative) (−1.903 %)\n"
+        "R1 120 Ω, R2 1.0 kΩ: 11.732 V (negative) (−2.236 %)\n"
+        "R1 82 Ω, R2 680 Ω: 11.660 V (negative) (−2.833 %)\n"
+        "R1 47 Ω, R2 390 Ω: 11.648 V (negative) (−2.936 %)\n");
     row("tube: non-ASCII in the decoded text", "tube Eö8",
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
@@ -249,6 +265,26 @@ void TestCommands::refuses_data()
     row("coil: turns whose square is past a float",
         "coil --single --turns 1e20 --outer 25.4 --length 50.8",
         "coil: --turns: '1e20' is too large: a result would not be a number");
+    row("regulator: no part", "regulator --vout 5",
+        "regulator: give --lm317, --lm337, --adjust-vref with --iadj, or --vref");
+    row("regulator: Vout at Vref", "regulator --vref 1.25 --vout 1.25",
+        "regulator: The output voltage must lie above the reference voltage.");
+    row("regulator: Vout below the LM317's reference", "regulator --lm317 --vout 1",
+        "regulator: The output voltage must lie above the reference voltage.");
+    row("regulator: Vout out of reach", "regulator --vref 0.8 --vout 9e6",
+        "regulator: No two resistors of the range give this output voltage.");
+    row("regulator: a total for the LM317", "regulator --lm317 --vout 5 --total 10k",
+        "regulator: --total belongs to --vref; the LM317 kind takes --min-current");
+    row("regulator: a minimum current for the feedback kind",
+        "regulator --vref 0.8 --vout 5 --min-current 5",
+        "regulator: --min-current belongs to the LM317 kind; --vref takes --total");
+    row("regulator: I_adj without its reference", "regulator --iadj 50 --vout 5",
+        "regulator: --adjust-vref is missing");
+    row("regulator: design and analysis", "regulator --lm317 --vout 5 --r1 240 --r2 720",
+        "regulator: give either --r1 and --r2 or --vout, not both");
+    row("regulator: a minimum current no R1 can draw",
+        "regulator --lm317 --vout 5 --min-current 10000",
+        "regulator: No resistor between 1 Ω and 10 MΩ draws this minimum load current.");
     row("555: no circuit", "555 --r 1 --c 1", "555: give --astable, --monostable or --design");
     row("555: negative R1", "555 --astable --r1 -1k --r2 10k --c 10", "555: --r1 must be above 0");
     row("555: capacitor 0", "555 --astable --r1 1k --r2 10k --c 0", "555: --c must be above 0");
@@ -345,6 +381,7 @@ void TestCommands::helpAndVersion()
     QCOMPARE(help.status, 0);
     for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
                                 "tube", "bands", "smd", "eseries", "divider"})
+                                "regulator", "tube", "bands", "smd", "eseries"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

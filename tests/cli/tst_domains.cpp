@@ -5,6 +5,7 @@
 // refuses it with status 2 and one line that names the option and the domain, and prints nothing.
 
 #include "cli/CommandLine.h"
+#include "core/calculators/AdjustableRegulator.h"
 #include "core/calculators/AirCoredCoil.h"
 #include "core/calculators/HeatSink.h"
 #include "core/calculators/LEDDroppingResistor.h"
@@ -51,6 +52,7 @@ const std::vector<Table> &tables()
         table("555", ne555::kFields),
         table("555 design", ne555::kDesignFields),
         table("divider", divider::kFields, QStringLiteral("1e309")), // read as doubles
+        table("regulator", regulator::kFields),
     };
     return all;
 }
@@ -75,6 +77,9 @@ constexpr Line kLines[] = {
     {"555 design", "555 --design --duration 1 --c 10"},
     {"divider", "divider --vin 12 --vout 3.3 --load 100k --total 20k"},
     {"divider", "divider --vin 10 --r1 10k --r2 10k --load 10k"},
+    {"regulator", "regulator --lm317 --vout 5 --series E24 --min-current 10"},
+    {"regulator", "regulator --vref 0.8 --vout 3.3 --total 10k"},
+    {"regulator", "regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720"},
 };
 
 cli::Result run(const QStringList &words)

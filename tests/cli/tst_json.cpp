@@ -66,6 +66,9 @@ void TestJson::everyNameIsSnakeCase()
         "555 --monostable --r 10k --c 100",
         "555 --design --frequency 1k --duty 60 --c 0.1",
         "555 --design --duration 1 --c 10",
+        "regulator --lm317 --r1 240 --r2 720",
+        "regulator --adjust-vref 1.2 --iadj 100 --vout 5 --min-current 5",
+        "regulator --vref 0.8 --vout 3.3 --total 22k",
         "tube ECC83",
         "divider --vin 12 --vout 3.3 --load 100k",
         "divider --vin 10 --r1 10k --r2 10k",
@@ -135,6 +138,11 @@ void TestJson::reports_data()
     row("divider: default preferred total", "divider --vin 12 --vout 3.3", "inputs/total", "10 kΩ");
     row("555: designed part", "555 --design --duration 10ms --c 1 --series E12", "results/r",
         "10 kΩ");
+    const char *lm317 = "regulator --lm317 --r1 240 --r2 720";
+    row("regulator: output voltage", lm317, "results/vout", "5.0360 V");
+    row("regulator: current through R1 in A", lm317, "results/r1_current", "5.208 mA");
+    row("regulator: adjust pin current in A",
+        "regulator --adjust-vref 1.2 --iadj 100 --vout 5 --min-current 5", "inputs/iadj", "100 µA");
     row("heatsink: chip temperature",
         "heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25",
         "results/chip_temp", "63.00");

@@ -7,6 +7,8 @@
 #include "core/text/QuantityText.h"
 #include "core/text/Texts.h"
 
+#include <algorithm>
+
 namespace zelkor::regulator {
 
 namespace {
@@ -74,7 +76,8 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         if (!vref)
             return vref.problem();
         part.vref = *vref;
-        const auto current = readPrecise(kFields, Field::AdjustCurrent, texts.adjustCurrent, reading);
+        const auto current =
+            readPrecise(kFields, Field::AdjustCurrent, texts.adjustCurrent, reading);
         if (!current)
             return current.problem();
         part.adjustCurrent = *current * 1e-6;
@@ -137,9 +140,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     query.result = [part](double r1, double r2) { return outputVoltage(part, r1, r2); };
     query.target = result.wanted;
     if (acrossR1) {
-        // R1 carries Vref / R1, which must stay between I_min and 4·I_min.
-        query.first = {result.series, part.vref / (4.0 * part.minCurrent),
-                       part.vref / part.minCurrent};
+        // R1 carries Vref / R1, which must stay between I_min and 4·I_min; R1 itself must stay
+        // within the range of parts, like R2.
+        query.first = {result.series, std::max(part.vref / (4.0 * part.minCurrent), kSmallest),
+                       std::min(part.vref / part.minCurrent, kLargest)};
         query.second = {result.series, kSmallest, kLargest};
         query.invariance = pairs::Invariance::None;
         query.size = [](double r1, double) { return r1; };
@@ -193,6 +197,8 @@ QString problemText(const Problem<Field> &problem)
 {
     if (problem == Problem<Field>{Reason::OutOfRange, Field::Vout})
         return text("RegulatorVoutAtOrBelowVref");
+    if (problem == Problem<Field>{Reason::Impossible, Field::MinCurrent})
+        return text("RegulatorMinCurrentOutOfReach");
     if (problem.reason == Reason::Impossible)
         return text("RegulatorOutOfReach");
     return {};

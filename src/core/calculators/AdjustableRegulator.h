@@ -45,11 +45,11 @@ inline constexpr const char *kModeNames[] = {"design", "analysis"};
 
 // The feedback references one meets most, the last one the TL431's.
 inline constexpr std::array<Preset, 6> kReferencePresets = {{
-    {"RegulatorReference06", "0.6", 0.6f},
-    {"RegulatorReference08", "0.8", 0.8f},
-    {"RegulatorReference10", "1.0", 1.0f},
-    {"RegulatorReference122", "1.22", 1.22f},
-    {"RegulatorReference125", "1.25", 1.25f},
+    {nullptr, "0.6", 0.6f},
+    {nullptr, "0.8", 0.8f},
+    {nullptr, "1.0", 1.0f},
+    {nullptr, "1.22", 1.22f},
+    {nullptr, "1.25", 1.25f},
     {"RegulatorReferenceTL431", "TL431", 2.495f},
 }};
 

@@ -6,6 +6,7 @@
 #include "core/text/NumberReader.h"
 
 #include <cmath>
+#include <limits>
 #include <type_traits>
 
 using namespace Qt::StringLiterals;
@@ -49,7 +50,11 @@ std::variant<Number, Reason> readInputAs(const Given &given, InputRule rule, Rea
         inside = rule.domain.containsSingle(value);
     else
         inside = rule.domain.contains(value);
-    if (!std::isfinite(value) || !inside)
+    // A double holds numbers past the largest float, but every other reading of the same text
+    // (a float field, the JSON inputs) finds infinity there: both readings keep one domain.
+    const bool beyondFloat = std::abs(static_cast<double>(value)) >
+                             static_cast<double>(std::numeric_limits<float>::max());
+    if (!std::isfinite(value) || beyondFloat || !inside)
         return Reason::OutsideDomain;
     return value;
 }

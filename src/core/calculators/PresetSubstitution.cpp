@@ -10,18 +10,35 @@
 
 namespace zelkor {
 
+namespace {
+
+// At least one decimal, as a list of forward voltages reads best ("2.0 V"), and up to three
+// where the preset has them: the TL431's 2.495 V must not pass for 2.5 V.
+QString presetNumber(float value)
+{
+    QString number = formatFixed(static_cast<double>(value), 3);
+    while (number.endsWith(u'0') && number.indexOf(u'.') < number.size() - 2)
+        number.chop(1);
+    return number;
+}
+
+} // namespace
+
 QString presetItemText(const Preset &preset, QStringView unit)
 {
-    return formatText(u"%@ (%.01f %@)", {text(preset.textKey), preset.value, unit.toString()});
+    if (!preset.textKey)
+        return formatText(u"%@ %@", {presetNumber(preset.value), unit.toString()});
+    return formatText(u"%@ (%@ %@)",
+                      {text(preset.textKey), presetNumber(preset.value), unit.toString()});
 }
 
 QString presetOptionHelp(std::span<const Preset> presets, QStringView unit)
 {
     QStringList entries;
     for (std::size_t i = 0; i < presets.size(); ++i) {
-        entries.append(formatText(u"%d %@ %.01f %@", {static_cast<int>(i),
-                                                      QString::fromUtf8(presets[i].commandLineName),
-                                                      presets[i].value, unit.toString()}));
+        entries.append(formatText(
+            u"%d %@ %@ %@", {static_cast<int>(i), QString::fromUtf8(presets[i].commandLineName),
+                             presetNumber(presets[i].value), unit.toString()}));
     }
     return entries.join(QStringLiteral(", "));
 }

@@ -24,12 +24,13 @@ namespace zelkor {
 // language, so it is written into the item's text here rather than in the texts.
 struct Preset
 {
-    const char *textKey;         // the list item's name
+    const char *textKey;         // the list item's name; nullptr for an item that is its number
     const char *commandLineName; // the name zelkor-calc's help gives it (not translated)
     float value;
 };
 
-// The list item: "Red (1.6 V)", the value with one decimal.
+// The list item: "Red (1.6 V)", or "1.22 V" for a preset without a name; the value with one
+// decimal, or as many as three where it has them.
 QString presetItemText(const Preset &preset, QStringView unit);
 
 // zelkor-calc's help for a preset option: "0 infrared 1.5 V, 1 red 1.6 V, ...".

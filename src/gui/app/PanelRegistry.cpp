@@ -3,6 +3,7 @@
 #include "gui/app/PanelRegistry.h"
 
 #include "gui/app/AboutHandler.h"
+#include "gui/calculators/AdjustableRegulatorHandler.h"
 #include "gui/calculators/AirCoredCoilHandler.h"
 #include "gui/calculators/HeatSinkHandler.h"
 #include "gui/calculators/LEDDroppingResistorHandler.h"
@@ -33,6 +34,7 @@ constexpr PanelEntry kPanels[] = {
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},
     {"ICs", "NE555", build<NE555Handler>},
+    {"ICs", "AdjustableRegulator", build<AdjustableRegulatorHandler>},
     {nullptr, "About", build<AboutHandler>},
 };
 

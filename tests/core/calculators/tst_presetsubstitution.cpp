@@ -106,6 +106,26 @@ private Q_SLOTS:
         QCOMPARE(presetOptionHelp(std::span(kPresets).first(2), u"K/W"),
                  u"0 mica 0.3 K/W, 1 paste 0.1 K/W"_s);
     }
+
+    // One decimal at least, and as many as the value has up to three: the TL431's 2.495 V must
+    // not read as 2.5 V, nor 1.22 V as 1.2 V.
+    void itemText_data()
+    {
+        QTest::addColumn<float>("value");
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("item");
+        QTest::newRow("a whole number keeps one decimal") << 2.0f << true << u"TL431 (2.0 V)"_s;
+        QTest::newRow("three decimals stay") << 2.495f << true << u"TL431 (2.495 V)"_s;
+        QTest::newRow("no float noise") << 2.2f << true << u"TL431 (2.2 V)"_s;
+        QTest::newRow("a preset without a name is its number") << 1.22f << false << u"1.22 V"_s;
+    }
+    void itemText()
+    {
+        QFETCH(float, value);
+        QFETCH(bool, named);
+        const Preset preset{named ? "RegulatorReferenceTL431" : nullptr, "x", value};
+        QTEST(presetItemText(preset, u"V"), "item");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPresetSubstitution)

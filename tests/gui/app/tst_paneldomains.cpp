@@ -4,6 +4,7 @@
 // result, each field in turn gets a value no such part or quantity has, and whatever the panel
 // showed computed from the old value is gone.
 
+#include "gui/calculators/AdjustableRegulatorHandler.h"
 #include "gui/calculators/AirCoredCoilHandler.h"
 #include "gui/calculators/HeatSinkHandler.h"
 #include "gui/calculators/LEDDroppingResistorHandler.h"
@@ -97,6 +98,16 @@ private Q_SLOTS:
              u"designButton!;designFrequencyField=1000;designDutyField=60;designC1Field=0.1"_s,
              {u"designFrequencyField=-1000"_s, u"designC1Field=-1"_s},
              u"Every value must be a number above 0."_s);
+        rows("regulator", shown<AdjustableRegulatorHandler>, u"voutField=5;minCurrentField=10"_s,
+             {u"voutField=-5"_s, u"minCurrentField=-10"_s, u"voutField=1e39"_s});
+        rows("regulator, feedback", shown<AdjustableRegulatorHandler>,
+             u"feedbackButton!;vrefBox=0.8;voutField=3.3;totalField=10k"_s,
+             {u"vrefBox=-0.8"_s, u"totalField=-10k"_s});
+        rows("regulator, custom analysis", shown<AdjustableRegulatorHandler>,
+             u"customButton!;analysisButton!;adjustVrefField=1.25;adjustCurrentField=50;"
+             "r1Field=240;r2Field=720"_s,
+             {u"adjustVrefField=-1"_s, u"adjustCurrentField=-50"_s, u"r1Field=-240"_s,
+              u"r2Field=-1"_s});
         rows("series and parallel", shown<SeriesParallelConnectionHandler>,
              u"partsValueField=100;addButton!;partsValueField=220;addButton!"_s,
              {u"partsValueField=-100;addButton!"_s});
