@@ -380,8 +380,7 @@ void TestCommands::helpAndVersion()
     const auto help = run({"--help"});
     QCOMPARE(help.status, 0);
     for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
-                                "tube", "bands", "smd", "eseries", "divider"})
-                                "regulator", "tube", "bands", "smd", "eseries"})
+                                "tube", "bands", "smd", "eseries", "divider", "regulator"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);
