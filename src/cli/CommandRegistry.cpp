@@ -10,6 +10,7 @@ namespace zelkor::cli {
 void addOhmCommand(CLI::App &app, const Printer &print);
 void addCoilCommand(CLI::App &app, const Printer &print);
 void addNE555Command(CLI::App &app, const Printer &print);
+void addGainCommand(CLI::App &app, const Printer &print);
 void addCombineCommand(CLI::App &app, const Printer &print);
 void addTubeCommand(CLI::App &app, const Printer &print);
 void addResistorCommand(CLI::App &app, const Printer &print);
@@ -21,9 +22,9 @@ void addESeriesCommand(CLI::App &app, const Printer &print);
 
 namespace {
 constexpr AddCommand kCommands[] = {
-    addOhmCommand,   addCoilCommand,     addNE555Command,   addCombineCommand,
-    addTubeCommand,  addResistorCommand, addLedCommand,     addHeatSinkCommand,
-    addBandsCommand, addSmdCommand,      addESeriesCommand,
+    addOhmCommand,      addCoilCommand,  addNE555Command,    addGainCommand,
+    addCombineCommand,  addTubeCommand,  addResistorCommand, addLedCommand,
+    addHeatSinkCommand, addBandsCommand, addSmdCommand,      addESeriesCommand,
 };
 } // namespace
 

@@ -103,6 +103,8 @@ void TestCommands::prints_data()
     row("555: design astable", "555 --design --frequency 1kHz --duty 60 --c 0.1",
         "R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value 5.6 kΩ\n"
         "With these parts: 1020.62 Hz, duty cycle 60.56 %\n");
+    row("gain: analysis, inverting", "gain --inverting --rf 47k --rg 10k",
+        "Gain: −4.7000 (13.44 dB)\n");
     row("tube: non-ASCII in the decoded text", "tube Eö8",
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
@@ -244,6 +246,14 @@ void TestCommands::refuses_data()
         "--design");
     row("555: the capacitor is named first", "555 --astable", "555: --c is missing");
     row("555: monostable given R1", "555 --monostable --r1 1 --r 1 --c 1", "--r1");
+    row("gain: no circuit", "gain --gain 10", "gain: give --non-inverting or --inverting");
+    row("gain: both circuits", "gain --non-inverting --inverting --gain 10", "--inverting");
+    row("gain: non-inverting gain of 1", "gain --non-inverting --gain 1", "GAINONE");
+    row("gain: beyond 1 MΩ over 1 kΩ", "gain --inverting --gain 1001", "GAINREACH");
+    row("gain: below 1 kΩ over 1 MΩ", "gain --inverting --gain 0.0009", "GAINREACH");
+    row("gain: a gain and resistors", "gain --inverting --gain 10 --rf 1k --rg 1k", "CONFLICT");
+    row("gain: a series for resistors", "gain --inverting --rf 1k --rg 1k --series E12", "--gain");
+    row("gain: Rg missing", "gain --inverting --rf 1k", "gain: --rg is missing");
     row("resistor: not a colour", "resistor red red x gold", "'x' is not a colour");
     row("resistor: black first digit", "resistor black black red gold",
         "resistor: band 1: cannot be black; use brown, red, orange, yellow, green, blue, "
@@ -323,7 +333,7 @@ void TestCommands::helpAndVersion()
     const auto help = run({"--help"});
     QCOMPARE(help.status, 0);
     for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
-                                "tube", "bands", "smd", "eseries"})
+                                "gain", "tube", "bands", "smd", "eseries"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

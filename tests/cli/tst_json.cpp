@@ -66,6 +66,8 @@ void TestJson::everyNameIsSnakeCase()
         "555 --monostable --r 10k --c 100",
         "555 --design --frequency 1k --duty 60 --c 0.1",
         "555 --design --duration 1 --c 10",
+        "gain --non-inverting --gain 10",
+        "gain --inverting --rf 47k --rg 10k",
         "tube ECC83",
     };
     static const QRegularExpression snakeCase(u"^[a-z][a-z0-9]*(_[a-z0-9]+)*$"_s);
@@ -137,6 +139,9 @@ void TestJson::reports_data()
     row("heatsink: maximum temperature read",
         "heatsink --power 10 --chip 1 --mount 0.5 --max-temp 0 --ambient -40", "inputs/max_temp",
         "0");
+    row("gain: decibels of the resistors' gain", "gain --non-inverting --rf 100k --rg 4k7",
+        "results/gain_db", "26.96");
+    row("gain: the default series reported", "gain --inverting --gain 4.7", "inputs/series", "E24");
     row("tube: heating without its caption", "tube ECC83", "results/heating", "6.3V");
     row("tube: systems", "tube ECC83", "results/systems", "Micropower Triode\nMicropower Triode");
 }

@@ -8,6 +8,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
+#include "gui/calculators/OpAmpGainHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
@@ -31,6 +32,7 @@ constexpr PanelEntry kPanels[] = {
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},
     {"ICs", "NE555", build<NE555Handler>},
+    {"ICs", "OpAmpGain", build<OpAmpGainHandler>},
     {nullptr, "About", build<AboutHandler>},
 };
 
