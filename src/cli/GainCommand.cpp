@@ -55,7 +55,8 @@ void addGainCommand(CLI::App &app, const Printer &print)
         print(opamp::resultText(*result));
 
         options.reportInputs(print);
-        print.input("circuit", opamp::kCircuitNames[static_cast<int>(result->circuit)]);
+        print.input("circuit",
+                    QLatin1String(opamp::kCircuitNames[static_cast<int>(result->circuit)]));
         if (result->mode == opamp::Mode::Analysis) {
             const double gain = result->amplifiers.front().gain;
             print.result("gain", gain);

@@ -93,7 +93,9 @@ QStringList outside(const Domain &domain)
             values << QString::number(domain.high, 'g', 10);
         values << QString::number(domain.high + 1.0, 'g', 10);
     }
-    values << QStringLiteral("1e39"); // past the largest float: no quantity is infinite
+    // Past the largest double, so also past the largest float, whichever precision the
+    // calculator reads in: no quantity is infinite.
+    values << QStringLiteral("1e309");
     return values;
 }
 

@@ -76,7 +76,7 @@ void OpAmpGainHandler::calculateGain()
         texts.series = ui.seriesBox->currentText();
     }
     const auto result = calculate(texts, zelkor::Reading::Lenient);
-    m_result = result ? resultText(*result) : problemText(result.problem());
+    m_result = result ? zelkor::opamp::resultText(*result) : problemText(result.problem());
     showResult();
 }
 
