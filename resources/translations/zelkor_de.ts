@@ -63,6 +63,9 @@
     <message id="AdjustableRegulator">
         <source>Adjustable Regulator</source>
         <translation>Einstellbarer Regler</translation>
+    <message id="OpAmpGain">
+        <source>Op-Amp Gain</source>
+        <translation>OPV-Verstärkung</translation>
     </message>
     <message id="About">
         <source>About</source>
@@ -1405,6 +1408,78 @@ Ausgangswiderstand: %@</translation>
     <message id="OpAmpOutOfReach">
         <source>No two resistors from 1 kΩ to 1 MΩ give this gain.</source>
         <translation>Keine zwei Widerstände von 1 kΩ bis 1 MΩ ergeben diese Verstärkung.</translation>
+    </message>
+    <message id="OpAmpNonInverting">
+        <source>Non-inverting</source>
+        <translation>Nichtinvertierend</translation>
+    </message>
+    <message id="OpAmpNonInvertingA11yDescription">
+        <source>amplifier with G = 1 + Rf ÷ Rg</source>
+        <translation>Verstärker mit G = 1 + Rf ÷ Rg</translation>
+    </message>
+    <message id="OpAmpInverting">
+        <source>Inverting</source>
+        <translation>Invertierend</translation>
+    </message>
+    <message id="OpAmpInvertingA11yDescription">
+        <source>amplifier with G = −Rf ÷ Rg</source>
+        <translation>Verstärker mit G = −Rf ÷ Rg</translation>
+    </message>
+    <message id="OpAmpDesign">
+        <source>Design</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message id="OpAmpDesignA11yDescription">
+        <source>find standard resistors for a target gain</source>
+        <translation>Normwiderstände für eine Zielverstärkung finden</translation>
+    </message>
+    <message id="OpAmpAnalysis">
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message id="OpAmpAnalysisA11yDescription">
+        <source>compute the gain of two resistors</source>
+        <translation>die Verstärkung zweier Widerstände berechnen</translation>
+    </message>
+    <message id="OpAmpTargetGain">
+        <source>Gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message id="OpAmpGainA11yDescription">
+        <source>the wanted gain; for the inverting amplifier its magnitude</source>
+        <translation>die gewünschte Verstärkung; beim invertierenden Verstärker ihr Betrag</translation>
+    </message>
+    <message id="OpAmpSeries">
+        <source>E series</source>
+        <translation>E-Reihe</translation>
+    </message>
+    <message id="OpAmpSeriesA11yDescription">
+        <source>the standard values both resistors are chosen from</source>
+        <translation>die Normwerte, aus denen beide Widerstände gewählt werden</translation>
+    </message>
+    <message id="OpAmpRf">
+        <source>Rf</source>
+        <translation>Rf</translation>
+    </message>
+    <message id="OpAmpRfA11yDescription">
+        <source>feedback resistor in ohms</source>
+        <translation>Rückkopplungswiderstand in Ohm</translation>
+    </message>
+    <message id="OpAmpRg">
+        <source>Rg</source>
+        <translation>Rg</translation>
+    </message>
+    <message id="OpAmpRgA11yDescription">
+        <source>resistor to ground or to the input, in ohms</source>
+        <translation>Widerstand nach Masse oder zum Eingang, in Ohm</translation>
+    </message>
+    <message id="OpAmpResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="OpAmpResultA11yDescription">
+        <source>the gain, or the best resistor pairs with their gain</source>
+        <translation>die Verstärkung oder die besten Widerstandspaare mit ihrer Verstärkung</translation>
     </message>
     <message id="RegulatorNegative">
         <source>%@ (negative)</source>

@@ -63,6 +63,9 @@
     <message id="AdjustableRegulator">
         <source>Adjustable Regulator</source>
         <translation>Adjustable Regulator</translation>
+    <message id="OpAmpGain">
+        <source>Op-Amp Gain</source>
+        <translation>Op-Amp Gain</translation>
     </message>
     <message id="About">
         <source>About</source>
@@ -1405,6 +1408,78 @@ Output impedance: %@</translation>
     <message id="OpAmpOutOfReach">
         <source>No two resistors from 1 kΩ to 1 MΩ give this gain.</source>
         <translation>No two resistors from 1 kΩ to 1 MΩ give this gain.</translation>
+    </message>
+    <message id="OpAmpNonInverting">
+        <source>Non-inverting</source>
+        <translation>Non-inverting</translation>
+    </message>
+    <message id="OpAmpNonInvertingA11yDescription">
+        <source>amplifier with G = 1 + Rf ÷ Rg</source>
+        <translation>amplifier with G = 1 + Rf ÷ Rg</translation>
+    </message>
+    <message id="OpAmpInverting">
+        <source>Inverting</source>
+        <translation>Inverting</translation>
+    </message>
+    <message id="OpAmpInvertingA11yDescription">
+        <source>amplifier with G = −Rf ÷ Rg</source>
+        <translation>amplifier with G = −Rf ÷ Rg</translation>
+    </message>
+    <message id="OpAmpDesign">
+        <source>Design</source>
+        <translation>Design</translation>
+    </message>
+    <message id="OpAmpDesignA11yDescription">
+        <source>find standard resistors for a target gain</source>
+        <translation>find standard resistors for a target gain</translation>
+    </message>
+    <message id="OpAmpAnalysis">
+        <source>Analysis</source>
+        <translation>Analysis</translation>
+    </message>
+    <message id="OpAmpAnalysisA11yDescription">
+        <source>compute the gain of two resistors</source>
+        <translation>compute the gain of two resistors</translation>
+    </message>
+    <message id="OpAmpTargetGain">
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message id="OpAmpGainA11yDescription">
+        <source>the wanted gain; for the inverting amplifier its magnitude</source>
+        <translation>the wanted gain; for the inverting amplifier its magnitude</translation>
+    </message>
+    <message id="OpAmpSeries">
+        <source>E series</source>
+        <translation>E series</translation>
+    </message>
+    <message id="OpAmpSeriesA11yDescription">
+        <source>the standard values both resistors are chosen from</source>
+        <translation>the standard values both resistors are chosen from</translation>
+    </message>
+    <message id="OpAmpRf">
+        <source>Rf</source>
+        <translation>Rf</translation>
+    </message>
+    <message id="OpAmpRfA11yDescription">
+        <source>feedback resistor in ohms</source>
+        <translation>feedback resistor in ohms</translation>
+    </message>
+    <message id="OpAmpRg">
+        <source>Rg</source>
+        <translation>Rg</translation>
+    </message>
+    <message id="OpAmpRgA11yDescription">
+        <source>resistor to ground or to the input, in ohms</source>
+        <translation>resistor to ground or to the input, in ohms</translation>
+    </message>
+    <message id="OpAmpResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="OpAmpResultA11yDescription">
+        <source>the gain, or the best resistor pairs with their gain</source>
+        <translation>the gain, or the best resistor pairs with their gain</translation>
     </message>
     <message id="RegulatorNegative">
         <source>%@ (negative)</source>

@@ -60,10 +60,11 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
                           domainText(input.spec.rule.domain).toStdString());
     case Reason::Overflow: {
         // A tiny divisor overflows a result as surely as a huge factor.
+        // Read in double precision: a divisor such as 1e-300 is no float, but still tiny.
         const auto read =
-            readInput(QString::fromStdString(input.value), input.spec.rule, Reading::Strict);
-        const float *number = std::get_if<float>(&read);
-        const char *size = number && std::abs(*number) < 1.0f ? " is too small" : " is too large";
+            readPreciseInput(QString::fromStdString(input.value), input.spec.rule, Reading::Strict);
+        const double *number = std::get_if<double>(&read);
+        const char *size = number && std::abs(*number) < 1.0 ? " is too small" : " is too large";
         return InputError(prefix + option + ": " + quoted(input.value) + size +
                           ": a result would not be a number");
     }

@@ -11,6 +11,7 @@ void addOhmCommand(CLI::App &app, const Printer &print);
 void addCoilCommand(CLI::App &app, const Printer &print);
 void addNE555Command(CLI::App &app, const Printer &print);
 void addRegulatorCommand(CLI::App &app, const Printer &print);
+void addGainCommand(CLI::App &app, const Printer &print);
 void addCombineCommand(CLI::App &app, const Printer &print);
 void addTubeCommand(CLI::App &app, const Printer &print);
 void addResistorCommand(CLI::App &app, const Printer &print);
@@ -38,6 +39,9 @@ constexpr AddCommand kCommands[] = {
     addSmdCommand,
     addESeriesCommand,
     addVoltageDividerCommand,
+    addOhmCommand,      addCoilCommand,  addNE555Command,    addGainCommand,
+    addCombineCommand,  addTubeCommand,  addResistorCommand, addLedCommand,
+    addHeatSinkCommand, addBandsCommand, addSmdCommand,      addESeriesCommand,
 };
 // clang-format on
 } // namespace

@@ -136,6 +136,16 @@ void TestCommands::prints_data()
         "R1 120 Ω, R2 1.0 kΩ: 11.732 V (negative) (−2.236 %)\n"
         "R1 82 Ω, R2 680 Ω: 11.660 V (negative) (−2.833 %)\n"
         "R1 47 Ω, R2 390 Ω: 11.648 V (negative) (−2.936 %)\n");
+    // Ranked by |ln(G ÷ 4.7)|, worked out apart from the engine.
+    row("gain: design, inverting in E12", "gain --inverting --gain 4.7 --series E12",
+        "−4.7000 (13.44 dB) is met exactly.\n"
+        "Rf 47 kΩ, Rg 10 kΩ: −4.7000 (13.44 dB) (0.000 %)\n"
+        "Rf 22 kΩ, Rg 4.7 kΩ: −4.6809 (13.41 dB) (−0.407 %)\n"
+        "Rf 5.6 kΩ, Rg 1.2 kΩ: −4.6667 (13.38 dB) (−0.709 %)\n"
+        "Rf 39 kΩ, Rg 8.2 kΩ: −4.7561 (13.55 dB) (+1.194 %)\n"
+        "Rf 18 kΩ, Rg 3.9 kΩ: −4.6154 (13.28 dB) (−1.800 %)\n");
+    row("gain: analysis, inverting", "gain --inverting --rf 47k --rg 10k",
+        "Gain: −4.7000 (13.44 dB)\n");
     row("tube: non-ASCII in the decoded text", "tube Eö8",
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
@@ -301,6 +311,20 @@ void TestCommands::refuses_data()
         "--design");
     row("555: the capacitor is named first", "555 --astable", "555: --c is missing");
     row("555: monostable given R1", "555 --monostable --r1 1 --r 1 --c 1", "--r1");
+    row("gain: no circuit", "gain --gain 10", "gain: give --non-inverting or --inverting");
+    row("gain: both circuits", "gain --non-inverting --inverting --gain 10", "--inverting");
+    row("gain: non-inverting gain of 1", "gain --non-inverting --gain 1",
+        "gain: A non-inverting amplifier's gain lies above 1.");
+    row("gain: beyond 1 MΩ over 1 kΩ", "gain --inverting --gain 1001",
+        "gain: No two resistors from 1 kΩ to 1 MΩ give this gain.");
+    row("gain: below 1 kΩ over 1 MΩ", "gain --inverting --gain 0.0009",
+        "gain: No two resistors from 1 kΩ to 1 MΩ give this gain.");
+    row("gain: a gain and resistors", "gain --inverting --gain 10 --rf 1k --rg 1k",
+        "gain: give either --rf and --rg or --gain, not both");
+    row("gain: a series for resistors", "gain --inverting --rf 1k --rg 1k --series E12", "--gain");
+    row("gain: Rg missing", "gain --inverting --rf 1k", "gain: --rg is missing");
+    row("gain: a tiny Rg overflows the gain", "gain --inverting --rf 1e300 --rg 1e-300",
+        "gain: --rg: '1e-300' is too small: a result would not be a number");
     row("resistor: not a colour", "resistor red red x gold", "'x' is not a colour");
     row("resistor: black first digit", "resistor black black red gold",
         "resistor: band 1: cannot be black; use brown, red, orange, yellow, green, blue, "
@@ -381,6 +405,7 @@ void TestCommands::helpAndVersion()
     QCOMPARE(help.status, 0);
     for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
                                 "tube", "bands", "smd", "eseries", "divider", "regulator"})
+                                "gain", "tube", "bands", "smd", "eseries"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

@@ -13,6 +13,7 @@
 #include "core/calculators/NE555Design.h"
 #include "core/calculators/OhmsLaw.h"
 #include "core/calculators/VoltageDivider.h"
+#include "core/calculators/OpAmpGain.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -53,6 +54,10 @@ const std::vector<Table> &tables()
         table("555 design", ne555::kDesignFields),
         table("divider", divider::kFields, QStringLiteral("1e309")), // read as doubles
         table("regulator", regulator::kFields),
+        table("led", led::kFields),           table("ohm", ohmslaw::kFields),
+        table("heatsink", heatsink::kFields), table("coil", coil::kFields),
+        table("555", ne555::kFields),         table("555 design", ne555::kDesignFields),
+        table("gain", opamp::kFields),
     };
     return all;
 }
@@ -80,6 +85,8 @@ constexpr Line kLines[] = {
     {"regulator", "regulator --lm317 --vout 5 --series E24 --min-current 10"},
     {"regulator", "regulator --vref 0.8 --vout 3.3 --total 10k"},
     {"regulator", "regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720"},
+    {"gain", "gain --non-inverting --gain 10"},
+    {"gain", "gain --inverting --rf 47k --rg 10k"},
 };
 
 cli::Result run(const QStringList &words)
@@ -105,6 +112,9 @@ QStringList outside(const Domain &domain, const QString &pastLargest)
         values << QString::number(domain.high + 1.0, 'g', 10);
     }
     values << pastLargest;
+    // Past the largest double, so also past the largest float, whichever precision the
+    // calculator reads in: no quantity is infinite.
+    values << QStringLiteral("1e309");
     return values;
 }
 

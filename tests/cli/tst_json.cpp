@@ -69,6 +69,8 @@ void TestJson::everyNameIsSnakeCase()
         "regulator --lm317 --r1 240 --r2 720",
         "regulator --adjust-vref 1.2 --iadj 100 --vout 5 --min-current 5",
         "regulator --vref 0.8 --vout 3.3 --total 22k",
+        "gain --non-inverting --gain 10",
+        "gain --inverting --rf 47k --rg 10k",
         "tube ECC83",
         "divider --vin 12 --vout 3.3 --load 100k",
         "divider --vin 10 --r1 10k --r2 10k",
@@ -152,6 +154,9 @@ void TestJson::reports_data()
     row("heatsink: maximum temperature read",
         "heatsink --power 10 --chip 1 --mount 0.5 --max-temp 0 --ambient -40", "inputs/max_temp",
         "0");
+    row("gain: decibels of the resistors' gain", "gain --non-inverting --rf 100k --rg 4k7",
+        "results/gain_db", "26.96");
+    row("gain: the default series reported", "gain --inverting --gain 4.7", "inputs/series", "E24");
     row("tube: heating without its caption", "tube ECC83", "results/heating", "6.3V");
     row("tube: systems", "tube ECC83", "results/systems", "Micropower Triode\nMicropower Triode");
 }

@@ -70,7 +70,7 @@ inline constexpr std::array kFields = {
     FieldRow<Field>{Field::Gain,
                     {.key = "gain",
                      .option = "--gain",
-                     .caption = "OpAmpGain",
+                     .caption = "OpAmpTargetGain",
                      .help = "Wanted gain (its magnitude for the inverting amplifier): designs "
                              "the resistors",
                      .rule = {.unit = units::kNumber, .need = Need::NonZero},

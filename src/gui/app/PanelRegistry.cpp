@@ -9,6 +9,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
+#include "gui/calculators/OpAmpGainHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
@@ -35,6 +36,7 @@ constexpr PanelEntry kPanels[] = {
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},
     {"ICs", "NE555", build<NE555Handler>},
     {"ICs", "AdjustableRegulator", build<AdjustableRegulatorHandler>},
+    {"ICs", "OpAmpGain", build<OpAmpGainHandler>},
     {nullptr, "About", build<AboutHandler>},
 };
 

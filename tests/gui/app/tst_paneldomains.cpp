@@ -10,6 +10,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
+#include "gui/calculators/OpAmpGainHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
@@ -108,6 +109,10 @@ private Q_SLOTS:
              "r1Field=240;r2Field=720"_s,
              {u"adjustVrefField=-1"_s, u"adjustCurrentField=-50"_s, u"r1Field=-240"_s,
               u"r2Field=-1"_s});
+        rows("op-amp gain", shown<OpAmpGainHandler>, u"gainField=10"_s, {u"gainField=-10"_s});
+        rows("op-amp gain analysis", shown<OpAmpGainHandler>,
+             u"analysisButton!;rfField=47k;rgField=10k"_s,
+             {u"rfField=-47k"_s, u"rgField=-1"_s, u"rfField=1e300;rgField=1e-300"_s});
         rows("series and parallel", shown<SeriesParallelConnectionHandler>,
              u"partsValueField=100;addButton!;partsValueField=220;addButton!"_s,
              {u"partsValueField=-100;addButton!"_s});
