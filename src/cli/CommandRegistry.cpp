@@ -18,12 +18,14 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print);
 void addBandsCommand(CLI::App &app, const Printer &print);
 void addSmdCommand(CLI::App &app, const Printer &print);
 void addESeriesCommand(CLI::App &app, const Printer &print);
+void addRCCommand(CLI::App &app, const Printer &print);
+void addLCCommand(CLI::App &app, const Printer &print);
 
 namespace {
 constexpr AddCommand kCommands[] = {
-    addOhmCommand,   addCoilCommand,     addNE555Command,   addCombineCommand,
-    addTubeCommand,  addResistorCommand, addLedCommand,     addHeatSinkCommand,
-    addBandsCommand, addSmdCommand,      addESeriesCommand,
+    addOhmCommand,      addCoilCommand, addNE555Command,    addCombineCommand, addTubeCommand,
+    addResistorCommand, addLedCommand,  addHeatSinkCommand, addBandsCommand,   addSmdCommand,
+    addESeriesCommand,  addRCCommand,   addLCCommand,
 };
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "core/calculators/NE555.h"
 #include "core/calculators/NE555Design.h"
 #include "core/calculators/OhmsLaw.h"
+#include "core/calculators/RCAndLC.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -40,9 +41,14 @@ Table table(const char *name, const std::array<FieldRow<Field>, N> &rows)
 const std::vector<Table> &tables()
 {
     static const std::vector<Table> all = {
-        table("led", led::kFields),          table("ohm", ohmslaw::kFields),
-        table("heatsink", heatsink::kFields), table("coil", coil::kFields),
-        table("555", ne555::kFields),        table("555 design", ne555::kDesignFields),
+        table("led", led::kFields),
+        table("ohm", ohmslaw::kFields),
+        table("heatsink", heatsink::kFields),
+        table("coil", coil::kFields),
+        table("555", ne555::kFields),
+        table("555 design", ne555::kDesignFields),
+        table("rc", rc::kFields),
+        table("lc", lc::kFields),
     };
     return all;
 }
@@ -65,6 +71,12 @@ constexpr Line kLines[] = {
     {"555", "555 --monostable --r 10k --c 100"},
     {"555 design", "555 --design --frequency 1k --duty 60 --c 0.1"},
     {"555 design", "555 --design --duration 1 --c 10"},
+    {"rc", "rc --r 10k --c 0.1"},
+    {"rc", "rc --frequency 1k"},
+    {"rc", "rc --tau 1m"},
+    {"lc", "lc --l 10 --c 100p --at 1M"},
+    {"lc", "lc --frequency 1M --l 10"},
+    {"lc", "lc --frequency 1M --c 0.001"},
 };
 
 cli::Result run(const QStringList &words)
@@ -124,10 +136,10 @@ private Q_SLOTS:
                 for (const QString &value : outside(spec.rule.domain)) {
                     QStringList changed = words;
                     changed[at + 1] = value;
-                    const QString expected = QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
-                                                 .arg(words.first(),
-                                                      QString::fromLatin1(spec.option),
-                                                      domainText(spec.rule.domain));
+                    const QString expected =
+                        QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
+                            .arg(words.first(), QString::fromLatin1(spec.option),
+                                 domainText(spec.rule.domain));
                     QTest::addRow("%s %s %s", line.words, spec.option, qPrintable(value))
                         << changed << expected;
                 }

@@ -67,6 +67,10 @@ void TestJson::everyNameIsSnakeCase()
         "555 --design --frequency 1k --duty 60 --c 0.1",
         "555 --design --duration 1 --c 10",
         "tube ECC83",
+        "rc --r 10k --c 100n",
+        "rc --tau 1m",
+        "lc --l 10 --c 100p --at 1M",
+        "lc --frequency 1M --c 1n",
     };
     static const QRegularExpression snakeCase(u"^[a-z][a-z0-9]*(_[a-z0-9]+)*$"_s);
     for (const char *line : lines) {
@@ -137,6 +141,11 @@ void TestJson::reports_data()
     row("heatsink: maximum temperature read",
         "heatsink --power 10 --chip 1 --mount 0.5 --max-temp 0 --ambient -40", "inputs/max_temp",
         "0");
+    row("rc: corner in hertz", "rc --r 10k --c 100n", "results/frequency", "159.15 Hz");
+    row("rc: capacitor in farads", "rc --r 10k --c 100n", "inputs/c", "0.1 µF");
+    row("lc: reactance in ohms", "lc --l 10 --c 100p --at 1M", "results/capacitive_reactance",
+        "1.5915 kΩ");
+    row("lc: inductance in henries", "lc --l 10 --c 100p", "inputs/l", "10 µH");
     row("tube: heating without its caption", "tube ECC83", "results/heating", "6.3V");
     row("tube: systems", "tube ECC83", "results/systems", "Micropower Triode\nMicropower Triode");
 }

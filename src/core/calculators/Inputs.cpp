@@ -6,6 +6,7 @@
 #include "core/text/NumberReader.h"
 
 #include <cmath>
+#include <limits>
 #include <type_traits>
 
 using namespace Qt::StringLiterals;
@@ -43,12 +44,14 @@ std::variant<Number, Reason> readInputAs(const Given &given, InputRule rule, Rea
     if (reading == Reading::Lenient && rule.need == Need::NonZero && value == 0)
         return Reason::Zero;
     // A number too large for its type reads as infinity, which no quantity has. A float meets
-    // the bounds as a float (see Domain::containsSingle).
+    // the bounds as a float (see Domain::containsSingle). A double input takes no more than a
+    // float would: a field must not mean a part at one precision that it refuses at the other.
     bool inside = false;
     if constexpr (std::is_same_v<Number, float>)
         inside = rule.domain.containsSingle(value);
     else
-        inside = rule.domain.contains(value);
+        inside = rule.domain.contains(value) &&
+                 std::abs(value) <= double(std::numeric_limits<float>::max());
     if (!std::isfinite(value) || !inside)
         return Reason::OutsideDomain;
     return value;

@@ -8,6 +8,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
+#include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
@@ -27,6 +28,7 @@ constexpr PanelEntry kPanels[] = {
     // The group and its first panel share a key, and so a name.
     {"OhmsLaw", "OhmsLaw", build<OhmsLawHandler>},
     {"OhmsLaw", "SeriesParallelConnection", build<SeriesParallelConnectionHandler>},
+    {"Capacitors", "RCAndLC", build<RCAndLCHandler>},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},

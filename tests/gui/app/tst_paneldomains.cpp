@@ -9,6 +9,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
+#include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
 #include "support/PanelFixture.h"
@@ -58,7 +59,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<Shown>("panel");
         QTest::addColumn<QString>("valid");
-        QTest::addColumn<QString>("outside"); // the step that leaves the domain
+        QTest::addColumn<QString>("outside");  // the step that leaves the domain
         QTest::addColumn<QString>("sentence"); // the panel's invalid-input text, where it has one
         const auto rows = [](const char *name, Shown panel, const QString &valid,
                              const QStringList &outside, const QString &sentence = {}) {
@@ -82,8 +83,7 @@ private Q_SLOTS:
              {u"trHeatSinkOrMaxTemperature=-280"_s});
         rows("coil", shown<AirCoredCoilHandler>,
              u"multiLayerRadio!;turns=100;outerDiameter=25.4;innerDiameter=12.7;length=50.8"_s,
-             {u"turns=-100"_s, u"outerDiameter=-25"_s, u"innerDiameter=-12"_s,
-              u"length=-50"_s});
+             {u"turns=-100"_s, u"outerDiameter=-25"_s, u"innerDiameter=-12"_s, u"length=-50"_s});
         rows("coil, turns", shown<AirCoredCoilHandler>,
              u"turnsSoughtRadio!;singleLayerRadio!;turns=10;outerDiameter=12;length=20"_s,
              {u"turns=-10"_s});
@@ -97,6 +97,17 @@ private Q_SLOTS:
              u"designButton!;designFrequencyField=1000;designDutyField=60;designC1Field=0.1"_s,
              {u"designFrequencyField=-1000"_s, u"designC1Field=-1"_s},
              u"Every value must be a number above 0."_s);
+        rows("RC", shown<RCAndLCHandler>, u"rcRField=10k;rcCField=100n"_s,
+             {u"rcRField=-10k"_s, u"rcCField=-1"_s, u"rcCField=1e39"_s});
+        rows("RC design", shown<RCAndLCHandler>, u"rcFrequencyRadio!;rcFrequencyField=1k"_s,
+             {u"rcFrequencyField=-1k"_s});
+        rows("RC design, τ", shown<RCAndLCHandler>, u"rcTauRadio!;rcTauField=1m"_s,
+             {u"rcTauField=-1m"_s});
+        rows("LC", shown<RCAndLCHandler>, u"lcButton!;lcLField=10;lcCField=100p;lcAtField=1M"_s,
+             {u"lcLField=-10"_s, u"lcCField=-1"_s, u"lcAtField=-1M"_s});
+        rows("LC, C sought", shown<RCAndLCHandler>,
+             u"lcButton!;lcCapacitanceRadio!;lcFrequencyField=1M;lcLField=10"_s,
+             {u"lcFrequencyField=-1M"_s});
         rows("series and parallel", shown<SeriesParallelConnectionHandler>,
              u"partsValueField=100;addButton!;partsValueField=220;addButton!"_s,
              {u"partsValueField=-100;addButton!"_s});
