@@ -94,6 +94,12 @@ void RCAndLCHandler::calculateRCAndLC()
 {
     const int circuit = ui.circuitSegControl->checkedId();
     ui.circuitStack->setCurrentIndex(circuit);
+    // A stack is as tall as its tallest page: the hidden one must not push the display down.
+    for (QWidget *page : {ui.rcPage, ui.lcPage}) {
+        const auto policy = page == ui.circuitStack->currentWidget() ? QSizePolicy::Preferred
+                                                                     : QSizePolicy::Ignored;
+        page->setSizePolicy(policy, policy);
+    }
     showResult(circuit == kLC ? lcText() : rcText());
 }
 
