@@ -1654,5 +1654,165 @@ Induktivität: %@
 Kapazität: %@
 Bei %@: X_L %@, X_C %@</translation>
     </message>
+    <message id="RCAndLC">
+        <source>RC &amp; LC</source>
+        <translation>RC &amp; LC</translation>
+    </message>
+    <message id="RCCircuitA11yName">
+        <source>RC circuit</source>
+        <translation>RC-Glied</translation>
+    </message>
+    <message id="RCCircuitA11yDescription">
+        <source>time constant and corner frequency of a resistor and a capacitor</source>
+        <translation>Zeitkonstante und Grenzfrequenz aus Widerstand und Kondensator</translation>
+    </message>
+    <message id="LCCircuitA11yName">
+        <source>LC circuit</source>
+        <translation>LC-Schwingkreis</translation>
+    </message>
+    <message id="LCCircuitA11yDescription">
+        <source>resonance and reactances of an inductor and a capacitor</source>
+        <translation>Resonanz und Blindwiderstände aus Spule und Kondensator</translation>
+    </message>
+    <message id="RCMode">
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message id="RCAnalysis">
+        <source>τ and f</source>
+        <translation>τ und f</translation>
+    </message>
+    <message id="RCAnalysisA11yDescription">
+        <source>time constant and corner frequency from R and C</source>
+        <translation>Zeitkonstante und Grenzfrequenz aus R und C</translation>
+    </message>
+    <message id="RCDesignFrequency">
+        <source>Parts for f</source>
+        <translation>Bauteile für f</translation>
+    </message>
+    <message id="RCDesignFrequencyA11yDescription">
+        <source>the best standard R and C for a corner frequency</source>
+        <translation>die besten Normwerte für R und C zu einer Grenzfrequenz</translation>
+    </message>
+    <message id="RCDesignTau">
+        <source>Parts for τ</source>
+        <translation>Bauteile für τ</translation>
+    </message>
+    <message id="RCDesignTauA11yDescription">
+        <source>the best standard R and C for a time constant</source>
+        <translation>die besten Normwerte für R und C zu einer Zeitkonstante</translation>
+    </message>
+    <message id="RCResistance">
+        <source>Resistance R</source>
+        <translation>Widerstand R</translation>
+    </message>
+    <message id="RCCapacitance">
+        <source>Capacitance C</source>
+        <translation>Kapazität C</translation>
+    </message>
+    <message id="RCFrequency">
+        <source>Corner frequency</source>
+        <translation>Grenzfrequenz</translation>
+    </message>
+    <message id="RCTau">
+        <source>Time constant τ</source>
+        <translation>Zeitkonstante τ</translation>
+    </message>
+    <message id="RCSeries">
+        <source>Resistor series</source>
+        <translation>Widerstandsreihe</translation>
+    </message>
+    <message id="RCSeriesA11yDescription">
+        <source>E series the resistor is taken from</source>
+        <translation>E-Reihe, aus der der Widerstand stammt</translation>
+    </message>
+    <message id="RCCapacitorSeries">
+        <source>Capacitor series</source>
+        <translation>Kondensatorreihe</translation>
+    </message>
+    <message id="RCCapacitorSeriesA11yDescription">
+        <source>E series the capacitor is taken from</source>
+        <translation>E-Reihe, aus der der Kondensator stammt</translation>
+    </message>
+    <message id="RCOhmsA11yDescription">
+        <source>in ohms; 4k7 for 4.7 kΩ</source>
+        <translation>in Ohm; 4k7 für 4,7 kΩ</translation>
+    </message>
+    <message id="RCMicrofaradsA11yDescription">
+        <source>in microfarads; 100n for 100 nF</source>
+        <translation>in Mikrofarad; 100n für 100 nF</translation>
+    </message>
+    <message id="RCHertzA11yDescription">
+        <source>in hertz; 1k for 1 kHz</source>
+        <translation>in Hertz; 1k für 1 kHz</translation>
+    </message>
+    <message id="RCSecondsA11yDescription">
+        <source>in seconds; 1m for 1 ms</source>
+        <translation>in Sekunden; 1m für 1 ms</translation>
+    </message>
+    <message id="RCResultA11yName">
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message id="RCResultA11yDescription">
+        <source>time constant and corner frequency, the best pairs of parts, or the resonance and reactances</source>
+        <translation>Zeitkonstante und Grenzfrequenz, die besten Bauteilpaare oder Resonanz und Blindwiderstände</translation>
+    </message>
+    <message id="LCSought">
+        <source>Compute</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message id="LCSoughtFrequency">
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message id="LCSoughtFrequencyA11yDescription">
+        <source>the resonant frequency from L and C</source>
+        <translation>die Resonanzfrequenz aus L und C</translation>
+    </message>
+    <message id="LCSoughtInductance">
+        <source>Inductance</source>
+        <translation>Induktivität</translation>
+    </message>
+    <message id="LCSoughtInductanceA11yDescription">
+        <source>the inductance for a resonant frequency with C</source>
+        <translation>die Induktivität für eine Resonanzfrequenz mit C</translation>
+    </message>
+    <message id="LCSoughtCapacitance">
+        <source>Capacitance</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message id="LCSoughtCapacitanceA11yDescription">
+        <source>the capacitance for a resonant frequency with L</source>
+        <translation>die Kapazität für eine Resonanzfrequenz mit L</translation>
+    </message>
+    <message id="LCFrequency">
+        <source>Resonant frequency f₀</source>
+        <translation>Resonanzfrequenz f₀</translation>
+    </message>
+    <message id="LCInductance">
+        <source>Inductance L</source>
+        <translation>Induktivität L</translation>
+    </message>
+    <message id="LCCapacitance">
+        <source>Capacitance C</source>
+        <translation>Kapazität C</translation>
+    </message>
+    <message id="LCAt">
+        <source>Reactances at</source>
+        <translation>Blindwiderstände bei</translation>
+    </message>
+    <message id="LCAtA11yDescription">
+        <source>in hertz; empty for the resonant frequency</source>
+        <translation>in Hertz; leer für die Resonanzfrequenz</translation>
+    </message>
+    <message id="LCMicrohenriesA11yDescription">
+        <source>in microhenries; 470n for 470 nH</source>
+        <translation>in Mikrohenry; 470n für 470 nH</translation>
+    </message>
+    <message id="LCAtPlaceholder">
+        <source>f₀</source>
+        <translation>f₀</translation>
+    </message>
 </context>
 </TS>

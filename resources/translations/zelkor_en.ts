@@ -1654,5 +1654,165 @@ Inductance: %@
 Capacitance: %@
 At %@: X_L %@, X_C %@</translation>
     </message>
+    <message id="RCAndLC">
+        <source>RC &amp; LC</source>
+        <translation>RC &amp; LC</translation>
+    </message>
+    <message id="RCCircuitA11yName">
+        <source>RC circuit</source>
+        <translation>RC circuit</translation>
+    </message>
+    <message id="RCCircuitA11yDescription">
+        <source>time constant and corner frequency of a resistor and a capacitor</source>
+        <translation>time constant and corner frequency of a resistor and a capacitor</translation>
+    </message>
+    <message id="LCCircuitA11yName">
+        <source>LC circuit</source>
+        <translation>LC circuit</translation>
+    </message>
+    <message id="LCCircuitA11yDescription">
+        <source>resonance and reactances of an inductor and a capacitor</source>
+        <translation>resonance and reactances of an inductor and a capacitor</translation>
+    </message>
+    <message id="RCMode">
+        <source>Compute</source>
+        <translation>Compute</translation>
+    </message>
+    <message id="RCAnalysis">
+        <source>τ and f</source>
+        <translation>τ and f</translation>
+    </message>
+    <message id="RCAnalysisA11yDescription">
+        <source>time constant and corner frequency from R and C</source>
+        <translation>time constant and corner frequency from R and C</translation>
+    </message>
+    <message id="RCDesignFrequency">
+        <source>Parts for f</source>
+        <translation>Parts for f</translation>
+    </message>
+    <message id="RCDesignFrequencyA11yDescription">
+        <source>the best standard R and C for a corner frequency</source>
+        <translation>the best standard R and C for a corner frequency</translation>
+    </message>
+    <message id="RCDesignTau">
+        <source>Parts for τ</source>
+        <translation>Parts for τ</translation>
+    </message>
+    <message id="RCDesignTauA11yDescription">
+        <source>the best standard R and C for a time constant</source>
+        <translation>the best standard R and C for a time constant</translation>
+    </message>
+    <message id="RCResistance">
+        <source>Resistance R</source>
+        <translation>Resistance R</translation>
+    </message>
+    <message id="RCCapacitance">
+        <source>Capacitance C</source>
+        <translation>Capacitance C</translation>
+    </message>
+    <message id="RCFrequency">
+        <source>Corner frequency</source>
+        <translation>Corner frequency</translation>
+    </message>
+    <message id="RCTau">
+        <source>Time constant τ</source>
+        <translation>Time constant τ</translation>
+    </message>
+    <message id="RCSeries">
+        <source>Resistor series</source>
+        <translation>Resistor series</translation>
+    </message>
+    <message id="RCSeriesA11yDescription">
+        <source>E series the resistor is taken from</source>
+        <translation>E series the resistor is taken from</translation>
+    </message>
+    <message id="RCCapacitorSeries">
+        <source>Capacitor series</source>
+        <translation>Capacitor series</translation>
+    </message>
+    <message id="RCCapacitorSeriesA11yDescription">
+        <source>E series the capacitor is taken from</source>
+        <translation>E series the capacitor is taken from</translation>
+    </message>
+    <message id="RCOhmsA11yDescription">
+        <source>in ohms; 4k7 for 4.7 kΩ</source>
+        <translation>in ohms; 4k7 for 4.7 kΩ</translation>
+    </message>
+    <message id="RCMicrofaradsA11yDescription">
+        <source>in microfarads; 100n for 100 nF</source>
+        <translation>in microfarads; 100n for 100 nF</translation>
+    </message>
+    <message id="RCHertzA11yDescription">
+        <source>in hertz; 1k for 1 kHz</source>
+        <translation>in hertz; 1k for 1 kHz</translation>
+    </message>
+    <message id="RCSecondsA11yDescription">
+        <source>in seconds; 1m for 1 ms</source>
+        <translation>in seconds; 1m for 1 ms</translation>
+    </message>
+    <message id="RCResultA11yName">
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message id="RCResultA11yDescription">
+        <source>time constant and corner frequency, the best pairs of parts, or the resonance and reactances</source>
+        <translation>time constant and corner frequency, the best pairs of parts, or the resonance and reactances</translation>
+    </message>
+    <message id="LCSought">
+        <source>Compute</source>
+        <translation>Compute</translation>
+    </message>
+    <message id="LCSoughtFrequency">
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+    <message id="LCSoughtFrequencyA11yDescription">
+        <source>the resonant frequency from L and C</source>
+        <translation>the resonant frequency from L and C</translation>
+    </message>
+    <message id="LCSoughtInductance">
+        <source>Inductance</source>
+        <translation>Inductance</translation>
+    </message>
+    <message id="LCSoughtInductanceA11yDescription">
+        <source>the inductance for a resonant frequency with C</source>
+        <translation>the inductance for a resonant frequency with C</translation>
+    </message>
+    <message id="LCSoughtCapacitance">
+        <source>Capacitance</source>
+        <translation>Capacitance</translation>
+    </message>
+    <message id="LCSoughtCapacitanceA11yDescription">
+        <source>the capacitance for a resonant frequency with L</source>
+        <translation>the capacitance for a resonant frequency with L</translation>
+    </message>
+    <message id="LCFrequency">
+        <source>Resonant frequency f₀</source>
+        <translation>Resonant frequency f₀</translation>
+    </message>
+    <message id="LCInductance">
+        <source>Inductance L</source>
+        <translation>Inductance L</translation>
+    </message>
+    <message id="LCCapacitance">
+        <source>Capacitance C</source>
+        <translation>Capacitance C</translation>
+    </message>
+    <message id="LCAt">
+        <source>Reactances at</source>
+        <translation>Reactances at</translation>
+    </message>
+    <message id="LCAtA11yDescription">
+        <source>in hertz; empty for the resonant frequency</source>
+        <translation>in hertz; empty for the resonant frequency</translation>
+    </message>
+    <message id="LCMicrohenriesA11yDescription">
+        <source>in microhenries; 470n for 470 nH</source>
+        <translation>in microhenries; 470n for 470 nH</translation>
+    </message>
+    <message id="LCAtPlaceholder">
+        <source>f₀</source>
+        <translation>f₀</translation>
+    </message>
 </context>
 </TS>

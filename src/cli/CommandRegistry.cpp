@@ -21,27 +21,29 @@ void addBandsCommand(CLI::App &app, const Printer &print);
 void addSmdCommand(CLI::App &app, const Printer &print);
 void addESeriesCommand(CLI::App &app, const Printer &print);
 void addVoltageDividerCommand(CLI::App &app, const Printer &print);
+void addRCCommand(CLI::App &app, const Printer &print);
+void addLCCommand(CLI::App &app, const Printer &print);
 
 namespace {
 // One row a subcommand.
 // clang-format off
 constexpr AddCommand kCommands[] = {
     addOhmCommand,
-    addCoilCommand,
-    addNE555Command,
-    addRegulatorCommand,
-    addCombineCommand,
-    addTubeCommand,
     addResistorCommand,
-    addLedCommand,
-    addHeatSinkCommand,
     addBandsCommand,
     addSmdCommand,
     addESeriesCommand,
+    addLedCommand,
+    addCombineCommand,
     addVoltageDividerCommand,
-    addOhmCommand,      addCoilCommand,  addNE555Command,    addGainCommand,
-    addCombineCommand,  addTubeCommand,  addResistorCommand, addLedCommand,
-    addHeatSinkCommand, addBandsCommand, addSmdCommand,      addESeriesCommand,
+    addRCCommand,
+    addLCCommand,
+    addHeatSinkCommand,
+    addCoilCommand,
+    addTubeCommand,
+    addNE555Command,
+    addRegulatorCommand,
+    addGainCommand,
 };
 // clang-format on
 } // namespace

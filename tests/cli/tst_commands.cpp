@@ -146,6 +146,29 @@ void TestCommands::prints_data()
         "Rf 18 kΩ, Rg 3.9 kΩ: −4.6154 (13.28 dB) (−1.800 %)\n");
     row("gain: analysis, inverting", "gain --inverting --rf 47k --rg 10k",
         "Gain: −4.7000 (13.44 dB)\n");
+    row("rc: time constant and corner", "rc --r 10k --c 100n",
+        "Time constant: 1.0000 ms\nCorner frequency (−3 dB): 159.15 Hz\n");
+    // Brute force over E24 × E6: 16 kΩ · 10 nF = 160 µs is the nearest to 159.15 µs; 4.7 kΩ ·
+    // 33 nF and 3.3 kΩ · 47 nF give one product but are different parts.
+    row("rc: the best E24 × E6 pairs for 1 kHz", "rc --frequency 1k",
+        "16 kΩ, 10 nF: 994.72 Hz (−0.53 %)\n24 kΩ, 6.8 nF: 975.21 Hz (−2.48 %)\n"
+        "4.7 kΩ, 33 nF: 1.0261 kHz (+2.61 %)\n3.3 kΩ, 47 nF: 1.0261 kHz (+2.61 %)\n"
+        "11 kΩ, 15 nF: 964.58 Hz (−3.54 %)\n");
+    // 10 kΩ · 4.7 µF and 4.7 kΩ · 10 µF are both exact: the one at the preferred 10 kΩ leads.
+    row("rc: an exact time constant in E12 × E3", "rc --tau 47m --series E12 --c-series E3",
+        "47.000 ms is met exactly.\n10 kΩ, 4.7 µF: 47.000 ms (0.00 %)\n"
+        "4.7 kΩ, 10 µF: 47.000 ms (0.00 %)\n22 kΩ, 2.2 µF: 48.400 ms (+2.98 %)\n"
+        "18 kΩ, 2.2 µF: 39.600 ms (−15.74 %)\n5.6 kΩ, 10 µF: 56.000 ms (+19.15 %)\n");
+    row("lc: resonance of L and C", "lc --l 10 --c 100p",
+        "Resonant frequency: 5.0329 MHz\nInductance: 10.000 µH\nCapacitance: 100.00 pF\n"
+        "At 5.0329 MHz: X_L 316.23 Ω, X_C 316.23 Ω\n");
+    row("lc: reactances at another frequency", "lc --l 10u --c 100p --at 1M",
+        "Resonant frequency: 5.0329 MHz\nInductance: 10.000 µH\nCapacitance: 100.00 pF\n"
+        "At 1.0000 MHz: X_L 62.832 Ω, X_C 1.5915 kΩ\n");
+    // L = 1 / ((2π · 1 MHz)² · 1 nF) = 25.330 µH.
+    row("lc: L for a resonance with C", "lc --frequency 1M --c 1n",
+        "Resonant frequency: 1.0000 MHz\nInductance: 25.330 µH\nCapacitance: 1.0000 nF\n"
+        "At 1.0000 MHz: X_L 159.15 Ω, X_C 159.15 Ω\n");
     row("tube: non-ASCII in the decoded text", "tube Eö8",
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
@@ -325,6 +348,19 @@ void TestCommands::refuses_data()
     row("gain: Rg missing", "gain --inverting --rf 1k", "gain: --rg is missing");
     row("gain: a tiny Rg overflows the gain", "gain --inverting --rf 1e300 --rg 1e-300",
         "gain: --rg: '1e-300' is too small: a result would not be a number");
+    row("rc: 200 MHz is faster than 100 Ω with 10 pF", "rc --frequency 200M",
+        "rc: No resistor from 100 Ω to 1 MΩ with a capacitor from 10 pF to 100 µF gives this.");
+    row("rc: 200 s is slower than 1 MΩ with 100 µF", "rc --tau 200",
+        "rc: No resistor from 100 Ω to 1 MΩ with a capacitor from 10 pF to 100 µF gives this.");
+    row("rc: no E48 capacitors", "rc --frequency 1k --c-series E48",
+        "rc: --c-series: 'E48' is not E3, E6, E12 or E24");
+    row("rc: nothing to compute", "rc", "rc: give --r and --c, --frequency or --tau");
+    row("rc: R without C", "rc --r 10k", "rc: --c is missing");
+    row("rc: parts and a target", "rc --r 10k --c 1 --tau 1", "--tau");
+    row("lc: one of three", "lc --l 10", "lc: give two of --frequency, --l and --c");
+    row("lc: all three", "lc --frequency 1M --l 10 --c 1n",
+        "lc: give two of --frequency, --l and --c, not three");
+    row("lc: reactances at 0 Hz", "lc --l 10 --c 1n --at 0", "lc: --at must be above 0");
     row("resistor: not a colour", "resistor red red x gold", "'x' is not a colour");
     row("resistor: black first digit", "resistor black black red gold",
         "resistor: band 1: cannot be black; use brown, red, orange, yellow, green, blue, "
@@ -404,8 +440,8 @@ void TestCommands::helpAndVersion()
     const auto help = run({"--help"});
     QCOMPARE(help.status, 0);
     for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
-                                "tube", "bands", "smd", "eseries", "divider", "regulator"})
-                                "gain", "tube", "bands", "smd", "eseries"})
+                                "tube", "bands", "smd", "eseries", "divider", "regulator", "gain",
+                                "rc", "lc"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

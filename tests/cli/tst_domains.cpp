@@ -14,6 +14,7 @@
 #include "core/calculators/OhmsLaw.h"
 #include "core/calculators/VoltageDivider.h"
 #include "core/calculators/OpAmpGain.h"
+#include "core/calculators/RCAndLC.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -46,18 +47,12 @@ Table table(const char *name, const std::array<FieldRow<Field>, N> &rows,
 const std::vector<Table> &tables()
 {
     static const std::vector<Table> all = {
-        table("led", led::kFields),
-        table("ohm", ohmslaw::kFields),
-        table("heatsink", heatsink::kFields),
-        table("coil", coil::kFields),
-        table("555", ne555::kFields),
-        table("555 design", ne555::kDesignFields),
-        table("divider", divider::kFields, QStringLiteral("1e309")), // read as doubles
-        table("regulator", regulator::kFields),
-        table("led", led::kFields),           table("ohm", ohmslaw::kFields),
+        table("led", led::kFields),         table("ohm", ohmslaw::kFields),
         table("heatsink", heatsink::kFields), table("coil", coil::kFields),
-        table("555", ne555::kFields),         table("555 design", ne555::kDesignFields),
-        table("gain", opamp::kFields),
+        table("555", ne555::kFields),       table("555 design", ne555::kDesignFields),
+        table("divider", divider::kFields), table("regulator", regulator::kFields),
+        table("gain", opamp::kFields),      table("rc", rc::kFields),
+        table("lc", lc::kFields),
     };
     return all;
 }
@@ -87,6 +82,12 @@ constexpr Line kLines[] = {
     {"regulator", "regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720"},
     {"gain", "gain --non-inverting --gain 10"},
     {"gain", "gain --inverting --rf 47k --rg 10k"},
+    {"rc", "rc --r 10k --c 0.1"},
+    {"rc", "rc --frequency 1k"},
+    {"rc", "rc --tau 1m"},
+    {"lc", "lc --l 10 --c 100p --at 1M"},
+    {"lc", "lc --frequency 1M --l 10"},
+    {"lc", "lc --frequency 1M --c 0.001"},
 };
 
 cli::Result run(const QStringList &words)

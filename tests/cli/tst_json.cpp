@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -74,6 +76,10 @@ void TestJson::everyNameIsSnakeCase()
         "tube ECC83",
         "divider --vin 12 --vout 3.3 --load 100k",
         "divider --vin 10 --r1 10k --r2 10k",
+        "rc --r 10k --c 100n",
+        "rc --tau 1m",
+        "lc --l 10 --c 100p --at 1M",
+        "lc --frequency 1M --c 1n",
     };
     static const QRegularExpression snakeCase(u"^[a-z][a-z0-9]*(_[a-z0-9]+)*$"_s);
     for (const char *line : lines) {
@@ -81,12 +87,22 @@ void TestJson::everyNameIsSnakeCase()
         QVERIFY2(json.status == 0, line);
         const QJsonObject object =
             QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object();
-        for (const char *part : {"inputs", "results"}) {
-            const QStringList names = object.value(QLatin1String(part)).toObject().keys();
-            QVERIFY2(part == std::string("inputs") || !names.isEmpty(), line);
-            for (const QString &name : names)
-                QVERIFY2(snakeCase.match(name).hasMatch(), qPrintable(name + u" in "_s + line));
-        }
+        QVERIFY2(!object.value(u"results"_s).toObject().isEmpty(), line);
+        // Every name, also those of the objects in a list of pairs.
+        QStringList names;
+        std::function<void(const QJsonValue &)> collect = [&](const QJsonValue &value) {
+            for (const QJsonValue &item : value.toArray())
+                collect(item);
+            const QJsonObject members = value.toObject();
+            for (auto it = members.begin(); it != members.end(); ++it) {
+                names << it.key();
+                collect(it.value());
+            }
+        };
+        collect(object.value(u"inputs"_s));
+        collect(object.value(u"results"_s));
+        for (const QString &name : names)
+            QVERIFY2(snakeCase.match(name).hasMatch(), qPrintable(name + u" in "_s + line));
     }
 }
 
@@ -157,6 +173,11 @@ void TestJson::reports_data()
     row("gain: decibels of the resistors' gain", "gain --non-inverting --rf 100k --rg 4k7",
         "results/gain_db", "26.96");
     row("gain: the default series reported", "gain --inverting --gain 4.7", "inputs/series", "E24");
+    row("rc: corner in hertz", "rc --r 10k --c 100n", "results/frequency", "159.15 Hz");
+    row("rc: capacitor in farads", "rc --r 10k --c 100n", "inputs/c", "0.1 µF");
+    row("lc: reactance in ohms", "lc --l 10 --c 100p --at 1M", "results/capacitive_reactance",
+        "1.5915 kΩ");
+    row("lc: inductance in henries", "lc --l 10 --c 100p", "inputs/l", "10 µH");
     row("tube: heating without its caption", "tube ECC83", "results/heating", "6.3V");
     row("tube: systems", "tube ECC83", "results/systems", "Micropower Triode\nMicropower Triode");
 }

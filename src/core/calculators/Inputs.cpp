@@ -44,7 +44,8 @@ std::variant<Number, Reason> readInputAs(const Given &given, InputRule rule, Rea
     if (reading == Reading::Lenient && rule.need == Need::NonZero && value == 0)
         return Reason::Zero;
     // A number too large for its type reads as infinity, which no quantity has. A float meets
-    // the bounds as a float (see Domain::containsSingle).
+    // the bounds as a float (see Domain::containsSingle). A double input takes no more than a
+    // float would: a field must not mean a part at one precision that it refuses at the other.
     bool inside = false;
     if constexpr (std::is_same_v<Number, float>)
         inside = rule.domain.containsSingle(value);

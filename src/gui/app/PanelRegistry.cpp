@@ -10,6 +10,7 @@
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
 #include "gui/calculators/OpAmpGainHandler.h"
+#include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
@@ -31,6 +32,7 @@ constexpr PanelEntry kPanels[] = {
     {"OhmsLaw", "OhmsLaw", build<OhmsLawHandler>},
     {"OhmsLaw", "SeriesParallelConnection", build<SeriesParallelConnectionHandler>},
     {"OhmsLaw", "VoltageDivider", build<VoltageDividerHandler>},
+    {"Capacitors", "RCAndLC", build<RCAndLCHandler>},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},

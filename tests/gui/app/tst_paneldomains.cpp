@@ -11,6 +11,7 @@
 #include "gui/calculators/NE555Handler.h"
 #include "gui/calculators/OhmsLawHandler.h"
 #include "gui/calculators/OpAmpGainHandler.h"
+#include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
@@ -113,6 +114,17 @@ private Q_SLOTS:
         rows("op-amp gain analysis", shown<OpAmpGainHandler>,
              u"analysisButton!;rfField=47k;rgField=10k"_s,
              {u"rfField=-47k"_s, u"rgField=-1"_s, u"rfField=1e300;rgField=1e-300"_s});
+        rows("RC", shown<RCAndLCHandler>, u"rcRField=10k;rcCField=100n"_s,
+             {u"rcRField=-10k"_s, u"rcCField=-1"_s, u"rcCField=1e39"_s});
+        rows("RC design", shown<RCAndLCHandler>, u"rcFrequencyRadio!;rcFrequencyField=1k"_s,
+             {u"rcFrequencyField=-1k"_s});
+        rows("RC design, τ", shown<RCAndLCHandler>, u"rcTauRadio!;rcTauField=1m"_s,
+             {u"rcTauField=-1m"_s});
+        rows("LC", shown<RCAndLCHandler>, u"lcButton!;lcLField=10;lcCField=100p;lcAtField=1M"_s,
+             {u"lcLField=-10"_s, u"lcCField=-1"_s, u"lcAtField=-1M"_s});
+        rows("LC, C sought", shown<RCAndLCHandler>,
+             u"lcButton!;lcCapacitanceRadio!;lcFrequencyField=1M;lcLField=10"_s,
+             {u"lcFrequencyField=-1M"_s});
         rows("series and parallel", shown<SeriesParallelConnectionHandler>,
              u"partsValueField=100;addButton!;partsValueField=220;addButton!"_s,
              {u"partsValueField=-100;addButton!"_s});

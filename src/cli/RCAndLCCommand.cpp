@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/CommandLine.h"
+#include "cli/FieldOptions.h"
+#include "core/calculators/RCAndLC.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <CLI/CLI.hpp>
+
+namespace zelkor::cli {
+
+void addRCCommand(CLI::App &app, const Printer &print)
+{
+    CLI::App *command = app.add_subcommand(
+        "rc", "RC circuit: the time constant and corner frequency of R and C, or the best "
+              "standard R and C for a frequency or a time constant");
+    const FieldOptions options(*command, rc::kFields);
+    const auto option = [command](const char *name) { return command->get_option(name); };
+    for (const char *part : {"--r", "--c"})
+        for (const char *target : {"--frequency", "--tau"})
+            option(part)->excludes(option(target));
+    option("--frequency")->excludes(option("--tau"));
+
+    command->callback([=] {
+        using rc::Field;
+        const auto result =
+            rc::calculate({std::nullopt, options.given(Field::R), options.given(Field::C),
+                           options.given(Field::Frequency), options.given(Field::Tau),
+                           options.given(Field::Series), options.given(Field::CapacitorSeries)},
+                          Reading::Strict);
+        if (!result) {
+            if (result.problem().reason == Reason::Missing &&
+                result.problem().field == Field::Frequency)
+                throw InputError("rc: give --r and --c, --frequency or --tau");
+            throw options.error(result.problem(), rc::problemText(result.problem()));
+        }
+        print(rc::resultText(*result));
+        options.reportInputs(print);
+        if (result->mode == rc::Mode::Analysis) {
+            print.result("tau", result->filters.front().tau);
+            print.result("frequency", result->filters.front().frequency);
+            return;
+        }
+        print.input("series", eseries::name(result->series));
+        print.input("c_series", eseries::name(result->capacitorSeries));
+        QJsonArray pairs;
+        for (const rc::Filter &f : result->filters)
+            pairs.append(QJsonObject{{QStringLiteral("r"), f.r},
+                                     {QStringLiteral("c"), f.c},
+                                     {QStringLiteral("tau"), f.tau},
+                                     {QStringLiteral("frequency"), f.frequency},
+                                     {QStringLiteral("error_percent"), f.error * 100.0},
+                                     {QStringLiteral("exact"), f.exact}});
+        print.result("pairs", pairs);
+    });
+}
+
+void addLCCommand(CLI::App &app, const Printer &print)
+{
+    CLI::App *command = app.add_subcommand(
+        "lc", "LC circuit: any two of the resonant frequency, L and C give the third, with the "
+              "reactances at the resonance or at --at");
+    const FieldOptions options(*command, lc::kFields);
+
+    command->callback([=] {
+        using lc::Field;
+        const int given = int(options.has(Field::Frequency)) + int(options.has(Field::L)) +
+                          int(options.has(Field::C));
+        if (given != 2)
+            throw InputError(std::string("lc: give two of --frequency, --l and --c") +
+                             (given > 2 ? ", not three" : ""));
+        const auto result =
+            lc::calculate({std::nullopt, options.given(Field::Frequency), options.given(Field::L),
+                           options.given(Field::C), options.given(Field::At)},
+                          Reading::Strict);
+        if (!result)
+            throw options.error(result.problem());
+        print(lc::resultText(*result));
+        options.reportInputs(print);
+        print.result("frequency", result->frequency);
+        print.result("inductance", result->inductance);
+        print.result("capacitance", result->capacitance);
+        print.result("at", result->at);
+        print.result("inductive_reactance", result->inductiveReactance);
+        print.result("capacitive_reactance", result->capacitiveReactance);
+    });
+}
+
+} // namespace zelkor::cli

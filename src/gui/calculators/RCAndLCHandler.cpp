@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "gui/calculators/RCAndLCHandler.h"
+
+#include "core/calculators/RCAndLC.h"
+#include "core/text/Texts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+namespace {
+
+using zelkor::eseries::Series;
+
+// Which circuit the panel shows is the panel's own choice: neither calculator has it.
+enum class PanelField
+{
+    Circuit,
+};
+constexpr const char *kCircuitNames[] = {"rc", "lc"};
+constexpr std::array kPanelFields = {
+    zelkor::FieldRow<PanelField>{PanelField::Circuit,
+                                 {.key = "circuit",
+                                  .option = nullptr,
+                                  .caption = nullptr,
+                                  .help = nullptr,
+                                  .kind = zelkor::FieldKind::Choice,
+                                  .choices = kCircuitNames}},
+};
+
+// The LC fields share their keys with the RC fields ("frequency", "c"): theirs are kept with a
+// prefix.
+const auto kLCPrefix = QStringLiteral("lc_");
+
+// The smallest size the result cell sets a text in; a list longer than that shows its first
+// lines whole rather than a last one cut in half.
+constexpr double kSmallestPointSize = 8.0;
+
+void showRow(bool shown, std::initializer_list<QWidget *> row)
+{
+    for (QWidget *widget : row)
+        widget->setVisible(shown);
+}
+
+void enableRow(bool enabled, std::initializer_list<QWidget *> row)
+{
+    for (QWidget *widget : row)
+        widget->setEnabled(enabled);
+}
+
+} // namespace
+
+RCAndLCHandler::RCAndLCHandler(QWidget *panel) : QObject(panel)
+{
+    ui.setupUi(panel);
+    ui.circuitSegControl->setId(ui.rcButton, kRC);
+    ui.circuitSegControl->setId(ui.lcButton, kLC);
+    ui.rcModeGroup->setId(ui.rcAnalysisRadio, int(zelkor::rc::Mode::Analysis));
+    ui.rcModeGroup->setId(ui.rcFrequencyRadio, int(zelkor::rc::Mode::Frequency));
+    ui.rcModeGroup->setId(ui.rcTauRadio, int(zelkor::rc::Mode::Tau));
+    ui.lcSoughtGroup->setId(ui.lcFrequencyRadio, int(zelkor::lc::Sought::Frequency));
+    ui.lcSoughtGroup->setId(ui.lcInductanceRadio, int(zelkor::lc::Sought::L));
+    ui.lcSoughtGroup->setId(ui.lcCapacitanceRadio, int(zelkor::lc::Sought::C));
+    for (const Series series : zelkor::eseries::kAllSeries)
+        ui.rcSeriesBox->addItem(zelkor::eseries::name(series));
+    ui.rcSeriesBox->setCurrentText(zelkor::eseries::name(zelkor::rc::kDefaultSeries));
+    for (const Series series : zelkor::rc::kCapacitorSeries)
+        ui.rcCapacitorSeriesBox->addItem(zelkor::eseries::name(series));
+    ui.rcCapacitorSeriesBox->setCurrentText(
+        zelkor::eseries::name(zelkor::rc::kDefaultCapacitorSeries));
+    ui.lcAtField->setPlaceholderText(zelkor::text("LCAtPlaceholder"));
+
+    m_circuit = FieldBinding(kPanelFields, {{PanelField::Circuit, ui.circuitSegControl}});
+    using RC = zelkor::rc::Field;
+    m_rc = FieldBinding(zelkor::rc::kFields, {{RC::Mode, ui.rcModeGroup},
+                                              {RC::R, ui.rcRField},
+                                              {RC::C, ui.rcCField},
+                                              {RC::Frequency, ui.rcFrequencyField},
+                                              {RC::Tau, ui.rcTauField},
+                                              {RC::Series, ui.rcSeriesBox},
+                                              {RC::CapacitorSeries, ui.rcCapacitorSeriesBox}});
+    using LC = zelkor::lc::Field;
+    m_lc = FieldBinding(zelkor::lc::kFields, {{LC::Sought, ui.lcSoughtGroup},
+                                              {LC::Frequency, ui.lcFrequencyField},
+                                              {LC::L, ui.lcLField},
+                                              {LC::C, ui.lcCField},
+                                              {LC::At, ui.lcAtField}});
+    for (const FieldBinding *fields : {&m_circuit, &m_rc, &m_lc})
+        fields->connect(this, &RCAndLCHandler::calculateRCAndLC);
+    calculateRCAndLC();
+}
+
+void RCAndLCHandler::calculateRCAndLC()
+{
+    const int circuit = ui.circuitSegControl->checkedId();
+    ui.circuitStack->setCurrentIndex(circuit);
+    // A stack is as tall as its tallest page: the hidden one must not push the display down.
+    for (QWidget *page : {ui.rcPage, ui.lcPage}) {
+        const auto policy = page == ui.circuitStack->currentWidget() ? QSizePolicy::Preferred
+                                                                     : QSizePolicy::Ignored;
+        page->setSizePolicy(policy, policy);
+    }
+    showResult(circuit == kLC ? lcText() : rcText());
+}
+
+QString RCAndLCHandler::rcText()
+{
+    using zelkor::rc::Mode;
+    const auto mode = Mode(ui.rcModeGroup->checkedId());
+    const bool design = mode != Mode::Analysis;
+    showRow(!design, {ui.rcRLabel, ui.rcRField, ui.rcRUnitLabel});
+    showRow(!design, {ui.rcCLabel, ui.rcCField, ui.rcCUnitLabel});
+    showRow(mode == Mode::Frequency,
+            {ui.rcFrequencyLabel, ui.rcFrequencyField, ui.rcFrequencyUnitLabel});
+    showRow(mode == Mode::Tau, {ui.rcTauLabel, ui.rcTauField, ui.rcTauUnitLabel});
+    showRow(design, {ui.rcSeriesLabel, ui.rcSeriesBox});
+    showRow(design, {ui.rcCapacitorSeriesLabel, ui.rcCapacitorSeriesBox});
+
+    const auto result = zelkor::rc::calculate({mode, ui.rcRField->text(), ui.rcCField->text(),
+                                               ui.rcFrequencyField->text(), ui.rcTauField->text(),
+                                               ui.rcSeriesBox->currentText(),
+                                               ui.rcCapacitorSeriesBox->currentText()},
+                                              zelkor::Reading::Lenient);
+    return result ? zelkor::rc::resultText(*result) : zelkor::rc::problemText(result.problem());
+}
+
+QString RCAndLCHandler::lcText()
+{
+    using zelkor::lc::Sought;
+    const auto sought = Sought(ui.lcSoughtGroup->checkedId());
+    enableRow(sought != Sought::Frequency,
+              {ui.lcFrequencyLabel, ui.lcFrequencyField, ui.lcFrequencyUnitLabel});
+    enableRow(sought != Sought::L, {ui.lcLLabel, ui.lcLField, ui.lcLUnitLabel});
+    enableRow(sought != Sought::C, {ui.lcCLabel, ui.lcCField, ui.lcCUnitLabel});
+
+    const auto result =
+        zelkor::lc::calculate({sought, ui.lcFrequencyField->text(), ui.lcLField->text(),
+                               ui.lcCField->text(), ui.lcAtField->text()},
+                              zelkor::Reading::Lenient);
+    return result ? zelkor::lc::resultText(*result) : QString();
+}
+
+// The display has a fixed size: the lines that fit whole at the cell's smallest size are shown,
+// and copying takes all of them.
+void RCAndLCHandler::showResult(const QString &text)
+{
+    m_result = text;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSizeF(kSmallestPointSize);
+    const QFontMetrics metrics(font);
+    const QMargins frame = ui.displayFrame->contentsMargins() + ui.displayLayout->contentsMargins();
+    const int room = ui.displayFrame->sizeHint().height() - frame.top() - frame.bottom();
+    QStringList lines = text.split(u'\n');
+    while (lines.size() > 1 && metrics.size(Qt::TextExpandTabs, lines.join(u'\n')).height() > room)
+        lines.removeLast();
+    ui.outputField->setText(lines.join(u'\n'));
+}
+
+QString RCAndLCHandler::resultText() const
+{
+    return m_result;
+}
+
+void RCAndLCHandler::recalculate()
+{
+    calculateRCAndLC();
+}
+
+namespace {
+
+void insertPrefixed(QVariantMap &state, const QVariantMap &inputs, const QString &prefix)
+{
+    for (auto input = inputs.begin(); input != inputs.end(); ++input)
+        state.insert(prefix + input.key(), input.value());
+}
+
+QVariantMap withoutPrefix(const QVariantMap &state, const QString &prefix)
+{
+    QVariantMap inputs;
+    for (auto input = state.begin(); input != state.end(); ++input) {
+        if (input.key().startsWith(prefix))
+            inputs.insert(input.key().mid(prefix.size()), input.value());
+    }
+    return inputs;
+}
+
+} // namespace
+
+QVariantMap RCAndLCHandler::saveState() const
+{
+    QVariantMap state = m_circuit.save();
+    insertPrefixed(state, m_rc.save(), QString());
+    insertPrefixed(state, m_lc.save(), kLCPrefix);
+    return state;
+}
+
+void RCAndLCHandler::restoreState(const QVariantMap &state)
+{
+    m_circuit.restore(state);
+    m_rc.restore(state);
+    m_lc.restore(withoutPrefix(state, kLCPrefix));
+}
