@@ -63,6 +63,7 @@
     <message id="AdjustableRegulator">
         <source>Adjustable Regulator</source>
         <translation>Einstellbarer Regler</translation>
+    </message>
     <message id="OpAmpGain">
         <source>Op-Amp Gain</source>
         <translation>OPV-Verstärkung</translation>

@@ -63,6 +63,7 @@
     <message id="AdjustableRegulator">
         <source>Adjustable Regulator</source>
         <translation>Adjustable Regulator</translation>
+    </message>
     <message id="OpAmpGain">
         <source>Op-Amp Gain</source>
         <translation>Op-Amp Gain</translation>
