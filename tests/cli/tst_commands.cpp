@@ -346,7 +346,7 @@ void TestCommands::refuses_data()
         "gain: give either --rf and --rg or --gain, not both");
     row("gain: a series for resistors", "gain --inverting --rf 1k --rg 1k --series E12", "--gain");
     row("gain: Rg missing", "gain --inverting --rf 1k", "gain: --rg is missing");
-    row("gain: a tiny Rg overflows the gain", "gain --inverting --rf 1e300 --rg 1e-300",
+    row("gain: a tiny Rg overflows the gain", "gain --inverting --rf 3e38 --rg 1e-300",
         "gain: --rg: '1e-300' is too small: a result would not be a number");
     row("rc: 200 MHz is faster than 100 Ω with 10 pF", "rc --frequency 200M",
         "rc: No resistor from 100 Ω to 1 MΩ with a capacitor from 10 pF to 100 µF gives this.");
