@@ -39,9 +39,9 @@ std::string quoted(const std::string &argument)
 InputError inputError(const std::string &command, const FieldInput &input, Reason reason,
                       const QString &because)
 {
-    const std::string option = input.spec.option ? input.spec.option : input.spec.key;
+    const std::string option = input.about.option ? input.about.option : input.about.key;
     const std::string prefix = command + ": ";
-    const std::string alternative = input.spec.alternative ? input.spec.alternative : "";
+    const std::string alternative = input.about.alternative ? input.about.alternative : "";
     if (!because.isEmpty() && (reason == Reason::OutOfRange || reason == Reason::Impossible))
         return InputError(prefix + because.toStdString());
     switch (reason) {
@@ -57,12 +57,12 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
         return InputError(prefix + option + " must not be 0");
     case Reason::OutsideDomain:
         return InputError(prefix + option + " must be " +
-                          domainText(input.spec.rule.domain).toStdString());
+                          domainText(input.about.rule.domain).toStdString());
     case Reason::Overflow: {
         // A tiny divisor overflows a result as surely as a huge factor.
         // Read in double precision: a divisor such as 1e-300 is no float, but still tiny.
         const auto read =
-            readPreciseInput(QString::fromStdString(input.value), input.spec.rule, Reading::Strict);
+            readPreciseInput(QString::fromStdString(input.value), input.about.rule, Reading::Strict);
         const double *number = std::get_if<double>(&read);
         const char *size = number && std::abs(*number) < 1.0 ? " is too small" : " is too large";
         return InputError(prefix + option + ": " + quoted(input.value) + size +
@@ -71,9 +71,9 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
     case Reason::Conflict:
         return InputError(prefix + "give either " + alternative + " or " + option + ", not both");
     case Reason::OutOfRange:
-        if (input.spec.accepts)
+        if (input.about.accepts)
             return InputError(prefix + option + ": " + quoted(input.value) + " is not " +
-                              input.spec.accepts);
+                              input.about.accepts);
         break;
     case Reason::Impossible:
         break;
@@ -85,9 +85,9 @@ InputError inputError(const std::string &command, const OptionValue &option, Rea
                       const QString &because)
 {
     const std::string &name = option.option->get_name();
-    const FieldSpec spec{
+    const FieldSpec about{
         .key = name.c_str(), .option = name.c_str(), .caption = nullptr, .help = nullptr};
-    return inputError(command, {spec, option.value}, reason, because);
+    return inputError(command, {about, option.value}, reason, because);
 }
 
 namespace {

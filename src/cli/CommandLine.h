@@ -61,7 +61,7 @@ float number(const std::string &command, const OptionValue &option);
 // An input and the value it was given.
 struct FieldInput
 {
-    const FieldSpec &spec;
+    const FieldSpec &about;
     const std::string &value;
 };
 

@@ -25,7 +25,7 @@ public:
     {
         m_entries->reserve(N); // the options keep pointers to the values
         for (const FieldRow<Field> &row : table)
-            add(command, row.spec);
+            add(command, row.about);
     }
 
     // The option's value as given; nothing when it was left out (or the field has no option).
@@ -55,13 +55,13 @@ public:
 private:
     struct Entry
     {
-        FieldSpec spec;
+        FieldSpec about;
         CLI::Option *option = nullptr;
         std::string value;
     };
 
     static std::string commandName(const CLI::App &command);
-    void add(CLI::App &command, const FieldSpec &spec);
+    void add(CLI::App &command, const FieldSpec &about);
     Given given(std::size_t index) const;
     InputError error(std::size_t index, Reason reason, const QString &because) const;
 

@@ -31,9 +31,9 @@ void addOhmCommand(CLI::App &app, const Printer &print)
             throw options.error(s.problem());
         }
         const auto line = [&](Quantity quantity, float value, const QString &unit) {
-            const FieldSpec &spec = fieldSpec(ohmslaw::kFields, quantity);
-            print(formatText(u"%@: %@ %@", {text(spec.caption), formatShortest(value), unit}));
-            print.result(spec.key, decimal(value));
+            const FieldSpec &about = fieldSpec(ohmslaw::kFields, quantity);
+            print(formatText(u"%@: %@ %@", {text(about.caption), formatShortest(value), unit}));
+            print.result(about.key, decimal(value));
         };
         line(Quantity::Power, s->power, QStringLiteral("W"));
         line(Quantity::Voltage, s->voltage, QStringLiteral("V"));

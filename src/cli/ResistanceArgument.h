@@ -15,9 +15,9 @@ inline double resistanceArgument(const std::string &command, const std::string &
 {
     const auto ohms = resistor::readResistance(QString::fromStdString(value));
     if (!ohms) {
-        const FieldSpec spec{
+        const FieldSpec about{
             .key = "value", .option = nullptr, .caption = nullptr, .help = nullptr};
-        throw inputError(command, {spec, value}, Reason::OutOfRange,
+        throw inputError(command, {about, value}, Reason::OutOfRange,
                          QString::fromStdString(cli::quoted(value) + " is not a resistance"));
     }
     return *ohms;

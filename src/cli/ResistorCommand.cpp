@@ -41,11 +41,11 @@ std::string allowedNames(Band band)
 std::uint32_t position(Band band, std::size_t number, const std::string &name)
 {
     const std::string which = "band " + std::to_string(number);
-    const FieldSpec spec{
+    const FieldSpec about{
         .key = "colours", .option = which.c_str(), .caption = nullptr, .help = nullptr};
     const auto refuse = [&](const std::string &because) {
         return inputError(
-            "resistor", {spec, name}, Reason::OutOfRange,
+            "resistor", {about, name}, Reason::OutOfRange,
             QString::fromStdString(which + ": " + because + "; use " + allowedNames(band)));
     };
     const auto code = resistor::colorCodeForName(QString::fromStdString(name));

@@ -40,7 +40,7 @@ Table table(const char *name, const std::array<FieldRow<Field>, N> &rows,
 {
     Table t{name, {}, pastLargest};
     for (const FieldRow<Field> &row : rows)
-        t.fields.push_back(row.spec);
+        t.fields.push_back(row.about);
     return t;
 }
 
@@ -140,32 +140,32 @@ private Q_SLOTS:
             const Table &t = *std::find_if(tables().begin(), tables().end(), [&](const Table &t) {
                 return std::string(t.name) == line.table;
             });
-            for (const FieldSpec &spec : t.fields) {
-                if (spec.kind != FieldKind::Number || !spec.option)
+            for (const FieldSpec &about : t.fields) {
+                if (about.kind != FieldKind::Number || !about.option)
                     continue;
-                const qsizetype at = words.indexOf(QString::fromLatin1(spec.option));
+                const qsizetype at = words.indexOf(QString::fromLatin1(about.option));
                 if (at < 0)
                     continue;
-                covered.insert({t.name, spec.key});
-                for (const QString &value : outside(spec.rule.domain, t.pastLargest)) {
+                covered.insert({t.name, about.key});
+                for (const QString &value : outside(about.rule.domain, t.pastLargest)) {
                     QStringList changed = words;
                     changed[at + 1] = value;
                     const QString expected =
                         QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
-                            .arg(words.first(), QString::fromLatin1(spec.option),
-                                 domainText(spec.rule.domain));
-                    QTest::addRow("%s %s %s", line.words, spec.option, qPrintable(value))
+                            .arg(words.first(), QString::fromLatin1(about.option),
+                                 domainText(about.rule.domain));
+                    QTest::addRow("%s %s %s", line.words, about.option, qPrintable(value))
                         << changed << expected;
                 }
             }
         }
         // Every numeric option of every table is walked by some line.
         for (const Table &t : tables())
-            for (const FieldSpec &spec : t.fields)
-                if (spec.kind == FieldKind::Number && spec.option)
-                    QVERIFY2(covered.count({t.name, spec.key}),
+            for (const FieldSpec &about : t.fields)
+                if (about.kind == FieldKind::Number && about.option)
+                    QVERIFY2(covered.count({t.name, about.key}),
                              qPrintable(QString::fromLatin1(t.name) + u' ' +
-                                        QString::fromLatin1(spec.option)));
+                                        QString::fromLatin1(about.option)));
     }
     void outsideTheDomainIsRefused()
     {

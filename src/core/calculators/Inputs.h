@@ -166,7 +166,7 @@ struct FieldSpec
 template <typename Field> struct FieldRow
 {
     Field field;
-    FieldSpec spec;
+    FieldSpec about;
 };
 
 template <typename Field, std::size_t N>
@@ -181,7 +181,7 @@ constexpr bool inFieldOrder(const std::array<FieldRow<Field>, N> &table)
 template <typename Field, std::size_t N>
 constexpr const FieldSpec &fieldSpec(const std::array<FieldRow<Field>, N> &table, Field field)
 {
-    return table[static_cast<std::size_t>(field)].spec;
+    return table[static_cast<std::size_t>(field)].about;
 }
 
 // The number of one input, or the reason it has none.

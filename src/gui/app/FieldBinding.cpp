@@ -8,14 +8,14 @@ QVariantMap FieldBinding::save() const
 {
     QVariantMap state;
     for (const Bound &bound : m_bound) {
-        const QString key = QString::fromLatin1(bound.spec.key);
+        const QString key = QString::fromLatin1(bound.about.key);
         if (QLineEdit *const *field = std::get_if<QLineEdit *>(&bound.widget))
             state.insert(key, (*field)->text());
         else if (QComboBox *const *box = std::get_if<QComboBox *>(&bound.widget))
             state.insert(key, (*box)->currentText());
         else
             state.insert(key, zelkor::state::choiceName(std::get<QButtonGroup *>(bound.widget),
-                                                        bound.spec.choices));
+                                                        bound.about.choices));
     }
     return state;
 }
@@ -24,7 +24,7 @@ void FieldBinding::restore(const QVariantMap &state) const
 {
     using namespace zelkor::state;
     for (const Bound &bound : m_bound) {
-        const QString key = QString::fromLatin1(bound.spec.key);
+        const QString key = QString::fromLatin1(bound.about.key);
         if (QLineEdit *const *field = std::get_if<QLineEdit *>(&bound.widget)) {
             restoreText(*field, state, key);
         } else if (QComboBox *const *box = std::get_if<QComboBox *>(&bound.widget)) {
@@ -36,7 +36,7 @@ void FieldBinding::restore(const QVariantMap &state) const
                     (*box)->setCurrentIndex(index);
             }
         } else {
-            restoreChoice(std::get<QButtonGroup *>(bound.widget), state, key, bound.spec.choices);
+            restoreChoice(std::get<QButtonGroup *>(bound.widget), state, key, bound.about.choices);
         }
     }
 }

@@ -65,7 +65,7 @@ public:
 private:
     struct Bound
     {
-        zelkor::FieldSpec spec;
+        zelkor::FieldSpec about;
         Widget widget;
     };
     std::vector<Bound> m_bound;
