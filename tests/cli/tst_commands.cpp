@@ -234,7 +234,7 @@ void TestCommands::refuses_data()
         "divider: --vout or --r1 and --r2 is missing");
     row("divider: only one part", "divider --vin 12 --r1 1k", "divider: --r2 is missing");
     row("divider: series without a target", "divider --vin 12 --r1 1k --r2 1k --series E12",
-        "--series excludes --r1");
+        "--series excludes --r");
     row("divider: no such series", "divider --vin 12 --vout 3.3 --series E7",
         "divider: --series: 'E7' is not E3, E6, E12, E24, E48, E96 or E192");
     row("heatsink: largest power without any resistance",
