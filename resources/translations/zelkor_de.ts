@@ -1139,8 +1139,8 @@ ihrer Flussspannung liegen.</translation>
         <translation>Größte Verlustleistung: %.02f W</translation>
     </message>
     <message id="HeatSinkResistanceNotPositive">
-        <source>Every thermal resistance must be a number above 0.</source>
-        <translation>Jeder Wärmewiderstand muss eine Zahl über 0 sein.</translation>
+        <source>The thermal resistances must add up to more than 0.</source>
+        <translation>Die Wärmewiderstände müssen zusammen mehr als 0 ergeben.</translation>
     </message>
     <message id="ExactInductance">
         <source>Exact (Nagaoka)</source>

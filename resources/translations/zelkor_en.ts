@@ -1139,8 +1139,8 @@ above its forward voltage.</translation>
         <translation>Largest power: %.02f W</translation>
     </message>
     <message id="HeatSinkResistanceNotPositive">
-        <source>Every thermal resistance must be a number above 0.</source>
-        <translation>Every thermal resistance must be a number above 0.</translation>
+        <source>The thermal resistances must add up to more than 0.</source>
+        <translation>The thermal resistances must add up to more than 0.</translation>
     </message>
     <message id="ExactInductance">
         <source>Exact (Nagaoka)</source>
