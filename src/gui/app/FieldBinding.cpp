@@ -4,11 +4,11 @@
 
 #include "gui/app/PanelState.h"
 
-QVariantMap FieldBinding::save() const
+QVariantMap FieldBinding::save(const QString &prefix) const
 {
     QVariantMap state;
     for (const Bound &bound : m_bound) {
-        const QString key = QString::fromLatin1(bound.about.key);
+        const QString key = prefix + QString::fromLatin1(bound.about.key);
         if (QLineEdit *const *field = std::get_if<QLineEdit *>(&bound.widget))
             state.insert(key, (*field)->text());
         else if (QComboBox *const *box = std::get_if<QComboBox *>(&bound.widget))
@@ -20,11 +20,11 @@ QVariantMap FieldBinding::save() const
     return state;
 }
 
-void FieldBinding::restore(const QVariantMap &state) const
+void FieldBinding::restore(const QVariantMap &state, const QString &prefix) const
 {
     using namespace zelkor::state;
     for (const Bound &bound : m_bound) {
-        const QString key = QString::fromLatin1(bound.about.key);
+        const QString key = prefix + QString::fromLatin1(bound.about.key);
         if (QLineEdit *const *field = std::get_if<QLineEdit *>(&bound.widget)) {
             restoreText(*field, state, key);
         } else if (QComboBox *const *box = std::get_if<QComboBox *>(&bound.widget)) {

@@ -56,11 +56,12 @@ public:
         }
     }
 
-    // Each input under its field's key: a field's or combo box's text, a choice's name.
-    QVariantMap save() const;
+    // Each input under its field's key: a field's or combo box's text, a choice's name. A panel
+    // with two bindings of the same fields keeps the second under keys with a prefix.
+    QVariantMap save(const QString &prefix = {}) const;
     // Puts back what save() gave. An input that is missing, of another type, longer than its
     // field takes or not offered by its list keeps what the form shows.
-    void restore(const QVariantMap &state) const;
+    void restore(const QVariantMap &state, const QString &prefix = {}) const;
 
 private:
     struct Bound

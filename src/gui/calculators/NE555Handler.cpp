@@ -97,35 +97,19 @@ namespace {
 const auto kMonostablePrefix = QStringLiteral("monostable_");
 const auto kDesignPrefix = QStringLiteral("design_");
 
-void insertPrefixed(QVariantMap &state, const QVariantMap &inputs, const QString &prefix)
-{
-    for (auto input = inputs.begin(); input != inputs.end(); ++input)
-        state.insert(prefix + input.key(), input.value());
-}
-
-QVariantMap withoutPrefix(const QVariantMap &state, const QString &prefix)
-{
-    QVariantMap inputs;
-    for (auto input = state.begin(); input != state.end(); ++input) {
-        if (input.key().startsWith(prefix))
-            inputs.insert(input.key().mid(prefix.size()), input.value());
-    }
-    return inputs;
-}
-
 } // namespace
 
 QVariantMap NE555Handler::saveState() const
 {
     QVariantMap state = m_astable.save();
-    insertPrefixed(state, m_monostable.save(), kMonostablePrefix);
-    insertPrefixed(state, m_design.save(), kDesignPrefix);
+    state.insert(m_monostable.save(kMonostablePrefix));
+    state.insert(m_design.save(kDesignPrefix));
     return state;
 }
 
 void NE555Handler::restoreState(const QVariantMap &state)
 {
     m_astable.restore(state);
-    m_monostable.restore(withoutPrefix(state, kMonostablePrefix));
-    m_design.restore(withoutPrefix(state, kDesignPrefix));
+    m_monostable.restore(state, kMonostablePrefix);
+    m_design.restore(state, kDesignPrefix);
 }

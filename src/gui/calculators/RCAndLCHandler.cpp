@@ -166,31 +166,11 @@ void RCAndLCHandler::recalculate()
     calculateRCAndLC();
 }
 
-namespace {
-
-void insertPrefixed(QVariantMap &state, const QVariantMap &inputs, const QString &prefix)
-{
-    for (auto input = inputs.begin(); input != inputs.end(); ++input)
-        state.insert(prefix + input.key(), input.value());
-}
-
-QVariantMap withoutPrefix(const QVariantMap &state, const QString &prefix)
-{
-    QVariantMap inputs;
-    for (auto input = state.begin(); input != state.end(); ++input) {
-        if (input.key().startsWith(prefix))
-            inputs.insert(input.key().mid(prefix.size()), input.value());
-    }
-    return inputs;
-}
-
-} // namespace
-
 QVariantMap RCAndLCHandler::saveState() const
 {
     QVariantMap state = m_circuit.save();
-    insertPrefixed(state, m_rc.save(), QString());
-    insertPrefixed(state, m_lc.save(), kLCPrefix);
+    state.insert(m_rc.save());
+    state.insert(m_lc.save(kLCPrefix));
     return state;
 }
 
@@ -198,5 +178,5 @@ void RCAndLCHandler::restoreState(const QVariantMap &state)
 {
     m_circuit.restore(state);
     m_rc.restore(state);
-    m_lc.restore(withoutPrefix(state, kLCPrefix));
+    m_lc.restore(state, kLCPrefix);
 }
