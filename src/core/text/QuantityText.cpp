@@ -50,33 +50,69 @@ QString standardOhmsText(double ohms, int significantDigits)
            text(s.unitKey);
 }
 
-QString prefixedText(double value, QStringView unit, int significantDigits)
+namespace {
+
+// The prefix and decimals that prefixedText() gives a value.
+struct Prefixed
 {
-    static constexpr std::u16string_view kPrefixes[] = {u"p", u"n", u"\u00b5", u"m",
-                                                        u"",  u"k", u"M",      u"G"};
-    constexpr int kNone = 4;
-    constexpr int kLast = int(std::size(kPrefixes)) - 1;
-    int prefix = kNone;
-    double scaledValue = value;
+    int prefix = 0;
+    int decimals = 0;
+};
+
+constexpr std::u16string_view kPrefixes[] = {u"p", u"n", u"\u00b5", u"m", u"", u"k", u"M", u"G"};
+constexpr int kNoPrefix = 4;
+constexpr int kLastPrefix = int(std::size(kPrefixes)) - 1;
+
+double inPrefix(double value, int prefix)
+{
+    return value / std::pow(1000.0, prefix - kNoPrefix);
+}
+
+Prefixed prefixFor(double value, int significantDigits)
+{
+    int prefix = kNoPrefix;
     if (std::isfinite(value) && value != 0.0) {
         const int thousands = static_cast<int>(std::floor(std::log10(std::abs(value)) / 3.0));
-        prefix = std::clamp(kNone + thousands, 0, kLast);
-        scaledValue = value / std::pow(1000.0, prefix - kNone);
+        prefix = std::clamp(kNoPrefix + thousands, 0, kLastPrefix);
     }
     const auto decimalsFor = [significantDigits](double magnitude) {
         const int integerDigits = magnitude < 10.0 ? 1 : magnitude < 100.0 ? 2 : 3;
         return std::max(0, significantDigits - integerDigits);
     };
-    QString digits = formatFixed(scaledValue, decimalsFor(std::abs(scaledValue)));
+    int decimals = decimalsFor(std::abs(inPrefix(value, prefix)));
     // 999.996 rounds up to the next prefix: 1.0000 k, not 1000.00.
-    if (std::abs(digits.toDouble()) >= 1000.0 && prefix < kLast) {
+    if (std::abs(formatFixed(inPrefix(value, prefix), decimals).toDouble()) >= 1000.0 &&
+        prefix < kLastPrefix) {
         ++prefix;
-        scaledValue /= 1000.0;
-        digits = formatFixed(scaledValue, decimalsFor(std::abs(scaledValue)));
+        decimals = decimalsFor(std::abs(inPrefix(value, prefix)));
     }
-    QString written = digits + u' ';
-    written.append(QStringView(kPrefixes[prefix]));
-    written.append(unit);
+    return {prefix, decimals};
+}
+
+QString withUnit(QString digits, int prefix, QStringView unit)
+{
+    digits.append(u' ');
+    digits.append(QStringView(kPrefixes[prefix]));
+    digits.append(unit);
+    return digits;
+}
+
+} // namespace
+
+QString prefixedText(double value, QStringView unit, int significantDigits)
+{
+    const Prefixed p = prefixFor(value, significantDigits);
+    return withUnit(formatFixed(inPrefix(value, p.prefix), p.decimals), p.prefix, unit);
+}
+
+QString prefixedRangeText(double nominal, double low, double high, QStringView unit,
+                          int significantDigits)
+{
+    const Prefixed p = prefixFor(nominal, significantDigits);
+    QString written = u'(' + formatFixed(inPrefix(low, p.prefix), p.decimals);
+    written.append(u" \u2026 ");
+    written.append(withUnit(formatFixed(inPrefix(high, p.prefix), p.decimals), p.prefix, unit));
+    written.append(u')');
     return written;
 }
 

@@ -21,6 +21,11 @@ QString standardOhmsText(double ohms, int significantDigits);
 // nearest one.
 QString prefixedText(double value, QStringView unit, int significantDigits);
 
+// "(861.23 … 1163.41 Hz)": the range of a result in the prefix and with the decimals that
+// prefixedText() gives its nominal value, so that the three read side by side.
+QString prefixedRangeText(double nominal, double low, double high, QStringView unit,
+                          int significantDigits);
+
 // "−0.065 %", "+1.200 %": a deviation always shows its sign (a true minus, U+2212), except
 // when it rounds to zero ("0.000 %").
 QString signedPercentText(double percent, int decimals);
