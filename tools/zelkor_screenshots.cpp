@@ -23,13 +23,17 @@
 #include <QStyleFactory>
 #include <QTest>
 
+#include <cctype>
+#include <string>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 struct Scene
 {
-    const char *file;  // docs/screenshots/<file>.png
+    std::string file;  // docs/screenshots/<file>.png
     const char *panel; // the panel's title key
     QVariantMap inputs;
     bool atDoubleScale = false; // also rendered in the 200 % pass
@@ -77,25 +81,12 @@ const std::vector<Scene> &scenes()
           {u"design_frequency"_s, u"1k"_s},
           {u"design_duty"_s, u"60"_s},
           {u"design_c"_s, u"100n"_s}}},
-        {"adjustable-regulator",
-         "AdjustableRegulator",
-         {{u"kind"_s, u"feedback"_s},
-          {u"mode"_s, u"design"_s},
-          {u"vref"_s, u"0.8"_s},
-          {u"vout"_s, u"3.3"_s},
-          {u"total"_s, u"10k"_s}}},
         {"adjustable-regulator-lm317",
          "AdjustableRegulator",
          {{u"kind"_s, u"lm317"_s},
           {u"mode"_s, u"analysis"_s},
           {u"r1"_s, u"240"_s},
           {u"r2"_s, u"720"_s}}},
-        {"op-amp-gain",
-         "OpAmpGain",
-         {{u"circuit"_s, u"non_inverting"_s},
-          {u"mode"_s, u"design"_s},
-          {u"gain"_s, u"10"_s},
-          {u"series"_s, u"E24"_s}}},
         {"op-amp-gain-analysis",
          "OpAmpGain",
          {{u"circuit"_s, u"inverting"_s},
@@ -117,12 +108,6 @@ const std::vector<Scene> &scenes()
         {"series-parallel-target",
          "SeriesParallelConnection",
          {{u"mode"_s, u"target"_s}, {u"target"_s, u"1234"_s}, {u"series"_s, u"E24"_s}}},
-        {"voltage-divider",
-         "VoltageDivider",
-         {{u"mode"_s, u"design"_s},
-          {u"vin"_s, u"12"_s},
-          {u"vout"_s, u"3.3"_s},
-          {u"series"_s, u"E24"_s}}},
         {"voltage-divider-analysis",
          "VoltageDivider",
          {{u"mode"_s, u"analysis"_s},
@@ -137,9 +122,6 @@ const std::vector<Scene> &scenes()
           {u"parts"_s, L{u"100"_s, u"220"_s, u"470"_s, u"1000"_s}},
           {u"entry"_s, u"1000"_s}}},
         {"tube-designations", "TubeIdent", {{u"designation"_s, u"EABC80"_s}}, true},
-        {"rc-and-lc",
-         "RCAndLC",
-         {{u"circuit"_s, u"rc"_s}, {u"r"_s, u"10k"_s}, {u"c"_s, u"100n"_s}}},
         {"rc-and-lc-design",
          "RCAndLC",
          {{u"circuit"_s, u"rc"_s},
@@ -180,6 +162,39 @@ const std::vector<Scene> &scenes()
           {u"ambient"_s, u"40"_s},
           {u"mount"_s, u"0.3"_s}}},
     };
+    return all;
+}
+
+// "voltage-divider" for "VoltageDivider", "rc-and-lc" for "RCAndLC".
+std::string fileName(const char *titleKey)
+{
+    const std::string key(titleKey);
+    std::string file;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        const bool upper = std::isupper(static_cast<unsigned char>(key[i]));
+        const bool afterLower = i > 0 && std::islower(static_cast<unsigned char>(key[i - 1]));
+        const bool endsAcronym = i > 0 && i + 1 < key.size() &&
+                                 std::isupper(static_cast<unsigned char>(key[i - 1])) &&
+                                 std::islower(static_cast<unsigned char>(key[i + 1]));
+        if (upper && (afterLower || endsAcronym))
+            file += '-';
+        file += static_cast<char>(std::tolower(static_cast<unsigned char>(key[i])));
+    }
+    return file;
+}
+
+// The scenes above, and one for each panel whose registry row has a sample.
+std::vector<Scene> allScenes()
+{
+    std::vector<Scene> all = scenes();
+    for (const PanelEntry &entry : panelRegistry()) {
+        if (!entry.sample)
+            continue;
+        QVariantMap inputs;
+        for (const QString &pair : QString::fromUtf8(entry.sample).split(u';'))
+            inputs.insert(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+        all.push_back({fileName(entry.titleKey), entry.titleKey, inputs});
+    }
     return all;
 }
 
@@ -246,13 +261,13 @@ bool render(const QString &outDir, const QString &suffix, bool doubleScaleOnly)
     QTest::qWait(400); // let the window fade finish
     delegate.containerView()->setTransitionEnabled(false);
 
-    for (const Scene &scene : scenes()) {
+    for (const Scene &scene : allScenes()) {
         if (doubleScaleOnly && !scene.atDoubleScale)
             continue;
         show(delegate, scene);
         QTest::qWait(300); // let page fades and warning signs finish
         const QString path =
-            outDir + u'/' + QString::fromLatin1(scene.file) + suffix + QStringLiteral(".png");
+            outDir + u'/' + QString::fromStdString(scene.file) + suffix + QStringLiteral(".png");
         if (!window->grab().save(path)) {
             qWarning("cannot write %s", qPrintable(path));
             return false;

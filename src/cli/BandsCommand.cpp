@@ -89,4 +89,11 @@ void addBandsCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr Example kExamples[] = {
+    {"bands 4k7 --tempco 50", {}},
+};
+extern const Command bandsCommand;
+constinit const Command bandsCommand{addBandsCommand, kExamples};
+
 } // namespace zelkor::cli

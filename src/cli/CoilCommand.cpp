@@ -58,4 +58,13 @@ void addCoilCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(coil::kFields);
+constexpr Example kExamples[] = {
+    {"coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8", kSpecs},
+    {"coil --single --inductance 5 --outer 25.4 --length 50.8", kSpecs},
+};
+extern const Command coilCommand;
+constinit const Command coilCommand{addCoilCommand, kExamples};
+
 } // namespace zelkor::cli

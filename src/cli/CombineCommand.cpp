@@ -114,4 +114,12 @@ void addCombineCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr Example kExamples[] = {
+    {"combine --capacitors 10p 22p", {}},
+    {"combine --target 1234 --series E96 --parts 3", {}},
+};
+extern const Command combineCommand;
+constinit const Command combineCommand{addCombineCommand, kExamples};
+
 } // namespace zelkor::cli

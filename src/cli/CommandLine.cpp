@@ -61,8 +61,8 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
     case Reason::Overflow: {
         // A tiny divisor overflows a result as surely as a huge factor.
         // Read in double precision: a divisor such as 1e-300 is no float, but still tiny.
-        const auto read =
-            readPreciseInput(QString::fromStdString(input.value), input.about.rule, Reading::Strict);
+        const auto read = readPreciseInput(QString::fromStdString(input.value), input.about.rule,
+                                           Reading::Strict);
         const double *number = std::get_if<double>(&read);
         const char *size = number && std::abs(*number) < 1.0 ? " is too small" : " is too large";
         return InputError(prefix + option + ": " + quoted(input.value) + size +
@@ -172,8 +172,8 @@ Result run(const std::vector<std::string> &args)
         app.set_version_flag("--version", std::string("zelkor-calc ") + ZELKOR_VERSION);
         app.require_subcommand(1, 1);
         app.fallthrough(false);
-        for (const AddCommand add : commandRegistry())
-            add(app, print);
+        for (const Command *command : commandRegistry())
+            command->add(app, print);
         for (CLI::App *command : app.get_subcommands({}))
             command->add_flag("--json", json,
                               "Print one JSON object: the inputs as read, every result as a "

@@ -97,8 +97,25 @@ private:
     std::shared_ptr<Report> m_report;
 };
 
-// Adds one subcommand; each lives in its own file and has one row in CommandRegistry.cpp.
+// Adds one subcommand to app.
 using AddCommand = void (*)(CLI::App &app, const Printer &print);
-std::span<const AddCommand> commandRegistry();
+
+// A valid command line, and the fields whose options it gives. The tests walk every example of
+// every subcommand: each of its options just outside its domain is refused, and its JSON
+// names are snake_case.
+struct Example
+{
+    const char *words;
+    std::span<const FieldSpec> fields;
+};
+
+// A subcommand lives in its own file, which defines its Command, and has one row in
+// CommandRegistry.cpp.
+struct Command
+{
+    AddCommand add;
+    std::span<const Example> examples;
+};
+std::span<const Command *const> commandRegistry();
 
 } // namespace zelkor::cli

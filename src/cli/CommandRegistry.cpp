@@ -7,48 +7,48 @@
 
 namespace zelkor::cli {
 
-void addOhmCommand(CLI::App &app, const Printer &print);
-void addCoilCommand(CLI::App &app, const Printer &print);
-void addNE555Command(CLI::App &app, const Printer &print);
-void addRegulatorCommand(CLI::App &app, const Printer &print);
-void addGainCommand(CLI::App &app, const Printer &print);
-void addCombineCommand(CLI::App &app, const Printer &print);
-void addTubeCommand(CLI::App &app, const Printer &print);
-void addResistorCommand(CLI::App &app, const Printer &print);
-void addLedCommand(CLI::App &app, const Printer &print);
-void addHeatSinkCommand(CLI::App &app, const Printer &print);
-void addBandsCommand(CLI::App &app, const Printer &print);
-void addSmdCommand(CLI::App &app, const Printer &print);
-void addESeriesCommand(CLI::App &app, const Printer &print);
-void addVoltageDividerCommand(CLI::App &app, const Printer &print);
-void addRCCommand(CLI::App &app, const Printer &print);
-void addLCCommand(CLI::App &app, const Printer &print);
+extern const Command ohmCommand;
+extern const Command resistorCommand;
+extern const Command bandsCommand;
+extern const Command smdCommand;
+extern const Command eseriesCommand;
+extern const Command ledCommand;
+extern const Command combineCommand;
+extern const Command dividerCommand;
+extern const Command rcCommand;
+extern const Command lcCommand;
+extern const Command heatSinkCommand;
+extern const Command coilCommand;
+extern const Command tubeCommand;
+extern const Command ne555Command;
+extern const Command regulatorCommand;
+extern const Command gainCommand;
 
 namespace {
 // One row a subcommand.
 // clang-format off
-constexpr AddCommand kCommands[] = {
-    addOhmCommand,
-    addResistorCommand,
-    addBandsCommand,
-    addSmdCommand,
-    addESeriesCommand,
-    addLedCommand,
-    addCombineCommand,
-    addVoltageDividerCommand,
-    addRCCommand,
-    addLCCommand,
-    addHeatSinkCommand,
-    addCoilCommand,
-    addTubeCommand,
-    addNE555Command,
-    addRegulatorCommand,
-    addGainCommand,
+constexpr const Command *kCommands[] = {
+    &ohmCommand,
+    &resistorCommand,
+    &bandsCommand,
+    &smdCommand,
+    &eseriesCommand,
+    &ledCommand,
+    &combineCommand,
+    &dividerCommand,
+    &rcCommand,
+    &lcCommand,
+    &heatSinkCommand,
+    &coilCommand,
+    &tubeCommand,
+    &ne555Command,
+    &regulatorCommand,
+    &gainCommand,
 };
 // clang-format on
 } // namespace
 
-std::span<const AddCommand> commandRegistry()
+std::span<const Command *const> commandRegistry()
 {
     return kCommands;
 }

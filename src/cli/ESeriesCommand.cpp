@@ -61,4 +61,11 @@ void addESeriesCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr Example kExamples[] = {
+    {"eseries 4k8", {}},
+};
+extern const Command eseriesCommand;
+constinit const Command eseriesCommand{addESeriesCommand, kExamples};
+
 } // namespace zelkor::cli

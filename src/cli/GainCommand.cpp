@@ -72,4 +72,13 @@ void addGainCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(opamp::kFields);
+constexpr Example kExamples[] = {
+    {"gain --non-inverting --gain 10", kSpecs},
+    {"gain --inverting --rf 47k --rg 10k", kSpecs},
+};
+extern const Command gainCommand;
+constinit const Command gainCommand{addGainCommand, kExamples};
+
 } // namespace zelkor::cli

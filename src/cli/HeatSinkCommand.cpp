@@ -79,4 +79,15 @@ void addHeatSinkCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(heatsink::kFields);
+constexpr Example kExamples[] = {
+    {"heatsink --power 10 --chip 1.5 --mount 0.3 --sink 2 --ambient 25", kSpecs},
+    {"heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 25", kSpecs},
+    {"heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25", kSpecs},
+    {"heatsink --max-power --chip 1.5 --mount 0.3 --sink 2 --max-temp 150 --ambient 25", kSpecs},
+};
+extern const Command heatSinkCommand;
+constinit const Command heatSinkCommand{addHeatSinkCommand, kExamples};
+
 } // namespace zelkor::cli

@@ -44,4 +44,13 @@ void addLedCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(led::kFields);
+constexpr Example kExamples[] = {
+    {"led --supply 12 --forward 2 --current 20", kSpecs},
+    {"led --supply 12 --preset 1 --current 20", kSpecs},
+};
+extern const Command ledCommand;
+constinit const Command ledCommand{addLedCommand, kExamples};
+
 } // namespace zelkor::cli

@@ -120,4 +120,16 @@ void addNE555Command(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kCircuitSpecs = specsOf(ne555::kFields);
+constexpr auto kDesignSpecs = specsOf(ne555::kDesignFields);
+constexpr Example kExamples[] = {
+    {"555 --astable --r1 1k --r2 10k --c 10", kCircuitSpecs},
+    {"555 --monostable --r 10k --c 100", kCircuitSpecs},
+    {"555 --design --frequency 1k --duty 60 --c 0.1", kDesignSpecs},
+    {"555 --design --duration 1 --c 10", kDesignSpecs},
+};
+extern const Command ne555Command;
+constinit const Command ne555Command{addNE555Command, kExamples};
+
 } // namespace zelkor::cli

@@ -43,4 +43,13 @@ void addOhmCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(ohmslaw::kFields);
+constexpr Example kExamples[] = {
+    {"ohm --voltage 12 --current 2", kSpecs},
+    {"ohm --power 24 --resistance 6", kSpecs},
+};
+extern const Command ohmCommand;
+constinit const Command ohmCommand{addOhmCommand, kExamples};
+
 } // namespace zelkor::cli

@@ -88,4 +88,22 @@ void addLCCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kRCSpecs = specsOf(rc::kFields);
+constexpr Example kRCExamples[] = {
+    {"rc --r 10k --c 0.1", kRCSpecs},
+    {"rc --frequency 1k", kRCSpecs},
+    {"rc --tau 1m", kRCSpecs},
+};
+constexpr auto kLCSpecs = specsOf(lc::kFields);
+constexpr Example kLCExamples[] = {
+    {"lc --l 10 --c 100p --at 1M", kLCSpecs},
+    {"lc --frequency 1M --l 10", kLCSpecs},
+    {"lc --frequency 1M --c 0.001", kLCSpecs},
+};
+extern const Command rcCommand;
+constinit const Command rcCommand{addRCCommand, kRCExamples};
+extern const Command lcCommand;
+constinit const Command lcCommand{addLCCommand, kLCExamples};
+
 } // namespace zelkor::cli

@@ -122,4 +122,15 @@ void addRegulatorCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(regulator::kFields);
+constexpr Example kExamples[] = {
+    {"regulator --lm317 --vout 5 --series E24 --min-current 10", kSpecs},
+    {"regulator --vref 0.8 --vout 3.3 --total 10k", kSpecs},
+    {"regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720", kSpecs},
+    {"regulator --lm317 --r1 240 --r2 720", kSpecs},
+};
+extern const Command regulatorCommand;
+constinit const Command regulatorCommand{addRegulatorCommand, kExamples};
+
 } // namespace zelkor::cli

@@ -122,4 +122,11 @@ void addResistorCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr Example kExamples[] = {
+    {"resistor brown black black brown brown red", {}},
+};
+extern const Command resistorCommand;
+constinit const Command resistorCommand{addResistorCommand, kExamples};
+
 } // namespace zelkor::cli

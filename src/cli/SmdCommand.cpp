@@ -72,4 +72,12 @@ void addSmdCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr Example kExamples[] = {
+    {"smd 01C", {}},
+    {"smd --value 10k", {}},
+};
+extern const Command smdCommand;
+constinit const Command smdCommand{addSmdCommand, kExamples};
+
 } // namespace zelkor::cli

@@ -66,4 +66,11 @@ void addTubeCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr Example kExamples[] = {
+    {"tube ECC83", {}},
+};
+extern const Command tubeCommand;
+constinit const Command tubeCommand{addTubeCommand, kExamples};
+
 } // namespace zelkor::cli

@@ -71,4 +71,13 @@ void addVoltageDividerCommand(CLI::App &app, const Printer &print)
     });
 }
 
+// Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(divider::kFields);
+constexpr Example kExamples[] = {
+    {"divider --vin 12 --vout 3.3 --load 100k --total 20k", kSpecs},
+    {"divider --vin 10 --r1 10k --r2 10k --load 10k", kSpecs},
+};
+extern const Command dividerCommand;
+constinit const Command dividerCommand{addVoltageDividerCommand, kExamples};
+
 } // namespace zelkor::cli

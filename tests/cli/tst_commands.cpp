@@ -439,9 +439,9 @@ void TestCommands::helpAndVersion()
 {
     const auto help = run({"--help"});
     QCOMPARE(help.status, 0);
-    for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
-                                "tube", "bands", "smd", "eseries", "divider", "regulator", "gain",
-                                "rc", "lc"})
+    for (const char *command :
+         {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555", "tube", "bands", "smd",
+          "eseries", "divider", "regulator", "gain", "rc", "lc"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

@@ -49,38 +49,10 @@ private Q_SLOTS:
 // Every subcommand in every mode: the names of its inputs and results are snake_case.
 void TestJson::everyNameIsSnakeCase()
 {
-    const char *const lines[] = {
-        "ohm --voltage 12 --current 2",
-        "resistor brown black black brown brown red",
-        "bands 4k7 --tempco 50",
-        "smd 01C",
-        "smd --value 10k",
-        "eseries 4k8",
-        "led --supply 12 --preset 1 --current 20",
-        "heatsink --power 10 --chip 1.5 --mount-preset 0 --sink 2 --ambient 25",
-        "heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 25",
-        "heatsink --max-power --chip 1.5 --mount 0.3 --sink 2 --max-temp 150 --ambient 25",
-        "combine --capacitors 10p 22p",
-        "combine --target 1234 --series E96 --parts 3",
-        "coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8",
-        "coil --single --inductance 5 --outer 25.4 --length 50.8",
-        "555 --astable --r1 1k --r2 10k --c 10",
-        "555 --monostable --r 10k --c 100",
-        "555 --design --frequency 1k --duty 60 --c 0.1",
-        "555 --design --duration 1 --c 10",
-        "regulator --lm317 --r1 240 --r2 720",
-        "regulator --adjust-vref 1.2 --iadj 100 --vout 5 --min-current 5",
-        "regulator --vref 0.8 --vout 3.3 --total 22k",
-        "gain --non-inverting --gain 10",
-        "gain --inverting --rf 47k --rg 10k",
-        "tube ECC83",
-        "divider --vin 12 --vout 3.3 --load 100k",
-        "divider --vin 10 --r1 10k --r2 10k",
-        "rc --r 10k --c 100n",
-        "rc --tau 1m",
-        "lc --l 10 --c 100p --at 1M",
-        "lc --frequency 1M --c 1n",
-    };
+    std::vector<const char *> lines;
+    for (const zelkor::cli::Command *command : zelkor::cli::commandRegistry())
+        for (const zelkor::cli::Example &example : command->examples)
+            lines.push_back(example.words);
     static const QRegularExpression snakeCase(u"^[a-z][a-z0-9]*(_[a-z0-9]+)*$"_s);
     for (const char *line : lines) {
         const auto json = run(QString::fromLatin1(line) + u" --json"_s);

@@ -184,6 +184,16 @@ constexpr const FieldSpec &fieldSpec(const std::array<FieldRow<Field>, N> &table
     return table[static_cast<std::size_t>(field)].about;
 }
 
+// The fields of a table without their enum, for readers that walk every calculator.
+template <typename Field, std::size_t N>
+constexpr std::array<FieldSpec, N> specsOf(const std::array<FieldRow<Field>, N> &table)
+{
+    std::array<FieldSpec, N> specs{};
+    for (std::size_t i = 0; i < N; ++i)
+        specs[i] = table[i].about;
+    return specs;
+}
+
 // The number of one input, or the reason it has none.
 std::variant<float, Reason> readInput(const Given &given, InputRule rule, Reading reading);
 // The same in double precision, for an input compared with exact decimals (a standard value).

@@ -31,14 +31,17 @@ constexpr PanelEntry kPanels[] = {
     // The group and its first panel share a key, and so a name.
     {"OhmsLaw", "OhmsLaw", build<OhmsLawHandler>},
     {"OhmsLaw", "SeriesParallelConnection", build<SeriesParallelConnectionHandler>},
-    {"OhmsLaw", "VoltageDivider", build<VoltageDividerHandler>},
-    {"Capacitors", "RCAndLC", build<RCAndLCHandler>},
+    {"OhmsLaw", "VoltageDivider", build<VoltageDividerHandler>,
+     "mode=design;vin=12;vout=3.3;series=E24"},
+    {"Capacitors", "RCAndLC", build<RCAndLCHandler>, "circuit=rc;r=10k;c=100n"},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},
     {"ICs", "NE555", build<NE555Handler>},
-    {"ICs", "AdjustableRegulator", build<AdjustableRegulatorHandler>},
-    {"ICs", "OpAmpGain", build<OpAmpGainHandler>},
+    {"ICs", "AdjustableRegulator", build<AdjustableRegulatorHandler>,
+     "kind=feedback;mode=design;vref=0.8;vout=3.3;total=10k"},
+    {"ICs", "OpAmpGain", build<OpAmpGainHandler>,
+     "circuit=non_inverting;mode=design;gain=10;series=E24"},
     {nullptr, "About", build<AboutHandler>},
 };
 

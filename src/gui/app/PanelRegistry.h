@@ -20,6 +20,9 @@ struct PanelEntry
     const char *titleKey;
     // Builds the form and its handler on an empty panel; the panel owns the handler.
     PanelHandler *(*build)(QWidget *panel);
+    // Inputs that give a typical result, as "key=value;key=value" under the kept inputs' keys:
+    // the screenshots show the panel with them.
+    const char *sample = nullptr;
 };
 
 // The rows in the order of the source list.
