@@ -120,6 +120,8 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(field->text(), QString());
         QCOMPARE(listed(), all);
+        QTest::keyClick(field, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), m_app->categoriesOutlineView());
     }
 
     // The group's name in German, and the English name while German is shown.
