@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPalette>
 #include <QSettings>
 #include <QStyleFactory>
@@ -37,6 +38,7 @@ struct Scene
     const char *panel; // the panel's title key
     QVariantMap inputs;
     bool atDoubleScale = false; // also rendered in the 200 % pass
+    const char *find = "";      // typed into the find field above the list
 };
 
 const std::vector<Scene> &scenes()
@@ -116,6 +118,7 @@ const std::vector<Scene> &scenes()
           {u"analysis_r2"_s, u"10k"_s},
           {u"analysis_load"_s, u"10k"_s}}},
         {"about", "About", {}},
+        {"find-a-panel", "VoltageDivider", {}, false, "volt"},
         {"series-parallel",
          "SeriesParallelConnection",
          {{u"mode"_s, u"list"_s},
@@ -264,6 +267,7 @@ bool render(const QString &outDir, const QString &suffix, bool doubleScaleOnly)
     for (const Scene &scene : allScenes()) {
         if (doubleScaleOnly && !scene.atDoubleScale)
             continue;
+        delegate.findField()->setText(QString::fromUtf8(scene.find));
         show(delegate, scene);
         QTest::qWait(300); // let page fades and warning signs finish
         const QString path =

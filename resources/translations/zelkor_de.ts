@@ -72,6 +72,75 @@
         <source>About</source>
         <translation>Über</translation>
     </message>
+    <!-- words that also find a panel in the source list -->
+    <message id="FindPanelPlaceholder">
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message id="FindPanelA11yDescription">
+        <source>Narrows the list to the panels whose names or keywords begin with the words typed</source>
+        <translation>Zeigt in der Liste nur die Panels, deren Namen oder Stichwörter mit den eingegebenen Wörtern beginnen</translation>
+    </message>
+    <message id="FindPanelA11yName">
+        <source>Find a panel</source>
+        <translation>Panel suchen</translation>
+    </message>
+    <message id="ResistorColorsKeywords">
+        <source>colour color bands code IEC-60062 E12 E24 E96</source>
+        <translation>Farbringe Farbcode Ringe colour color IEC-60062 E12 E24 E96</translation>
+    </message>
+    <message id="LEDDroppingResistorKeywords">
+        <source>LED series resistor diode current-limiting</source>
+        <translation>LED Vorwiderstand Diode Strombegrenzung</translation>
+    </message>
+    <message id="SmdCodesKeywords">
+        <source>SMD EIA-96 marking code chip</source>
+        <translation>SMD EIA-96 Aufdruck Kennzeichnung Code Chip</translation>
+    </message>
+    <message id="OhmsLawKeywords">
+        <source>voltage current resistance power watt volt ampere</source>
+        <translation>Spannung Strom Widerstand Leistung Watt Volt Ampere</translation>
+    </message>
+    <message id="SeriesParallelConnectionKeywords">
+        <source>series parallel combination E-series standard values capacitor resistor</source>
+        <translation>Reihenschaltung Parallelschaltung Kombination E-Reihe Normwerte Kondensator Widerstand</translation>
+    </message>
+    <message id="VoltageDividerKeywords">
+        <source>divider potential ratio attenuator</source>
+        <translation>Teiler Spannungsteiler Verhältnis Abschwächer</translation>
+    </message>
+    <message id="RCAndLCKeywords">
+        <source>tau time-constant resonance cutoff frequency filter low-pass tank</source>
+        <translation>Tau Zeitkonstante Resonanz Grenzfrequenz Filter Tiefpass Schwingkreis</translation>
+    </message>
+    <message id="HeatSinksKeywords">
+        <source>heatsink thermal resistance cooling temperature junction</source>
+        <translation>Kühlkörper Wärmewiderstand Kühlung Temperatur Sperrschicht heatsink</translation>
+    </message>
+    <message id="AirCoredCoilsKeywords">
+        <source>inductor inductance coil winding turns solenoid</source>
+        <translation>Induktivität Spule Windungen Wicklung Zylinderspule</translation>
+    </message>
+    <message id="TubeIdentKeywords">
+        <source>valve vacuum tube Pro-Electron EL34 ECC83</source>
+        <translation>Röhre Elektronenröhre Pro-Electron EL34 ECC83</translation>
+    </message>
+    <message id="NE555Keywords">
+        <source>NE555 timer astable monostable oscillator multivibrator</source>
+        <translation>NE555 Timer astabil monostabil Kippstufe Oszillator</translation>
+    </message>
+    <message id="AdjustableRegulatorKeywords">
+        <source>LM317 LM337 TL431 regulator voltage reference</source>
+        <translation>LM317 LM337 TL431 Regler Spannungsregler Referenz</translation>
+    </message>
+    <message id="OpAmpGainKeywords">
+        <source>op-amp operational amplifier inverting non-inverting gain feedback</source>
+        <translation>OPV Operationsverstärker invertierend nichtinvertierend Verstärkung Rückkopplung</translation>
+    </message>
+    <message id="AboutKeywords">
+        <source>version licence license donate website</source>
+        <translation>Info Version Lizenz Spende Webseite</translation>
+    </message>
     <!-- end of categories -->
     <!-- shared captions and units -->
     <message id="Resistance">

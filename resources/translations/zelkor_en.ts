@@ -72,6 +72,75 @@
         <source>About</source>
         <translation>About</translation>
     </message>
+    <!-- words that also find a panel in the source list -->
+    <message id="FindPanelPlaceholder">
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message id="FindPanelA11yDescription">
+        <source>Narrows the list to the panels whose names or keywords begin with the words typed</source>
+        <translation>Narrows the list to the panels whose names or keywords begin with the words typed</translation>
+    </message>
+    <message id="FindPanelA11yName">
+        <source>Find a panel</source>
+        <translation>Find a panel</translation>
+    </message>
+    <message id="ResistorColorsKeywords">
+        <source>colour color bands code IEC-60062 E12 E24 E96</source>
+        <translation>colour color bands code IEC-60062 E12 E24 E96</translation>
+    </message>
+    <message id="LEDDroppingResistorKeywords">
+        <source>LED series resistor diode current-limiting</source>
+        <translation>LED series resistor diode current-limiting</translation>
+    </message>
+    <message id="SmdCodesKeywords">
+        <source>SMD EIA-96 marking code chip</source>
+        <translation>SMD EIA-96 marking code chip</translation>
+    </message>
+    <message id="OhmsLawKeywords">
+        <source>voltage current resistance power watt volt ampere</source>
+        <translation>voltage current resistance power watt volt ampere</translation>
+    </message>
+    <message id="SeriesParallelConnectionKeywords">
+        <source>series parallel combination E-series standard values capacitor resistor</source>
+        <translation>series parallel combination E-series standard values capacitor resistor</translation>
+    </message>
+    <message id="VoltageDividerKeywords">
+        <source>divider potential ratio attenuator</source>
+        <translation>divider potential ratio attenuator</translation>
+    </message>
+    <message id="RCAndLCKeywords">
+        <source>tau time-constant resonance cutoff frequency filter low-pass tank</source>
+        <translation>tau time-constant resonance cutoff frequency filter low-pass tank</translation>
+    </message>
+    <message id="HeatSinksKeywords">
+        <source>heatsink thermal resistance cooling temperature junction</source>
+        <translation>heatsink thermal resistance cooling temperature junction</translation>
+    </message>
+    <message id="AirCoredCoilsKeywords">
+        <source>inductor inductance coil winding turns solenoid</source>
+        <translation>inductor inductance coil winding turns solenoid</translation>
+    </message>
+    <message id="TubeIdentKeywords">
+        <source>valve vacuum tube Pro-Electron EL34 ECC83</source>
+        <translation>valve vacuum tube Pro-Electron EL34 ECC83</translation>
+    </message>
+    <message id="NE555Keywords">
+        <source>NE555 timer astable monostable oscillator multivibrator</source>
+        <translation>NE555 timer astable monostable oscillator multivibrator</translation>
+    </message>
+    <message id="AdjustableRegulatorKeywords">
+        <source>LM317 LM337 TL431 regulator voltage reference</source>
+        <translation>LM317 LM337 TL431 regulator voltage reference</translation>
+    </message>
+    <message id="OpAmpGainKeywords">
+        <source>op-amp operational amplifier inverting non-inverting gain feedback</source>
+        <translation>op-amp operational amplifier inverting non-inverting gain feedback</translation>
+    </message>
+    <message id="AboutKeywords">
+        <source>version licence license donate website</source>
+        <translation>version licence license donate website</translation>
+    </message>
     <!-- end of categories -->
     <!-- shared captions and units -->
     <message id="Resistance">

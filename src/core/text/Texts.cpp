@@ -29,6 +29,19 @@ QString text(const char *key)
     return qtTrId(key);
 }
 
+QString optionalText(const char *key)
+{
+    const QString found = qtTrId(key);
+    return found == QLatin1String(key) ? QString() : found;
+}
+
+QString englishText(const char *key)
+{
+    static QTranslator english;
+    static const bool loaded = english.load(QStringLiteral("zelkor_en"), QStringLiteral(":/i18n"));
+    return loaded ? english.translate(nullptr, key) : QString();
+}
+
 QString installTranslations(QCoreApplication &app, const QLocale &locale)
 {
     auto translator = std::make_unique<QTranslator>();

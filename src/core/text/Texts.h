@@ -14,6 +14,13 @@ namespace zelkor {
 // The text for key in the installed language.
 QString text(const char *key);
 
+// The text for key in the installed language, or an empty string where key has no text.
+QString optionalText(const char *key);
+
+// The text for key in English whatever the installed language, or an empty string where key
+// has none. The English table is read on the first call.
+QString englishText(const char *key);
+
 // Installs the translation for locale's language on app, falling back to English, and replaces
 // the one an earlier call installed. Returns the language that was installed ("en", "de", ...),
 // or an empty string when no table was found. The default locale follows the environment:

@@ -4,6 +4,7 @@
 
 #include "gui/app/PanelHandler.h"
 #include "gui/app/PanelRegistry.h"
+#include "gui/views/CheckedSegments.h"
 
 #include <QLineEdit>
 #include <QSettings>
@@ -49,6 +50,7 @@ PanelHandler *Panels::build(const QWidget *view)
         panel.handler = panel.entry->build(panel.view);
         for (QLineEdit *field : panel.view->findChildren<QLineEdit *>())
             field->setMaxLength(kFieldMaxLength);
+        zelkor::views::emphasizeCheckedSegments(panel.view);
         panel.handler->restoreState(std::exchange(panel.kept, {}));
         panel.handler->recalculate();
     }

@@ -9,6 +9,7 @@
 #include "gui/app/ResultCopy.h"
 #include "gui/app/WindowState.h"
 #include "gui/categories/OutlineViewDataSource.h"
+#include "gui/categories/PanelFinder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -20,6 +21,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int kWindowFadeMilliseconds = 250;
@@ -49,6 +51,22 @@ ZelkorAppDelegate::ZelkorAppDelegate(QObject *parent)
             new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_0 + number)), m_window.get());
         connect(shortcut, &QShortcut::activated, this, [this, number] { selectPanel(number); });
     }
+    for (const auto &[key, step] :
+         {std::pair{Qt::Key_PageDown, 1}, std::pair{Qt::Key_PageUp, -1}}) {
+        auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), m_window.get());
+        connect(shortcut, &QShortcut::activated, this, [this, step] { stepPanel(step); });
+    }
+    m_finder = new PanelFinder(ui.findField, ui.categoriesOutlineView, m_outlineViewDataSource);
+    // Ctrl+F on every desktop, also where the platform's key for finding is another.
+    QList<QKeySequence> findKeys = QKeySequence::keyBindings(QKeySequence::Find);
+    if (!findKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_F)))
+        findKeys.append(QKeySequence(Qt::CTRL | Qt::Key_F));
+    auto *find = new QShortcut(m_window.get());
+    find->setKeys(findKeys);
+    connect(find, &QShortcut::activated, this, [this] {
+        ui.findField->setFocus(Qt::ShortcutFocusReason);
+        ui.findField->selectAll();
+    });
     new ResultCopier(m_window.get(), ui.containerView, m_panels.get()); // a child of the window
     addQuitShortcut(m_window.get());
 
@@ -97,6 +115,9 @@ void ZelkorAppDelegate::applicationDidFinishLaunching()
 
     zelkor::window::restore(settings, m_window.get(), ui.splitter);
     m_launched = true;
+    // The list, not the find field above it, starts with the keys: the arrows walk the panels,
+    // and typing still finds.
+    list->setFocus();
 
     // Windows without a compositor (offscreen rendering) have no opacity to fade.
     const bool canFade = !QGuiApplication::platformName().startsWith(u"offscreen") &&
@@ -206,18 +227,42 @@ void ZelkorAppDelegate::saveSession() const
 
 void ZelkorAppDelegate::selectPanel(int number)
 {
-    // Through the list's selection, so that the list shows the pick and categoryChanged()
-    // swaps the panel just as for a click.
+    // The digits keep their panels while a find narrows the list; the find gives way.
     SourceListView *list = ui.categoriesOutlineView;
+    const Node *root = m_outlineViewDataSource->itemsNode();
     int leaves = 0;
-    for (int row = 0; row < list->numberOfRows(); ++row) {
-        const Node *item = m_outlineViewDataSource->nodeForIndex(list->itemAtRow(row));
-        if (!item || item->isGroup)
-            continue;
-        if (++leaves == number) {
-            list->selectRow(row);
-            list->scrollTo(list->itemAtRow(row));
+    for (const auto &group : root->children) {
+        for (const auto &leaf : group->children) {
+            if (++leaves != number)
+                continue;
+            const QModelIndex groupIndex = m_outlineViewDataSource->index(group->row(), 0);
+            const QModelIndex index = m_outlineViewDataSource->index(leaf->row(), 0, groupIndex);
+            if (list->isRowHidden(group->row(), {}) || list->isRowHidden(leaf->row(), groupIndex))
+                m_finder->clear();
+            // Through the list's selection, so that the list shows the pick and
+            // categoryChanged() swaps the panel just as for a click.
+            list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
+            list->scrollTo(index);
             return;
         }
     }
+}
+
+void ZelkorAppDelegate::stepPanel(int step)
+{
+    SourceListView *list = ui.categoriesOutlineView;
+    QList<int> panelRows;
+    for (int row = 0; row < list->numberOfRows(); ++row) {
+        if (list->itemAtRow(row).flags() & Qt::ItemIsSelectable)
+            panelRows.append(row);
+    }
+    if (panelRows.isEmpty())
+        return;
+    // With nothing shown selected, the first step lands on the first or the last panel.
+    const qsizetype at = panelRows.indexOf(list->selectedRow());
+    const qsizetype count = panelRows.size();
+    const qsizetype next = at < 0 ? (step > 0 ? 0 : count - 1) : (at + step + count) % count;
+    list->selectRow(panelRows[next]);
+    list->scrollTo(list->itemAtRow(panelRows[next]));
 }

@@ -3,10 +3,10 @@
 #pragma once
 // The application controller: builds the window and the category list, shows the first
 // panel, fades the window in, asks once for a donation, and swaps panels on every pick. Its
-// keyboard: Ctrl+1 to Ctrl+9 pick a panel, Ctrl+C copies the shown panel's result, Ctrl+Q
-// quits. What the user left (every panel's inputs, the shown panel, the window's size and
-// place) is kept in the settings when a panel is left and when Zelkor ends, and put back on
-// the next launch.
+// keyboard: Ctrl+1 to Ctrl+9 pick a panel, Ctrl+PgDown and Ctrl+PgUp step through the panels,
+// Ctrl+F finds one, Ctrl+C copies the shown panel's result, Ctrl+Q quits. What the user left (every
+// panel's inputs, the shown panel, the window's size and place) is kept in the settings when a
+// panel is left and when Zelkor ends, and put back on the next launch.
 
 #include "ui_MainWindow.h"
 
@@ -17,6 +17,7 @@
 #include <memory>
 
 class OutlineViewDataSource;
+class PanelFinder;
 class Panels;
 class QPropertyAnimation;
 class QSettings;
@@ -42,6 +43,7 @@ public:
     QWidget *window() const { return m_window.get(); }
     SourceListView *categoriesOutlineView() const { return ui.categoriesOutlineView; }
     PanelContainer *containerView() const { return ui.containerView; }
+    QLineEdit *findField() const { return ui.findField; }
     OutlineViewDataSource *outlineViewDataSource() const { return m_outlineViewDataSource; }
     Panels *panels() const { return m_panels.get(); }
     // The donation sheet while it is open, else null.
@@ -51,8 +53,11 @@ public:
 
 public Q_SLOTS:
     void categoryChanged();
-    // Picks the number-th panel of the list (counting from 1, headers skipped).
+    // Picks the number-th panel of the whole list (counting from 1, headers skipped), also when
+    // a find has hidden it.
     void selectPanel(int number);
+    // Picks the next (step 1) or previous (step -1) panel shown in the list, round the end.
+    void stepPanel(int step);
     void mailingListDialogDidEnd(int returnCode);
 
 private:
@@ -72,6 +77,7 @@ private:
     // After the window: the views it holds outlive this list of them.
     std::unique_ptr<Panels> m_panels;
     OutlineViewDataSource *m_outlineViewDataSource = nullptr;
+    PanelFinder *m_finder = nullptr;
     QPropertyAnimation *m_windowFade = nullptr;
     QPointer<QMessageBox> m_donationSheet;
     bool m_launched = false;

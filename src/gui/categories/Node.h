@@ -18,6 +18,8 @@ public:
     Node &operator=(const Node &) = delete;
 
     QString name;
+    // The title key the name comes from; null for the product's own group.
+    const char *key = nullptr;
     // A node owns its subtree.
     std::vector<std::unique_ptr<Node>> children;
     // The panel picking this leaf shows; null for groups. Panels outlive the tree.

@@ -42,12 +42,14 @@ void OutlineViewDataSource::prepareDataSource()
             // The product's own group keeps its name in every language.
             groupNode->name =
                 entry.groupKey ? zelkor::text(entry.groupKey) : QStringLiteral("Zelkor");
+            groupNode->key = entry.groupKey;
             groupNode->isGroup = true;
             group = categoriesNode->appendChild(std::move(groupNode));
             groups.emplace_back(entry.groupKey, group);
         }
         auto leafNode = std::make_unique<Node>();
         leafNode->name = zelkor::text(entry.titleKey);
+        leafNode->key = entry.titleKey;
         leafNode->viewToOpen = panels->view(index);
         group->appendChild(std::move(leafNode));
     }

@@ -63,11 +63,20 @@ bool SourceListView::isGroupRow(const QModelIndex &index) const
     return index.isValid() && index.data(OutlineViewDataSource::IsGroupRole).toBool();
 }
 
+QModelIndex SourceListView::firstShownRow() const
+{
+    // A find may hide the first groups; the rows below a hidden one are not reached from it.
+    for (int row = 0; model() && row < model()->rowCount(); ++row) {
+        if (!isRowHidden(row, {}))
+            return model()->index(row, 0);
+    }
+    return {};
+}
+
 int SourceListView::numberOfRows() const
 {
     int rows = 0;
-    for (QModelIndex index = model() ? model()->index(0, 0) : QModelIndex(); index.isValid();
-         index = indexBelow(index))
+    for (QModelIndex index = firstShownRow(); index.isValid(); index = indexBelow(index))
         ++rows;
     return rows;
 }
@@ -76,7 +85,7 @@ QModelIndex SourceListView::itemAtRow(int row) const
 {
     if (!model() || row < 0)
         return {};
-    QModelIndex index = model()->index(0, 0);
+    QModelIndex index = firstShownRow();
     for (int i = 0; i < row && index.isValid(); ++i)
         index = indexBelow(index);
     return index;
@@ -89,7 +98,7 @@ int SourceListView::selectedRow() const
     if (selected.isEmpty())
         return -1;
     int row = 0;
-    for (QModelIndex index = model()->index(0, 0); index.isValid(); index = indexBelow(index)) {
+    for (QModelIndex index = firstShownRow(); index.isValid(); index = indexBelow(index)) {
         if (index == selected.first())
             return row;
         ++row;
@@ -103,6 +112,11 @@ void SourceListView::selectRow(int row)
     if (index.isValid())
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                      QItemSelectionModel::Rows);
+}
+
+void SourceListView::keyboardSearch(const QString &search)
+{
+    Q_EMIT typed(search);
 }
 
 QModelIndex SourceListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

@@ -18,10 +18,17 @@ public:
     QModelIndex itemAtRow(int row) const;
     int numberOfRows() const;
     void selectRow(int row);
+    // Typing goes to the find field rather than jumping to a row by its first letter.
+    void keyboardSearch(const QString &search) override;
+
+Q_SIGNALS:
+    // Text typed while the list has the focus.
+    void typed(const QString &text);
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     bool isGroupRow(const QModelIndex &index) const;
+    QModelIndex firstShownRow() const;
 };

@@ -2,7 +2,9 @@
 
 // The text tables: English and German must name the same keys, every entry must be finished,
 // a German text keeps the placeholders of the English one, and a German user gets German.
+// Then finding a panel by the words of its texts, whatever their case and accents.
 
+#include "core/text/FindWords.h"
 #include "core/text/Texts.h"
 #include "support/TestSupport.h"
 
@@ -82,6 +84,8 @@ private Q_SLOTS:
     void languageLoads();
     void languageFromEnvironment_data();
     void languageFromEnvironment();
+    void findsByWordBeginnings_data();
+    void findsByWordBeginnings();
 };
 
 void TestTranslations::tablesMatchAndAreFinished()
@@ -166,6 +170,35 @@ void TestTranslations::languageFromEnvironment()
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).section(u'\n', 0, 0), firstLine);
+}
+
+void TestTranslations::findsByWordBeginnings_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("found");
+    const QStringList regulator{u"Adjustable Regulator"_s, u"LM317 LM337 TL431"_s};
+    QTest::newRow("keyword in another case") << u"lm3"_s << regulator << true;
+    QTest::newRow("inside a word is no match") << u"justable"_s << regulator << false;
+    QTest::newRow("words in any order") << u"regulator adjust"_s << regulator << true;
+    QTest::newRow("every word must match") << u"regulator lm9"_s << regulator << false;
+    QTest::newRow("nothing typed matches all") << u" "_s << regulator << true;
+    QTest::newRow("umlaut in the text") << u"kuhlk"_s << QStringList{u"Kühlkörper"_s} << true;
+    QTest::newRow("umlaut typed") << u"ö"_s << QStringList{u"Ohm's Law"_s} << true;
+    QTest::newRow("sharp s as ss") << u"grosse"_s << QStringList{u"Größe"_s} << true;
+    QTest::newRow("accent dropped") << u"ele"_s << QStringList{u"Élément"_s} << true;
+    QTest::newRow("apostrophe joins") << u"ohms"_s << QStringList{u"Ohm's Law"_s} << true;
+    QTest::newRow("hyphen splits") << u"amp"_s << QStringList{u"Op-Amp Gain"_s} << true;
+    QTest::newRow("hyphenated word whole") << u"opamp"_s << QStringList{u"Op-Amp Gain"_s} << true;
+    QTest::newRow("hyphen typed") << u"eia-9"_s << QStringList{u"SMD EIA-96"_s} << true;
+    QTest::newRow("slash splits") << u"out"_s << QStringList{u"Input/Output"_s} << true;
+}
+
+void TestTranslations::findsByWordBeginnings()
+{
+    QFETCH(QString, query);
+    QFETCH(QStringList, texts);
+    QTEST(zelkor::matchesFind(query, texts), "found");
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)

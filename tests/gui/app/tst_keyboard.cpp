@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The window's keyboard: Ctrl+1 to Ctrl+9 pick panels through the list, Ctrl+C copies the
-// shown panel's result unless a field inside it has a selection of its own.
+// The window's keyboard: Ctrl+1 to Ctrl+9 and Ctrl+PgDown/PgUp pick panels through the list,
+// typing finds one, and Ctrl+C copies the shown panel's result unless a field inside it has a
+// selection of its own.
 
+#include "core/text/Texts.h"
 #include "gui/app/PanelContainer.h"
 #include "gui/app/ZelkorAppDelegate.h"
+#include "gui/categories/SourceListView.h"
 #include "support/AppSupport.h"
 
 #include <QApplication>
@@ -30,6 +33,14 @@ class TestKeyboard : public QObject
         QTest::keyClick(target ? target : m_app->window(), Qt::Key(key), Qt::ControlModifier);
     }
     QWidget *panel() const { return m_app->containerView()->panel(); }
+    // The keys of the panels the list shows, in its order.
+    QStringList listed() const
+    {
+        QStringList keys;
+        for (const int row : zelkor::test::panelRows(*m_app))
+            keys << zelkor::test::panelAtRow(*m_app, row)->objectName();
+        return keys;
+    }
     template <typename T> T *child(const QString &name) const
     {
         return panel()->findChild<T *>(name);
@@ -69,6 +80,65 @@ private Q_SLOTS:
         press(Qt::Key_0 + digit);
         QCOMPARE(m_app->categoriesOutlineView()->selectedRow(), leaves[digit - 1]);
         QCOMPARE(panel(), zelkor::test::panelAtRow(*m_app, leaves[digit - 1]));
+    }
+
+    void stepAcrossGroups()
+    {
+        // The colour codes' group ends with the SMD codes; Ohm's law opens the next group.
+        zelkor::test::showPanel(*m_app, "SmdCodes");
+        m_app->categoriesOutlineView()->setFocus();
+        press(Qt::Key_PageDown);
+        QCOMPARE(panel()->objectName(), u"OhmsLaw"_s);
+        press(Qt::Key_PageUp);
+        QCOMPARE(panel()->objectName(), u"SmdCodes"_s);
+        press(Qt::Key_1);
+        press(Qt::Key_PageUp);
+        QCOMPARE(panel(), zelkor::test::panelAtRow(*m_app, zelkor::test::panelRows(*m_app).last()));
+    }
+
+    void findNarrowsTheList()
+    {
+        const QStringList all = listed();
+        QLineEdit *field = m_app->findField();
+        press(Qt::Key_F);
+        QCOMPARE(QApplication::focusWidget(), field);
+        QTest::keyClicks(field, u"lm3"_s);
+        QCOMPARE(listed(), QStringList{u"AdjustableRegulator"_s});
+        // A digit keeps its panel, and the find gives way to show it.
+        press(Qt::Key_2);
+        QCOMPARE(panel()->objectName(), all[1]);
+        QCOMPARE(listed(), all);
+
+        // Typed into the list, the letters go to the find field.
+        m_app->categoriesOutlineView()->setFocus();
+        QTest::keyClicks(m_app->categoriesOutlineView(), u"heat"_s);
+        QCOMPARE(field->text(), u"heat"_s);
+        QCOMPARE(listed(), QStringList{u"HeatSinks"_s});
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(panel()->objectName(), u"HeatSinks"_s);
+        press(Qt::Key_F);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(listed(), all);
+        QTest::keyClick(field, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), m_app->categoriesOutlineView());
+    }
+
+    // The group's name in German, and the English name while German is shown.
+    void findInGerman()
+    {
+        const zelkor::test::LocaleGuard guard;
+        zelkor::installTranslations(*QCoreApplication::instance(), QLocale(QLocale::German));
+        m_app = zelkor::test::launchApp();
+        QLineEdit *field = m_app->findField();
+        QTest::keyClicks(field, u"kond"_s);
+        QVERIFY(listed().contains(u"RCAndLC"_s));
+        QVERIFY(!listed().contains(u"VoltageDivider"_s));
+        field->clear();
+        QTest::keyClicks(field, u"divider"_s);
+        QCOMPARE(listed(), QStringList{u"VoltageDivider"_s});
+        QTest::keyClicks(field, u"x"_s);
+        QCOMPARE(m_app->categoriesOutlineView()->numberOfRows(), 0);
     }
 
     void copyResult_data()

@@ -1,23 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The panel chrome: the drawing plans as data in their own y-up coordinates, then the pixels
-// of the header and the display frames, and where a result field puts its text.
+// of the header and the display frames, where a result field puts its text, and how plainly a
+// segmented control shows its checked segment.
 
 #include "core/drawing/CenteredTextRect.h"
 #include "core/drawing/DisplayDrawing.h"
 #include "core/drawing/HeaderDrawing.h"
+#include "gui/views/CheckedSegments.h"
 #include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
 #include "gui/views/SmallDisplayView.h"
 #include "gui/views/VerticallyCenteredTextCell.h"
 #include "support/TestSupport.h"
 
+#include <QButtonGroup>
+#include <QHBoxLayout>
 #include <QImage>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
+#include <cmath>
 #include <limits>
+#include <memory>
 
 using namespace zelkor::views;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,6 +52,21 @@ QRect inkOf(const QImage &image)
             if (qGray(image.pixel(x, y)) < 128)
                 ink |= QRect(x, y, 1, 1);
     return ink;
+}
+
+// WCAG 2: relative luminance of an sRGB colour, then the contrast ratio of two.
+double contrastRatio(QRgb a, QRgb b)
+{
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) +
+               0.0722 * linear(qBlue(rgb));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -199,6 +224,55 @@ private Q_SLOTS:
             qAbs(ink.center().y() - cell.height() / 2) <= 4,
             qPrintable(
                 QStringLiteral("ink centre %1 of %2").arg(ink.center().y()).arg(cell.height())));
+    }
+
+    void checkedSegmentStandsOut_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s));
+        QTest::newRow("light palette") << fusion->standardPalette();
+        // The dark palette of the screenshots, where the highlight alone is not enough.
+        QPalette dark = fusion->standardPalette();
+        dark.setColor(QPalette::Window, QColor(0x25, 0x25, 0x28));
+        dark.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x40));
+        dark.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
+        dark.setColor(QPalette::Highlight, QColor(0x2f, 0x7d, 0xd1));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        QTest::newRow("dark palette") << dark;
+    }
+    void checkedSegmentStandsOut()
+    {
+        QFETCH(QPalette, palette);
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(u"Fusion"_s));
+        QWidget control;
+        auto *layout = new QHBoxLayout(&control);
+        auto *group = new QButtonGroup(&control);
+        for (const char *name : {"Astable", "Monostable", "Design"}) {
+            auto *segment = new QPushButton(QString::fromLatin1(name));
+            segment->setCheckable(true);
+            segment->setStyle(fusion.get());
+            layout->addWidget(segment);
+            group->addButton(segment);
+        }
+        group->buttons()[1]->setChecked(true);
+        zelkor::views::emphasizeCheckedSegments(&control);
+        control.setPalette(palette);
+        control.resize(360, 40);
+        layout->activate();
+        const QImage image = rendered(control);
+        // Left of each label, where only the segment's fill is.
+        const auto fillOf = [&image](const QAbstractButton *segment) {
+            const QRect r = segment->geometry();
+            return image.pixel(r.left() + 6, r.center().y());
+        };
+        const QRgb checked = fillOf(group->buttons()[1]);
+        for (const int neighbour : {0, 2}) {
+            const QRgb unchecked = fillOf(group->buttons()[neighbour]);
+            QVERIFY2(contrastRatio(checked, unchecked) >= 3.0,
+                     qPrintable(u"%1 against %2: %3"_s
+                                    .arg(QColor(checked).name(), QColor(unchecked).name())
+                                    .arg(contrastRatio(checked, unchecked))));
+        }
     }
 };
 
