@@ -19,6 +19,7 @@ void addLedCommand(CLI::App &app, const Printer &print);
 void addHeatSinkCommand(CLI::App &app, const Printer &print);
 void addBandsCommand(CLI::App &app, const Printer &print);
 void addSmdCommand(CLI::App &app, const Printer &print);
+void addCapCommand(CLI::App &app, const Printer &print);
 void addESeriesCommand(CLI::App &app, const Printer &print);
 void addVoltageDividerCommand(CLI::App &app, const Printer &print);
 void addRCCommand(CLI::App &app, const Printer &print);
@@ -33,6 +34,7 @@ constexpr AddCommand kCommands[] = {
     addBandsCommand,
     addSmdCommand,
     addESeriesCommand,
+    addCapCommand,
     addLedCommand,
     addCombineCommand,
     addVoltageDividerCommand,

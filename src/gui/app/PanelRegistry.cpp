@@ -13,6 +13,7 @@
 #include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
+#include "gui/capacitor/CapacitorCodesHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
 #include "gui/tubes/TubeIdentHandler.h"
@@ -32,6 +33,7 @@ constexpr PanelEntry kPanels[] = {
     {"OhmsLaw", "OhmsLaw", build<OhmsLawHandler>},
     {"OhmsLaw", "SeriesParallelConnection", build<SeriesParallelConnectionHandler>},
     {"OhmsLaw", "VoltageDivider", build<VoltageDividerHandler>},
+    {"Capacitors", "CapacitorCodes", build<CapacitorCodesHandler>},
     {"Capacitors", "RCAndLC", build<RCAndLCHandler>},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
