@@ -54,6 +54,7 @@ const std::vector<Scene> &scenes()
           {u"sixBands"_s,
            L{u"yellow"_s, u"violet"_s, u"black"_s, u"brown"_s, u"brown"_s, u"red"_s}}}},
         {"smd-resistor-codes", "SmdCodes", {{u"code"_s, u"01C"_s}}},
+        {"capacitor-codes", "CapacitorCodes", {{u"code"_s, u"2A104J"_s}}},
         {"led-dropping-resistor",
          "LEDDroppingResistor",
          {{u"supply"_s, u"12"_s}, {u"current"_s, u"20"_s}, {u"forward"_s, u"1.6"_s}},
