@@ -27,7 +27,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("farads"); // 0 for a voltage alone
         QTest::addColumn<QString>("shown");
         QTest::newRow("three digits") << "104" << 100e-9 << "100 nF";
-        QTest::newRow("two digits") << "47" << 47e-12 << "47 pF";
         QTest::newRow("percent letter glued to the code") << "472J" << 4.7e-9 << "4.7 nF ±5 %";
         QTest::newRow("9 is times 0.1") << "479" << 4.7e-12 << "4.7 pF";
         QTest::newRow("8 is times 0.01") << "478" << 0.47e-12 << "0.47 pF";
@@ -38,18 +37,15 @@ private Q_SLOTS:
         QTest::newRow("voltage code before the value") << "2A104J" << 100e-9 << "100 nF ±5 % 100 V";
         QTest::newRow("voltage code after a space") << "104J 2A" << 100e-9 << "100 nF ±5 % 100 V";
         QTest::newRow("voltage code alone") << "1H" << 0.0 << "50 V";
-        QTest::newRow("voltage code 0L") << "0L" << 0.0 << "5.5 V";
         QTest::newRow("voltage code 2J") << "2J" << 0.0 << "630 V";
         QTest::newRow("EIA-198") << "S4" << 47e-9 << "47 nF";
         QTest::newRow("EIA-198 lower-case mantissa") << "a2" << 250e-12 << "250 pF";
         QTest::newRow("EIA-198 9 is times 0.1") << "Z9" << 0.91e-12 << "0.91 pF";
         QTest::newRow("tantalum") << "A475" << 4.7e-6 << "4.7 µF 10 V";
         QTest::newRow("tantalum T is 50 V") << "T106" << 10e-6 << "10 µF 50 V";
-        QTest::newRow("tantalum lower-case e") << "e226" << 22e-6 << "22 µF 2.5 V";
         QTest::newRow("prefix letter first") << "p10" << 0.1e-12 << "0.1 pF";
         QTest::newRow("prefix letter as decimal point") << "2u2" << 2.2e-6 << "2.2 µF";
         QTest::newRow("value with unit and volts") << "47µF 16V" << 47e-6 << "47 µF 16 V";
-        QTest::newRow("R with a leading zero") << "0R5" << 0.5e-12 << "0.5 pF";
     }
     void decodes()
     {
@@ -92,7 +88,6 @@ private Q_SLOTS:
         QTest::newRow("two R") << "4R7R" << Failure::DecimalMarks;
         QTest::newRow("picofarad letter on 10 pF") << "100A" << Failure::ToleranceLetter;
         QTest::newRow("second word no voltage") << "104 xx" << Failure::Voltage;
-        QTest::newRow("I is no EIA-198 letter") << "I4" << Failure::Unknown;
         QTest::newRow("voltage code 4 is beyond 3") << "4Q" << Failure::Unknown;
         QTest::newRow("larger than any part") << "1e30p" << Failure::Unknown;
     }
