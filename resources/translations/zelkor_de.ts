@@ -1884,5 +1884,137 @@ Bei %@: X_L %@, X_C %@</translation>
         <source>f₀</source>
         <translation>f₀</translation>
     </message>
+    <message id="CapacitorCodes">
+        <source>Capacitor Codes</source>
+        <translation>Kondensatorcodes</translation>
+    </message>
+    <message id="CapacitorCodesKeywords">
+        <source>ceramic film tantalum electrolytic EIA-198 marking code SMD tolerance voltage pF nF µF</source>
+        <translation>Keramik Folie Tantal Elko EIA-198 Aufdruck Kennzeichnung Code SMD Toleranz Spannung pF nF µF</translation>
+    </message>
+    <message id="CapCode">
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message id="CapCodePlaceholder">
+        <source>e.g. 104J 2A, 4R7, S4</source>
+        <translation>z. B. 104J 2A, 4R7, S4</translation>
+    </message>
+    <message id="CapCodeA11yName">
+        <source>Capacitor code</source>
+        <translation>Kondensatorcode</translation>
+    </message>
+    <message id="CapCodeA11yDescription">
+        <source>the marking printed on the capacitor; shows its value, tolerance and voltage</source>
+        <translation>der Aufdruck auf dem Kondensator; zeigt Kapazität, Toleranz und Spannung</translation>
+    </message>
+    <message id="CapValuePlaceholder">
+        <source>e.g. 100n</source>
+        <translation>z. B. 100n</translation>
+    </message>
+    <message id="CapValueA11yName">
+        <source>Capacitance</source>
+        <translation>Kapazität</translation>
+    </message>
+    <message id="CapValueA11yDescription">
+        <source>in microfarads; 100n for 100 nF; shows its codes</source>
+        <translation>in Mikrofarad; 100n für 100 nF; zeigt die Codes</translation>
+    </message>
+    <message id="CapResultA11yName">
+        <source>Capacitor code result</source>
+        <translation>Ergebnis Kondensatorcode</translation>
+    </message>
+    <message id="CapResultA11yDescription">
+        <source>the readings of the code, or the codes of the value</source>
+        <translation>die Lesarten des Codes oder die Codes des Werts</translation>
+    </message>
+    <message id="CapVoltageCode">
+        <source>Voltage code</source>
+        <translation>Spannungscode</translation>
+    </message>
+    <message id="CapDigitCode">
+        <source>pF code</source>
+        <translation>pF-Code</translation>
+    </message>
+    <message id="CapDecimalMark">
+        <source>R notation</source>
+        <translation>R-Schreibweise</translation>
+    </message>
+    <message id="CapUnitLetter">
+        <source>Value with prefix</source>
+        <translation>Wert mit Vorsatz</translation>
+    </message>
+    <message id="CapMicrofarads">
+        <source>µF</source>
+        <translation>µF</translation>
+    </message>
+    <message id="CapTantalum">
+        <source>Tantalum code</source>
+        <translation>Tantal-Code</translation>
+    </message>
+    <message id="CapEia198">
+        <source>EIA-198</source>
+        <translation>EIA-198</translation>
+    </message>
+    <message id="CapAlsoAs">
+        <source>As %@: %@</source>
+        <translation>Als %@: %@</translation>
+    </message>
+    <message id="CapEmpty">
+        <source>Type the marking printed on the capacitor.</source>
+        <translation>Bitte den Aufdruck des Kondensators eingeben.</translation>
+    </message>
+    <message id="CapCharacter">
+        <source>'%@' does not occur in capacitor codes.</source>
+        <translation>„%@“ kommt in Kondensatorcodes nicht vor.</translation>
+    </message>
+    <message id="CapWords">
+        <source>A marking is a value and at most one voltage, such as 104J 2A.</source>
+        <translation>Ein Aufdruck ist ein Wert und höchstens eine Spannung, etwa 104J 2A.</translation>
+    </message>
+    <message id="CapDigits">
+        <source>'%@' has too many digits for a picofarad code; it has two or three.</source>
+        <translation>„%@“ hat zu viele Ziffern für einen Picofarad-Code; er hat zwei oder drei.</translation>
+    </message>
+    <message id="CapLeadingZero">
+        <source>A picofarad code does not start with 0; write R for a decimal point, as in 0R5.</source>
+        <translation>Ein Picofarad-Code beginnt nicht mit 0; R steht für das Komma, wie in 0R5.</translation>
+    </message>
+    <message id="CapDecimalMarks">
+        <source>A code has at most one R for the decimal point.</source>
+        <translation>Ein Code hat höchstens ein R als Komma.</translation>
+    </message>
+    <message id="CapToleranceLetter">
+        <source>The tolerance letter %@ is in picofarads and marks parts under 10 pF only.</source>
+        <translation>Der Toleranzbuchstabe %@ gilt in Picofarad und nur für Teile unter 10 pF.</translation>
+    </message>
+    <message id="CapNoVoltage">
+        <source>'%@' is no voltage; write it as an EIA code such as 2A or in volts such as 16V.</source>
+        <translation>„%@“ ist keine Spannung; bitte als EIA-Code wie 2A oder in Volt wie 16V schreiben.</translation>
+    </message>
+    <message id="CapUnknown">
+        <source>'%@' is no capacitor code that Zelkor knows.</source>
+        <translation>„%@“ ist kein Kondensatorcode, den Zelkor kennt.</translation>
+    </message>
+    <message id="CapThreeDigits">
+        <source>Code: %@</source>
+        <translation>Code: %@</translation>
+    </message>
+    <message id="CapNoThreeDigits">
+        <source>No three-digit code shows %@.</source>
+        <translation>Kein dreistelliger Code zeigt %@.</translation>
+    </message>
+    <message id="CapEia198Nearest">
+        <source>EIA-198: %@ (nearest E24 value, %@)</source>
+        <translation>EIA-198: %@ (nächster E24-Wert, %@)</translation>
+    </message>
+    <message id="CapNoEia198">
+        <source>No EIA-198 code shows %@.</source>
+        <translation>Kein EIA-198-Code zeigt %@.</translation>
+    </message>
+    <message id="NotACapacitance">
+        <source>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</source>
+        <translation>Bitte eine Kapazität eingeben, etwa 100n, 4.7u oder 0.1 (µF).</translation>
+    </message>
 </context>
 </TS>

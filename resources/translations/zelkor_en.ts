@@ -1884,5 +1884,137 @@ At %@: X_L %@, X_C %@</translation>
         <source>f₀</source>
         <translation>f₀</translation>
     </message>
+    <message id="CapacitorCodes">
+        <source>Capacitor Codes</source>
+        <translation>Capacitor Codes</translation>
+    </message>
+    <message id="CapacitorCodesKeywords">
+        <source>ceramic film tantalum electrolytic EIA-198 marking code SMD tolerance voltage pF nF µF</source>
+        <translation>ceramic film tantalum electrolytic EIA-198 marking code SMD tolerance voltage pF nF µF</translation>
+    </message>
+    <message id="CapCode">
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message id="CapCodePlaceholder">
+        <source>e.g. 104J 2A, 4R7, S4</source>
+        <translation>e.g. 104J 2A, 4R7, S4</translation>
+    </message>
+    <message id="CapCodeA11yName">
+        <source>Capacitor code</source>
+        <translation>Capacitor code</translation>
+    </message>
+    <message id="CapCodeA11yDescription">
+        <source>the marking printed on the capacitor; shows its value, tolerance and voltage</source>
+        <translation>the marking printed on the capacitor; shows its value, tolerance and voltage</translation>
+    </message>
+    <message id="CapValuePlaceholder">
+        <source>e.g. 100n</source>
+        <translation>e.g. 100n</translation>
+    </message>
+    <message id="CapValueA11yName">
+        <source>Capacitance</source>
+        <translation>Capacitance</translation>
+    </message>
+    <message id="CapValueA11yDescription">
+        <source>in microfarads; 100n for 100 nF; shows its codes</source>
+        <translation>in microfarads; 100n for 100 nF; shows its codes</translation>
+    </message>
+    <message id="CapResultA11yName">
+        <source>Capacitor code result</source>
+        <translation>Capacitor code result</translation>
+    </message>
+    <message id="CapResultA11yDescription">
+        <source>the readings of the code, or the codes of the value</source>
+        <translation>the readings of the code, or the codes of the value</translation>
+    </message>
+    <message id="CapVoltageCode">
+        <source>Voltage code</source>
+        <translation>Voltage code</translation>
+    </message>
+    <message id="CapDigitCode">
+        <source>pF code</source>
+        <translation>pF code</translation>
+    </message>
+    <message id="CapDecimalMark">
+        <source>R notation</source>
+        <translation>R notation</translation>
+    </message>
+    <message id="CapUnitLetter">
+        <source>Value with prefix</source>
+        <translation>Value with prefix</translation>
+    </message>
+    <message id="CapMicrofarads">
+        <source>µF</source>
+        <translation>µF</translation>
+    </message>
+    <message id="CapTantalum">
+        <source>Tantalum code</source>
+        <translation>Tantalum code</translation>
+    </message>
+    <message id="CapEia198">
+        <source>EIA-198</source>
+        <translation>EIA-198</translation>
+    </message>
+    <message id="CapAlsoAs">
+        <source>As %@: %@</source>
+        <translation>As %@: %@</translation>
+    </message>
+    <message id="CapEmpty">
+        <source>Type the marking printed on the capacitor.</source>
+        <translation>Type the marking printed on the capacitor.</translation>
+    </message>
+    <message id="CapCharacter">
+        <source>'%@' does not occur in capacitor codes.</source>
+        <translation>'%@' does not occur in capacitor codes.</translation>
+    </message>
+    <message id="CapWords">
+        <source>A marking is a value and at most one voltage, such as 104J 2A.</source>
+        <translation>A marking is a value and at most one voltage, such as 104J 2A.</translation>
+    </message>
+    <message id="CapDigits">
+        <source>'%@' has too many digits for a picofarad code; it has two or three.</source>
+        <translation>'%@' has too many digits for a picofarad code; it has two or three.</translation>
+    </message>
+    <message id="CapLeadingZero">
+        <source>A picofarad code does not start with 0; write R for a decimal point, as in 0R5.</source>
+        <translation>A picofarad code does not start with 0; write R for a decimal point, as in 0R5.</translation>
+    </message>
+    <message id="CapDecimalMarks">
+        <source>A code has at most one R for the decimal point.</source>
+        <translation>A code has at most one R for the decimal point.</translation>
+    </message>
+    <message id="CapToleranceLetter">
+        <source>The tolerance letter %@ is in picofarads and marks parts under 10 pF only.</source>
+        <translation>The tolerance letter %@ is in picofarads and marks parts under 10 pF only.</translation>
+    </message>
+    <message id="CapNoVoltage">
+        <source>'%@' is no voltage; write it as an EIA code such as 2A or in volts such as 16V.</source>
+        <translation>'%@' is no voltage; write it as an EIA code such as 2A or in volts such as 16V.</translation>
+    </message>
+    <message id="CapUnknown">
+        <source>'%@' is no capacitor code that Zelkor knows.</source>
+        <translation>'%@' is no capacitor code that Zelkor knows.</translation>
+    </message>
+    <message id="CapThreeDigits">
+        <source>Code: %@</source>
+        <translation>Code: %@</translation>
+    </message>
+    <message id="CapNoThreeDigits">
+        <source>No three-digit code shows %@.</source>
+        <translation>No three-digit code shows %@.</translation>
+    </message>
+    <message id="CapEia198Nearest">
+        <source>EIA-198: %@ (nearest E24 value, %@)</source>
+        <translation>EIA-198: %@ (nearest E24 value, %@)</translation>
+    </message>
+    <message id="CapNoEia198">
+        <source>No EIA-198 code shows %@.</source>
+        <translation>No EIA-198 code shows %@.</translation>
+    </message>
+    <message id="NotACapacitance">
+        <source>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</source>
+        <translation>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</translation>
+    </message>
 </context>
 </TS>

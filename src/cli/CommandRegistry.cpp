@@ -11,6 +11,7 @@ extern const Command ohmCommand;
 extern const Command resistorCommand;
 extern const Command bandsCommand;
 extern const Command smdCommand;
+extern const Command capCommand;
 extern const Command eseriesCommand;
 extern const Command ledCommand;
 extern const Command combineCommand;
@@ -32,6 +33,7 @@ constexpr const Command *kCommands[] = {
     &resistorCommand,
     &bandsCommand,
     &smdCommand,
+    &capCommand,
     &eseriesCommand,
     &ledCommand,
     &combineCommand,

@@ -171,6 +171,10 @@ void TestCommands::prints_data()
         "At 1.0000 MHz: X_L 159.15 Ω, X_C 159.15 Ω\n");
     row("tube: non-ASCII in the decoded text", "tube Eö8",
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
+    row("cap: both readings, the likelier first", "cap R5", "0.5 pF\nAs EIA-198: 430 nF\n");
+    row("cap: voltage code after a space", "cap 104J 2A", "100 nF ±5 % 100 V\n");
+    row("cap: tantalum", "cap A475", "4.7 µF 10 V\n");
+    row("cap: codes of a value", "cap --value 100n", "Code: 104\nEIA-198: A5\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
         "yellow violet black brown gold\nResistance: 4.70 kΩ\nTolerance: 5.0% (±0.23 kΩ)\n");
     row("bands: five significant digits rounded to five bands", "bands 12345",
@@ -375,6 +379,10 @@ void TestCommands::refuses_data()
     row("bands: tempco without a colour", "bands 1k --tempco 2000",
         "bands: no band colour stands for '2000' ppm/K");
     row("smd: neither code nor value", "smd", "smd: give a CODE or --value");
+    row("cap: neither code nor value", "cap", "cap: give a CODE or --value");
+    row("cap: four digits", "cap 1041",
+        "cap: '1041' has too many digits for a picofarad code; it has two or three.");
+    row("cap: no capacitance", "cap --value 0", "cap: --value: '0' is not a capacitance");
     row("smd: bad letter", "smd 47G", "'G'");
     row("smd: value without a code", "smd --value 4705", "4.705 kΩ");
     row("smd: a value below every code is no jumper", "smd --value 1e-50",
@@ -441,7 +449,7 @@ void TestCommands::helpAndVersion()
     QCOMPARE(help.status, 0);
     for (const char *command :
          {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555", "tube", "bands", "smd",
-          "eseries", "divider", "regulator", "gain", "rc", "lc"})
+          "cap", "eseries", "divider", "regulator", "gain", "rc", "lc"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

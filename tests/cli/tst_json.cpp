@@ -98,6 +98,12 @@ void TestJson::reports_data()
     row("eseries: megohms", "eseries 2M --series E6", "results/at_or_above", "2.2 MΩ");
     row("smd: the other reading", "smd 47R", "results/eia96_alternative", "3.01 Ω");
     row("smd: code of a value", "smd --value 4k7", "results/three_digits", "472");
+    row("cap: capacitance in farads", "cap 104J 2A", "results/capacitance", "100 nF");
+    row("cap: voltage in volts", "cap 2A104J", "results/voltage", "100 V");
+    row("cap: percent tolerance", "cap 472J", "results/tolerance_minus_percent", "5 %");
+    row("cap: picofarad tolerance in farads", "cap 4R7C", "results/tolerance_farads", "0.25 pF");
+    row("cap: code of a value", "cap --value 100n", "results/three_digits", "104");
+    row("cap: value in farads", "cap --value 100n", "inputs/value", "100 nF");
     const char *coil = "coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8mm";
     row("coil: inductance in henries", coil, "results/inductance", "49.451µH");
     row("coil: length in metres", coil, "inputs/length", "50.8 mm");

@@ -13,6 +13,7 @@
 #include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
+#include "gui/capacitor/CapacitorCodesHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
 #include "gui/tubes/TubeIdentHandler.h"
@@ -33,6 +34,7 @@ constexpr PanelEntry kPanels[] = {
     {"OhmsLaw", "SeriesParallelConnection", build<SeriesParallelConnectionHandler>},
     {"OhmsLaw", "VoltageDivider", build<VoltageDividerHandler>,
      "mode=design;vin=12;vout=3.3;series=E24"},
+    {"Capacitors", "CapacitorCodes", build<CapacitorCodesHandler>, "code=2A104J"},
     {"Capacitors", "RCAndLC", build<RCAndLCHandler>, "circuit=rc;r=10k;c=100n"},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},

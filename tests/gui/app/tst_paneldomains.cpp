@@ -14,6 +14,7 @@
 #include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
+#include "gui/capacitor/CapacitorCodesHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
@@ -137,6 +138,8 @@ private Q_SLOTS:
               u"analysisLoadField=-1"_s, u"analysisVinField=1e300;analysisR1Field=1"_s});
         rows("SMD codes", shown<SmdCodeHandler>, u"smdValue=10k"_s, {u"smdValue=-10k"_s},
              u"Type a resistance such as 4k7, 49.9k or 4700."_s);
+        rows("capacitor codes", shown<CapacitorCodesHandler>, u"capValue=100n"_s,
+             {u"capValue=-100n"_s}, u"Type a capacitance such as 100n, 4.7u or 0.1 (µF)."_s);
     }
     void noNumberOutsideTheDomain()
     {
