@@ -1815,5 +1815,25 @@ Bei %@: X_L %@, X_C %@</translation>
         <source>f₀</source>
         <translation>f₀</translation>
     </message>
+    <message id="DrawingJunction">
+        <source>Junction</source>
+        <translation>Sperrschicht</translation>
+    </message>
+    <message id="DrawingCase">
+        <source>Case</source>
+        <translation>Gehäuse</translation>
+    </message>
+    <message id="DrawingHeatSink">
+        <source>Heat sink</source>
+        <translation>Kühlkörper</translation>
+    </message>
+    <message id="DrawingAmbient">
+        <source>Ambient</source>
+        <translation>Umgebung</translation>
+    </message>
+    <message id="DrawingTrigger">
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
 </context>
 </TS>

@@ -1815,5 +1815,25 @@ At %@: X_L %@, X_C %@</translation>
         <source>f₀</source>
         <translation>f₀</translation>
     </message>
+    <message id="DrawingJunction">
+        <source>Junction</source>
+        <translation>Junction</translation>
+    </message>
+    <message id="DrawingCase">
+        <source>Case</source>
+        <translation>Case</translation>
+    </message>
+    <message id="DrawingHeatSink">
+        <source>Heat sink</source>
+        <translation>Heat sink</translation>
+    </message>
+    <message id="DrawingAmbient">
+        <source>Ambient</source>
+        <translation>Ambient</translation>
+    </message>
+    <message id="DrawingTrigger">
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
 </context>
 </TS>
