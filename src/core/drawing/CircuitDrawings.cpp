@@ -30,7 +30,7 @@ QString volts(const char *name, Value value)
 QString kelvinPerWatt(const char *name, Value value)
 {
     const QString n = QString::fromLatin1(name);
-    if (!value || !std::isfinite(*value) || *value < 0)
+    if (!value || !(*value >= 0 && *value < 1e6))
         return n;
     return n + u' ' + formatFixed(*value, 2) + QStringLiteral(" K/W");
 }

@@ -11,19 +11,19 @@ namespace zelkor::views {
 
 namespace {
 
-// Widths in ems, set a little wider than common sans-serif fonts draw them: a view may shrink
+// Widths in ems, set a little wider than wide sans-serif fonts (DejaVu Sans) draw them: a view may shrink
 // a text that turns out wider, but a box that is too wide only costs space.
 double characterWidth(QChar c)
 {
     static const QStringView narrow = u" .,:;'|!()[]-/ijlftrI";
     static const QStringView wide = u"MWmw%\u03a9\u2126";
     if (narrow.contains(c))
-        return 0.36;
+        return 0.4;
     if (wide.contains(c))
-        return 0.92;
+        return 1.0;
     if (c.isUpper())
-        return 0.72;
-    return 0.6;
+        return 0.78;
+    return 0.66;
 }
 
 // "2.40 kΩ" is marked "2.4 kΩ" on a part; "100 Ω" keeps its zeros.
@@ -39,6 +39,13 @@ QString withoutTrailingZeros(QString written)
     if (written.at(end - 1) == u'.')
         --end;
     return written.remove(end, space - end);
+}
+
+// Beyond the prefixes p to G a value prints as a row of zeros or of digits; no part is marked
+// that way, so its name stands alone.
+bool markable(double magnitude)
+{
+    return magnitude >= 1e-12 && magnitude < 999.5e9;
 }
 
 QString named(const QString &name, const QString &value)
@@ -58,14 +65,14 @@ double estimatedTextWidth(QStringView text)
 
 QString partLabel(const QString &name, std::optional<double> value, QStringView unit)
 {
-    if (!value || !std::isfinite(*value) || !(*value > 0))
+    if (!value || !(*value > 0) || !markable(*value))
         return name;
     return named(name, withoutTrailingZeros(prefixedText(*value, unit, 3)));
 }
 
 QString signedLabel(const QString &name, std::optional<double> value, QStringView unit)
 {
-    if (!value || !std::isfinite(*value))
+    if (!value || (*value != 0 && !markable(std::abs(*value))))
         return name;
     QString written = withoutTrailingZeros(prefixedText(*value, unit, 3));
     if (written.startsWith(u'-'))
@@ -75,7 +82,8 @@ QString signedLabel(const QString &name, std::optional<double> value, QStringVie
 
 QString temperatureLabel(const QString &name, std::optional<double> celsius)
 {
-    if (!celsius || !std::isfinite(*celsius))
+    // Ten thousand degrees is far past any part; a wider number would only push the label apart.
+    if (!celsius || !(std::abs(*celsius) < 1e4))
         return name;
     QString written = formatFixed(*celsius, 1);
     if (written.startsWith(u'-'))

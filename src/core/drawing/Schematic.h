@@ -80,8 +80,9 @@ struct SchematicPlan
 // The width the model gives text at kTextHeight.
 double estimatedTextWidth(QStringView text);
 
-// "R1 2.4 kΩ", or "R1" when the value is unknown, not finite or not above zero. The value has
-// three significant digits without trailing zeros, as parts are marked.
+// "R1 2.4 kΩ", or "R1" when the value is unknown, not above zero, or outside what the prefixes
+// p to G print (NaN and infinity among them). The value has three significant digits without
+// trailing zeros, as parts are marked.
 QString partLabel(const QString &name, std::optional<double> value, QStringView unit);
 // As partLabel(), for values that may be zero or below (voltages, temperatures).
 QString signedLabel(const QString &name, std::optional<double> value, QStringView unit);

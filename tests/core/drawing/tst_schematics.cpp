@@ -55,8 +55,8 @@ private Q_SLOTS:
             << ledDroppingResistorDrawing({12.0, 470.0, 2.1, 0.02})
             << QStringList{"Vs 12 V", "R 470 Ω", "LED 2.1 V", "I 20 mA"} << QStringList{"R", "LED"}
             << QStringList{};
-        QTest::newRow("LED: unknown, NaN and negative values leave the names")
-            << ledDroppingResistorDrawing({{}, kNaN, {}, -0.02})
+        QTest::newRow("LED: unknown, NaN, negative and absurd values leave the names")
+            << ledDroppingResistorDrawing({{}, kNaN, 1e300, -0.02})
             << QStringList{"Vs", "R", "LED", "I"} << QStringList{"R", "LED"} << QStringList{};
         QTest::newRow("divider with a load")
             << voltageDividerDrawing({12.0, 2400.0, 910.0, 10e3, 3.3})
@@ -73,9 +73,9 @@ private Q_SLOTS:
         QTest::newRow("LM337: output below ground")
             << adjustableRegulatorDrawing({Kind::LM337, 120.0, 1e3, 11.67})
             << QStringList{"Vout −11.7 V"} << QStringList{"LM337"} << QStringList{};
-        QTest::newRow("feedback kind: R1 to FB, GND pin grounded")
-            << adjustableRegulatorDrawing({Kind::Feedback, 31.6e3, 10e3, {}})
-            << QStringList{"R1 31.6 kΩ", "R2 10 kΩ", "Vout", "FB", "GND"} << QStringList{"R1", "R2"}
+        QTest::newRow("feedback kind: R1 to FB, GND pin grounded, femtoohms unmarked")
+            << adjustableRegulatorDrawing({Kind::Feedback, 31.6e3, 1e-15, {}})
+            << QStringList{"R1 31.6 kΩ", "R2", "Vout", "FB", "GND"} << QStringList{"R1", "R2"}
             << QStringList{"ADJ"};
         QTest::newRow("non-inverting amplifier")
             << opAmpGainDrawing({zelkor::opamp::Circuit::NonInverting, 9.1e3, 1e3})
@@ -115,9 +115,10 @@ private Q_SLOTS:
                            "Case 85.0 °C",    "R_mount 0.50 K/W",  "Heat sink 80.0 °C",
                            "R_sink 5.50 K/W", "Ambient 25.0 °C"}
             << QStringList{"R_chip", "R_mount", "R_sink"} << QStringList{};
-        QTest::newRow("thermal path, nothing known yet")
-            << thermalPathDrawing({}) << QStringList{"P",       "Junction",  "R_chip", "Case",
-                                                     "R_mount", "Heat sink", "R_sink", "Ambient"}
+        QTest::newRow("thermal path, nothing known or usable yet")
+            << thermalPathDrawing({{}, kNaN, 1e300, {}, {}, -1.0, {}, kNaN})
+            << QStringList{"P",       "Junction",  "R_chip", "Case",
+                           "R_mount", "Heat sink", "R_sink", "Ambient"}
             << QStringList{} << QStringList{};
     }
 
