@@ -160,8 +160,7 @@ SchematicPlan rcLowPassDrawing(const LowPassCircuit &values)
            partLabel(QStringLiteral("C"), values.c, u"F"), Side::Right);
     s.ground(P(110, 30));
     s.terminal(P(150, 80), QStringLiteral("Vout"), Side::Right);
-    s.caption(partLabel(QStringLiteral("f\u2080"), values.frequency, u"Hz"), P(150, 84),
-              Side::Above);
+    s.caption(partLabel(QStringLiteral("fc"), values.frequency, u"Hz"), P(150, 84), Side::Above);
     return s.finish();
 }
 

@@ -86,7 +86,7 @@ private Q_SLOTS:
             << QStringList{"Rf", "Rg"} << QStringList{"op-amp", "Rf", "Rg"} << QStringList{};
         // 1 / (2π · 10 kΩ · 100 nF) = 159.15 Hz
         QTest::newRow("RC low-pass") << rcLowPassDrawing({10e3, 100e-9, 159.155})
-                                     << QStringList{"R 10 kΩ", "C 100 nF", "f₀ 159 Hz"}
+                                     << QStringList{"R 10 kΩ", "C 100 nF", "fc 159 Hz"}
                                      << QStringList{"R", "C"} << QStringList{};
         // 1 / (2π · √(10 µH · 100 nF)) = 159.15 kHz
         QTest::newRow("LC resonant pair") << lcResonantDrawing({10e-6, 100e-9, 159.155e3})
