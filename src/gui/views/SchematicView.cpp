@@ -100,9 +100,10 @@ QSize SchematicView::minimumSizeHint() const
 
 QImage SchematicView::image(qreal devicePixelRatio) const
 {
-    const QSizeF size = m_plan.bounds.size() * devicePixelRatio;
-    if (size.isEmpty() || !std::isfinite(devicePixelRatio))
+    // No screen is finer than 8 device pixels to the point; past that the image only eats memory.
+    if (!(devicePixelRatio > 0 && devicePixelRatio <= 8) || m_plan.bounds.isEmpty())
         return {};
+    const QSizeF size = m_plan.bounds.size() * devicePixelRatio;
     QImage picture(size.toSize(), QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(devicePixelRatio);
     picture.fill(palette().color(QPalette::Base));

@@ -20,7 +20,8 @@ public:
     void setPlan(zelkor::views::SchematicPlan plan);
     const zelkor::views::SchematicPlan &plan() const { return m_plan; }
 
-    // The drawing at its own size on the Base colour, for copying into documents.
+    // The drawing at its own size on the Base colour, for copying into documents; a null image
+    // for an empty plan or a ratio outside 0 to 8.
     QImage image(qreal devicePixelRatio) const;
 
     QSize sizeHint() const override;
