@@ -9,7 +9,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
-#include <cmath>
+#include <utility>
 
 using namespace zelkor::views;
 
