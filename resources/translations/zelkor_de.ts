@@ -2016,5 +2016,25 @@ Bei %@: X_L %@, X_C %@</translation>
         <source>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</source>
         <translation>Bitte eine Kapazität eingeben, etwa 100n, 4.7u oder 0.1 (µF).</translation>
     </message>
+    <message id="DrawingJunction">
+        <source>Junction</source>
+        <translation>Sperrschicht</translation>
+    </message>
+    <message id="DrawingCase">
+        <source>Case</source>
+        <translation>Gehäuse</translation>
+    </message>
+    <message id="DrawingHeatSink">
+        <source>Heat sink</source>
+        <translation>Kühlkörper</translation>
+    </message>
+    <message id="DrawingAmbient">
+        <source>Ambient</source>
+        <translation>Umgebung</translation>
+    </message>
+    <message id="DrawingTrigger">
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
 </context>
 </TS>

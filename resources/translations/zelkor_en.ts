@@ -2016,5 +2016,25 @@ At %@: X_L %@, X_C %@</translation>
         <source>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</source>
         <translation>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</translation>
     </message>
+    <message id="DrawingJunction">
+        <source>Junction</source>
+        <translation>Junction</translation>
+    </message>
+    <message id="DrawingCase">
+        <source>Case</source>
+        <translation>Case</translation>
+    </message>
+    <message id="DrawingHeatSink">
+        <source>Heat sink</source>
+        <translation>Heat sink</translation>
+    </message>
+    <message id="DrawingAmbient">
+        <source>Ambient</source>
+        <translation>Ambient</translation>
+    </message>
+    <message id="DrawingTrigger">
+        <source>Trigger</source>
+        <translation>Trigger</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A circuit drawing on screen, in a light and a dark palette: drawn in the text colour, centred
+// in the view without painting around itself, and copied as a sharp image at 200 %.
+
+#include "core/drawing/CircuitDrawings.h"
+#include "gui/views/SchematicView.h"
+#include "support/TestSupport.h"
+
+#include <QImage>
+#include <QTest>
+
+using namespace zelkor::views;
+
+namespace {
+
+const QColor kUntouched(255, 0, 255);
+
+bool near(QRgb pixel, const QColor &colour)
+{
+    return qAbs(qRed(pixel) - colour.red()) < 24 && qAbs(qGreen(pixel) - colour.green()) < 24 &&
+           qAbs(qBlue(pixel) - colour.blue()) < 24;
+}
+
+int count(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += near(image.pixel(x, y), colour);
+    return n;
+}
+
+} // namespace
+
+class TestSchematicView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { zelkor::test::initIsolatedApp(); }
+
+    void paintsInThePalette_data()
+    {
+        QTest::addColumn<QColor>("ink");
+        QTest::addColumn<QColor>("paper");
+        QTest::newRow("light") << QColor(Qt::black) << QColor(240, 240, 240);
+        QTest::newRow("dark") << QColor(230, 230, 230) << QColor(40, 40, 40);
+    }
+    void paintsInThePalette()
+    {
+        QFETCH(QColor, ink);
+        QFETCH(QColor, paper);
+        SchematicView view;
+        QPalette palette = view.palette();
+        palette.setColor(QPalette::WindowText, ink);
+        palette.setColor(QPalette::Text, ink);
+        palette.setColor(QPalette::Window, paper);
+        palette.setColor(QPalette::Base, paper);
+        view.setPalette(palette);
+        view.setPlan(voltageDividerDrawing({12.0, 2400.0, 910.0, 10e3, 3.3}));
+        const QSize drawn = view.sizeHint();
+        // Wider than the drawing: it stays at its own scale, centred, with bare sides.
+        view.resize(drawn.width() + 200, drawn.height());
+
+        QImage image(view.size(), QImage::Format_ARGB32);
+        image.fill(kUntouched);
+        view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+
+        const QRect left(0, 0, 90, view.height());
+        const QRect right(view.width() - 90, 0, 90, view.height());
+        QCOMPARE(count(image, left, kUntouched), left.width() * left.height());
+        QCOMPARE(count(image, right, kUntouched), right.width() * right.height());
+        const QRect middle(100, 0, drawn.width(), drawn.height());
+        const int inked = count(image, middle, ink);
+        QVERIFY2(inked > 500, qPrintable(QString::number(inked)));
+
+        const QImage copy = view.image(2.0);
+        QCOMPARE(copy.size(), (view.plan().bounds.size() * 2).toSize());
+        QCOMPARE(copy.devicePixelRatio(), 2.0);
+        // Twice the size, four times the ink: the lines are drawn at the finer pixels.
+        const int copyInk = count(copy, copy.rect(), ink);
+        QVERIFY2(copyInk > 3 * inked, qPrintable(QString::number(copyInk)));
+        QVERIFY(near(copy.pixel(1, 1), paper));
+    }
+
+    void emptyPlanPaintsNothing()
+    {
+        SchematicView view;
+        view.resize(100, 50);
+        QVERIFY(view.image(2.0).isNull());
+        QImage image(view.size(), QImage::Format_ARGB32);
+        image.fill(kUntouched);
+        view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(count(image, image.rect(), kUntouched), 100 * 50);
+    }
+};
+
+QTEST_MAIN(TestSchematicView)
+#include "tst_schematicview.moc"
