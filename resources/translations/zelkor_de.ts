@@ -1815,5 +1815,51 @@ Bei %@: X_L %@, X_C %@</translation>
         <source>f₀</source>
         <translation>f₀</translation>
     </message>
+    <message id="ResistorTolerance">
+        <source>Resistor tolerance</source>
+        <translation>Toleranz der Widerstände</translation>
+    </message>
+    <message id="CapacitorTolerance">
+        <source>Capacitor tolerance</source>
+        <translation>Toleranz des Kondensators</translation>
+    </message>
+    <message id="InductorTolerance">
+        <source>Inductor tolerance</source>
+        <translation>Toleranz der Spule</translation>
+    </message>
+    <message id="CombinationTolerance">
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message id="ToleranceA11yDescription">
+        <source>tolerance in percent; empty takes the default shown</source>
+        <translation>Toleranz in Prozent; leer gilt der angezeigte Standardwert</translation>
+    </message>
+    <message id="NE555ToleranceHelp">
+        <source>The ranges cover the tolerances of R1, R2 and C1. The spread of the 555's own switching thresholds is not included.</source>
+        <translation>Die Bereiche berücksichtigen die Toleranzen von R1, R2 und C1. Die Streuung der Schaltschwellen des 555 selbst ist nicht enthalten.</translation>
+    </message>
+    <message id="NE555AstableRanges">
+        <source>Frequency range: %.08f … %.08f Hz
+High time range: %.08f … %.08f s
+Low time range: %.08f … %.08f s
+Duty cycle range: %.02f … %.02f %%</source>
+        <translation>Frequenzbereich: %.08f … %.08f Hz
+High-Zeit-Bereich: %.08f … %.08f s
+Low-Zeit-Bereich: %.08f … %.08f s
+Tastgradbereich: %.02f … %.02f %%</translation>
+    </message>
+    <message id="NE555PulseRange">
+        <source>Pulse duration range: %.08f … %.08f s</source>
+        <translation>Impulsdauerbereich: %.08f … %.08f s</translation>
+    </message>
+    <message id="NE555DesignRanges">
+        <source>Range: %.02f … %.02f Hz, duty cycle %.02f … %.02f %%</source>
+        <translation>Bereich: %.02f … %.02f Hz, Tastgrad %.02f … %.02f %%</translation>
+    </message>
+    <message id="SeriesParallelRange">
+        <source>Range at %@ %%: series %.02f … %.02f %@, parallel %.02f … %.02f %@</source>
+        <translation>Bereich bei %@ %%: Reihe %.02f … %.02f %@, parallel %.02f … %.02f %@</translation>
+    </message>
 </context>
 </TS>

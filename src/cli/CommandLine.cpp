@@ -61,8 +61,8 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
     case Reason::Overflow: {
         // A tiny divisor overflows a result as surely as a huge factor.
         // Read in double precision: a divisor such as 1e-300 is no float, but still tiny.
-        const auto read =
-            readPreciseInput(QString::fromStdString(input.value), input.about.rule, Reading::Strict);
+        const auto read = readPreciseInput(QString::fromStdString(input.value), input.about.rule,
+                                           Reading::Strict);
         const double *number = std::get_if<double>(&read);
         const char *size = number && std::abs(*number) < 1.0 ? " is too small" : " is too large";
         return InputError(prefix + option + ": " + quoted(input.value) + size +
@@ -138,6 +138,14 @@ void Printer::operator()(const QString &text) const
 void Printer::input(const char *name, const QJsonValue &value) const
 {
     m_report->inputs.insert(QLatin1String(name), value);
+}
+
+void Printer::result(const char *name, double value, double min, double max) const
+{
+    const std::string key(name);
+    result(name, value);
+    result((key + "_min").c_str(), min);
+    result((key + "_max").c_str(), max);
 }
 
 void Printer::result(const char *name, const QJsonValue &value) const
