@@ -12,9 +12,10 @@
 #include "core/calculators/NE555.h"
 #include "core/calculators/NE555Design.h"
 #include "core/calculators/OhmsLaw.h"
-#include "core/calculators/VoltageDivider.h"
 #include "core/calculators/OpAmpGain.h"
 #include "core/calculators/RCAndLC.h"
+#include "core/calculators/SeriesParallel.h"
+#include "core/calculators/VoltageDivider.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -47,12 +48,18 @@ Table table(const char *name, const std::array<FieldRow<Field>, N> &rows,
 const std::vector<Table> &tables()
 {
     static const std::vector<Table> all = {
-        table("led", led::kFields),         table("ohm", ohmslaw::kFields),
-        table("heatsink", heatsink::kFields), table("coil", coil::kFields),
-        table("555", ne555::kFields),       table("555 design", ne555::kDesignFields),
-        table("divider", divider::kFields), table("regulator", regulator::kFields),
-        table("gain", opamp::kFields),      table("rc", rc::kFields),
+        table("led", led::kFields),
+        table("ohm", ohmslaw::kFields),
+        table("heatsink", heatsink::kFields),
+        table("coil", coil::kFields),
+        table("555", ne555::kFields),
+        table("555 design", ne555::kDesignFields),
+        table("divider", divider::kFields),
+        table("regulator", regulator::kFields),
+        table("gain", opamp::kFields),
+        table("rc", rc::kFields),
         table("lc", lc::kFields),
+        table("combine", seriesparallel::kFields),
     };
     return all;
 }
@@ -71,10 +78,10 @@ constexpr Line kLines[] = {
     {"heatsink", "heatsink --power 10 --chip 1.5 --mount 0.3 --max-temp 150 --ambient 25"},
     {"coil", "coil --multi --turns 100 --outer 25.4 --inner 12.7 --length 50.8"},
     {"coil", "coil --single --inductance 5 --outer 25.4 --length 50.8"},
-    {"555", "555 --astable --r1 1k --r2 10k --c 10"},
+    {"555", "555 --astable --r1 1k --r2 10k --c 10 --tolerance 5 --c-tolerance 20"},
     {"555", "555 --monostable --r 10k --c 100"},
     {"555 design", "555 --design --frequency 1k --duty 60 --c 0.1"},
-    {"555 design", "555 --design --duration 1 --c 10"},
+    {"555 design", "555 --design --duration 1 --c 10 --tolerance 1 --c-tolerance 5"},
     {"divider", "divider --vin 12 --vout 3.3 --load 100k --total 20k"},
     {"divider", "divider --vin 10 --r1 10k --r2 10k --load 10k"},
     {"regulator", "regulator --lm317 --vout 5 --series E24 --min-current 10"},
@@ -82,10 +89,12 @@ constexpr Line kLines[] = {
     {"regulator", "regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720"},
     {"gain", "gain --non-inverting --gain 10"},
     {"gain", "gain --inverting --rf 47k --rg 10k"},
-    {"rc", "rc --r 10k --c 0.1"},
+    {"rc", "rc --r 10k --c 0.1 --tolerance 5 --c-tolerance 10"},
     {"rc", "rc --frequency 1k"},
     {"rc", "rc --tau 1m"},
-    {"lc", "lc --l 10 --c 100p --at 1M"},
+    {"lc", "lc --l 10 --c 100p --at 1M --l-tolerance 10 --c-tolerance 10"},
+    {"combine", "combine --resistors --tolerance 5 100 220"},
+    {"combine", "combine --target 1k"},
     {"lc", "lc --frequency 1M --l 10"},
     {"lc", "lc --frequency 1M --c 0.001"},
 };
