@@ -252,7 +252,9 @@ Outcome<MonostableDesign, DesignField> designMonostable(const DesignTexts &texts
 
 QString problemText(const Problem<DesignField> &problem, const DesignTexts &texts)
 {
-    if (problem.reason != Reason::OutsideDomain)
+    // A tolerance of 100 % or more has no sentence of its own: the panel shows nothing.
+    if (problem.reason != Reason::OutsideDomain || problem.field == DesignField::Tolerance ||
+        problem.field == DesignField::CTolerance)
         return {};
     if (problem.field != DesignField::Duty)
         return text("ValuesNotPositive");
