@@ -1840,14 +1840,12 @@ Bei %@: X_L %@, X_C %@</translation>
         <translation>Die Bereiche berücksichtigen die Toleranzen von R1, R2 und C1. Die Streuung der Schaltschwellen des 555 selbst ist nicht enthalten.</translation>
     </message>
     <message id="NE555AstableRanges">
-        <source>Frequency range: %.08f … %.08f Hz
+        <source>Range: %.08f … %.08f Hz, duty cycle %.02f … %.02f %%
 High time range: %.08f … %.08f s
-Low time range: %.08f … %.08f s
-Duty cycle range: %.02f … %.02f %%</source>
-        <translation>Frequenzbereich: %.08f … %.08f Hz
+Low time range: %.08f … %.08f s</source>
+        <translation>Bereich: %.08f … %.08f Hz, Tastgrad %.02f … %.02f %%
 High-Zeit-Bereich: %.08f … %.08f s
-Low-Zeit-Bereich: %.08f … %.08f s
-Tastgradbereich: %.02f … %.02f %%</translation>
+Low-Zeit-Bereich: %.08f … %.08f s</translation>
     </message>
     <message id="NE555PulseRange">
         <source>Pulse duration range: %.08f … %.08f s</source>

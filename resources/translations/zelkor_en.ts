@@ -1840,14 +1840,12 @@ At %@: X_L %@, X_C %@</translation>
         <translation>The ranges cover the tolerances of R1, R2 and C1. The spread of the 555's own switching thresholds is not included.</translation>
     </message>
     <message id="NE555AstableRanges">
-        <source>Frequency range: %.08f … %.08f Hz
+        <source>Range: %.08f … %.08f Hz, duty cycle %.02f … %.02f %%
 High time range: %.08f … %.08f s
-Low time range: %.08f … %.08f s
-Duty cycle range: %.02f … %.02f %%</source>
-        <translation>Frequency range: %.08f … %.08f Hz
+Low time range: %.08f … %.08f s</source>
+        <translation>Range: %.08f … %.08f Hz, duty cycle %.02f … %.02f %%
 High time range: %.08f … %.08f s
-Low time range: %.08f … %.08f s
-Duty cycle range: %.02f … %.02f %%</translation>
+Low time range: %.08f … %.08f s</translation>
     </message>
     <message id="NE555PulseRange">
         <source>Pulse duration range: %.08f … %.08f s</source>

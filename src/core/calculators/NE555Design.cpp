@@ -100,9 +100,9 @@ tolerance::Range pulseRange(double r, double c1, double rPercent, double cPercen
 QString astableRangesText(const AstableRanges &ranges)
 {
     return formatText(text("NE555AstableRanges"),
-                      {ranges.frequency.min, ranges.frequency.max, ranges.highTime.min,
-                       ranges.highTime.max, ranges.lowTime.min, ranges.lowTime.max,
-                       ranges.dutyPercent.min, ranges.dutyPercent.max});
+                      {ranges.frequency.min, ranges.frequency.max, ranges.dutyPercent.min,
+                       ranges.dutyPercent.max, ranges.highTime.min, ranges.highTime.max,
+                       ranges.lowTime.min, ranges.lowTime.max});
 }
 
 QString pulseRangeText(const tolerance::Range &range)
