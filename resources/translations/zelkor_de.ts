@@ -1856,8 +1856,10 @@ Low-Zeit-Bereich: %.08f … %.08f s</translation>
         <translation>Bereich: %.02f … %.02f Hz, Tastgrad %.02f … %.02f %%</translation>
     </message>
     <message id="SeriesParallelRange">
-        <source>Range at %@ %%: series %.02f … %.02f %@, parallel %.02f … %.02f %@</source>
-        <translation>Bereich bei %@ %%: Reihe %.02f … %.02f %@, parallel %.02f … %.02f %@</translation>
+        <source>Series range at %@ %%: %.02f … %.02f %@
+Parallel range at %@ %%: %.02f … %.02f %@</source>
+        <translation>Bereich in Reihe bei %@ %%: %.02f … %.02f %@
+Bereich parallel bei %@ %%: %.02f … %.02f %@</translation>
     </message>
 </context>
 </TS>

@@ -1856,8 +1856,10 @@ Low time range: %.08f … %.08f s</translation>
         <translation>Range: %.02f … %.02f Hz, duty cycle %.02f … %.02f %%</translation>
     </message>
     <message id="SeriesParallelRange">
-        <source>Range at %@ %%: series %.02f … %.02f %@, parallel %.02f … %.02f %@</source>
-        <translation>Range at %@ %%: series %.02f … %.02f %@, parallel %.02f … %.02f %@</translation>
+        <source>Series range at %@ %%: %.02f … %.02f %@
+Parallel range at %@ %%: %.02f … %.02f %@</source>
+        <translation>Series range at %@ %%: %.02f … %.02f %@
+Parallel range at %@ %%: %.02f … %.02f %@</translation>
     </message>
 </context>
 </TS>

@@ -75,11 +75,11 @@ void TestCommands::prints_data()
         "Max. heat sink resistance: 2.50 °K/W\n");
     row("combine: resistors", "combine --resistors 100 220 470",
         "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n"
-        "Range at 5 %: series 750.50 … 829.50 Ohm, parallel 56.98 … 62.98 Ohm\n");
+        "Series range at 5 %: 750.50 … 829.50 Ohm\nParallel range at 5 %: 56.98 … 62.98 Ohm\n");
     // 10 pF + 22 pF = 32 pF; 220 / 32 = 6.875 pF: below 0.01 µF, the totals move to pF.
     row("combine: picofarads keep their digits", "combine --capacitors 10p 22p",
         "Series: 6.88 pF\nParallel: 32.00 pF\n"
-        "Range at 10 %: series 6.19 … 7.56 pF, parallel 28.80 … 35.20 pF\n");
+        "Series range at 10 %: 6.19 … 7.56 pF\nParallel range at 10 %: 28.80 … 35.20 pF\n");
     // 1R8 is 1.8 itself, not the float below it: the single part leads 2 Ω ∥ 18 Ω = 36/20 Ω.
     row("combine: an exact standard target leads with its single part", "combine --target 1R8",
         "1.8 Ω is a standard value of E24.\n1.8 Ω = 1.80 Ω (0.000 %)\n"

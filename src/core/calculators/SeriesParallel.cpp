@@ -167,11 +167,11 @@ QString rangeText(PartKind kind, const Totals &totals)
     const Shown parallel = shown(kind, totals.parallel(kind));
     const tolerance::Range seriesRange = totals.seriesRange(kind);
     const tolerance::Range parallelRange = totals.parallelRange(kind);
+    const QString percent = formatShortest(float(totals.percent));
     return formatText(text("SeriesParallelRange"),
-                      {formatShortest(float(totals.percent)), seriesRange.min * series.factor,
-                       seriesRange.max * series.factor, series.unit,
-                       parallelRange.min * parallel.factor, parallelRange.max * parallel.factor,
-                       parallel.unit});
+                      {percent, seriesRange.min * series.factor, seriesRange.max * series.factor,
+                       series.unit, percent, parallelRange.min * parallel.factor,
+                       parallelRange.max * parallel.factor, parallel.unit});
 }
 
 QString resultText(PartKind kind, const QList<QString> &parts, const Given &tolerance)

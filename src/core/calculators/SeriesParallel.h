@@ -151,8 +151,8 @@ Outcome<SearchInputs, Field> searchInputs(const Given &target, const Given &seri
 // 10 pF and 22 pF do not both come out as 0.00 µF.
 QString resultText(PartKind kind, const Totals &totals);
 
-// The line beneath them: "Range at 5 %: series 190.00 … 210.00 Ohm, parallel 47.50 …
-// 52.50 Ohm", each range in the unit and with the decimals of its total.
+// The lines beneath them: "Series range at 5 %: 190.00 … 210.00 Ohm\nParallel range at 5 %:
+// 47.50 … 52.50 Ohm", each range in the unit and with the decimals of its total.
 QString rangeText(PartKind kind, const Totals &totals);
 
 // The panel's text for its list: the result lines and the range, or nothing when the list gives

@@ -75,10 +75,12 @@ private Q_SLOTS:
     void ranges()
     {
         using zelkor::seriesparallel::resultText;
-        QCOMPARE(resultText(PartKind::Resistors, {u"100"_s, u"220"_s, u"470"_s}).section(u'\n', 2),
-                 u"Range at 5 %: series 750.50 … 829.50 Ohm, parallel 56.98 … 62.98 Ohm"_s);
-        QCOMPARE(resultText(PartKind::Capacitors, {u"10p"_s, u"22p"_s}, u"20"_s).section(u'\n', 2),
-                 u"Range at 20 %: series 5.50 … 8.25 pF, parallel 25.60 … 38.40 pF"_s);
+        QCOMPARE(
+            resultText(PartKind::Resistors, {u"100"_s, u"220"_s, u"470"_s}).section(u'\n', 2),
+            u"Series range at 5 %: 750.50 … 829.50 Ohm\nParallel range at 5 %: 56.98 … 62.98 Ohm"_s);
+        QCOMPARE(
+            resultText(PartKind::Capacitors, {u"10p"_s, u"22p"_s}, u"20"_s).section(u'\n', 2),
+            u"Series range at 20 %: 5.50 … 8.25 pF\nParallel range at 20 %: 25.60 … 38.40 pF"_s);
         const auto tooWide = zelkor::seriesparallel::calculate(PartKind::Resistors, {u"100"_s},
                                                                zelkor::Reading::Strict, u"100"_s);
         QVERIFY(!tooWide);

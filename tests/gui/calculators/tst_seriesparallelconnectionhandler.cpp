@@ -128,9 +128,10 @@ private Q_SLOTS:
         p.click("addButton");
 
         QCOMPARE(p.rows(), (QStringList{"100", " 220 ohm", "470"}));
-        QCOMPARE(p.output(),
-                 u"Series: 790.00 Ohm\nParallel: 59.98 Ohm\n"
-                 "Range at 5 %: series 750.50 … 829.50 Ohm, parallel 56.98 … 62.98 Ohm"_s);
+        QCOMPARE(
+            p.output(),
+            u"Series: 790.00 Ohm\nParallel: 59.98 Ohm\n"
+            "Series range at 5 %: 750.50 … 829.50 Ohm\nParallel range at 5 %: 56.98 … 62.98 Ohm"_s);
         QCOMPARE(p.field->text(), u"470"_s); // kept for the next part of the same value
         QCOMPARE(
             p.table->model()->headerData(0, Qt::Horizontal, PartsTableModel::ColumnIdentifierRole),
