@@ -60,21 +60,6 @@ private Q_SLOTS:
         }
     }
 
-    // Worked over the corners by hand: 1 kΩ and 10 kΩ at 5 %, 10 µF at 20 %. The frequency runs
-    // from 1 / (0.69 · 22.05 kΩ · 12 µF) to 1 / (0.69 · 19.95 kΩ · 8 µF); the duty cycle from R1
-    // low and R2 high to R1 high and R2 low.
-    void ranges()
-    {
-        Texts astable = texts(u"A|1k|10k|-|10"_s);
-        astable.cTolerance = u"20"_s;
-        const auto result = calculate(astable, Reading::Strict);
-        QVERIFY(result);
-        QCOMPARE(
-            resultText(*result).section(u'\n', 4),
-            u"Range: 5.47723115 … 9.08067270 Hz, duty cycle 52.16 … 52.62 %\n"
-            "High time range: 0.05768400 … 0.09563400 s\nLow time range: 0.05244000 … 0.08694000 s"_s);
-    }
-
     // A missing input is named capacitor first, then the resistors from the last one. The
     // panel shows nothing for an incomplete circuit, so a 0 is refused by both readings.
     void problems_data()

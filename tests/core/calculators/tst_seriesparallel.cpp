@@ -69,24 +69,6 @@ private Q_SLOTS:
             "shown");
     }
 
-    // One tolerance for the whole list: every part low against every part high. 100, 220 and
-    // 470 Ω at 5 %: S = 790 Ω from 750.50 to 829.50 Ω, Q = 59.98 Ω from 56.98 to 62.98 Ω. 10 pF
-    // and 22 pF at 20 %: 6.875 pF from 5.50 to 8.25 pF, 32 pF from 25.60 to 38.40 pF.
-    void ranges()
-    {
-        using zelkor::seriesparallel::resultText;
-        QCOMPARE(
-            resultText(PartKind::Resistors, {u"100"_s, u"220"_s, u"470"_s}).section(u'\n', 2),
-            u"Series range at 5 %: 750.50 … 829.50 Ohm\nParallel range at 5 %: 56.98 … 62.98 Ohm"_s);
-        QCOMPARE(
-            resultText(PartKind::Capacitors, {u"10p"_s, u"22p"_s}, u"20"_s).section(u'\n', 2),
-            u"Series range at 20 %: 5.50 … 8.25 pF\nParallel range at 20 %: 25.60 … 38.40 pF"_s);
-        const auto tooWide = zelkor::seriesparallel::calculate(PartKind::Resistors, {u"100"_s},
-                                                               zelkor::Reading::Strict, u"100"_s);
-        QVERIFY(!tooWide);
-        QCOMPARE(tooWide.problem().field, zelkor::seriesparallel::Field::Tolerance);
-    }
-
     // Every part must be above 0. A panel takes a part of 0, which shorts the parallel group;
     // zelkor-calc refuses it like any value outside the domain.
     void partsOutsideTheDomain_data()
