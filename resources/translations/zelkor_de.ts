@@ -2036,5 +2036,51 @@ Bei %@: X_L %@, X_C %@</translation>
         <source>Trigger</source>
         <translation>Trigger</translation>
     </message>
+    <message id="ResistorTolerance">
+        <source>Resistor tolerance</source>
+        <translation>Toleranz der Widerstände</translation>
+    </message>
+    <message id="CapacitorTolerance">
+        <source>Capacitor tolerance</source>
+        <translation>Toleranz des Kondensators</translation>
+    </message>
+    <message id="InductorTolerance">
+        <source>Inductor tolerance</source>
+        <translation>Toleranz der Spule</translation>
+    </message>
+    <message id="CombinationTolerance">
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message id="ToleranceA11yDescription">
+        <source>tolerance in percent; empty takes the default shown</source>
+        <translation>Toleranz in Prozent; leer gilt der angezeigte Standardwert</translation>
+    </message>
+    <message id="NE555ToleranceHelp">
+        <source>The ranges cover the tolerances of R1, R2 and C1. The spread of the 555's own switching thresholds is not included.</source>
+        <translation>Die Bereiche berücksichtigen die Toleranzen von R1, R2 und C1. Die Streuung der Schaltschwellen des 555 selbst ist nicht enthalten.</translation>
+    </message>
+    <message id="NE555AstableRanges">
+        <source>Range: %.08f … %.08f Hz, duty cycle %.02f … %.02f %%
+High time range: %.08f … %.08f s
+Low time range: %.08f … %.08f s</source>
+        <translation>Bereich: %.08f … %.08f Hz, Tastgrad %.02f … %.02f %%
+High-Zeit-Bereich: %.08f … %.08f s
+Low-Zeit-Bereich: %.08f … %.08f s</translation>
+    </message>
+    <message id="NE555PulseRange">
+        <source>Pulse duration range: %.08f … %.08f s</source>
+        <translation>Impulsdauerbereich: %.08f … %.08f s</translation>
+    </message>
+    <message id="NE555DesignRanges">
+        <source>Range: %.02f … %.02f Hz, duty cycle %.02f … %.02f %%</source>
+        <translation>Bereich: %.02f … %.02f Hz, Tastgrad %.02f … %.02f %%</translation>
+    </message>
+    <message id="SeriesParallelRange">
+        <source>Series range at %@ %%: %.02f … %.02f %@
+Parallel range at %@ %%: %.02f … %.02f %@</source>
+        <translation>Bereich in Reihe bei %@ %%: %.02f … %.02f %@
+Bereich parallel bei %@ %%: %.02f … %.02f %@</translation>
+    </message>
 </context>
 </TS>

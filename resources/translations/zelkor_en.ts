@@ -2036,5 +2036,51 @@ At %@: X_L %@, X_C %@</translation>
         <source>Trigger</source>
         <translation>Trigger</translation>
     </message>
+    <message id="ResistorTolerance">
+        <source>Resistor tolerance</source>
+        <translation>Resistor tolerance</translation>
+    </message>
+    <message id="CapacitorTolerance">
+        <source>Capacitor tolerance</source>
+        <translation>Capacitor tolerance</translation>
+    </message>
+    <message id="InductorTolerance">
+        <source>Inductor tolerance</source>
+        <translation>Inductor tolerance</translation>
+    </message>
+    <message id="CombinationTolerance">
+        <source>Tolerance</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message id="ToleranceA11yDescription">
+        <source>tolerance in percent; empty takes the default shown</source>
+        <translation>tolerance in percent; empty takes the default shown</translation>
+    </message>
+    <message id="NE555ToleranceHelp">
+        <source>The ranges cover the tolerances of R1, R2 and C1. The spread of the 555's own switching thresholds is not included.</source>
+        <translation>The ranges cover the tolerances of R1, R2 and C1. The spread of the 555's own switching thresholds is not included.</translation>
+    </message>
+    <message id="NE555AstableRanges">
+        <source>Range: %.08f … %.08f Hz, duty cycle %.02f … %.02f %%
+High time range: %.08f … %.08f s
+Low time range: %.08f … %.08f s</source>
+        <translation>Range: %.08f … %.08f Hz, duty cycle %.02f … %.02f %%
+High time range: %.08f … %.08f s
+Low time range: %.08f … %.08f s</translation>
+    </message>
+    <message id="NE555PulseRange">
+        <source>Pulse duration range: %.08f … %.08f s</source>
+        <translation>Pulse duration range: %.08f … %.08f s</translation>
+    </message>
+    <message id="NE555DesignRanges">
+        <source>Range: %.02f … %.02f Hz, duty cycle %.02f … %.02f %%</source>
+        <translation>Range: %.02f … %.02f Hz, duty cycle %.02f … %.02f %%</translation>
+    </message>
+    <message id="SeriesParallelRange">
+        <source>Series range at %@ %%: %.02f … %.02f %@
+Parallel range at %@ %%: %.02f … %.02f %@</source>
+        <translation>Series range at %@ %%: %.02f … %.02f %@
+Parallel range at %@ %%: %.02f … %.02f %@</translation>
+    </message>
 </context>
 </TS>

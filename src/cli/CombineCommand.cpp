@@ -77,6 +77,8 @@ void addCombineCommand(CLI::App &app, const Printer &print)
         if (fields.has(Field::Target)) {
             if (options->resistors || options->capacitors || !options->values.empty())
                 throw InputError(name + ": give either --target or a list of parts, not both");
+            if (fields.has(Field::Tolerance))
+                throw InputError(name + ": --tolerance needs a list of parts");
             search(print, fields);
             return;
         }
@@ -94,11 +96,14 @@ void addCombineCommand(CLI::App &app, const Printer &print)
         QList<QString> parts;
         for (const std::string &value : options->values)
             parts.append(QString::fromStdString(value));
-        const auto totals = seriesparallel::calculate(kind, parts, Reading::Strict);
+        const auto totals =
+            seriesparallel::calculate(kind, parts, Reading::Strict, fields.given(Field::Tolerance));
         if (!totals) {
             const Problem<Field> problem = totals.problem();
             if (problem.field == Field::Kind)
                 throw InputError(name + ": give --resistors or --capacitors");
+            if (problem.field == Field::Tolerance)
+                throw fields.error(problem);
             FieldSpec part = fieldSpec(kFields, Field::Parts);
             part.rule = seriesparallel::partRule(*kind);
             const std::string &value = options->values[static_cast<std::size_t>(problem.item)];
@@ -106,18 +111,26 @@ void addCombineCommand(CLI::App &app, const Printer &print)
             part.option = which.c_str();
             throw inputError(name, {part, value}, problem.reason);
         }
-        print(seriesparallel::resultText(*kind, *totals));
+        print(seriesparallel::resultText(*kind, *totals) + u'\n' +
+              seriesparallel::rangeText(*kind, *totals));
+        print.input("tolerance", totals->percent);
         // Capacitors are kept in µF; JSON reports base units.
         const double scale = *kind == seriesparallel::PartKind::Capacitors ? 1e-6 : 1.0;
         print.result("series", totals->series(*kind) * scale);
+        print.result("series_min", totals->seriesRange(*kind).min * scale);
+        print.result("series_max", totals->seriesRange(*kind).max * scale);
         print.result("parallel", totals->parallel(*kind) * scale);
+        print.result("parallel_min", totals->parallelRange(*kind).min * scale);
+        print.result("parallel_max", totals->parallelRange(*kind).max * scale);
     });
 }
 
 // Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
+constexpr auto kSpecs = specsOf(kFields);
 constexpr Example kExamples[] = {
-    {"combine --capacitors 10p 22p", {}},
-    {"combine --target 1234 --series E96 --parts 3", {}},
+    {"combine --capacitors 10p 22p", kSpecs},
+    {"combine --resistors --tolerance 5 100 220", kSpecs},
+    {"combine --target 1234 --series E96 --parts 3", kSpecs},
 };
 extern const Command combineCommand;
 constinit const Command combineCommand{addCombineCommand, kExamples};

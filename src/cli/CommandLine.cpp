@@ -140,6 +140,14 @@ void Printer::input(const char *name, const QJsonValue &value) const
     m_report->inputs.insert(QLatin1String(name), value);
 }
 
+void Printer::result(const char *name, double value, double min, double max) const
+{
+    const std::string key(name);
+    result(name, value);
+    result((key + "_min").c_str(), min);
+    result((key + "_max").c_str(), max);
+}
+
 void Printer::result(const char *name, const QJsonValue &value) const
 {
     // A number JSON cannot hold (infinity, NaN) is null, as the text shows "inf" or "nan".

@@ -87,6 +87,8 @@ public:
     void operator()(const QString &text) const;
     void input(const char *name, const QJsonValue &value) const;
     void result(const char *name, const QJsonValue &value) const;
+    // A result with its range over the parts' tolerances: name, name_min and name_max.
+    void result(const char *name, double value, double min, double max) const;
 
     // The text printed so far, and the JSON object for command.
     QString text() const;

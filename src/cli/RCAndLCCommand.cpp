@@ -11,6 +11,24 @@
 
 namespace zelkor::cli {
 
+namespace {
+
+// "tau", "tau_min" and "tau_max" beside each other.
+void addRanged(QJsonObject &object, const char *key, double value, tolerance::Range range)
+{
+    const QString name = QLatin1String(key);
+    object.insert(name, value);
+    object.insert(name + QLatin1String("_min"), range.min);
+    object.insert(name + QLatin1String("_max"), range.max);
+}
+
+void printRanged(const Printer &print, const char *key, double value, tolerance::Range range)
+{
+    print.result(key, value, range.min, range.max);
+}
+
+} // namespace
+
 void addRCCommand(CLI::App &app, const Printer &print)
 {
     CLI::App *command = app.add_subcommand(
@@ -25,11 +43,12 @@ void addRCCommand(CLI::App &app, const Printer &print)
 
     command->callback([=] {
         using rc::Field;
-        const auto result =
-            rc::calculate({std::nullopt, options.given(Field::R), options.given(Field::C),
-                           options.given(Field::Frequency), options.given(Field::Tau),
-                           options.given(Field::Series), options.given(Field::CapacitorSeries)},
-                          Reading::Strict);
+        const auto result = rc::calculate(
+            {std::nullopt, options.given(Field::R), options.given(Field::C),
+             options.given(Field::Frequency), options.given(Field::Tau),
+             options.given(Field::Series), options.given(Field::CapacitorSeries),
+             options.given(Field::Tolerance), options.given(Field::CapacitorTolerance)},
+            Reading::Strict);
         if (!result) {
             if (result.problem().reason == Reason::Missing &&
                 result.problem().field == Field::Frequency)
@@ -38,21 +57,26 @@ void addRCCommand(CLI::App &app, const Printer &print)
         }
         print(rc::resultText(*result));
         options.reportInputs(print);
+        print.input("tolerance", result->rPercent);
+        print.input("c_tolerance", result->cPercent);
         if (result->mode == rc::Mode::Analysis) {
-            print.result("tau", result->filters.front().tau);
-            print.result("frequency", result->filters.front().frequency);
+            const rc::Filter &f = result->filters.front();
+            printRanged(print, "tau", f.tau, f.tauRange);
+            printRanged(print, "frequency", f.frequency, f.frequencyRange);
             return;
         }
         print.input("series", eseries::name(result->series));
         print.input("c_series", eseries::name(result->capacitorSeries));
         QJsonArray pairs;
-        for (const rc::Filter &f : result->filters)
-            pairs.append(QJsonObject{{QStringLiteral("r"), f.r},
-                                     {QStringLiteral("c"), f.c},
-                                     {QStringLiteral("tau"), f.tau},
-                                     {QStringLiteral("frequency"), f.frequency},
-                                     {QStringLiteral("error_percent"), f.error * 100.0},
-                                     {QStringLiteral("exact"), f.exact}});
+        for (const rc::Filter &f : result->filters) {
+            QJsonObject pair{{QStringLiteral("r"), f.r},
+                             {QStringLiteral("c"), f.c},
+                             {QStringLiteral("error_percent"), f.error * 100.0},
+                             {QStringLiteral("exact"), f.exact}};
+            addRanged(pair, "tau", f.tau, f.tauRange);
+            addRanged(pair, "frequency", f.frequency, f.frequencyRange);
+            pairs.append(pair);
+        }
         print.result("pairs", pairs);
     });
 }
@@ -73,13 +97,20 @@ void addLCCommand(CLI::App &app, const Printer &print)
                              (given > 2 ? ", not three" : ""));
         const auto result =
             lc::calculate({std::nullopt, options.given(Field::Frequency), options.given(Field::L),
-                           options.given(Field::C), options.given(Field::At)},
+                           options.given(Field::C), options.given(Field::At),
+                           options.given(Field::LTolerance), options.given(Field::CTolerance)},
                           Reading::Strict);
         if (!result)
             throw options.error(result.problem());
         print(lc::resultText(*result));
         options.reportInputs(print);
-        print.result("frequency", result->frequency);
+        if (result->frequencyRange) {
+            print.input("l_tolerance", result->lPercent);
+            print.input("c_tolerance", result->cPercent);
+            printRanged(print, "frequency", result->frequency, *result->frequencyRange);
+        } else {
+            print.result("frequency", result->frequency);
+        }
         print.result("inductance", result->inductance);
         print.result("capacitance", result->capacitance);
         print.result("at", result->at);
@@ -91,13 +122,13 @@ void addLCCommand(CLI::App &app, const Printer &print)
 // Valid command lines, walked by the tests: each option just outside its domain, and the JSON.
 constexpr auto kRCSpecs = specsOf(rc::kFields);
 constexpr Example kRCExamples[] = {
-    {"rc --r 10k --c 0.1", kRCSpecs},
+    {"rc --r 10k --c 0.1 --tolerance 5 --c-tolerance 10", kRCSpecs},
     {"rc --frequency 1k", kRCSpecs},
     {"rc --tau 1m", kRCSpecs},
 };
 constexpr auto kLCSpecs = specsOf(lc::kFields);
 constexpr Example kLCExamples[] = {
-    {"lc --l 10 --c 100p --at 1M", kLCSpecs},
+    {"lc --l 10 --c 100p --at 1M --l-tolerance 10 --c-tolerance 10", kLCSpecs},
     {"lc --frequency 1M --l 10", kLCSpecs},
     {"lc --frequency 1M --c 0.001", kLCSpecs},
 };

@@ -74,10 +74,12 @@ void TestCommands::prints_data()
         "heatsink --power 10 --chip 1 --mount 0.5 --max-temp 0 --ambient -40",
         "Max. heat sink resistance: 2.50 °K/W\n");
     row("combine: resistors", "combine --resistors 100 220 470",
-        "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n");
+        "Series: 790.00 Ohm\nParallel: 59.98 Ohm\n"
+        "Series range at 5 %: 750.50 … 829.50 Ohm\nParallel range at 5 %: 56.98 … 62.98 Ohm\n");
     // 10 pF + 22 pF = 32 pF; 220 / 32 = 6.875 pF: below 0.01 µF, the totals move to pF.
     row("combine: picofarads keep their digits", "combine --capacitors 10p 22p",
-        "Series: 6.88 pF\nParallel: 32.00 pF\n");
+        "Series: 6.88 pF\nParallel: 32.00 pF\n"
+        "Series range at 10 %: 6.19 … 7.56 pF\nParallel range at 10 %: 28.80 … 35.20 pF\n");
     // 1R8 is 1.8 itself, not the float below it: the single part leads 2 Ω ∥ 18 Ω = 36/20 Ω.
     row("combine: an exact standard target leads with its single part", "combine --target 1R8",
         "1.8 Ω is a standard value of E24.\n1.8 Ω = 1.80 Ω (0.000 %)\n"
@@ -99,10 +101,12 @@ void TestCommands::prints_data()
     row("coil: turns for an inductance",
         "coil --multi --inductance 49.451 --outer 25.4 --inner 12.7 --length 50.8",
         "Turns: 100.00\n");
-    row("555: monostable", "555 --monostable --r 10000 --c 100", "Pulse duration: 1.10000002 s\n");
+    row("555: monostable", "555 --monostable --r 10000 --c 100",
+        "Pulse duration: 1.10000002 s\nPulse duration range: 0.94050000 … 1.27050000 s\n");
     row("555: design astable", "555 --design --frequency 1kHz --duty 60 --c 0.1",
         "R1: 2.899 kΩ, nearest E24 value 3.0 kΩ\nR2: 5.797 kΩ, nearest E24 value 5.6 kΩ\n"
-        "With these parts: 1020.62 Hz, duty cycle 60.56 %\n");
+        "With these parts: 1020.62 Hz, duty cycle 60.56 %\n"
+        "Range: 883.65 … 1193.70 Hz, duty cycle 59.75 … 61.42 %\n");
     // Worked apart from the engine: every E24 ratio, ranked by |ln(Vout / 3.3 V)|, each shown
     // at the decade whose R1 + R2 lies nearest 10 kΩ (18k + 6.8k = 24.8k beats 2.48k).
     row("divider: 12 V to 3.3 V in E24", "divider --vin 12 --vout 3.3",
@@ -147,23 +151,34 @@ void TestCommands::prints_data()
     row("gain: analysis, inverting", "gain --inverting --rf 47k --rg 10k",
         "Gain: −4.7000 (13.44 dB)\n");
     row("rc: time constant and corner", "rc --r 10k --c 100n",
-        "Time constant: 1.0000 ms\nCorner frequency (−3 dB): 159.15 Hz\n");
+        "Time constant: 1.0000 ms (0.8550 … 1.1550 ms)\n"
+        "Corner frequency (−3 dB): 159.15 Hz (137.80 … 186.15 Hz)\n");
     // Brute force over E24 × E6: 16 kΩ · 10 nF = 160 µs is the nearest to 159.15 µs; 4.7 kΩ ·
-    // 33 nF and 3.3 kΩ · 47 nF give one product but are different parts.
+    // 33 nF and 3.3 kΩ · 47 nF give one product but are different parts. Each f ranges from
+    // f / (1.05 · 1.2) to f / (0.95 · 0.8): E24 parts are sold at 5 %, E6 at 20 %.
     row("rc: the best E24 × E6 pairs for 1 kHz", "rc --frequency 1k",
-        "16 kΩ, 10 nF: 994.72 Hz (−0.53 %)\n24 kΩ, 6.8 nF: 975.21 Hz (−2.48 %)\n"
-        "4.7 kΩ, 33 nF: 1.0261 kHz (+2.61 %)\n3.3 kΩ, 47 nF: 1.0261 kHz (+2.61 %)\n"
-        "11 kΩ, 15 nF: 964.58 Hz (−3.54 %)\n");
+        "16 kΩ, 10 nF: 994.72 Hz (789.46 … 1308.84 Hz) (−0.53 %)\n"
+        "24 kΩ, 6.8 nF: 975.21 Hz (773.98 … 1283.18 Hz) (−2.48 %)\n"
+        "4.7 kΩ, 33 nF: 1.0261 kHz (0.8144 … 1.3502 kHz) (+2.61 %)\n"
+        "3.3 kΩ, 47 nF: 1.0261 kHz (0.8144 … 1.3502 kHz) (+2.61 %)\n"
+        "11 kΩ, 15 nF: 964.58 Hz (765.54 … 1269.18 Hz) (−3.54 %)\n");
     // 10 kΩ · 4.7 µF and 4.7 kΩ · 10 µF are both exact: the one at the preferred 10 kΩ leads.
-    row("rc: an exact time constant in E12 × E3", "rc --tau 47m --series E12 --c-series E3",
-        "47.000 ms is met exactly.\n10 kΩ, 4.7 µF: 47.000 ms (0.00 %)\n"
-        "4.7 kΩ, 10 µF: 47.000 ms (0.00 %)\n22 kΩ, 2.2 µF: 48.400 ms (+2.98 %)\n"
-        "18 kΩ, 2.2 µF: 39.600 ms (−15.74 %)\n5.6 kΩ, 10 µF: 56.000 ms (+19.15 %)\n");
+    // Typed tolerances of 0 leave each τ a single value.
+    row("rc: an exact time constant in E12 × E3",
+        "rc --tau 47m --series E12 --c-series E3 --tolerance 0 --c-tolerance 0",
+        "47.000 ms is met exactly.\n10 kΩ, 4.7 µF: 47.000 ms (47.000 … 47.000 ms) (0.00 %)\n"
+        "4.7 kΩ, 10 µF: 47.000 ms (47.000 … 47.000 ms) (0.00 %)\n"
+        "22 kΩ, 2.2 µF: 48.400 ms (48.400 … 48.400 ms) (+2.98 %)\n"
+        "18 kΩ, 2.2 µF: 39.600 ms (39.600 … 39.600 ms) (−15.74 %)\n"
+        "5.6 kΩ, 10 µF: 56.000 ms (56.000 … 56.000 ms) (+19.15 %)\n");
     row("lc: resonance of L and C", "lc --l 10 --c 100p",
-        "Resonant frequency: 5.0329 MHz\nInductance: 10.000 µH\nCapacitance: 100.00 pF\n"
-        "At 5.0329 MHz: X_L 316.23 Ω, X_C 316.23 Ω\n");
-    row("lc: reactances at another frequency", "lc --l 10u --c 100p --at 1M",
-        "Resonant frequency: 5.0329 MHz\nInductance: 10.000 µH\nCapacitance: 100.00 pF\n"
+        "Resonant frequency: 5.0329 MHz (4.5754 … 5.5921 MHz)\nInductance: 10.000 µH\n"
+        "Capacitance: 100.00 pF\nAt 5.0329 MHz: X_L 316.23 Ω, X_C 316.23 Ω\n");
+    // 1 % each: 5.0329 MHz / 1.01 and / 0.99.
+    row("lc: reactances at another frequency",
+        "lc --l 10u --c 100p --at 1M --l-tolerance 1 --c-tolerance 1",
+        "Resonant frequency: 5.0329 MHz (4.9831 … 5.0838 MHz)\nInductance: 10.000 µH\nCapacitance: "
+        "100.00 pF\n"
         "At 1.0000 MHz: X_L 62.832 Ω, X_C 1.5915 kΩ\n");
     // L = 1 / ((2π · 1 MHz)² · 1 nF) = 25.330 µH.
     row("lc: L for a resonance with C", "lc --frequency 1M --c 1n",
@@ -273,6 +288,8 @@ void TestCommands::refuses_data()
         "combine: --series needs --target");
     row("combine: --parts without --target", "combine --parts 3",
         "combine: --parts needs --target");
+    row("combine: a tolerance for a target", "combine --target 1k --tolerance 5",
+        "combine: --tolerance needs a list of parts");
     row("combine: target not a number", "combine --target abc",
         "combine: --target: 'abc' is not a number");
     row("combine: target of another quantity", "combine --target 5V",

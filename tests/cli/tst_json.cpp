@@ -156,6 +156,18 @@ void TestJson::reports_data()
     row("lc: reactance in ohms", "lc --l 10 --c 100p --at 1M", "results/capacitive_reactance",
         "1.5915 kΩ");
     row("lc: inductance in henries", "lc --l 10 --c 100p", "inputs/l", "10 µH");
+    const char *rcRange = "rc --r 16k --c 10n";
+    row("rc: lowest corner over the tolerances", rcRange, "results/frequency_min", "861.23");
+    row("rc: the default capacitor tolerance reported", rcRange, "inputs/c_tolerance", "10");
+    row("lc: highest resonance over the tolerances", "lc --l 10 --c 100p", "results/frequency_max",
+        "5.5921 MHz");
+    const char *ne555Range = "555 --astable --r1 1k --r2 10k --c 10 --c-tolerance 20";
+    row("555: highest frequency", ne555Range, "results/frequency_max", "9.08067270 Hz");
+    row("555: lowest duty cycle", ne555Range, "results/duty_min", "52.16");
+    row("555: longest pulse", "555 --monostable --r 10k --c 1", "results/duration_max",
+        "0.01270500 s");
+    row("combine: lowest parallel total", "combine --resistors 100 100 --tolerance 2",
+        "results/parallel_min", "49.00");
     row("tube: heating without its caption", "tube ECC83", "results/heating", "6.3V");
     row("tube: systems", "tube ECC83", "results/systems", "Micropower Triode\nMicropower Triode");
 }

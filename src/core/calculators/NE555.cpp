@@ -41,6 +41,19 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     const auto c = read(kFields, Field::C, texts.c, reading);
     if (!c)
         return c.problem();
+    const auto readTolerances = [&](Result &result) -> std::optional<Problem<Field>> {
+        const auto r = tolerance::readPercent(kFields, Field::Tolerance, texts.tolerance, reading,
+                                              tolerance::kResistorPercent);
+        if (!r)
+            return r.problem();
+        const auto cPercent = tolerance::readPercent(kFields, Field::CTolerance, texts.cTolerance,
+                                                     reading, tolerance::kCapacitorPercent);
+        if (!cPercent)
+            return cPercent.problem();
+        result.rPercent = *r;
+        result.cPercent = *cPercent;
+        return std::nullopt;
+    };
     if (*texts.circuit == Circuit::Monostable) {
         const auto r = read(kFields, Field::R, texts.r, reading);
         if (!r)
@@ -48,7 +61,11 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         Result result{Circuit::Monostable, monostablePulseDuration(*r, *c), {}};
         result.r = *r;
         result.c1 = *c;
-        if (const auto problem = overflow(*r >= *c ? Field::R : Field::C, result.value))
+        if (const auto problem = readTolerances(result))
+            return *problem;
+        result.durationRange = pulseRange(*r, *c, result.rPercent, result.cPercent);
+        if (const auto problem =
+                overflow(*r >= *c ? Field::R : Field::C, result.value, result.durationRange.max))
             return *problem;
         return result;
     }
@@ -62,6 +79,9 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     result.r1 = *r1;
     result.r2 = *r2;
     result.c1 = *c;
+    if (const auto problem = readTolerances(result))
+        return *problem;
+    result.ranges = astableRanges(*r1, *r2, *c, result.rPercent, result.cPercent);
     // Half-periods that round to 0 give an infinite frequency: the parts are too small, not
     // too large.
     if (!std::isfinite(result.value) &&
@@ -71,7 +91,8 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
                          : *r1 >= *r2                    ? Field::R1
                                                          : Field::R2;
     if (const auto problem = overflow(blamed, result.value, result.timing.highTime,
-                                      result.timing.lowTime, result.timing.dutyPercent))
+                                      result.timing.lowTime, result.timing.dutyPercent,
+                                      result.ranges.frequency.max, result.ranges.highTime.max))
         return *problem;
     return result;
 }
@@ -79,8 +100,9 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 QString resultText(const Result &result)
 {
     if (result.circuit == Circuit::Monostable)
-        return pulseDurationText(result.value);
-    return frequencyText(result.value) + u'\n' + astableTimingText(result.timing);
+        return pulseDurationText(result.value) + u'\n' + pulseRangeText(result.durationRange);
+    return frequencyText(result.value) + u'\n' + astableTimingText(result.timing) + u'\n' +
+           astableRangesText(result.ranges);
 }
 
 QString frequencyText(float hertz)

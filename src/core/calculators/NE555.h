@@ -36,6 +36,8 @@ enum class Field
     R2, // astable
     R,  // monostable
     C,
+    Tolerance,  // %, of the resistors
+    CTolerance, // %, of the capacitor
 };
 
 // The kept names of the panel's modes, in the order of Circuit; the panel's third mode is the
@@ -75,6 +77,8 @@ inline constexpr std::array kFields = {
                      .caption = "NE555C1A11yName",
                      .help = "Capacitance in µF",
                      .rule = {.unit = units::kMicrofarads}}},
+    FieldRow<Field>{Field::Tolerance, fieldSpec(kDesignFields, DesignField::Tolerance)},
+    FieldRow<Field>{Field::CTolerance, fieldSpec(kDesignFields, DesignField::CTolerance)},
 };
 static_assert(inFieldOrder(kFields));
 
@@ -86,6 +90,8 @@ struct Texts
     Given r2;
     Given r;
     Given c;
+    Given tolerance{};
+    Given cTolerance{};
 };
 
 struct Result
@@ -96,6 +102,10 @@ struct Result
     // The inputs as read: R1 and R2 for the astable circuit, R for the monostable one (Ω), and
     // the capacitor (µF).
     float r1 = 0.0f, r2 = 0.0f, r = 0.0f, c1 = 0.0f;
+    // Over the parts' tolerances: the astable circuit's four results, or the pulse duration.
+    AstableRanges ranges{};
+    tolerance::Range durationRange{};
+    double rPercent = tolerance::kResistorPercent, cPercent = tolerance::kCapacitorPercent;
 };
 
 // The circuit's resistors and its capacitor must be there and above 0; the panel, which shows
@@ -104,7 +114,7 @@ struct Result
 // Overflow.
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
-// The result: frequencyText() and astableTimingText(), or pulseDurationText().
+// The result: frequencyText() and astableTimingText(), or pulseDurationText(); then the ranges.
 QString resultText(const Result &result);
 
 // "Frequency: 6.90131140 Hz"

@@ -8,6 +8,8 @@
 #include "core/text/Texts.h"
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 namespace zelkor::ne555 {
 
@@ -69,6 +71,43 @@ QString astableTimingText(const AstableTiming &timing)
     return formatText(u"%@: %.08f s\n%@: %.08f s\n%@: %.02f %%",
                       {text("HighTime"), timing.highTime, text("LowTime"), timing.lowTime,
                        text("DutyCycle"), timing.dutyPercent});
+}
+
+AstableRanges astableRanges(double r1, double r2, double c1, double rPercent, double cPercent)
+{
+    const std::array parts{tolerance::percent(r1, rPercent), tolerance::percent(r2, rPercent),
+                           tolerance::percent(c1 / 1e6, cPercent)};
+    const auto high = [](double a, double b, double c) { return kHalfPeriodFactor * (a + b) * c; };
+    const auto low = [](double, double b, double c) { return kHalfPeriodFactor * b * c; };
+    return {
+        .frequency = tolerance::worstCase(
+            parts,
+            [&](double a, double b, double c) { return 1.0 / (high(a, b, c) + low(a, b, c)); }),
+        .highTime = tolerance::worstCase(parts, high),
+        .lowTime = tolerance::worstCase(parts, low),
+        .dutyPercent = tolerance::worstCase(
+            parts, [](double a, double b, double) { return (a + b) / (a + 2.0 * b) * 100.0; }),
+    };
+}
+
+tolerance::Range pulseRange(double r, double c1, double rPercent, double cPercent)
+{
+    return tolerance::worstCase(
+        std::array{tolerance::percent(r, rPercent), tolerance::percent(c1 / 1e6, cPercent)},
+        [](double ohms, double farads) { return kPulseFactor * ohms * farads; });
+}
+
+QString astableRangesText(const AstableRanges &ranges)
+{
+    return formatText(text("NE555AstableRanges"),
+                      {ranges.frequency.min, ranges.frequency.max, ranges.dutyPercent.min,
+                       ranges.dutyPercent.max, ranges.highTime.min, ranges.highTime.max,
+                       ranges.lowTime.min, ranges.lowTime.max});
+}
+
+QString pulseRangeText(const tolerance::Range &range)
+{
+    return formatText(text("NE555PulseRange"), {range.min, range.max});
 }
 
 AstableDesign designAstable(float frequency, float dutyPercent, float c1, eseries::Series series)
@@ -140,6 +179,21 @@ Outcome<eseries::Series, DesignField> readSeries(const Given &given)
     return Problem<DesignField>{Reason::OutOfRange, DesignField::Series};
 }
 
+// The resistors' tolerance defaults to their series', the capacitor's to 10 %.
+Outcome<std::pair<double, double>, DesignField>
+readTolerances(const DesignTexts &texts, eseries::Series series, Reading reading)
+{
+    const auto r = tolerance::readPercent(kDesignFields, DesignField::Tolerance, texts.tolerance,
+                                          reading, tolerance::seriesPercent(series));
+    if (!r)
+        return r.problem();
+    const auto c = tolerance::readPercent(kDesignFields, DesignField::CTolerance, texts.cTolerance,
+                                          reading, tolerance::kCapacitorPercent);
+    if (!c)
+        return c.problem();
+    return std::pair{*r, *c};
+}
+
 } // namespace
 
 Outcome<AstableDesign, DesignField> designAstable(const DesignTexts &texts, Reading reading)
@@ -156,10 +210,18 @@ Outcome<AstableDesign, DesignField> designAstable(const DesignTexts &texts, Read
     const auto series = readSeries(texts.series);
     if (!series)
         return series.problem();
+    const auto percents = readTolerances(texts, *series, reading);
+    if (!percents)
+        return percents.problem();
     AstableDesign design = designAstable(*frequency, *duty, *c, *series);
+    std::tie(design.rPercent, design.cPercent) = *percents;
+    if (design.outcome == DesignOutcome::Designed)
+        design.ranges = astableRanges(design.standardR1, design.standardR2, *c, design.rPercent,
+                                      design.cPercent);
     const AstableTiming &timing = design.withStandardParts;
-    if (const auto problem = overflow(DesignField::C, timing.frequency, timing.highTime,
-                                      timing.lowTime, timing.dutyPercent))
+    if (const auto problem =
+            overflow(DesignField::C, timing.frequency, timing.highTime, timing.lowTime,
+                     timing.dutyPercent, design.ranges.frequency.max, design.ranges.highTime.max))
         return *problem;
     return design;
 }
@@ -175,15 +237,24 @@ Outcome<MonostableDesign, DesignField> designMonostable(const DesignTexts &texts
     const auto series = readSeries(texts.series);
     if (!series)
         return series.problem();
+    const auto percents = readTolerances(texts, *series, reading);
+    if (!percents)
+        return percents.problem();
     MonostableDesign design = designMonostable(*duration, *c, *series);
-    if (const auto problem = overflow(DesignField::C, design.standardDuration))
+    std::tie(design.rPercent, design.cPercent) = *percents;
+    if (design.outcome == DesignOutcome::Designed)
+        design.durationRange = pulseRange(design.standardR, *c, design.rPercent, design.cPercent);
+    if (const auto problem =
+            overflow(DesignField::C, design.standardDuration, design.durationRange.max))
         return *problem;
     return design;
 }
 
 QString problemText(const Problem<DesignField> &problem, const DesignTexts &texts)
 {
-    if (problem.reason != Reason::OutsideDomain)
+    // A tolerance of 100 % or more has no sentence of its own: the panel shows nothing.
+    if (problem.reason != Reason::OutsideDomain || problem.field == DesignField::Tolerance ||
+        problem.field == DesignField::CTolerance)
         return {};
     if (problem.field != DesignField::Duty)
         return text("ValuesNotPositive");
@@ -202,7 +273,10 @@ QString designText(const AstableDesign &design)
     const AstableTiming &timing = design.withStandardParts;
     return nearestLine("R1", design.idealR1, design.standardR1, design.series) + u'\n' +
            nearestLine("R2", design.idealR2, design.standardR2, design.series) + u'\n' +
-           formatText(text("WithTheseParts"), {timing.frequency, timing.dutyPercent});
+           formatText(text("WithTheseParts"), {timing.frequency, timing.dutyPercent}) + u'\n' +
+           formatText(text("NE555DesignRanges"),
+                      {design.ranges.frequency.min, design.ranges.frequency.max,
+                       design.ranges.dutyPercent.min, design.ranges.dutyPercent.max});
 }
 
 QString designText(const MonostableDesign &design)
@@ -210,7 +284,8 @@ QString designText(const MonostableDesign &design)
     if (design.outcome != DesignOutcome::Designed)
         return problemText(design.outcome);
     return nearestLine("R", design.idealR, design.standardR, design.series) + u'\n' +
-           formatText(text("WithThisPart"), {design.standardDuration});
+           formatText(text("WithThisPart"), {design.standardDuration}) + u'\n' +
+           pulseRangeText(design.durationRange);
 }
 
 } // namespace zelkor::ne555

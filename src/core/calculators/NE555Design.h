@@ -14,6 +14,7 @@
 // mode's own formulas, so a design shows the digits the panel prints for those parts.
 
 #include "core/calculators/Inputs.h"
+#include "core/calculators/Tolerance.h"
 #include "core/standard/ESeries.h"
 
 #include <QString>
@@ -37,6 +38,23 @@ AstableTiming astableTiming(float r1, float r2, float c1);
 // "High time: 0.07590000 s\nLow time: 0.06900000 s\nDuty cycle: 52.38 %"
 QString astableTimingText(const AstableTiming &timing);
 
+// What the built circuit can do with R1, R2 and C anywhere inside their tolerances (resistors at
+// rPercent, the capacitor at cPercent), worked in double precision from the formulas above. The
+// chip's own thresholds spread too; that is not included.
+struct AstableRanges
+{
+    tolerance::Range frequency{}; // Hz
+    tolerance::Range highTime{};  // s
+    tolerance::Range lowTime{};   // s
+    tolerance::Range dutyPercent{};
+};
+AstableRanges astableRanges(double r1, double r2, double c1, double rPercent, double cPercent);
+tolerance::Range pulseRange(double r, double c1, double rPercent, double cPercent);
+
+// The lines added beneath the results, with the results' own decimals.
+QString astableRangesText(const AstableRanges &ranges);
+QString pulseRangeText(const tolerance::Range &range);
+
 enum class DesignOutcome
 {
     Designed,
@@ -56,6 +74,9 @@ struct AstableDesign
     double standardR2 = 0.0;
     AstableTiming withStandardParts;                       // what the standard parts give
     float frequency = 0.0f, dutyPercent = 0.0f, c1 = 0.0f; // the target as asked
+    // The standard parts at their tolerances (the series' for the resistors by default).
+    AstableRanges ranges{};
+    double rPercent = 0.0, cPercent = tolerance::kCapacitorPercent;
 };
 
 // The parts for frequency (Hz) and dutyPercent (above 50, below 100) with capacitor c1 (µF).
@@ -70,6 +91,8 @@ struct MonostableDesign
     double standardR = 0.0;           // nearest in series
     float standardDuration = 0.0f;    // s, exactly monostablePulseDuration() of the standard part
     float duration = 0.0f, c1 = 0.0f; // the target as asked
+    tolerance::Range durationRange{};
+    double rPercent = 0.0, cPercent = tolerance::kCapacitorPercent;
 };
 
 // The resistor for a pulse of duration (s) with capacitor c1 (µF).
@@ -84,6 +107,8 @@ enum class DesignField
     Duration,  // s
     C,         // µF
     Series,
+    Tolerance,  // %, of the resistors
+    CTolerance, // %, of the capacitor
 };
 
 inline constexpr std::array kDesignFields = {
@@ -119,6 +144,18 @@ inline constexpr std::array kDesignFields = {
                            .help = "Design: E3, E6, E12, E24, E48, E96 or E192 (E24)",
                            .kind = FieldKind::Choice,
                            .accepts = "E3, E6, E12, E24, E48, E96 or E192"}},
+    FieldRow<DesignField>{DesignField::Tolerance,
+                          {.key = "tolerance",
+                           .option = "--tolerance",
+                           .caption = "ResistorTolerance",
+                           .help = "Resistor tolerance in % (default 5; design: the series')",
+                           .rule = tolerance::kPercentRule}},
+    FieldRow<DesignField>{DesignField::CTolerance,
+                          {.key = "c_tolerance",
+                           .option = "--c-tolerance",
+                           .caption = "CapacitorTolerance",
+                           .help = "Capacitor tolerance in % (default 10)",
+                           .rule = tolerance::kPercentRule}},
 };
 static_assert(inFieldOrder(kDesignFields));
 
@@ -129,13 +166,15 @@ struct DesignTexts
     Given duration;
     Given c;
     Given series; // nothing for E24
+    Given tolerance{};
+    Given cTolerance{};
 };
 
-// Reads frequency, duty and capacitor, then the series. Values in their domains that still make
-// no design (a resistor beyond the series) are the design's outcome, so that its reason can be
-// shown.
+// Reads frequency, duty and capacitor, then the series, then the tolerances. Values in their
+// domains that still make no design (a resistor beyond the series) are the design's outcome, so
+// that its reason can be shown.
 Outcome<AstableDesign, DesignField> designAstable(const DesignTexts &texts, Reading reading);
-// Reads duration and capacitor, then the series.
+// Reads duration and capacitor, then the series, then the tolerances.
 Outcome<MonostableDesign, DesignField> designMonostable(const DesignTexts &texts, Reading reading);
 
 // The sentence the design panel shows for a value outside its domain: why no duty cycle at or

@@ -15,6 +15,13 @@ namespace zelkor {
 
 namespace {
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
+
+// "994.72 Hz (861.23 … 1163.41 Hz)"
+QString withRange(double value, tolerance::Range range, QStringView unit)
+{
+    return prefixedText(value, unit, 5) + u' ' +
+           prefixedRangeText(value, range.min, range.max, unit, 5);
+}
 } // namespace
 
 namespace rc {
@@ -31,14 +38,35 @@ double cornerFrequency(double ohms, double farads)
 
 namespace {
 
-Filter filter(double r, double c)
+Filter filter(double r, double c, double rPercent, double cPercent)
 {
-    return {r, c, timeConstant(r, c), cornerFrequency(r, c)};
+    Filter f{r, c, timeConstant(r, c), cornerFrequency(r, c)};
+    const std::array parts{tolerance::percent(r, rPercent), tolerance::percent(c, cPercent)};
+    f.tauRange = tolerance::worstCase(parts, timeConstant);
+    f.frequencyRange = tolerance::worstCase(parts, cornerFrequency);
+    return f;
 }
 
 QString wantedText(Mode mode, double value)
 {
     return prefixedText(value, mode == Mode::Tau ? u"s" : u"Hz", 5);
+}
+
+// The tolerances after the parts: fallbackR and fallbackC where none is given.
+std::optional<Problem<Field>> readTolerances(const Texts &texts, Reading reading, double fallbackR,
+                                             double fallbackC, Result &result)
+{
+    const auto r =
+        tolerance::readPercent(kFields, Field::Tolerance, texts.tolerance, reading, fallbackR);
+    if (!r)
+        return r.problem();
+    const auto c = tolerance::readPercent(kFields, Field::CapacitorTolerance,
+                                          texts.capacitorTolerance, reading, fallbackC);
+    if (!c)
+        return c.problem();
+    result.rPercent = *r;
+    result.cPercent = *c;
+    return std::nullopt;
 }
 
 } // namespace
@@ -67,16 +95,20 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         const auto c = readPrecise(kFields, Field::C, texts.c, reading);
         if (!c)
             return c.problem();
-        const Filter f = filter(*r, *c * 1e-6);
-        if (const auto problem = overflow(Field::C, f.tau, f.frequency))
+        if (const auto problem = readTolerances(texts, reading, tolerance::kResistorPercent,
+                                                tolerance::kCapacitorPercent, result))
+            return *problem;
+        const Filter f = filter(*r, *c * 1e-6, result.rPercent, result.cPercent);
+        if (const auto problem =
+                overflow(Field::C, f.tau, f.frequency, f.tauRange.max, f.frequencyRange.max))
             return *problem;
         result.filters.push_back(f);
         return result;
     }
 
     const Field target = result.mode == Mode::Tau ? Field::Tau : Field::Frequency;
-    const auto wanted =
-        readPrecise(kFields, target, result.mode == Mode::Tau ? texts.tau : texts.frequency, reading);
+    const auto wanted = readPrecise(
+        kFields, target, result.mode == Mode::Tau ? texts.tau : texts.frequency, reading);
     if (!wanted)
         return wanted.problem();
     result.wanted = *wanted;
@@ -93,6 +125,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
             return Problem<Field>{Reason::OutOfRange, Field::CapacitorSeries};
         result.capacitorSeries = *series;
     }
+    if (const auto problem =
+            readTolerances(texts, reading, tolerance::seriesPercent(result.series),
+                           tolerance::seriesPercent(result.capacitorSeries), result))
+        return *problem;
     const bool byTau = result.mode == Mode::Tau;
     const double shortest = timeConstant(kSmallestR, kSmallestC);
     const double longest = timeConstant(kLargestR, kLargestC);
@@ -111,7 +147,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     query.size = [](double r, double) { return r; };
     query.preferredSize = kPreferredR;
     for (const pairs::Pair &pair : pairs::bestPairs(query)) {
-        Filter f = filter(pair.first, pair.second);
+        Filter f = filter(pair.first, pair.second, result.rPercent, result.cPercent);
         f.error = pair.error;
         f.exact = pair.exact;
         result.filters.push_back(f);
@@ -123,18 +159,20 @@ QString resultText(const Result &result)
 {
     if (result.mode == Mode::Analysis) {
         const Filter &f = result.filters.front();
-        return formatText(text("RCAnalysisText"),
-                          {prefixedText(f.tau, u"s", 5), prefixedText(f.frequency, u"Hz", 5)});
+        return formatText(
+            text("RCAnalysisText"),
+            {withRange(f.tau, f.tauRange, u"s"), withRange(f.frequency, f.frequencyRange, u"Hz")});
     }
     QStringList lines;
     if (!result.filters.empty() && result.filters.front().exact)
         lines << formatText(text("PairTargetMet"), {wantedText(result.mode, result.wanted)});
     const int rDigits = eseries::significantDigits(result.series);
     for (const Filter &f : result.filters) {
-        const double value = result.mode == Mode::Tau ? f.tau : f.frequency;
+        const bool byTau = result.mode == Mode::Tau;
         lines << formatText(text("RCPairLine"),
                             {standardOhmsText(f.r, rDigits), prefixedText(f.c, u"F", 2),
-                             wantedText(result.mode, value),
+                             byTau ? withRange(f.tau, f.tauRange, u"s")
+                                   : withRange(f.frequency, f.frequencyRange, u"Hz"),
                              signedPercentText(f.error * 100.0, 2)});
     }
     return lines.join(u'\n');
@@ -217,11 +255,28 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         if (at)
             result.at = *at;
     }
+    const auto lPercent = tolerance::readPercent(kFields, Field::LTolerance, texts.lTolerance,
+                                                 reading, tolerance::kInductorPercent);
+    if (!lPercent)
+        return lPercent.problem();
+    const auto cPercent = tolerance::readPercent(kFields, Field::CTolerance, texts.cTolerance,
+                                                 reading, tolerance::kCapacitorPercent);
+    if (!cPercent)
+        return cPercent.problem();
+    result.lPercent = *lPercent;
+    result.cPercent = *cPercent;
+    // A sought L or C is a value to aim for, not a part with a tolerance.
+    if (result.sought == Sought::Frequency)
+        result.frequencyRange =
+            tolerance::worstCase(std::array{tolerance::percent(henries, *lPercent),
+                                            tolerance::percent(farads, *cPercent)},
+                                 resonance);
     result.inductiveReactance = kTwoPi * result.at * henries;
     result.capacitiveReactance = 1.0 / (kTwoPi * result.at * farads);
     const Field blamed = result.sought == Sought::C ? Field::L : Field::C;
+    const double highest = result.frequencyRange ? result.frequencyRange->max : frequency;
     if (const auto problem = overflow(blamed, frequency, henries, farads, result.inductiveReactance,
-                                      result.capacitiveReactance))
+                                      result.capacitiveReactance, highest))
         return *problem;
     if (!(frequency > 0.0 && henries > 0.0 && farads > 0.0 && result.capacitiveReactance > 0.0))
         return Problem<Field>{Reason::Overflow, blamed};
@@ -230,8 +285,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 
 QString resultText(const Result &r)
 {
+    const QString frequency = r.frequencyRange ? withRange(r.frequency, *r.frequencyRange, u"Hz")
+                                               : prefixedText(r.frequency, u"Hz", 5);
     return formatText(text("LCText"),
-                      {prefixedText(r.frequency, u"Hz", 5), prefixedText(r.inductance, u"H", 5),
+                      {frequency, prefixedText(r.inductance, u"H", 5),
                        prefixedText(r.capacitance, u"F", 5), prefixedText(r.at, u"Hz", 5),
                        prefixedText(r.inductiveReactance, u"\u03a9", 5),
                        prefixedText(r.capacitiveReactance, u"\u03a9", 5)});

@@ -9,9 +9,12 @@
 // Designing an RC searches a resistor series (100 Ω to 1 MΩ) against a capacitor series (10 pF
 // to 100 µF): only the product counts, so 16 kΩ with 10 nF and 1.6 kΩ with 100 nF are one answer,
 // shown with the resistor nearest 10 kΩ. A frequency and a time constant rank alike, by the ratio
-// they miss by. Capacitances are typed in µF and inductances in µH; double precision throughout.
+// they miss by. Every τ and f carries its range over the parts' tolerances: a part designed from
+// a series takes that series' tolerance, a typed part 5 % (R) or 10 % (C, L), unless the user
+// gives another. Capacitances are typed in µF and inductances in µH; double precision throughout.
 
 #include "core/calculators/Inputs.h"
+#include "core/calculators/Tolerance.h"
 #include "core/standard/ESeries.h"
 
 #include <QString>
@@ -48,6 +51,8 @@ enum class Field
     Tau,
     Series,
     CapacitorSeries,
+    Tolerance,
+    CapacitorTolerance,
 };
 
 inline constexpr std::array kFields = {
@@ -98,6 +103,18 @@ inline constexpr std::array kFields = {
                      .help = "E series of the capacitor (default E6)",
                      .kind = FieldKind::Choice,
                      .accepts = "E3, E6, E12 or E24"}},
+    FieldRow<Field>{Field::Tolerance,
+                    {.key = "tolerance",
+                     .option = "--tolerance",
+                     .caption = "ResistorTolerance",
+                     .help = "Resistor tolerance in % (default: the series', 5 % for --r)",
+                     .rule = tolerance::kPercentRule}},
+    FieldRow<Field>{Field::CapacitorTolerance,
+                    {.key = "c_tolerance",
+                     .option = "--c-tolerance",
+                     .caption = "CapacitorTolerance",
+                     .help = "Capacitor tolerance in % (default: the series', 10 % for --c)",
+                     .rule = tolerance::kPercentRule}},
 };
 static_assert(inFieldOrder(kFields));
 
@@ -115,6 +132,8 @@ struct Filter
     double frequency = 0.0; // Hz
     double error = 0.0;     // against the wanted f or τ
     bool exact = false;
+    tolerance::Range tauRange{};
+    tolerance::Range frequencyRange{};
 };
 
 struct Result
@@ -123,6 +142,8 @@ struct Result
     double wanted = 0.0; // Hz or s
     eseries::Series series = kDefaultSeries;
     eseries::Series capacitorSeries = kDefaultCapacitorSeries;
+    double rPercent = tolerance::kResistorPercent; // as given, or the default
+    double cPercent = tolerance::kCapacitorPercent;
     std::vector<Filter> filters; // analysis: one; design: the best, best first
 };
 
@@ -135,6 +156,8 @@ struct Texts
     Given tau{};
     Given series{};
     Given capacitorSeries{};
+    Given tolerance{};
+    Given capacitorTolerance{};
 };
 
 // A target beyond what the ranges reach is Impossible.
@@ -153,6 +176,8 @@ enum class Field
     L,
     C,
     At,
+    LTolerance,
+    CTolerance,
 };
 
 enum class Sought
@@ -195,6 +220,18 @@ inline constexpr std::array kFields = {
                      .caption = "LCAt",
                      .help = "Frequency in Hz for the reactances (default: the resonance)",
                      .rule = {.unit = {Quantity::Frequency, 0}, .need = Need::NonZero}}},
+    FieldRow<Field>{Field::LTolerance,
+                    {.key = "l_tolerance",
+                     .option = "--l-tolerance",
+                     .caption = "InductorTolerance",
+                     .help = "Inductor tolerance in % for the resonance's range (default 10)",
+                     .rule = tolerance::kPercentRule}},
+    FieldRow<Field>{Field::CTolerance,
+                    {.key = "c_tolerance",
+                     .option = "--c-tolerance",
+                     .caption = "CapacitorTolerance",
+                     .help = "Capacitor tolerance in % for the resonance's range (default 10)",
+                     .rule = tolerance::kPercentRule}},
 };
 static_assert(inFieldOrder(kFields));
 
@@ -209,6 +246,10 @@ struct Result
     double at = 0.0;                  // Hz, where the reactances are
     double inductiveReactance = 0.0;  // Ω
     double capacitiveReactance = 0.0; // Ω
+    // The resonance of the built circuit, when L and C are the given parts.
+    std::optional<tolerance::Range> frequencyRange{};
+    double lPercent = tolerance::kInductorPercent;
+    double cPercent = tolerance::kCapacitorPercent;
 };
 
 struct Texts
@@ -218,6 +259,8 @@ struct Texts
     Given l{};
     Given c{};
     Given at{};
+    Given lTolerance{};
+    Given cTolerance{};
 };
 
 // zelkor-calc needs exactly two of frequency, L and C: fewer are Missing, three a Conflict.

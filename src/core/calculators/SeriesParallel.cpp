@@ -23,7 +23,23 @@ bool isPart(QStringView text, PartKind kind)
     return scanValue(text, partRule(kind).unit).found;
 }
 
-Totals combine(std::span<const float> values)
+namespace {
+
+// Both totals of the list with every part scaled by factor, in double precision.
+std::pair<double, double> scaledTotals(std::span<const float> values, double factor)
+{
+    double sum = 0.0;
+    double reciprocalSum = 0.0;
+    for (const float value : values) {
+        sum += value * factor;
+        reciprocalSum += 1.0 / (value * factor);
+    }
+    return {sum, 1.0 / reciprocalSum};
+}
+
+} // namespace
+
+Totals combine(std::span<const float> values, double percent)
 {
     float sum = 0.0f;
     float reciprocalSum = 0.0f;
@@ -31,11 +47,22 @@ Totals combine(std::span<const float> values)
         sum += value;
         reciprocalSum += 1.0f / value;
     }
-    return Totals{sum, 1.0f / reciprocalSum};
+    Totals totals{sum, 1.0f / reciprocalSum};
+    const auto [lowSum, lowReciprocal] = scaledTotals(values, 1.0 - percent / 100.0);
+    const auto [highSum, highReciprocal] = scaledTotals(values, 1.0 + percent / 100.0);
+    totals.sumRange = {lowSum, highSum};
+    totals.reciprocalRange = {lowReciprocal, highReciprocal};
+    totals.percent = percent;
+    return totals;
+}
+
+double defaultPercent(PartKind kind)
+{
+    return kind == PartKind::Resistors ? tolerance::kResistorPercent : tolerance::kCapacitorPercent;
 }
 
 Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QString> &parts,
-                                 Reading reading)
+                                 Reading reading, const Given &tolerance)
 {
     if (!kind)
         return Problem<Field>{Reason::Missing, Field::Kind};
@@ -54,8 +81,13 @@ Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QStri
             return Problem<Field>{value.problem().reason, Field::Parts, i};
         values.append(*value);
     }
-    const Totals totals = combine(values);
-    if (const auto problem = overflow(Field::Parts, totals.sum, totals.reciprocal))
+    const auto percent = tolerance::readPercent(kFields, Field::Tolerance, tolerance, reading,
+                                                defaultPercent(*kind));
+    if (!percent)
+        return percent.problem();
+    const Totals totals = combine(values, *percent);
+    if (const auto problem =
+            overflow(Field::Parts, totals.sum, totals.reciprocal, totals.sumRange.max))
         return *problem;
     return totals;
 }
@@ -92,6 +124,7 @@ struct Shown
 {
     float value;
     QString unit;
+    float factor = 1.0f; // from the kind's unit to this one
 };
 
 Shown shown(PartKind kind, float total)
@@ -110,7 +143,7 @@ Shown shown(PartKind kind, float total)
     const std::span<const Smaller> smaller = resistors ? std::span<const Smaller>(kResistances)
                                                        : std::span<const Smaller>(kCapacitances);
     for (const Smaller &unit : smaller) {
-        result = {total * unit.factor, QString::fromUtf16(unit.unit)};
+        result = {total * unit.factor, QString::fromUtf16(unit.unit), unit.factor};
         if (result.value >= 1.0f)
             break;
     }
@@ -128,10 +161,23 @@ QString resultText(PartKind kind, const Totals &totals)
                        parallel.unit});
 }
 
-QString resultText(PartKind kind, const QList<QString> &parts)
+QString rangeText(PartKind kind, const Totals &totals)
 {
-    const auto totals = calculate(kind, parts, Reading::Lenient);
-    return totals ? resultText(kind, *totals) : QString();
+    const Shown series = shown(kind, totals.series(kind));
+    const Shown parallel = shown(kind, totals.parallel(kind));
+    const tolerance::Range seriesRange = totals.seriesRange(kind);
+    const tolerance::Range parallelRange = totals.parallelRange(kind);
+    const QString percent = formatShortest(float(totals.percent));
+    return formatText(text("SeriesParallelRange"),
+                      {percent, seriesRange.min * series.factor, seriesRange.max * series.factor,
+                       series.unit, percent, parallelRange.min * parallel.factor,
+                       parallelRange.max * parallel.factor, parallel.unit});
+}
+
+QString resultText(PartKind kind, const QList<QString> &parts, const Given &tolerance)
+{
+    const auto totals = calculate(kind, parts, Reading::Lenient, tolerance);
+    return totals ? resultText(kind, *totals) + u'\n' + rangeText(kind, *totals) : QString();
 }
 
 QString unit(PartKind kind)

@@ -9,8 +9,13 @@
 // only here, in single precision and in list order, because the printed digits depend on it.
 // A part of 0 makes its reciprocal infinite, so Q is 0: a shorted resistor shorts the whole
 // parallel group, and an empty capacitor gap blocks the whole series chain.
+//
+// The list takes one tolerance for all its parts (5 % for resistors, 10 % for capacitors unless
+// given). Both totals grow with every part, so their ranges are all parts low against all parts
+// high: two passes over the list, never its 2ⁿ corners (a list may hold 10,000 parts).
 
 #include "core/calculators/Inputs.h"
+#include "core/calculators/Tolerance.h"
 #include "core/standard/ESeries.h"
 
 #include <QList>
@@ -32,16 +37,32 @@ struct Totals
 {
     float sum = 0.0f;        // S
     float reciprocal = 0.0f; // Q
+    // Over the parts' tolerance, in double precision; combine() leaves them at the totals.
+    tolerance::Range sumRange{};
+    tolerance::Range reciprocalRange{};
+    double percent = 0.0;
 
     float series(PartKind kind) const { return kind == PartKind::Resistors ? sum : reciprocal; }
     float parallel(PartKind kind) const { return kind == PartKind::Resistors ? reciprocal : sum; }
+    tolerance::Range seriesRange(PartKind kind) const
+    {
+        return kind == PartKind::Resistors ? sumRange : reciprocalRange;
+    }
+    tolerance::Range parallelRange(PartKind kind) const
+    {
+        return kind == PartKind::Resistors ? reciprocalRange : sumRange;
+    }
 };
 
 // True when text can go into the panel's list: it begins with a value.
 bool isPart(QStringView text, PartKind kind);
 
-// The totals of the values, in list order; the list must not be empty.
-Totals combine(std::span<const float> values);
+// The totals of the values, in list order; the list must not be empty. With a tolerance in
+// percent, the totals' ranges too.
+Totals combine(std::span<const float> values, double percent = 0.0);
+
+// The tolerance a list takes where none is given.
+double defaultPercent(PartKind kind);
 
 enum class Field
 {
@@ -50,6 +71,7 @@ enum class Field
     Target,     // the resistance a search looks for
     Series,     // the E series it takes its parts from
     PartsCount, // how many parts it may join
+    Tolerance,  // % of every part in the list
 };
 
 // The kept names of the kinds, and of the search's part counts.
@@ -94,6 +116,13 @@ inline constexpr std::array kFields = {
                      .help = "At most this many parts for --target: 2 (default) or 3",
                      .kind = FieldKind::Choice,
                      .accepts = "2 or 3"}},
+    FieldRow<Field>{Field::Tolerance,
+                    {.key = "tolerance",
+                     .option = "--tolerance",
+                     .caption = "CombinationTolerance",
+                     .help = "Tolerance of every part in the list in % (default 5 for resistors, "
+                             "10 for capacitors)",
+                     .rule = tolerance::kPercentRule}},
 };
 static_assert(inFieldOrder(kFields));
 
@@ -103,8 +132,9 @@ InputRule partRule(PartKind kind);
 
 // The parts as given, each text one part; the problem's item names the part at fault. The list
 // must not be empty; in a strict reading every part must be a value of the kind's quantity.
+// The tolerance is read after the parts.
 Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QString> &parts,
-                                 Reading reading);
+                                 Reading reading, const Given &tolerance = std::nullopt);
 
 // What a search for a target needs. The series and the part count default to E24 and 2.
 struct SearchInputs
@@ -121,8 +151,13 @@ Outcome<SearchInputs, Field> searchInputs(const Given &target, const Given &seri
 // 10 pF and 22 pF do not both come out as 0.00 µF.
 QString resultText(PartKind kind, const Totals &totals);
 
-// The panel's text for its list: the result lines, or nothing when the list gives no totals.
-QString resultText(PartKind kind, const QList<QString> &parts);
+// The lines beneath them: "Series range at 5 %: 190.00 … 210.00 Ohm\nParallel range at 5 %:
+// 47.50 … 52.50 Ohm", each range in the unit and with the decimals of its total.
+QString rangeText(PartKind kind, const Totals &totals);
+
+// The panel's text for its list: the result lines and the range, or nothing when the list gives
+// no totals.
+QString resultText(PartKind kind, const QList<QString> &parts, const Given &tolerance = {});
 
 // The unit caption beside the entry field: "Ω" or "µF".
 QString unit(PartKind kind);

@@ -33,6 +33,20 @@ double seriesPercent(eseries::Series series);
 inline constexpr Domain kPercentDomain{.low = 0.0, .high = 100.0, .lowOpen = false};
 inline constexpr Domain kSpreadDomain = domains::kAtLeastZero;
 
+// How a tolerance field reads: a bare number in percent.
+inline constexpr InputRule kPercentRule{.unit = units::kNumber, .domain = kPercentDomain};
+
+// A tolerance as typed, or fallback (the series' or the part kind's) where none was: an option
+// left out, or a panel's field left empty.
+template <typename Field, std::size_t N>
+Outcome<double, Field> readPercent(const std::array<FieldRow<Field>, N> &table, Field field,
+                                   const Given &given, Reading reading, double fallback)
+{
+    if (!given || (reading == Reading::Lenient && given->trimmed().isEmpty()))
+        return fallback;
+    return readPrecise(table, field, given, reading);
+}
+
 // Where one quantity of a built circuit can lie.
 struct Bounds
 {

@@ -35,7 +35,7 @@ constexpr PanelEntry kPanels[] = {
     {"OhmsLaw", "VoltageDivider", build<VoltageDividerHandler>,
      "mode=design;vin=12;vout=3.3;series=E24"},
     {"Capacitors", "CapacitorCodes", build<CapacitorCodesHandler>, "code=2A104J"},
-    {"Capacitors", "RCAndLC", build<RCAndLCHandler>, "circuit=rc;r=10k;c=100n"},
+    {"Capacitors", "RCAndLC", build<RCAndLCHandler>, "circuit=rc;r=16k;c=10n"},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},

@@ -4,6 +4,7 @@
 
 #include "core/calculators/NE555.h"
 #include "core/calculators/NE555Design.h"
+#include "core/text/NumberFormat.h"
 
 namespace {
 using zelkor::eseries::Series;
@@ -22,10 +23,15 @@ NE555Handler::NE555Handler(QWidget *panel) : QObject(panel)
 
     using zelkor::ne555::DesignField;
     using zelkor::ne555::Field;
-    m_astable = FieldBinding(zelkor::ne555::kFields, {{Field::Circuit, ui.ne555ModeSegControl},
-                                                      {Field::R1, ui.r1ValueField},
-                                                      {Field::R2, ui.r2ValueField},
-                                                      {Field::C, ui.c1ValueField}});
+    m_astable =
+        FieldBinding(zelkor::ne555::kFields, {{Field::Circuit, ui.ne555ModeSegControl},
+                                              {Field::R1, ui.r1ValueField},
+                                              {Field::R2, ui.r2ValueField},
+                                              {Field::C, ui.c1ValueField},
+                                              {Field::Tolerance, ui.resistorToleranceField},
+                                              {Field::CTolerance, ui.capacitorToleranceField}});
+    ui.capacitorToleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::kCapacitorPercent)));
     m_monostable = FieldBinding(zelkor::ne555::kFields, {{Field::R, ui.monostableR1ValueField},
                                                          {Field::C, ui.monostableC1ValueField}});
     m_design = FieldBinding(zelkor::ne555::kDesignFields,
@@ -45,6 +51,11 @@ void NE555Handler::calculateNE555()
     ui.outputField->clear();
     const int mode = ui.ne555ModeSegControl->checkedId();
     ui.ne555ModeTabView->setCurrentIndex(mode);
+    // An empty tolerance takes the default the placeholder shows: the series' in a design.
+    const auto series = zelkor::eseries::parse(ui.designSeriesBox->currentText());
+    ui.resistorToleranceField->setPlaceholderText(zelkor::formatShortest(
+        float(mode == kDesign && series ? zelkor::tolerance::seriesPercent(*series)
+                                        : zelkor::tolerance::kResistorPercent)));
     if (mode == kDesign) {
         ui.outputField->setText(designText());
         return;
@@ -55,7 +66,8 @@ void NE555Handler::calculateNE555()
     const auto result = zelkor::ne555::calculate(
         {astable ? Circuit::Astable : Circuit::Monostable, ui.r1ValueField->text(),
          ui.r2ValueField->text(), ui.monostableR1ValueField->text(),
-         (astable ? ui.c1ValueField : ui.monostableC1ValueField)->text()},
+         (astable ? ui.c1ValueField : ui.monostableC1ValueField)->text(),
+         ui.resistorToleranceField->text(), ui.capacitorToleranceField->text()},
         zelkor::Reading::Lenient);
     if (result)
         ui.outputField->setText(zelkor::ne555::resultText(*result));
@@ -66,8 +78,10 @@ void NE555Handler::calculateNE555()
 QString NE555Handler::designText() const
 {
     const zelkor::ne555::DesignTexts texts{
-        ui.designFrequencyField->text(), ui.designDutyField->text(), ui.designDurationField->text(),
-        ui.designC1Field->text(), ui.designSeriesBox->currentText()};
+        ui.designFrequencyField->text(),   ui.designDutyField->text(),
+        ui.designDurationField->text(),    ui.designC1Field->text(),
+        ui.designSeriesBox->currentText(), ui.resistorToleranceField->text(),
+        ui.capacitorToleranceField->text()};
     QStringList parts;
     const auto add = [&](const auto &design) {
         const QString part = design ? zelkor::ne555::designText(*design)

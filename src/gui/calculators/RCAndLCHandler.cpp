@@ -3,6 +3,7 @@
 #include "gui/calculators/RCAndLCHandler.h"
 
 #include "core/calculators/RCAndLC.h"
+#include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
 #include <QFontDatabase>
@@ -72,19 +73,28 @@ RCAndLCHandler::RCAndLCHandler(QWidget *panel) : QObject(panel)
 
     m_circuit = FieldBinding(kPanelFields, {{PanelField::Circuit, ui.circuitSegControl}});
     using RC = zelkor::rc::Field;
-    m_rc = FieldBinding(zelkor::rc::kFields, {{RC::Mode, ui.rcModeGroup},
-                                              {RC::R, ui.rcRField},
-                                              {RC::C, ui.rcCField},
-                                              {RC::Frequency, ui.rcFrequencyField},
-                                              {RC::Tau, ui.rcTauField},
-                                              {RC::Series, ui.rcSeriesBox},
-                                              {RC::CapacitorSeries, ui.rcCapacitorSeriesBox}});
+    m_rc =
+        FieldBinding(zelkor::rc::kFields, {{RC::Mode, ui.rcModeGroup},
+                                           {RC::R, ui.rcRField},
+                                           {RC::C, ui.rcCField},
+                                           {RC::Frequency, ui.rcFrequencyField},
+                                           {RC::Tau, ui.rcTauField},
+                                           {RC::Series, ui.rcSeriesBox},
+                                           {RC::CapacitorSeries, ui.rcCapacitorSeriesBox},
+                                           {RC::Tolerance, ui.rcToleranceField},
+                                           {RC::CapacitorTolerance, ui.rcCapacitorToleranceField}});
     using LC = zelkor::lc::Field;
     m_lc = FieldBinding(zelkor::lc::kFields, {{LC::Sought, ui.lcSoughtGroup},
                                               {LC::Frequency, ui.lcFrequencyField},
                                               {LC::L, ui.lcLField},
                                               {LC::C, ui.lcCField},
-                                              {LC::At, ui.lcAtField}});
+                                              {LC::At, ui.lcAtField},
+                                              {LC::LTolerance, ui.lcLToleranceField},
+                                              {LC::CTolerance, ui.lcCToleranceField}});
+    ui.lcLToleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::kInductorPercent)));
+    ui.lcCToleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::kCapacitorPercent)));
     for (const FieldBinding *fields : {&m_circuit, &m_rc, &m_lc})
         fields->connect(this, &RCAndLCHandler::calculateRCAndLC);
     calculateRCAndLC();
@@ -116,11 +126,23 @@ QString RCAndLCHandler::rcText()
     showRow(design, {ui.rcSeriesLabel, ui.rcSeriesBox});
     showRow(design, {ui.rcCapacitorSeriesLabel, ui.rcCapacitorSeriesBox});
 
-    const auto result = zelkor::rc::calculate({mode, ui.rcRField->text(), ui.rcCField->text(),
-                                               ui.rcFrequencyField->text(), ui.rcTauField->text(),
-                                               ui.rcSeriesBox->currentText(),
-                                               ui.rcCapacitorSeriesBox->currentText()},
-                                              zelkor::Reading::Lenient);
+    // An empty tolerance takes the default, which the placeholder shows: the series' in a design.
+    const auto fallback = [design](QComboBox *series, double typed) {
+        const auto named = zelkor::eseries::parse(series->currentText());
+        return zelkor::formatShortest(
+            float(design && named ? zelkor::tolerance::seriesPercent(*named) : typed));
+    };
+    ui.rcToleranceField->setPlaceholderText(
+        fallback(ui.rcSeriesBox, zelkor::tolerance::kResistorPercent));
+    ui.rcCapacitorToleranceField->setPlaceholderText(
+        fallback(ui.rcCapacitorSeriesBox, zelkor::tolerance::kCapacitorPercent));
+
+    const auto result = zelkor::rc::calculate(
+        {mode, ui.rcRField->text(), ui.rcCField->text(), ui.rcFrequencyField->text(),
+         ui.rcTauField->text(), ui.rcSeriesBox->currentText(),
+         ui.rcCapacitorSeriesBox->currentText(), ui.rcToleranceField->text(),
+         ui.rcCapacitorToleranceField->text()},
+        zelkor::Reading::Lenient);
     return result ? zelkor::rc::resultText(*result) : zelkor::rc::problemText(result.problem());
 }
 
@@ -132,11 +154,15 @@ QString RCAndLCHandler::lcText()
               {ui.lcFrequencyLabel, ui.lcFrequencyField, ui.lcFrequencyUnitLabel});
     enableRow(sought != Sought::L, {ui.lcLLabel, ui.lcLField, ui.lcLUnitLabel});
     enableRow(sought != Sought::C, {ui.lcCLabel, ui.lcCField, ui.lcCUnitLabel});
+    // Only a resonance built from the given parts has a range.
+    const bool parts = sought == Sought::Frequency;
+    enableRow(parts, {ui.lcLToleranceLabel, ui.lcLToleranceField, ui.lcLToleranceUnitLabel});
+    enableRow(parts, {ui.lcCToleranceLabel, ui.lcCToleranceField, ui.lcCToleranceUnitLabel});
 
-    const auto result =
-        zelkor::lc::calculate({sought, ui.lcFrequencyField->text(), ui.lcLField->text(),
-                               ui.lcCField->text(), ui.lcAtField->text()},
-                              zelkor::Reading::Lenient);
+    const auto result = zelkor::lc::calculate(
+        {sought, ui.lcFrequencyField->text(), ui.lcLField->text(), ui.lcCField->text(),
+         ui.lcAtField->text(), ui.lcLToleranceField->text(), ui.lcCToleranceField->text()},
+        zelkor::Reading::Lenient);
     return result ? zelkor::lc::resultText(*result) : QString();
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 
+#include "core/text/NumberFormat.h"
 #include "core/text/NumberReader.h"
 #include "core/text/Texts.h"
 #include "gui/app/PanelState.h"
@@ -40,8 +41,9 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
     ui.seriesChoice->setCurrentIndex(kDefaultSeries);
     ui.targetField->setMaxLength(ui.partsValueField->maxLength());
 
-    m_kind =
-        FieldBinding(zelkor::seriesparallel::kFields, {{Field::Kind, ui.capacitorOrResistorSeg}});
+    m_kind = FieldBinding(zelkor::seriesparallel::kFields,
+                          {{Field::Kind, ui.capacitorOrResistorSeg},
+                           {Field::Tolerance, ui.toleranceField}});
     m_search = FieldBinding(zelkor::seriesparallel::kFields, {{Field::Target, ui.targetField},
                                                               {Field::Series, ui.seriesChoice},
                                                               {Field::PartsCount, ui.partsChoice}});
@@ -180,6 +182,8 @@ void SeriesParallelConnectionHandler::resistorOrCapacityOptionChanged()
     ui.unitField->setText(zelkor::seriesparallel::unit(current));
     const char *caption = current == PartKind::Capacitors ? "Capacitors" : "Resistors";
     ui.tableViewCaption->setText(zelkor::text(caption) + QStringLiteral(": "));
+    ui.toleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::seriesparallel::defaultPercent(current))));
     ui.partsValueField->setAccessibleDescription(
         zelkor::text(current == PartKind::Capacitors ? "SeriesParallelMicrofaradsA11yDescription"
                                                      : "SeriesParallelOhmsA11yDescription"));
@@ -190,7 +194,8 @@ void SeriesParallelConnectionHandler::calculateConnection()
 {
     if (targetMode())
         return;
-    ui.outputField->setText(zelkor::seriesparallel::resultText(kind(), m_parts.parts()));
+    ui.outputField->setText(
+        zelkor::seriesparallel::resultText(kind(), m_parts.parts(), ui.toleranceField->text()));
 }
 
 bool SeriesParallelConnectionHandler::eventFilter(QObject *watched, QEvent *event)

@@ -29,7 +29,7 @@ Texts texts(const QString &given)
     std::optional<Circuit> circuit;
     if (v[0] != u"-")
         circuit = v[0] == u"M" ? Circuit::Monostable : Circuit::Astable;
-    return {circuit, at(1), at(2), at(3), at(4)};
+    return {circuit, at(1), at(2), at(3), at(4), {}, {}};
 }
 
 } // namespace

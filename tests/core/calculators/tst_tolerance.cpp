@@ -2,13 +2,39 @@
 
 // Worst-case ranges over the corners of the parts' tolerances, against ranges worked by hand.
 
+#include "core/calculators/NE555.h"
+#include "core/calculators/RCAndLC.h"
+#include "core/calculators/SeriesParallel.h"
 #include "core/calculators/Tolerance.h"
 #include "core/text/QuantityText.h"
 #include "support/TestSupport.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
+#include <cmath>
 #include <numbers>
+
+namespace {
+
+QString given(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+// The 555 computes its nominal in single precision: it may stand a rounding outside the range.
+bool inside(double value, zelkor::tolerance::Range range)
+{
+    const double slack = 1e-6 * std::max(std::abs(range.min), std::abs(range.max));
+    return value >= range.min - slack && value <= range.max + slack;
+}
+
+bool wider(zelkor::tolerance::Range wide, zelkor::tolerance::Range narrow)
+{
+    return wide.min < narrow.min && wide.max > narrow.max;
+}
+
+} // namespace
 
 using namespace Qt::StringLiterals;
 using namespace zelkor;
@@ -57,6 +83,86 @@ private Q_SLOTS:
         QCOMPARE(tolerance::percent(-10.0, 10), (tolerance::Bounds{-11.0, -9.0}));
         QVERIFY(tolerance::kPercentDomain.contains(0.0));
         QVERIFY(!tolerance::kPercentDomain.contains(100.0));
+    }
+
+    // Random parts, and random values inside their tolerances: what the built circuit does lies
+    // inside the range, and so does its nominal; one percent more tolerance widens the range.
+    void builtCircuitsStayInsideTheirRanges()
+    {
+        QRandomGenerator random(22);
+        const auto logUniform = [&](double low, double high) {
+            return given(low * std::pow(high / low, random.generateDouble()));
+        };
+        const auto within = [&](double nominal, double percent) {
+            return nominal * (1.0 + percent / 100.0 * (2.0 * random.generateDouble() - 1.0));
+        };
+        for (int trial = 0; trial < 300; ++trial) {
+            const double rp = 30.0 * random.generateDouble(), cp = 30.0 * random.generateDouble();
+            const QString r1 = logUniform(100, 1e6), r2 = logUniform(100, 1e6);
+            const QString c = logUniform(1e-5, 100); // µF
+            const auto rcAt = [&](double more) {
+                return rc::calculate({.r = r1,
+                                      .c = c,
+                                      .tolerance = given(rp + more),
+                                      .capacitorTolerance = given(cp + more)},
+                                     Reading::Strict)
+                    ->filters.front();
+            };
+            const rc::Filter f = rcAt(0);
+            const double r = within(f.r, rp), farads = within(f.c, cp);
+            QVERIFY(inside(rc::cornerFrequency(r, farads), f.frequencyRange));
+            QVERIFY(inside(rc::timeConstant(r, farads), f.tauRange));
+            QVERIFY(inside(f.frequency, f.frequencyRange) && inside(f.tau, f.tauRange));
+            QVERIFY(wider(rcAt(1).frequencyRange, f.frequencyRange));
+
+            const auto lc =
+                lc::calculate({.l = r2, .c = c, .lTolerance = given(rp)}, Reading::Strict);
+            const auto &lcRange = *lc->frequencyRange;
+            QVERIFY(inside(lc::resonance(within(lc->inductance, rp), within(lc->capacitance, 10)),
+                           lcRange));
+            QVERIFY(inside(lc->frequency, lcRange));
+
+            const auto ne555At = [&](ne555::Circuit circuit, double more) {
+                return *ne555::calculate(
+                    {circuit, r1, r2, r2, c, given(rp + more), given(cp + more)}, Reading::Strict);
+            };
+            const ne555::Result astable = ne555At(ne555::Circuit::Astable, 0);
+            const ne555::AstableRanges &ranges = astable.ranges;
+            for (const ne555::AstableTiming &t :
+                 {astable.timing,
+                  ne555::astableTiming(float(within(astable.r1, rp)), float(within(astable.r2, rp)),
+                                       float(within(astable.c1, cp)))}) {
+                QVERIFY(inside(t.frequency, ranges.frequency) &&
+                        inside(t.highTime, ranges.highTime));
+                QVERIFY(inside(t.lowTime, ranges.lowTime) &&
+                        inside(t.dutyPercent, ranges.dutyPercent));
+            }
+            QVERIFY(wider(ne555At(ne555::Circuit::Astable, 1).ranges.frequency, ranges.frequency));
+            const ne555::Result pulse = ne555At(ne555::Circuit::Monostable, 0);
+            QVERIFY(inside(ne555::monostablePulseDuration(float(within(pulse.r, rp)),
+                                                          float(within(pulse.c1, cp))),
+                           pulse.durationRange));
+
+            QList<QString> parts;
+            for (int i = 0, n = 1 + int(random.bounded(40)); i < n; ++i)
+                parts.append(logUniform(1, 1e6));
+            const auto listAt = [&](double more) {
+                return *seriesparallel::calculate(seriesparallel::PartKind::Resistors, parts,
+                                                  Reading::Strict, given(rp + more));
+            };
+            const seriesparallel::Totals list = listAt(0);
+            double sum = 0.0, reciprocalSum = 0.0;
+            for (const QString &part : parts) {
+                const double value = within(part.toDouble(), rp);
+                sum += value;
+                reciprocalSum += 1.0 / value;
+            }
+            QVERIFY(inside(sum, list.sumRange) &&
+                    inside(1.0 / reciprocalSum, list.reciprocalRange));
+            QVERIFY(inside(list.sum, list.sumRange) &&
+                    inside(list.reciprocal, list.reciprocalRange));
+            QVERIFY(wider(listAt(1).sumRange, list.sumRange));
+        }
     }
 };
 

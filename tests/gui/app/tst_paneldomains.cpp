@@ -93,7 +93,8 @@ private Q_SLOTS:
              {u"turns=-10"_s});
         rows("555", shown<NE555Handler>,
              u"astableButton!;r1ValueField=1000;r2ValueField=10000;c1ValueField=10"_s,
-             {u"r1ValueField=-1000"_s, u"r2ValueField=-1"_s, u"c1ValueField=0"_s});
+             {u"r1ValueField=-1000"_s, u"r2ValueField=-1"_s, u"c1ValueField=0"_s,
+              u"resistorToleranceField=100"_s, u"capacitorToleranceField=-1"_s});
         rows("555 monostable", shown<NE555Handler>,
              u"monostableButton!;monostableR1ValueField=10000;monostableC1ValueField=100"_s,
              {u"monostableR1ValueField=-1"_s, u"monostableC1ValueField=-100"_s});
@@ -116,19 +117,20 @@ private Q_SLOTS:
              u"analysisButton!;rfField=47k;rgField=10k"_s,
              {u"rfField=-47k"_s, u"rgField=-1"_s, u"rfField=1e300;rgField=1e-300"_s});
         rows("RC", shown<RCAndLCHandler>, u"rcRField=10k;rcCField=100n"_s,
-             {u"rcRField=-10k"_s, u"rcCField=-1"_s, u"rcCField=1e39"_s});
+             {u"rcRField=-10k"_s, u"rcCField=-1"_s, u"rcCField=1e39"_s, u"rcToleranceField=100"_s,
+              u"rcCapacitorToleranceField=-5"_s});
         rows("RC design", shown<RCAndLCHandler>, u"rcFrequencyRadio!;rcFrequencyField=1k"_s,
              {u"rcFrequencyField=-1k"_s});
         rows("RC design, τ", shown<RCAndLCHandler>, u"rcTauRadio!;rcTauField=1m"_s,
              {u"rcTauField=-1m"_s});
         rows("LC", shown<RCAndLCHandler>, u"lcButton!;lcLField=10;lcCField=100p;lcAtField=1M"_s,
-             {u"lcLField=-10"_s, u"lcCField=-1"_s, u"lcAtField=-1M"_s});
+             {u"lcLField=-10"_s, u"lcCField=-1"_s, u"lcAtField=-1M"_s, u"lcLToleranceField=100"_s});
         rows("LC, C sought", shown<RCAndLCHandler>,
              u"lcButton!;lcCapacitanceRadio!;lcFrequencyField=1M;lcLField=10"_s,
              {u"lcFrequencyField=-1M"_s});
         rows("series and parallel", shown<SeriesParallelConnectionHandler>,
              u"partsValueField=100;addButton!;partsValueField=220;addButton!"_s,
-             {u"partsValueField=-100;addButton!"_s});
+             {u"partsValueField=-100;addButton!"_s, u"toleranceField=100"_s});
         rows("divider", shown<VoltageDividerHandler>, u"designVinField=12;designVoutField=3.3"_s,
              {u"designVinField=-12"_s, u"designVoutField=-3.3"_s, u"designLoadField=-1k"_s,
               u"designTotalField=-10k"_s, u"designVinField=1e300;designVoutField=5e299"_s});

@@ -23,21 +23,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("line"); // of the result; -1 for all of it
         QTest::addColumn<QString>("expected");
-        QTest::newRow("RC: τ and f of 10 kΩ and 100 nF")
-            << u"rcRField=10k;rcCField=100n"_s << -1
-            << u"Time constant: 1.0000 ms\nCorner frequency (−3 dB): 159.15 Hz"_s;
+        // 16 kΩ at 5 % and 10 nF at 10 %: from 15.2 kΩ · 9 nF to 16.8 kΩ · 11 nF.
+        QTest::newRow("RC: τ and f of 16 kΩ and 10 nF, with their ranges")
+            << u"rcRField=16k;rcCField=10n"_s << -1
+            << u"Time constant: 160.00 µs (136.80 … 184.80 µs)\n"
+               "Corner frequency (−3 dB): 994.72 Hz (861.23 … 1163.41 Hz)"_s;
         QTest::newRow("RC: a capacitor of 0 waits")
             << u"rcRField=10k;rcCField=100n;rcCField=0"_s << -1 << QString();
-        QTest::newRow("RC: 1 kHz from E24 × E6") << u"rcFrequencyRadio!;rcFrequencyField=1k"_s << 0
-                                                 << u"16 kΩ, 10 nF: 994.72 Hz (−0.53 %)"_s;
+        QTest::newRow("RC: 1 kHz from E24 × E6")
+            << u"rcFrequencyRadio!;rcFrequencyField=1k"_s << 0
+            << u"16 kΩ, 10 nF: 994.72 Hz (789.46 … 1308.84 Hz) (−0.53 %)"_s;
         // 10 kΩ · 16 nF is the same product as 16 kΩ · 10 nF, nearer the preferred 10 kΩ.
         QTest::newRow("RC: E24 capacitors chosen")
             << u"rcFrequencyRadio!;rcFrequencyField=1k;rcCapacitorSeriesBox=#3"_s << 0
-            << u"10 kΩ, 16 nF: 994.72 Hz (−0.53 %)"_s;
+            << u"10 kΩ, 16 nF: 994.72 Hz (902.24 … 1102.18 Hz) (−0.53 %)"_s;
         QTest::newRow("RC: a target out of reach says so")
             << u"rcTauRadio!;rcTauField=200"_s << -1
             << u"No resistor from 100 Ω to 1 MΩ with a capacitor from 10 pF to 100 µF gives "
                "this."_s;
+        QTest::newRow("LC: resonance of parts at 10 %")
+            << u"lcButton!;lcLField=10;lcCField=100p"_s << 0
+            << u"Resonant frequency: 5.0329 MHz (4.5754 … 5.5921 MHz)"_s;
         QTest::newRow("LC: reactances at a typed frequency")
             << u"lcButton!;lcLField=10;lcCField=100p;lcAtField=1M"_s << 3
             << u"At 1.0000 MHz: X_L 62.832 Ω, X_C 1.5915 kΩ"_s;
