@@ -1815,5 +1815,59 @@ Bei %@: X_L %@, X_C %@</translation>
         <source>f₀</source>
         <translation>f₀</translation>
     </message>
+    <message id="LEDStandardRange">
+        <source>Built, R ±%@ %%: %@ %@
+and %@ %@</source>
+        <translation>Gebaut, R ±%@ %%: %@ %@
+und %@ %@</translation>
+    </message>
+    <message id="RangesResistors">
+        <source>Ranges: resistors ±%@ %%</source>
+        <translation>Bereiche: Widerstände ±%@ %%</translation>
+    </message>
+    <message id="RangesResistorsSupply">
+        <source>Ranges: resistors ±%@ %%, supply ±%@ %%</source>
+        <translation>Bereiche: Widerstände ±%@ %%, Eingang ±%@ %%</translation>
+    </message>
+    <message id="RangesResistorsDatasheet">
+        <source>Ranges: resistors ±%@ %%, Vref and I_adj from the datasheet</source>
+        <translation>Bereiche: Widerstände ±%@ %%, Vref und I_adj laut Datenblatt</translation>
+    </message>
+    <message id="RangesResistorsReference">
+        <source>Ranges: resistors ±%@ %%, reference ±%@ %%</source>
+        <translation>Bereiche: Widerstände ±%@ %%, Referenz ±%@ %%</translation>
+    </message>
+    <message id="ResistorTolerance">
+        <source>Resistor tolerance (%)</source>
+        <translation>Widerstandstoleranz (%)</translation>
+    </message>
+    <message id="ResistorToleranceA11yDescription">
+        <source>percent; leave empty for the series' tolerance, 5 % without a series</source>
+        <translation>Prozent; leer lassen für die Toleranz der Reihe, 5 % ohne Reihe</translation>
+    </message>
+    <message id="SupplyTolerance">
+        <source>Supply tolerance (%)</source>
+        <translation>Spannungstoleranz (%)</translation>
+    </message>
+    <message id="SupplyToleranceA11yDescription">
+        <source>percent; leave empty for an exact supply</source>
+        <translation>Prozent; leer lassen für eine exakte Spannung</translation>
+    </message>
+    <message id="ForwardSpread">
+        <source>Forward voltage ± (V)</source>
+        <translation>Flussspannung ± (V)</translation>
+    </message>
+    <message id="ForwardSpreadA11yDescription">
+        <source>volts either side of the forward voltage; leave empty for none</source>
+        <translation>Volt um die Flussspannung; leer lassen für keine Streuung</translation>
+    </message>
+    <message id="VrefTolerance">
+        <source>Vref tolerance (%)</source>
+        <translation>Vref-Toleranz (%)</translation>
+    </message>
+    <message id="VrefToleranceA11yDescription">
+        <source>percent; leave empty for 1 %</source>
+        <translation>Prozent; leer lassen für 1 %</translation>
+    </message>
 </context>
 </TS>

@@ -1815,5 +1815,59 @@ At %@: X_L %@, X_C %@</translation>
         <source>f₀</source>
         <translation>f₀</translation>
     </message>
+    <message id="LEDStandardRange">
+        <source>Built, R ±%@ %%: %@ %@
+and %@ %@</source>
+        <translation>Built, R ±%@ %%: %@ %@
+and %@ %@</translation>
+    </message>
+    <message id="RangesResistors">
+        <source>Ranges: resistors ±%@ %%</source>
+        <translation>Ranges: resistors ±%@ %%</translation>
+    </message>
+    <message id="RangesResistorsSupply">
+        <source>Ranges: resistors ±%@ %%, supply ±%@ %%</source>
+        <translation>Ranges: resistors ±%@ %%, supply ±%@ %%</translation>
+    </message>
+    <message id="RangesResistorsDatasheet">
+        <source>Ranges: resistors ±%@ %%, Vref and I_adj from the datasheet</source>
+        <translation>Ranges: resistors ±%@ %%, Vref and I_adj from the datasheet</translation>
+    </message>
+    <message id="RangesResistorsReference">
+        <source>Ranges: resistors ±%@ %%, reference ±%@ %%</source>
+        <translation>Ranges: resistors ±%@ %%, reference ±%@ %%</translation>
+    </message>
+    <message id="ResistorTolerance">
+        <source>Resistor tolerance (%)</source>
+        <translation>Resistor tolerance (%)</translation>
+    </message>
+    <message id="ResistorToleranceA11yDescription">
+        <source>percent; leave empty for the series' tolerance, 5 % without a series</source>
+        <translation>percent; leave empty for the series' tolerance, 5 % without a series</translation>
+    </message>
+    <message id="SupplyTolerance">
+        <source>Supply tolerance (%)</source>
+        <translation>Supply tolerance (%)</translation>
+    </message>
+    <message id="SupplyToleranceA11yDescription">
+        <source>percent; leave empty for an exact supply</source>
+        <translation>percent; leave empty for an exact supply</translation>
+    </message>
+    <message id="ForwardSpread">
+        <source>Forward voltage ± (V)</source>
+        <translation>Forward voltage ± (V)</translation>
+    </message>
+    <message id="ForwardSpreadA11yDescription">
+        <source>volts either side of the forward voltage; leave empty for none</source>
+        <translation>volts either side of the forward voltage; leave empty for none</translation>
+    </message>
+    <message id="VrefTolerance">
+        <source>Vref tolerance (%)</source>
+        <translation>Vref tolerance (%)</translation>
+    </message>
+    <message id="VrefToleranceA11yDescription">
+        <source>percent; leave empty for 1 %</source>
+        <translation>percent; leave empty for 1 %</translation>
+    </message>
 </context>
 </TS>

@@ -12,9 +12,9 @@
 #include "core/calculators/NE555.h"
 #include "core/calculators/NE555Design.h"
 #include "core/calculators/OhmsLaw.h"
-#include "core/calculators/VoltageDivider.h"
 #include "core/calculators/OpAmpGain.h"
 #include "core/calculators/RCAndLC.h"
+#include "core/calculators/VoltageDivider.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -47,11 +47,16 @@ Table table(const char *name, const std::array<FieldRow<Field>, N> &rows,
 const std::vector<Table> &tables()
 {
     static const std::vector<Table> all = {
-        table("led", led::kFields),         table("ohm", ohmslaw::kFields),
-        table("heatsink", heatsink::kFields), table("coil", coil::kFields),
-        table("555", ne555::kFields),       table("555 design", ne555::kDesignFields),
-        table("divider", divider::kFields), table("regulator", regulator::kFields),
-        table("gain", opamp::kFields),      table("rc", rc::kFields),
+        table("led", led::kFields),
+        table("ohm", ohmslaw::kFields),
+        table("heatsink", heatsink::kFields),
+        table("coil", coil::kFields),
+        table("555", ne555::kFields),
+        table("555 design", ne555::kDesignFields),
+        table("divider", divider::kFields),
+        table("regulator", regulator::kFields),
+        table("gain", opamp::kFields),
+        table("rc", rc::kFields),
         table("lc", lc::kFields),
     };
     return all;
@@ -64,7 +69,8 @@ struct Line
     const char *words;
 };
 constexpr Line kLines[] = {
-    {"led", "led --supply 12 --forward 2 --current 20"},
+    {"led", "led --supply 12 --forward 2 --current 20 --tolerance 10 --supply-tolerance 5 "
+            "--forward-spread 0.1"},
     {"ohm", "ohm --voltage 12 --current 2"},
     {"ohm", "ohm --power 24 --resistance 6"},
     {"heatsink", "heatsink --power 10 --chip 1.5 --mount 0.3 --sink 2 --ambient 25"},
@@ -76,12 +82,13 @@ constexpr Line kLines[] = {
     {"555 design", "555 --design --frequency 1k --duty 60 --c 0.1"},
     {"555 design", "555 --design --duration 1 --c 10"},
     {"divider", "divider --vin 12 --vout 3.3 --load 100k --total 20k"},
-    {"divider", "divider --vin 10 --r1 10k --r2 10k --load 10k"},
+    {"divider", "divider --vin 10 --r1 10k --r2 10k --load 10k --tolerance 1 --supply-tolerance 2"},
     {"regulator", "regulator --lm317 --vout 5 --series E24 --min-current 10"},
     {"regulator", "regulator --vref 0.8 --vout 3.3 --total 10k"},
-    {"regulator", "regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720"},
+    {"regulator", "regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720 --tolerance 1 "
+                  "--vref-tolerance 2"},
     {"gain", "gain --non-inverting --gain 10"},
-    {"gain", "gain --inverting --rf 47k --rg 10k"},
+    {"gain", "gain --inverting --rf 47k --rg 10k --tolerance 1"},
     {"rc", "rc --r 10k --c 0.1"},
     {"rc", "rc --frequency 1k"},
     {"rc", "rc --tau 1m"},

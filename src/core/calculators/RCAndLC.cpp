@@ -75,8 +75,8 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     }
 
     const Field target = result.mode == Mode::Tau ? Field::Tau : Field::Frequency;
-    const auto wanted =
-        readPrecise(kFields, target, result.mode == Mode::Tau ? texts.tau : texts.frequency, reading);
+    const auto wanted = readPrecise(
+        kFields, target, result.mode == Mode::Tau ? texts.tau : texts.frequency, reading);
     if (!wanted)
         return wanted.problem();
     result.wanted = *wanted;

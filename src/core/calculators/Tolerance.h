@@ -32,6 +32,19 @@ double seriesPercent(eseries::Series series);
 // own unit) is at least 0.
 inline constexpr Domain kPercentDomain{.low = 0.0, .high = 100.0, .lowOpen = false};
 inline constexpr Domain kSpreadDomain = domains::kAtLeastZero;
+inline constexpr InputRule kPercentRule{.unit = units::kNumber, .domain = kPercentDomain};
+inline constexpr InputRule kVoltsSpreadRule{.unit = units::kVolts, .domain = kSpreadDomain};
+
+// A tolerance input: what was given, or fallback where it was left out or left empty.
+template <typename Field, std::size_t N>
+Outcome<double, Field> readOr(const std::array<FieldRow<Field>, N> &table, Field field,
+                              const Given &given, Reading reading, double fallback)
+{
+    const auto value = readPrecise(table, field, given, reading);
+    if (!value && value.problem().reason == Reason::Missing)
+        return fallback;
+    return value;
+}
 
 // Where one quantity of a built circuit can lie.
 struct Bounds

@@ -40,7 +40,9 @@ AdjustableRegulatorHandler::AdjustableRegulatorHandler(QWidget *panel) : QObject
                                                  {Field::MinCurrent, ui.minCurrentField},
                                                  {Field::Total, ui.totalField},
                                                  {Field::R1, ui.r1Field},
-                                                 {Field::R2, ui.r2Field}});
+                                                 {Field::R2, ui.r2Field},
+                                                 {Field::Tolerance, ui.toleranceField},
+                                                 {Field::VrefTolerance, ui.vrefToleranceField}});
     m_fields.connect(this, &AdjustableRegulatorHandler::calculateRegulator);
     calculateRegulator();
 }
@@ -61,6 +63,8 @@ void AdjustableRegulatorHandler::showFieldsOfChoice()
     show(design && kind != Kind::Feedback,
          {ui.minCurrentLabel, ui.minCurrentField, ui.minCurrentUnitLabel});
     show(design && kind == Kind::Feedback, {ui.totalLabel, ui.totalField, ui.totalUnitLabel});
+    show(kind == Kind::Adjust || kind == Kind::Feedback,
+         {ui.vrefToleranceLabel, ui.vrefToleranceField, ui.vrefToleranceFieldUnitLabel});
     show(!design, {ui.r1Label, ui.r1Field, ui.r1UnitLabel, ui.r2Label, ui.r2Field, ui.r2UnitLabel});
 }
 
@@ -81,6 +85,9 @@ void AdjustableRegulatorHandler::calculateRegulator()
         texts.adjustVref = ui.adjustVrefField->text();
         texts.adjustCurrent = ui.adjustCurrentField->text();
     }
+    texts.tolerance = ui.toleranceField->text();
+    if (kind == Kind::Adjust || feedback)
+        texts.vrefTolerance = ui.vrefToleranceField->text();
     if (design) {
         texts.vout = ui.voutField->text();
         texts.series = ui.seriesBox->currentText();

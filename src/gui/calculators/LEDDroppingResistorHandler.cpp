@@ -15,7 +15,10 @@ LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject
     m_fields = FieldBinding(zelkor::led::kFields, {{Field::SupplyVoltage, ui.ledSupplyVoltage},
                                                    {Field::ForwardVoltage, ui.ledForwardBias},
                                                    {Field::Current, ui.ledOperatingCurrent},
-                                                   {Field::Series, ui.resistorSeries}});
+                                                   {Field::Series, ui.resistorSeries},
+                                                   {Field::Tolerance, ui.ledResistorTolerance},
+                                                   {Field::SupplyTolerance, ui.ledSupplyTolerance},
+                                                   {Field::ForwardSpread, ui.ledForwardSpread}});
     m_fields.connect(this, &LEDDroppingResistorHandler::valueChanged);
 }
 
@@ -25,10 +28,12 @@ void LEDDroppingResistorHandler::valueChanged()
     // the other fields are still empty.
     ui.ledForwardBias->substitutePresetValue();
 
-    const auto result = zelkor::led::calculate(
-        {ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(), std::nullopt,
-         ui.ledOperatingCurrent->text(), ui.resistorSeries->currentText()},
-        zelkor::Reading::Lenient);
+    const auto result =
+        zelkor::led::calculate({ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(),
+                                std::nullopt, ui.ledOperatingCurrent->text(),
+                                ui.resistorSeries->currentText(), ui.ledResistorTolerance->text(),
+                                ui.ledSupplyTolerance->text(), ui.ledForwardSpread->text()},
+                               zelkor::Reading::Lenient);
     if (!result) {
         // An LED that cannot light is worth a sentence; an unfinished input is not. A value no
         // LED circuit has leaves no number behind.

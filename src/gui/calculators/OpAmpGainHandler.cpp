@@ -52,7 +52,8 @@ OpAmpGainHandler::OpAmpGainHandler(QWidget *panel) : QObject(panel)
                                                      {Field::Gain, ui.gainField},
                                                      {Field::Series, ui.seriesBox},
                                                      {Field::Rf, ui.rfField},
-                                                     {Field::Rg, ui.rgField}});
+                                                     {Field::Rg, ui.rgField},
+                                                     {Field::Tolerance, ui.toleranceField}});
     m_fields.connect(this, &OpAmpGainHandler::calculateGain);
     // The display's size is known only once the panel is laid out.
     ui.outputField->installEventFilter(this);
@@ -67,7 +68,8 @@ void OpAmpGainHandler::calculateGain()
     Texts texts{.circuit = ui.opAmpCircuitSegControl->checkedId() == kInverting
                                ? Circuit::Inverting
                                : Circuit::NonInverting,
-                .mode = mode == kAnalysis ? Mode::Analysis : Mode::Design};
+                .mode = mode == kAnalysis ? Mode::Analysis : Mode::Design,
+                .tolerance = ui.toleranceField->text()};
     if (mode == kAnalysis) {
         texts.rf = ui.rfField->text();
         texts.rg = ui.rgField->text();

@@ -17,16 +17,22 @@ VoltageDividerHandler::VoltageDividerHandler(QWidget *panel) : QObject(panel)
     ui.designSeriesBox->setCurrentText(zelkor::eseries::name(zelkor::divider::kDefaultSeries));
     ui.designTotalField->setPlaceholderText(QStringLiteral("10k"));
 
-    m_design = FieldBinding(zelkor::divider::kFields, {{Field::Mode, ui.dividerModeSegControl},
-                                                       {Field::Vin, ui.designVinField},
-                                                       {Field::Vout, ui.designVoutField},
-                                                       {Field::Series, ui.designSeriesBox},
-                                                       {Field::Load, ui.designLoadField},
-                                                       {Field::Total, ui.designTotalField}});
-    m_analysis = FieldBinding(zelkor::divider::kFields, {{Field::Vin, ui.analysisVinField},
-                                                         {Field::R1, ui.analysisR1Field},
-                                                         {Field::R2, ui.analysisR2Field},
-                                                         {Field::Load, ui.analysisLoadField}});
+    m_design = FieldBinding(zelkor::divider::kFields,
+                            {{Field::Mode, ui.dividerModeSegControl},
+                             {Field::Vin, ui.designVinField},
+                             {Field::Vout, ui.designVoutField},
+                             {Field::Series, ui.designSeriesBox},
+                             {Field::Load, ui.designLoadField},
+                             {Field::Total, ui.designTotalField},
+                             {Field::Tolerance, ui.designToleranceField},
+                             {Field::SupplyTolerance, ui.designSupplyToleranceField}});
+    m_analysis = FieldBinding(zelkor::divider::kFields,
+                              {{Field::Vin, ui.analysisVinField},
+                               {Field::R1, ui.analysisR1Field},
+                               {Field::R2, ui.analysisR2Field},
+                               {Field::Load, ui.analysisLoadField},
+                               {Field::Tolerance, ui.analysisToleranceField},
+                               {Field::SupplyTolerance, ui.analysisSupplyToleranceField}});
     for (const FieldBinding *fields : {&m_design, &m_analysis})
         fields->connect(this, &VoltageDividerHandler::calculateDivider);
     calculateDivider();
@@ -46,14 +52,18 @@ void VoltageDividerHandler::calculateDivider()
                  .vin = ui.analysisVinField->text(),
                  .load = ui.analysisLoadField->text(),
                  .r1 = ui.analysisR1Field->text(),
-                 .r2 = ui.analysisR2Field->text()};
+                 .r2 = ui.analysisR2Field->text(),
+                 .tolerance = ui.analysisToleranceField->text(),
+                 .supplyTolerance = ui.analysisSupplyToleranceField->text()};
     } else {
         texts = {.mode = Mode::Design,
                  .vin = ui.designVinField->text(),
                  .vout = ui.designVoutField->text(),
                  .series = ui.designSeriesBox->currentText(),
                  .load = ui.designLoadField->text(),
-                 .total = ui.designTotalField->text()};
+                 .total = ui.designTotalField->text(),
+                 .tolerance = ui.designToleranceField->text(),
+                 .supplyTolerance = ui.designSupplyToleranceField->text()};
     }
     const auto result = zelkor::divider::calculate(texts, zelkor::Reading::Lenient);
     if (!result) {
