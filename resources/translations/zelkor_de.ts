@@ -1821,22 +1821,6 @@ and %@ %@</source>
         <translation>Gebaut, R ±%@ %%: %@ %@
 und %@ %@</translation>
     </message>
-    <message id="RangesResistors">
-        <source>Ranges: resistors ±%@ %%</source>
-        <translation>Bereiche: Widerstände ±%@ %%</translation>
-    </message>
-    <message id="RangesResistorsSupply">
-        <source>Ranges: resistors ±%@ %%, supply ±%@ %%</source>
-        <translation>Bereiche: Widerstände ±%@ %%, Eingang ±%@ %%</translation>
-    </message>
-    <message id="RangesResistorsDatasheet">
-        <source>Ranges: resistors ±%@ %%, Vref and I_adj from the datasheet</source>
-        <translation>Bereiche: Widerstände ±%@ %%, Vref und I_adj laut Datenblatt</translation>
-    </message>
-    <message id="RangesResistorsReference">
-        <source>Ranges: resistors ±%@ %%, reference ±%@ %%</source>
-        <translation>Bereiche: Widerstände ±%@ %%, Referenz ±%@ %%</translation>
-    </message>
     <message id="ResistorTolerance">
         <source>Resistor tolerance (%)</source>
         <translation>Widerstandstoleranz (%)</translation>

@@ -1821,22 +1821,6 @@ and %@ %@</source>
         <translation>Built, R ±%@ %%: %@ %@
 and %@ %@</translation>
     </message>
-    <message id="RangesResistors">
-        <source>Ranges: resistors ±%@ %%</source>
-        <translation>Ranges: resistors ±%@ %%</translation>
-    </message>
-    <message id="RangesResistorsSupply">
-        <source>Ranges: resistors ±%@ %%, supply ±%@ %%</source>
-        <translation>Ranges: resistors ±%@ %%, supply ±%@ %%</translation>
-    </message>
-    <message id="RangesResistorsDatasheet">
-        <source>Ranges: resistors ±%@ %%, Vref and I_adj from the datasheet</source>
-        <translation>Ranges: resistors ±%@ %%, Vref and I_adj from the datasheet</translation>
-    </message>
-    <message id="RangesResistorsReference">
-        <source>Ranges: resistors ±%@ %%, reference ±%@ %%</source>
-        <translation>Ranges: resistors ±%@ %%, reference ±%@ %%</translation>
-    </message>
     <message id="ResistorTolerance">
         <source>Resistor tolerance (%)</source>
         <translation>Resistor tolerance (%)</translation>

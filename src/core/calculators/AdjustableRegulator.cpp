@@ -32,15 +32,6 @@ QString builtVoltsText(const Part &part, const Setting &s)
            prefixedRangeText(s.vout, s.voutRange.min, s.voutRange.max, u"V", 5);
 }
 
-QString tolerancesText(const Result &result)
-{
-    const QString resistors = formatShortest(static_cast<float>(result.resistorPercent));
-    if (result.part.kind == Kind::LM317 || result.part.kind == Kind::LM337)
-        return formatText(text("RangesResistorsDatasheet"), {resistors});
-    return formatText(text("RangesResistorsReference"),
-                      {resistors, formatShortest(static_cast<float>(result.vrefPercent))});
-}
-
 // Reads an optional input: a lenient reading of an empty field is the default.
 template <typename Value>
 std::optional<Problem<Field>> readOptional(Field field, const Given &given, Reading reading,
@@ -237,10 +228,9 @@ QString resultText(const Result &result)
         if (acrossR1)
             lines += u'\n' +
                      formatText(text("RegulatorR1Current"), {prefixedText(s.r1Current, u"A", 4)});
-        return lines + u'\n' + tolerancesText(result);
+        return lines;
     }
-    // The tolerances head the list, so that a panel short of room drops pairs, not them.
-    QStringList lines{tolerancesText(result)};
+    QStringList lines;
     if (!result.settings.empty() && result.settings.front().exact)
         lines << formatText(text("PairTargetMet"), {voltsText(part, result.wanted)});
     const int digits = eseries::significantDigits(result.series);

@@ -140,13 +140,9 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 
 QString resultText(const Result &result)
 {
-    const QString tolerances = formatText(
-        text("RangesResistors"), {formatShortest(static_cast<float>(result.tolerancePercent))});
     if (result.mode == Mode::Analysis)
-        return formatText(text("OpAmpAnalysisText"), {builtGainText(result.amplifiers.front())}) +
-               u'\n' + tolerances;
-    // The tolerances head the list, so that a panel short of room drops pairs, not them.
-    QStringList lines{tolerances};
+        return formatText(text("OpAmpAnalysisText"), {builtGainText(result.amplifiers.front())});
+    QStringList lines;
     const double sign = result.circuit == Circuit::Inverting ? -1.0 : 1.0;
     if (!result.amplifiers.empty() && result.amplifiers.front().exact)
         lines << formatText(text("PairTargetMet"), {gainText(sign * result.wanted)});

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace zelkor::tolerance {
@@ -27,6 +28,9 @@ inline constexpr double kInductorPercent = 10.0;
 // The tolerance parts of a series are sold with: E3 and E6 20 %, E12 10 %, E24 5 %, E48 2 %,
 // E96 1 %, E192 0.5 %.
 double seriesPercent(eseries::Series series);
+// A resistor's default: its series' tolerance, or kResistorPercent where none is chosen or the
+// name is no series.
+double resistorPercent(const std::optional<QString> &seriesName);
 
 // A tolerance in percent, from 0 up to but not including 100; a spread (± in the quantity's
 // own unit) is at least 0.

@@ -40,13 +40,6 @@ QString builtVoltsText(const Circuit &c)
            prefixedRangeText(c.vout, c.voutRange.min, c.voutRange.max, u"V", 5);
 }
 
-QString tolerancesText(const Tolerances &tolerances)
-{
-    return formatText(text("RangesResistorsSupply"),
-                      {formatShortest(static_cast<float>(tolerances.resistors)),
-                       formatShortest(static_cast<float>(tolerances.supply))});
-}
-
 } // namespace
 
 Circuit analyse(double vin, double r1, double r2, double load, const Tolerances &tolerances)
@@ -179,11 +172,9 @@ QString resultText(const Result &result)
         return formatText(text("DividerAnalysisText"),
                           {builtVoltsText(c), prefixedText(c.current, u"A", 5),
                            prefixedText(c.powerR1, u"W", 5), prefixedText(c.powerR2, u"W", 5),
-                           prefixedText(c.outputImpedance, u"\u03a9", 5)}) +
-               u'\n' + tolerancesText(result.tolerances);
+                           prefixedText(c.outputImpedance, u"\u03a9", 5)});
     }
-    // The tolerances head the list, so that a panel short of room drops pairs, not them.
-    QStringList lines{tolerancesText(result.tolerances)};
+    QStringList lines;
     if (!result.circuits.empty() && result.circuits.front().exact)
         lines << formatText(text("PairTargetMet"), {voltsText(result.wanted)});
     const int digits = eseries::significantDigits(result.series);

@@ -3,6 +3,7 @@
 #include "gui/calculators/AdjustableRegulatorHandler.h"
 
 #include "core/calculators/AdjustableRegulator.h"
+#include "core/text/NumberFormat.h"
 
 #include <QEvent>
 
@@ -44,6 +45,8 @@ AdjustableRegulatorHandler::AdjustableRegulatorHandler(QWidget *panel) : QObject
                                                  {Field::Tolerance, ui.toleranceField},
                                                  {Field::VrefTolerance, ui.vrefToleranceField}});
     m_fields.connect(this, &AdjustableRegulatorHandler::calculateRegulator);
+    ui.vrefToleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(regulator::kReferencePercent)));
     calculateRegulator();
 }
 
@@ -77,6 +80,10 @@ void AdjustableRegulatorHandler::calculateRegulator()
     const auto mode = Mode(ui.regulatorModeGroup->checkedId());
     const bool feedback = kind == Kind::Feedback;
     const bool design = mode == Mode::Design;
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.toleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::resistorPercent(
+            design ? std::optional(ui.seriesBox->currentText()) : std::nullopt))));
     // Only the fields the panel shows: a hidden one of the other kind would be a conflict.
     regulator::Texts texts{.kind = kind, .mode = mode};
     if (feedback)

@@ -3,6 +3,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 
 #include "core/calculators/LEDDroppingResistor.h"
+#include "core/text/NumberFormat.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
 {
@@ -20,6 +21,9 @@ LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject
                                                    {Field::SupplyTolerance, ui.ledSupplyTolerance},
                                                    {Field::ForwardSpread, ui.ledForwardSpread}});
     m_fields.connect(this, &LEDDroppingResistorHandler::valueChanged);
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.ledSupplyTolerance->setPlaceholderText(QStringLiteral("0"));
+    ui.ledForwardSpread->setPlaceholderText(QStringLiteral("0"));
 }
 
 void LEDDroppingResistorHandler::valueChanged()
@@ -27,6 +31,8 @@ void LEDDroppingResistorHandler::valueChanged()
     // Substitute before the completeness test: a chosen preset shows its number even while
     // the other fields are still empty.
     ui.ledForwardBias->substitutePresetValue();
+    ui.ledResistorTolerance->setPlaceholderText(zelkor::formatShortest(
+        float(zelkor::tolerance::resistorPercent(ui.resistorSeries->currentText()))));
 
     const auto result =
         zelkor::led::calculate({ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(),

@@ -4,6 +4,7 @@
 
 #include "core/calculators/OpAmpGain.h"
 #include "core/drawing/CenteredTextRect.h"
+#include "core/text/NumberFormat.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -70,6 +71,10 @@ void OpAmpGainHandler::calculateGain()
                                : Circuit::NonInverting,
                 .mode = mode == kAnalysis ? Mode::Analysis : Mode::Design,
                 .tolerance = ui.toleranceField->text()};
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.toleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::resistorPercent(
+            mode == kAnalysis ? std::nullopt : std::optional(ui.seriesBox->currentText())))));
     if (mode == kAnalysis) {
         texts.rf = ui.rfField->text();
         texts.rg = ui.rgField->text();

@@ -3,6 +3,7 @@
 #include "gui/calculators/VoltageDividerHandler.h"
 
 #include "core/calculators/VoltageDivider.h"
+#include "core/text/NumberFormat.h"
 
 using zelkor::divider::Field;
 using zelkor::divider::Mode;
@@ -16,6 +17,11 @@ VoltageDividerHandler::VoltageDividerHandler(QWidget *panel) : QObject(panel)
         ui.designSeriesBox->addItem(zelkor::eseries::name(series));
     ui.designSeriesBox->setCurrentText(zelkor::eseries::name(zelkor::divider::kDefaultSeries));
     ui.designTotalField->setPlaceholderText(QStringLiteral("10k"));
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.analysisToleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::kResistorPercent)));
+    for (QLineEdit *supply : {ui.designSupplyToleranceField, ui.analysisSupplyToleranceField})
+        supply->setPlaceholderText(QStringLiteral("0"));
 
     m_design = FieldBinding(zelkor::divider::kFields,
                             {{Field::Mode, ui.dividerModeSegControl},
@@ -45,6 +51,8 @@ void VoltageDividerHandler::calculateDivider()
     ui.outputField->clear();
     const int mode = ui.dividerModeSegControl->checkedId();
     ui.dividerModeTabView->setCurrentIndex(mode);
+    ui.designToleranceField->setPlaceholderText(zelkor::formatShortest(
+        float(zelkor::tolerance::resistorPercent(ui.designSeriesBox->currentText()))));
 
     zelkor::divider::Texts texts;
     if (mode == kAnalysis) {
