@@ -78,22 +78,6 @@ private Q_SLOTS:
         QCOMPARE(r->settings.front().vout, 5.015);
     }
 
-    void builtRange()
-    {
-        // LM317, 240 Ω and 720 Ω at 1 %: 1.20 · (1 + 712.8/242.4) = 4.72871 V and
-        // 1.30 · (1 + 727.2/237.6) + 100 µA · 727.2 Ω = 5.35151 V.
-        Texts texts;
-        texts.kind = Kind::LM317;
-        texts.r1 = u"240"_s;
-        texts.r2 = u"720"_s;
-        texts.tolerance = u"1"_s;
-        const auto r = calculate(texts, Reading::Strict);
-        QVERIFY(r);
-        QCOMPARE(qRound(r->settings.front().voutRange.min * 1e5), 472871);
-        QCOMPARE(qRound(r->settings.front().voutRange.max * 1e5), 535151);
-        QVERIFY(resultText(*r).startsWith(u"Output voltage: 5.0360 V (4.7287 … 5.3515 V)"_s));
-    }
-
     void problems_data()
     {
         QTest::addColumn<int>("kind");
