@@ -1822,36 +1822,40 @@ and %@ %@</source>
 and %@ %@</translation>
     </message>
     <message id="ResistorTolerance">
-        <source>Resistor tolerance (%)</source>
-        <translation>Resistor tolerance (%)</translation>
+        <source>Resistor tolerance</source>
+        <translation>Resistor tolerance</translation>
     </message>
     <message id="ResistorToleranceA11yDescription">
         <source>percent; leave empty for the series' tolerance, 5 % without a series</source>
         <translation>percent; leave empty for the series' tolerance, 5 % without a series</translation>
     </message>
     <message id="SupplyTolerance">
-        <source>Supply tolerance (%)</source>
-        <translation>Supply tolerance (%)</translation>
+        <source>Supply tolerance</source>
+        <translation>Supply tolerance</translation>
     </message>
     <message id="SupplyToleranceA11yDescription">
         <source>percent; leave empty for an exact supply</source>
         <translation>percent; leave empty for an exact supply</translation>
     </message>
     <message id="ForwardSpread">
-        <source>Forward voltage ± (V)</source>
-        <translation>Forward voltage ± (V)</translation>
+        <source>Forward voltage ±</source>
+        <translation>Forward voltage ±</translation>
     </message>
     <message id="ForwardSpreadA11yDescription">
         <source>volts either side of the forward voltage; leave empty for none</source>
         <translation>volts either side of the forward voltage; leave empty for none</translation>
     </message>
     <message id="VrefTolerance">
-        <source>Vref tolerance (%)</source>
-        <translation>Vref tolerance (%)</translation>
+        <source>Vref tolerance</source>
+        <translation>Vref tolerance</translation>
     </message>
     <message id="VrefToleranceA11yDescription">
         <source>percent; leave empty for 1 %</source>
         <translation>percent; leave empty for 1 %</translation>
+    </message>
+    <message id="LEDRangeA11yName">
+        <source>Range of the built circuit</source>
+        <translation>Range of the built circuit</translation>
     </message>
 </context>
 </TS>

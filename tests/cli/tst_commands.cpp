@@ -144,11 +144,11 @@ void TestCommands::prints_data()
     // Ranked by |ln(G ÷ 4.7)|, worked out apart from the engine.
     row("gain: design, inverting in E12", "gain --inverting --gain 4.7 --series E12",
         "−4.7000 (13.44 dB) is met exactly.\n"
-        "Rf 47 kΩ, Rg 10 kΩ: −4.7000 (13.44 dB) (−5.7444 … −3.8455) (0.000 %)\n"
-        "Rf 22 kΩ, Rg 4.7 kΩ: −4.6809 (13.41 dB) (−5.7210 … −3.8298) (−0.407 %)\n"
-        "Rf 5.6 kΩ, Rg 1.2 kΩ: −4.6667 (13.38 dB) (−5.7037 … −3.8182) (−0.709 %)\n"
-        "Rf 39 kΩ, Rg 8.2 kΩ: −4.7561 (13.55 dB) (−5.8130 … −3.8914) (+1.194 %)\n"
-        "Rf 18 kΩ, Rg 3.9 kΩ: −4.6154 (13.28 dB) (−5.6410 … −3.7762) (−1.800 %)\n");
+        "Rf 47 kΩ, Rg 10 kΩ: −4.7000 (−5.7444 … −3.8455) (0.000 %)\n"
+        "Rf 22 kΩ, Rg 4.7 kΩ: −4.6809 (−5.7210 … −3.8298) (−0.407 %)\n"
+        "Rf 5.6 kΩ, Rg 1.2 kΩ: −4.6667 (−5.7037 … −3.8182) (−0.709 %)\n"
+        "Rf 39 kΩ, Rg 8.2 kΩ: −4.7561 (−5.8130 … −3.8914) (+1.194 %)\n"
+        "Rf 18 kΩ, Rg 3.9 kΩ: −4.6154 (−5.6410 … −3.7762) (−1.800 %)\n");
     row("gain: analysis, inverting", "gain --inverting --rf 47k --rg 10k",
         "Gain: −4.7000 (13.44 dB) (−5.1947 … −4.2524)\n");
     row("rc: time constant and corner", "rc --r 10k --c 100n",

@@ -131,7 +131,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     return result;
 }
 
-QString resultText(const Result &result)
+QString nominalText(const Result &result)
 {
     QString lines =
         formatText(u"%@: \t\t%.01f Ohm\n%@: \t\t\t%.03f W",
@@ -141,18 +141,30 @@ QString resultText(const Result &result)
         lines += formatText(text("LEDStandardResistor"),
                             {eseries::name(standard->series), resistanceText(standard->resistance),
                              standard->currentMilliamps, standard->power});
-        const double amperes = standard->currentMilliamps / 1000.0;
-        lines += u'\n';
-        lines += formatText(text("LEDStandardRange"),
-                            {formatShortest(static_cast<float>(standard->tolerancePercent)),
-                             prefixedText(amperes, u"A", 4),
-                             prefixedRangeText(amperes, standard->currentRange.min / 1000.0,
-                                               standard->currentRange.max / 1000.0, u"A", 4),
-                             prefixedText(standard->power, u"W", 3),
-                             prefixedRangeText(standard->power, standard->powerRange.min,
-                                               standard->powerRange.max, u"W", 3)});
     }
     return lines;
+}
+
+QString resultText(const Result &result)
+{
+    const QString range = rangeText(result);
+    return range.isEmpty() ? nominalText(result) : nominalText(result) + u'\n' + range;
+}
+
+QString rangeText(const Result &result)
+{
+    const auto &standard = result.standard;
+    if (!standard)
+        return {};
+    const double amperes = standard->currentMilliamps / 1000.0;
+    return formatText(text("LEDStandardRange"),
+                      {formatShortest(static_cast<float>(standard->tolerancePercent)),
+                       prefixedText(amperes, u"A", 4),
+                       prefixedRangeText(amperes, standard->currentRange.min / 1000.0,
+                                         standard->currentRange.max / 1000.0, u"A", 4),
+                       prefixedText(standard->power, u"W", 3),
+                       prefixedRangeText(standard->power, standard->powerRange.min,
+                                         standard->powerRange.max, u"W", 3)});
 }
 
 QString problemText(const Problem<Field> &problem)

@@ -160,8 +160,12 @@ struct Texts
 // forward voltage: otherwise the LED cannot light, and the supply is OutOfRange.
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
-// The result lines: resistance and power with their captions, then the standard resistor and
-// the range of its current and power.
+// The result lines: resistance and power with their captions, then the standard resistor.
+QString nominalText(const Result &result);
+// The range of the standard resistor's current and power in the built circuit; empty without
+// a standard resistor.
+QString rangeText(const Result &result);
+// Both, the range beneath.
 QString resultText(const Result &result);
 
 // The sentence the panel shows instead of a result for problem; empty when it stays silent.

@@ -35,11 +35,11 @@ QString gainText(double value)
                       {gainNumber(value, gainDecimals(value)), decibels(value)});
 }
 
-// "10.000 (20.00 dB) (9.822 … 10.182)": the range in the decimals of the nominal.
-QString builtGainText(const Amplifier &a)
+// "(9.822 … 10.182)": the range in the decimals of the nominal.
+QString gainRangeText(const Amplifier &a)
 {
     const int decimals = gainDecimals(a.gain);
-    return gainText(a.gain) + u" ("_s + gainNumber(a.gainRange.min, decimals) + u" \u2026 "_s +
+    return u"("_s + gainNumber(a.gainRange.min, decimals) + u" \u2026 "_s +
            gainNumber(a.gainRange.max, decimals) + u')';
 }
 
@@ -141,16 +141,20 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
 QString resultText(const Result &result)
 {
     if (result.mode == Mode::Analysis)
-        return formatText(text("OpAmpAnalysisText"), {builtGainText(result.amplifiers.front())});
+        return formatText(text("OpAmpAnalysisText"),
+                          {gainText(result.amplifiers.front().gain) + u' ' +
+                           gainRangeText(result.amplifiers.front())});
     QStringList lines;
     const double sign = result.circuit == Circuit::Inverting ? -1.0 : 1.0;
     if (!result.amplifiers.empty() && result.amplifiers.front().exact)
         lines << formatText(text("PairTargetMet"), {gainText(sign * result.wanted)});
     const int digits = eseries::significantDigits(result.series);
+    // A pair's gain goes without its decibels, which leaves the display room for the range.
     for (const Amplifier &a : result.amplifiers)
         lines << formatText(text("OpAmpPairLine"),
                             {standardOhmsText(a.rf, digits), standardOhmsText(a.rg, digits),
-                             builtGainText(a), signedPercentText(a.error * 100.0, 3)});
+                             gainNumber(a.gain, gainDecimals(a.gain)) + u' ' + gainRangeText(a),
+                             signedPercentText(a.error * 100.0, 3)});
     return lines.join(u'\n');
 }
 

@@ -49,16 +49,20 @@ void LEDDroppingResistorHandler::valueChanged()
             reason == zelkor::Reason::Overflow) {
             ui.warningSign->setShown(false);
             ui.outputField->setText(problem);
+            ui.rangeLabel->clear();
         }
         return;
     }
     ui.warningSign->setShown(result->powerWarning);
-    ui.outputField->setText(zelkor::led::resultText(*result));
+    // The display keeps the lines it always had; the built circuit's range reads beneath it.
+    ui.outputField->setText(zelkor::led::nominalText(*result));
+    ui.rangeLabel->setText(zelkor::led::rangeText(*result));
 }
 
 QString LEDDroppingResistorHandler::resultText() const
 {
-    return ui.outputField->text();
+    const QString range = ui.rangeLabel->text();
+    return range.isEmpty() ? ui.outputField->text() : ui.outputField->text() + u'\n' + range;
 }
 
 void LEDDroppingResistorHandler::recalculate()

@@ -82,9 +82,9 @@ private Q_SLOTS:
         LedPanel p;
         p.play(steps);
         QTEST(p.find<QComboBox>("ledForwardBias")->currentText(), "forwardShown");
-        // The original lines, and the range beneath them where a row names it.
+        // The display's lines, and the range beneath them where a row names it.
         QFETCH(QString, output);
-        QCOMPARE(p.output().section(u'\n', 0, int(output.count(u'\n'))), output);
+        QCOMPARE(p.handler->resultText().section(u'\n', 0, int(output.count(u'\n'))), output);
         QTEST(p.warningShown(), "warning");
     }
 };
