@@ -87,16 +87,16 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         const auto rg = readPrecise(kFields, Field::Rg, texts.rg, reading);
         if (!rg)
             return rg.problem();
-        const double g = gain(result.circuit, *rf, *rg);
-        if (const auto problem = overflow(Field::Rg, g))
-            return *problem;
         const auto percent = tolerance::readOr(kFields, Field::Tolerance, texts.tolerance, reading,
                                                tolerance::kResistorPercent);
         if (!percent)
             return percent.problem();
         result.tolerancePercent = *percent;
-        result.amplifiers.push_back(
-            {*rf, *rg, g, 0.0, false, gainRange(result.circuit, *rf, *rg, *percent)});
+        const double g = gain(result.circuit, *rf, *rg);
+        const tolerance::Range range = gainRange(result.circuit, *rf, *rg, *percent);
+        if (const auto problem = overflow(Field::Rg, g, range.min, range.max))
+            return *problem;
+        result.amplifiers.push_back({*rf, *rg, g, 0.0, false, range});
         return result;
     }
 
