@@ -2082,5 +2082,43 @@ Parallel range at %@ %%: %.02f … %.02f %@</source>
         <translation>Bereich in Reihe bei %@ %%: %.02f … %.02f %@
 Bereich parallel bei %@ %%: %.02f … %.02f %@</translation>
     </message>
+    <message id="LEDStandardRange">
+        <source>Built, R ±%@ %%: %@ %@
+and %@ %@</source>
+        <translation>Gebaut, R ±%@ %%: %@ %@
+und %@ %@</translation>
+    </message>
+    <message id="ResistorToleranceA11yDescription">
+        <source>percent; leave empty for the series' tolerance, 5 % without a series</source>
+        <translation>Prozent; leer lassen für die Toleranz der Reihe, 5 % ohne Reihe</translation>
+    </message>
+    <message id="SupplyTolerance">
+        <source>Supply tolerance</source>
+        <translation>Spannungstoleranz</translation>
+    </message>
+    <message id="SupplyToleranceA11yDescription">
+        <source>percent; leave empty for an exact supply</source>
+        <translation>Prozent; leer lassen für eine exakte Spannung</translation>
+    </message>
+    <message id="ForwardSpread">
+        <source>Forward voltage ±</source>
+        <translation>Flussspannung ±</translation>
+    </message>
+    <message id="ForwardSpreadA11yDescription">
+        <source>volts either side of the forward voltage; leave empty for none</source>
+        <translation>Volt um die Flussspannung; leer lassen für keine Streuung</translation>
+    </message>
+    <message id="VrefTolerance">
+        <source>Vref tolerance</source>
+        <translation>Vref-Toleranz</translation>
+    </message>
+    <message id="VrefToleranceA11yDescription">
+        <source>percent; leave empty for 1 %</source>
+        <translation>Prozent; leer lassen für 1 %</translation>
+    </message>
+    <message id="LEDRangeA11yName">
+        <source>Range of the built circuit</source>
+        <translation>Bereich der aufgebauten Schaltung</translation>
+    </message>
 </context>
 </TS>

@@ -2036,6 +2036,12 @@ At %@: X_L %@, X_C %@</translation>
         <source>Trigger</source>
         <translation>Trigger</translation>
     </message>
+    <message id="LEDStandardRange">
+        <source>Built, R ±%@ %%: %@ %@
+and %@ %@</source>
+        <translation>Built, R ±%@ %%: %@ %@
+and %@ %@</translation>
+    </message>
     <message id="ResistorTolerance">
         <source>Resistor tolerance</source>
         <translation>Resistor tolerance</translation>
@@ -2081,6 +2087,38 @@ Low time range: %.08f … %.08f s</translation>
 Parallel range at %@ %%: %.02f … %.02f %@</source>
         <translation>Series range at %@ %%: %.02f … %.02f %@
 Parallel range at %@ %%: %.02f … %.02f %@</translation>
+    </message>
+    <message id="ResistorToleranceA11yDescription">
+        <source>percent; leave empty for the series' tolerance, 5 % without a series</source>
+        <translation>percent; leave empty for the series' tolerance, 5 % without a series</translation>
+    </message>
+    <message id="SupplyTolerance">
+        <source>Supply tolerance</source>
+        <translation>Supply tolerance</translation>
+    </message>
+    <message id="SupplyToleranceA11yDescription">
+        <source>percent; leave empty for an exact supply</source>
+        <translation>percent; leave empty for an exact supply</translation>
+    </message>
+    <message id="ForwardSpread">
+        <source>Forward voltage ±</source>
+        <translation>Forward voltage ±</translation>
+    </message>
+    <message id="ForwardSpreadA11yDescription">
+        <source>volts either side of the forward voltage; leave empty for none</source>
+        <translation>volts either side of the forward voltage; leave empty for none</translation>
+    </message>
+    <message id="VrefTolerance">
+        <source>Vref tolerance</source>
+        <translation>Vref tolerance</translation>
+    </message>
+    <message id="VrefToleranceA11yDescription">
+        <source>percent; leave empty for 1 %</source>
+        <translation>percent; leave empty for 1 %</translation>
+    </message>
+    <message id="LEDRangeA11yName">
+        <source>Range of the built circuit</source>
+        <translation>Range of the built circuit</translation>
     </message>
 </context>
 </TS>

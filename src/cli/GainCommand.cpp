@@ -18,6 +18,8 @@ QJsonObject amplifierJson(const opamp::Amplifier &amplifier)
     return {{QStringLiteral("rf"), amplifier.rf},
             {QStringLiteral("rg"), amplifier.rg},
             {QStringLiteral("gain"), amplifier.gain},
+            {QStringLiteral("gain_min"), amplifier.gainRange.min},
+            {QStringLiteral("gain_max"), amplifier.gainRange.max},
             {QStringLiteral("gain_db"), opamp::decibels(amplifier.gain)},
             {QStringLiteral("error"), amplifier.error}};
 }
@@ -41,7 +43,8 @@ void addGainCommand(CLI::App &app, const Printer &print)
         opamp::Texts texts{.gain = options.given(Field::Gain),
                            .series = options.given(Field::Series),
                            .rf = options.given(Field::Rf),
-                           .rg = options.given(Field::Rg)};
+                           .rg = options.given(Field::Rg),
+                           .tolerance = options.given(Field::Tolerance)};
         if (nonInverting->count())
             texts.circuit = opamp::Circuit::NonInverting;
         else if (inverting->count())
@@ -57,9 +60,12 @@ void addGainCommand(CLI::App &app, const Printer &print)
         options.reportInputs(print);
         print.input("circuit",
                     QLatin1String(opamp::kCircuitNames[static_cast<int>(result->circuit)]));
+        print.input("tolerance", result->tolerancePercent);
         if (result->mode == opamp::Mode::Analysis) {
             const double gain = result->amplifiers.front().gain;
             print.result("gain", gain);
+            print.result("gain_min", result->amplifiers.front().gainRange.min);
+            print.result("gain_max", result->amplifiers.front().gainRange.max);
             print.result("gain_db", opamp::decibels(gain));
             return;
         }
@@ -76,7 +82,7 @@ void addGainCommand(CLI::App &app, const Printer &print)
 constexpr auto kSpecs = specsOf(opamp::kFields);
 constexpr Example kExamples[] = {
     {"gain --non-inverting --gain 10", kSpecs},
-    {"gain --inverting --rf 47k --rg 10k", kSpecs},
+    {"gain --inverting --rf 47k --rg 10k --tolerance 1", kSpecs},
 };
 extern const Command gainCommand;
 constinit const Command gainCommand{addGainCommand, kExamples};

@@ -46,6 +46,8 @@ void printResults(const Printer &print, const regulator::Result &result)
     if (result.mode == regulator::Mode::Analysis) {
         const regulator::Setting &s = result.settings.front();
         print.result("vout", s.vout);
+        print.result("vout_min", s.voutRange.min);
+        print.result("vout_max", s.voutRange.max);
         if (acrossR1)
             print.result("r1_current", s.r1Current);
         return;
@@ -56,6 +58,8 @@ void printResults(const Printer &print, const regulator::Result &result)
         QJsonObject pair{{QStringLiteral("r1"), s.r1},
                          {QStringLiteral("r2"), s.r2},
                          {QStringLiteral("vout"), s.vout},
+                         {QStringLiteral("vout_min"), s.voutRange.min},
+                         {QStringLiteral("vout_max"), s.voutRange.max},
                          {QStringLiteral("error"), s.error}};
         if (acrossR1)
             pair.insert(QStringLiteral("r1_current"), s.r1Current);
@@ -82,6 +86,8 @@ void addRegulatorCommand(CLI::App &app, const Printer &print)
         preset->excludes(option("--adjust-vref"));
         preset->excludes(option("--iadj"));
         preset->excludes(option("--vref"));
+        // The presets bring their datasheet range of Vref.
+        preset->excludes(option("--vref-tolerance"));
     }
     option("--vref")->excludes(option("--adjust-vref"));
     option("--vref")->excludes(option("--iadj"));
@@ -106,6 +112,8 @@ void addRegulatorCommand(CLI::App &app, const Printer &print)
         texts.total = options.given(Field::Total);
         texts.r1 = options.given(Field::R1);
         texts.r2 = options.given(Field::R2);
+        texts.tolerance = options.given(Field::Tolerance);
+        texts.vrefTolerance = options.given(Field::VrefTolerance);
         const auto result = regulator::calculate(texts, Reading::Strict);
         if (!result) {
             const Problem<Field> &problem = result.problem();
@@ -118,6 +126,9 @@ void addRegulatorCommand(CLI::App &app, const Printer &print)
         print.input("kind",
                     QString::fromLatin1(regulator::kKindNames[std::size_t(result->part.kind)]));
         options.reportInputs(print);
+        print.input("tolerance", result->resistorPercent);
+        if (result->part.kind == Kind::Adjust || result->part.kind == Kind::Feedback)
+            print.input("vref_tolerance", result->vrefPercent);
         printResults(print, *result);
     });
 }
@@ -127,7 +138,8 @@ constexpr auto kSpecs = specsOf(regulator::kFields);
 constexpr Example kExamples[] = {
     {"regulator --lm317 --vout 5 --series E24 --min-current 10", kSpecs},
     {"regulator --vref 0.8 --vout 3.3 --total 10k", kSpecs},
-    {"regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720", kSpecs},
+    {"regulator --adjust-vref 1.25 --iadj 50 --r1 240 --r2 720 --tolerance 1 --vref-tolerance 2",
+     kSpecs},
     {"regulator --lm317 --r1 240 --r2 720", kSpecs},
 };
 extern const Command regulatorCommand;

@@ -15,6 +15,8 @@ namespace {
 QJsonObject circuitJson(const divider::Circuit &c)
 {
     return {{QStringLiteral("vout"), c.vout},
+            {QStringLiteral("vout_min"), c.voutRange.min},
+            {QStringLiteral("vout_max"), c.voutRange.max},
             {QStringLiteral("current"), c.current},
             {QStringLiteral("power_r1"), c.powerR1},
             {QStringLiteral("power_r2"), c.powerR2},
@@ -36,20 +38,25 @@ void addVoltageDividerCommand(CLI::App &app, const Printer &print)
 
     command->callback([=] {
         using divider::Field;
-        const auto result = divider::calculate({.vin = options.given(Field::Vin),
-                                                .vout = options.given(Field::Vout),
-                                                .series = options.given(Field::Series),
-                                                .load = options.given(Field::Load),
-                                                .total = options.given(Field::Total),
-                                                .r1 = options.given(Field::R1),
-                                                .r2 = options.given(Field::R2)},
-                                               Reading::Strict);
+        const auto result =
+            divider::calculate({.vin = options.given(Field::Vin),
+                                .vout = options.given(Field::Vout),
+                                .series = options.given(Field::Series),
+                                .load = options.given(Field::Load),
+                                .total = options.given(Field::Total),
+                                .r1 = options.given(Field::R1),
+                                .r2 = options.given(Field::R2),
+                                .tolerance = options.given(Field::Tolerance),
+                                .supplyTolerance = options.given(Field::SupplyTolerance)},
+                               Reading::Strict);
         if (!result)
             throw options.error(result.problem(), divider::problemText(result.problem()));
         print(divider::resultText(*result));
 
         options.reportInputs(print);
         print.input("mode", QString::fromLatin1(divider::kModeNames[int(result->mode)]));
+        print.input("tolerance", result->tolerances.resistors);
+        print.input("supply_tolerance", result->tolerances.supply);
         if (result->mode == divider::Mode::Analysis) {
             const QJsonObject circuit = circuitJson(result->circuits.front());
             for (auto value = circuit.begin(); value != circuit.end(); ++value)
@@ -75,7 +82,7 @@ void addVoltageDividerCommand(CLI::App &app, const Printer &print)
 constexpr auto kSpecs = specsOf(divider::kFields);
 constexpr Example kExamples[] = {
     {"divider --vin 12 --vout 3.3 --load 100k --total 20k", kSpecs},
-    {"divider --vin 10 --r1 10k --r2 10k --load 10k", kSpecs},
+    {"divider --vin 10 --r1 10k --r2 10k --load 10k --tolerance 1 --supply-tolerance 2", kSpecs},
 };
 extern const Command dividerCommand;
 constinit const Command dividerCommand{addVoltageDividerCommand, kExamples};

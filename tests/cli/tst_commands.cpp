@@ -65,7 +65,8 @@ void TestCommands::prints_data()
     row("led: forward, E24, and the warning line",
         "led --supply 1000 --forward 2 --current 0.02A --series E24",
         "Resistance: \t\t49900.0 Ohm\nPower: \t\t\t19.960 W\nE24 resistor: 51 kΩ\n"
-        "at 19.6 mA and 19.53 W\nWarning: resistor power above 10 W\n");
+        "at 19.6 mA and 19.53 W\nBuilt, R ±5 %: 19.57 mA (18.64 … 20.60 mA)\n"
+        "and 19.5 W (18.6 … 20.6 W)\nWarning: resistor power above 10 W\n");
     row("heatsink: largest power",
         "heatsink --max-power --chip 1.5 --mount 0.3 --sink 2 --max-temp 100 --ambient 25",
         "Largest power: 19.74 W\n");
@@ -108,48 +109,52 @@ void TestCommands::prints_data()
         "With these parts: 1020.62 Hz, duty cycle 60.56 %\n"
         "Range: 883.65 … 1193.70 Hz, duty cycle 59.75 … 61.42 %\n");
     // Worked apart from the engine: every E24 ratio, ranked by |ln(Vout / 3.3 V)|, each shown
-    // at the decade whose R1 + R2 lies nearest 10 kΩ (18k + 6.8k = 24.8k beats 2.48k).
+    // at the decade whose R1 + R2 lies nearest 10 kΩ (18k + 6.8k = 24.8k beats 2.48k). Each
+    // range is R1 high with R2 low and the other way round, at E24's 5 %.
     row("divider: 12 V to 3.3 V in E24", "divider --vin 12 --vout 3.3",
-        "R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)\n"
+        "R1 2.4 kΩ, R2 910 Ω: 3.2991 V (3.0651 … 3.5438 V) (−0.027 %)\n"
         "    3.625 mA, P1 31.5 mW, P2 12.0 mW, Zout 659.8 Ω\n"
-        "R1 18 kΩ, R2 6.8 kΩ: 3.2903 V (−0.293 %)\n"
+        "R1 18 kΩ, R2 6.8 kΩ: 3.2903 V (3.0568 … 3.5347 V) (−0.293 %)\n"
         "    483.9 µA, P1 4.21 mW, P2 1.59 mW, Zout 4.935 kΩ\n"
-        "R1 4.7 kΩ, R2 1.8 kΩ: 3.3231 V (+0.699 %)\n"
+        "R1 4.7 kΩ, R2 1.8 kΩ: 3.3231 V (3.0880 … 3.5688 V) (+0.699 %)\n"
         "    1.846 mA, P1 16.0 mW, P2 6.13 mW, Zout 1.302 kΩ\n"
-        "R1 20 kΩ, R2 7.5 kΩ: 3.2727 V (−0.826 %)\n"
+        "R1 20 kΩ, R2 7.5 kΩ: 3.2727 V (3.0400 … 3.5163 V) (−0.826 %)\n"
         "    436.4 µA, P1 3.81 mW, P2 1.43 mW, Zout 5.455 kΩ\n"
-        "R1 3.9 kΩ, R2 1.5 kΩ: 3.3333 V (+1.010 %)\n"
+        "R1 3.9 kΩ, R2 1.5 kΩ: 3.3333 V (3.0978 … 3.5795 V) (+1.010 %)\n"
         "    2.222 mA, P1 19.3 mW, P2 7.41 mW, Zout 1.083 kΩ\n");
     // 10 kΩ over 10 kΩ ∥ 10 kΩ: 10 · 5 / 15 = 3.3333 V; the load does not change R1 ∥ R2.
     row("divider: analysis with a load", "divider --vin 10 --r1 10k --r2 10k --load 10k",
-        "Output voltage: 3.3333 V\nCurrent: 666.67 µA\nPower in R1: 4.4444 mW\n"
-        "Power in R2: 1.1111 mW\nOutput impedance: 5.0000 kΩ\n");
+        "Output voltage: 3.3333 V (3.1693 … 3.5029 V)\nCurrent: 666.67 µA\n"
+        "Power in R1: 4.4444 mW\nPower in R2: 1.1111 mW\nOutput impedance: 5.0000 kΩ\n");
     // 1.25 · (1 + 720/240) + 50 µA · 720 Ω; 1.25 V / 240 Ω through R1.
     row("regulator: LM317 analysis", "regulator --lm317 --r1 240 --r2 720",
-        "Output voltage: 5.0360 V\nCurrent through R1: 5.208 mA\n");
+        "Output voltage: 5.0360 V (4.4571 … 5.6861 V)\nCurrent through R1: 5.208 mA\n");
     // 0.8 · (1 + 7.5k/2.4k) = 3.3 V; then 4.7k/1.5k gives 0.8 · 4.1333 = 3.3067 V.
     row("regulator: feedback design", "regulator --vref 0.8 --vout 3.3",
-        "3.3000 V is met exactly.\nR1 7.5 kΩ, R2 2.4 kΩ: 3.3000 V (0.000 %)\n"
-        "R1 4.7 kΩ, R2 1.5 kΩ: 3.3067 V (+0.202 %)\nR1 16 kΩ, R2 5.1 kΩ: 3.3098 V (+0.297 %)\n"
-        "R1 5.6 kΩ, R2 1.8 kΩ: 3.2889 V (−0.337 %)\nR1 6.2 kΩ, R2 2.0 kΩ: 3.2800 V (−0.606 %)\n");
+        "3.3000 V is met exactly.\n"
+        "R1 7.5 kΩ, R2 2.4 kΩ: 3.3000 V (3.0313 … 3.5988 V) (0.000 %)\n"
+        "R1 4.7 kΩ, R2 1.5 kΩ: 3.3067 V (3.0373 … 3.6062 V) (+0.202 %)\n"
+        "R1 16 kΩ, R2 5.1 kΩ: 3.3098 V (3.0401 … 3.6097 V) (+0.297 %)\n"
+        "R1 5.6 kΩ, R2 1.8 kΩ: 3.2889 V (3.0213 … 3.5864 V) (−0.337 %)\n"
+        "R1 6.2 kΩ, R2 2.0 kΩ: 3.2800 V (3.0134 … 3.5765 V) (−0.606 %)\n");
     // R1 from 33 Ω to 120 Ω in E12: 1.25 · (1 + 330/39) + 65 µA · 330 Ω = 11.848 V is the
     // nearest, 56 Ω and 470 Ω give 11.772 V.
     row("regulator: LM337 design", "regulator --lm337 --vout 12 --series E12",
-        "R1 39 Ω, R2 330 Ω: 11.848 V (negative) (−1.264 %)\n"
-        "R1 56 Ω, R2 470 Ω: 11.772 V (negative) (−1.903 %)\n"
-        "R1 120 Ω, R2 1.0 kΩ: 11.732 V (negative) (−2.236 %)\n"
-        "R1 82 Ω, R2 680 Ω: 11.660 V (negative) (−2.833 %)\n"
-        "R1 47 Ω, R2 390 Ω: 11.648 V (negative) (−2.936 %)\n");
+        "R1 39 Ω, R2 330 Ω: 11.848 V (negative) (9.508 … 14.781 V) (−1.264 %)\n"
+        "R1 56 Ω, R2 470 Ω: 11.772 V (negative) (9.440 … 14.687 V) (−1.903 %)\n"
+        "R1 120 Ω, R2 1.0 kΩ: 11.732 V (negative) (9.382 … 14.651 V) (−2.236 %)\n"
+        "R1 82 Ω, R2 680 Ω: 11.660 V (negative) (9.342 … 14.551 V) (−2.833 %)\n"
+        "R1 47 Ω, R2 390 Ω: 11.648 V (negative) (9.347 … 14.527 V) (−2.936 %)\n");
     // Ranked by |ln(G ÷ 4.7)|, worked out apart from the engine.
     row("gain: design, inverting in E12", "gain --inverting --gain 4.7 --series E12",
         "−4.7000 (13.44 dB) is met exactly.\n"
-        "Rf 47 kΩ, Rg 10 kΩ: −4.7000 (13.44 dB) (0.000 %)\n"
-        "Rf 22 kΩ, Rg 4.7 kΩ: −4.6809 (13.41 dB) (−0.407 %)\n"
-        "Rf 5.6 kΩ, Rg 1.2 kΩ: −4.6667 (13.38 dB) (−0.709 %)\n"
-        "Rf 39 kΩ, Rg 8.2 kΩ: −4.7561 (13.55 dB) (+1.194 %)\n"
-        "Rf 18 kΩ, Rg 3.9 kΩ: −4.6154 (13.28 dB) (−1.800 %)\n");
+        "Rf 47 kΩ, Rg 10 kΩ: −4.7000 (−5.7444 … −3.8455) (0.000 %)\n"
+        "Rf 22 kΩ, Rg 4.7 kΩ: −4.6809 (−5.7210 … −3.8298) (−0.407 %)\n"
+        "Rf 5.6 kΩ, Rg 1.2 kΩ: −4.6667 (−5.7037 … −3.8182) (−0.709 %)\n"
+        "Rf 39 kΩ, Rg 8.2 kΩ: −4.7561 (−5.8130 … −3.8914) (+1.194 %)\n"
+        "Rf 18 kΩ, Rg 3.9 kΩ: −4.6154 (−5.6410 … −3.7762) (−1.800 %)\n");
     row("gain: analysis, inverting", "gain --inverting --rf 47k --rg 10k",
-        "Gain: −4.7000 (13.44 dB)\n");
+        "Gain: −4.7000 (13.44 dB) (−5.1947 … −4.2524)\n");
     row("rc: time constant and corner", "rc --r 10k --c 100n",
         "Time constant: 1.0000 ms (0.8550 … 1.1550 ms)\n"
         "Corner frequency (−3 dB): 159.15 Hz (137.80 … 186.15 Hz)\n");

@@ -90,6 +90,19 @@ void TestJson::reports_data()
     row("led: current typed in mA, read in A", led, "inputs/current", "20 mA");
     row("led: preset stands for its voltage", led, "inputs/forward", "2.1 V");
     row("led: standard current in A", led, "results/standard_current", "19.3 mA");
+    const char *builtLed = "led --supply 12 --supply-tolerance 5 --forward 2 --forward-spread 0.1 "
+                           "--current 20";
+    row("led: most current of the built circuit", builtLed, "results/standard_current_max",
+        "21.23 mA");
+    row("led: the series' tolerance reported", builtLed, "inputs/tolerance", "10");
+    row("divider: highest built output", "divider --vin 12 --r1 2.4k --r2 910 --tolerance 1",
+        "results/vout_max", "3.3472 V");
+    row("divider: analysis defaults to 5 %", "divider --vin 12 --r1 2.4k --r2 910",
+        "inputs/tolerance", "5");
+    row("regulator: highest built output", "regulator --lm317 --r1 240 --r2 720 --tolerance 1",
+        "results/vout_max", "5.3515 V");
+    row("gain: highest built gain", "gain --non-inverting --rf 18k --rg 2k --tolerance 1",
+        "results/gain_max", "10.182");
     row("resistor: tolerance in ohms", "resistor yellow violet orange gold",
         "results/tolerance_ohms", "2.35 kΩ");
     row("resistor: tempco of six bands", "resistor brown black black brown brown red",

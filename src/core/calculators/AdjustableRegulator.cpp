@@ -25,6 +25,13 @@ QString voltsText(const Part &part, double volts)
                                     : magnitude;
 }
 
+// "5.0360 V (4.7287 … 5.3515 V)"; the LM337's range in magnitudes too, like its nominal.
+QString builtVoltsText(const Part &part, const Setting &s)
+{
+    return voltsText(part, s.vout) + u' ' +
+           prefixedRangeText(s.vout, s.voutRange.min, s.voutRange.max, u"V", 5);
+}
+
 // Reads an optional input: a lenient reading of an empty field is the default.
 template <typename Value>
 std::optional<Problem<Field>> readOptional(Field field, const Given &given, Reading reading,
@@ -49,6 +56,19 @@ double outputVoltage(const Part &part, double r1, double r2)
     if (referenceAcrossR1(part.kind))
         return part.vref * (1.0 + r2 / r1) + part.adjustCurrent * r2;
     return part.vref * (1.0 + r1 / r2);
+}
+
+tolerance::Range outputRange(const Part &part, double r1, double r2, double resistorPercent)
+{
+    return tolerance::worstCase(std::array{part.vrefRange, part.adjustCurrentRange,
+                                           tolerance::percent(r1, resistorPercent),
+                                           tolerance::percent(r2, resistorPercent)},
+                                [&part](double vref, double current, double upper, double lower) {
+                                    Part corner = part;
+                                    corner.vref = vref;
+                                    corner.adjustCurrent = current;
+                                    return outputVoltage(corner, upper, lower);
+                                });
 }
 
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
@@ -81,6 +101,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         if (!current)
             return current.problem();
         part.adjustCurrent = *current * 1e-6;
+        part.adjustCurrentRange = tolerance::exact(part.adjustCurrent);
         break;
     }
     case Kind::Feedback: {
@@ -88,8 +109,17 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         if (!vref)
             return vref.problem();
         part.vref = *vref;
+        part.adjustCurrentRange = tolerance::exact(0.0);
         break;
     }
+    }
+    if (part.kind == Kind::Adjust || part.kind == Kind::Feedback) {
+        const auto percent = tolerance::readOr(kFields, Field::VrefTolerance, texts.vrefTolerance,
+                                               reading, kReferencePercent);
+        if (!percent)
+            return percent.problem();
+        result.vrefPercent = *percent;
+        part.vrefRange = tolerance::percent(part.vref, result.vrefPercent);
     }
 
     if (texts.mode) {
@@ -105,14 +135,24 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     }
 
     if (result.mode == Mode::Analysis) {
+        const auto resistors = tolerance::readOr(kFields, Field::Tolerance, texts.tolerance,
+                                                 reading, tolerance::kResistorPercent);
+        if (!resistors)
+            return resistors.problem();
+        result.resistorPercent = *resistors;
         const auto r1 = readPrecise(kFields, Field::R1, texts.r1, reading);
         if (!r1)
             return r1.problem();
         const auto r2 = readPrecise(kFields, Field::R2, texts.r2, reading);
         if (!r2)
             return r2.problem();
-        Setting s{*r1, *r2, outputVoltage(part, *r1, *r2), acrossR1 ? part.vref / *r1 : 0.0};
-        if (const auto problem = overflow(Field::R2, s.vout, s.r1Current))
+        Setting s;
+        s.r1 = *r1;
+        s.r2 = *r2;
+        s.vout = outputVoltage(part, *r1, *r2);
+        s.r1Current = acrossR1 ? part.vref / *r1 : 0.0;
+        s.voutRange = outputRange(part, s.r1, s.r2, result.resistorPercent);
+        if (const auto problem = overflow(Field::R2, s.vout, s.r1Current, s.voutRange.max))
             return *problem;
         result.settings.push_back(s);
         return result;
@@ -128,6 +168,13 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
             return Problem<Field>{Reason::OutOfRange, Field::Series};
         result.series = *series;
     }
+    // The series is known only now, and with it the resistors' default.
+    const auto designResistors =
+        tolerance::readOr(kFields, Field::Tolerance, texts.tolerance, reading,
+                          tolerance::seriesPercent(result.series));
+    if (!designResistors)
+        return designResistors.problem();
+    result.resistorPercent = *designResistors;
     if (const auto problem =
             readOptional(Field::MinCurrent, texts.minCurrent, reading, part.minCurrent, 1e-3))
         return *problem;
@@ -163,9 +210,10 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     if (result.wanted > highest * (1 + 1e-9))
         return Problem<Field>{Reason::Impossible, Field::Vout};
     for (const pairs::Pair &pair : pairs::bestPairs(query)) {
-        result.settings.push_back({pair.first, pair.second, pair.value,
-                                   acrossR1 ? part.vref / pair.first : 0.0, pair.error,
-                                   pair.exact});
+        result.settings.push_back(
+            {pair.first, pair.second, pair.value, acrossR1 ? part.vref / pair.first : 0.0,
+             pair.error, pair.exact,
+             outputRange(part, pair.first, pair.second, result.resistorPercent)});
     }
     return result;
 }
@@ -176,7 +224,7 @@ QString resultText(const Result &result)
     const bool acrossR1 = referenceAcrossR1(part.kind);
     if (result.mode == Mode::Analysis) {
         const Setting &s = result.settings.front();
-        QString lines = formatText(text("RegulatorAnalysisText"), {voltsText(part, s.vout)});
+        QString lines = formatText(text("RegulatorAnalysisText"), {builtVoltsText(part, s)});
         if (acrossR1)
             lines += u'\n' +
                      formatText(text("RegulatorR1Current"), {prefixedText(s.r1Current, u"A", 4)});
@@ -189,7 +237,7 @@ QString resultText(const Result &result)
     for (const Setting &s : result.settings)
         lines << formatText(text("RegulatorPairLine"),
                             {standardOhmsText(s.r1, digits), standardOhmsText(s.r2, digits),
-                             voltsText(part, s.vout), signedPercentText(s.error * 100.0, 3)});
+                             builtVoltsText(part, s), signedPercentText(s.error * 100.0, 3)});
     return lines.join(u'\n');
 }
 

@@ -14,10 +14,13 @@
 // - Reference at the feedback pin (LDOs, switchers, the TL431): the divider brings Vout down to
 //   Vref, so Vout = Vref · (1 + R1 / R2). Only the ratio counts, so as for a plain divider a
 //   pair a decade up is the same answer, shown at the decade nearest the preferred R1 + R2.
-// Double precision throughout.
+// Double precision throughout. Built, the resistors lie in their tolerance and the reference in
+// its datasheet range (the LM317's and LM337's Vref 1.20 to 1.30 V, I_adj 0 to 100 µA), so Vout
+// lies in a range.
 
 #include "core/calculators/Inputs.h"
 #include "core/calculators/PresetSubstitution.h"
+#include "core/calculators/Tolerance.h"
 #include "core/standard/ESeries.h"
 
 #include <QString>
@@ -61,6 +64,9 @@ inline constexpr double kDefaultTotal = 1e4;         // Ω
 inline constexpr double kSmallest = 1.0;             // Ω
 inline constexpr double kLargest = 1e7;              // Ω
 inline constexpr eseries::Series kDefaultSeries = eseries::Series::E24;
+inline constexpr tolerance::Bounds kLM317ReferenceRange{1.20, 1.30};    // V
+inline constexpr tolerance::Bounds kLM317AdjustCurrentRange{0, 100e-6}; // A
+inline constexpr double kReferencePercent = 1.0; // a typed or feedback reference's default
 
 enum class Field
 {
@@ -75,6 +81,8 @@ enum class Field
     Total,      // the feedback kind
     R1,
     R2,
+    Tolerance,
+    VrefTolerance,
 };
 
 inline constexpr InputRule kVolts{.unit = units::kVolts, .need = Need::NonZero};
@@ -156,6 +164,20 @@ inline constexpr std::array kFields = {
                      .caption = "RegulatorR2",
                      .help = "Lower resistor in ohms",
                      .rule = kResistor}},
+    FieldRow<Field>{Field::Tolerance,
+                    {.key = "tolerance",
+                     .option = "--tolerance",
+                     .caption = "ResistorTolerance",
+                     .help = "Tolerance of both resistors in % (default the series' when "
+                             "designing, 5 when analysing)",
+                     .rule = tolerance::kPercentRule}},
+    FieldRow<Field>{Field::VrefTolerance,
+                    {.key = "vref_tolerance",
+                     .option = "--vref-tolerance",
+                     .caption = "VrefTolerance",
+                     .help = "Tolerance of a typed reference (--vref, --adjust-vref) in % "
+                             "(default 1)",
+                     .rule = tolerance::kPercentRule}},
 };
 static_assert(inFieldOrder(kFields));
 
@@ -166,10 +188,15 @@ struct Part
     double vref = kLM317Reference;          // V
     double adjustCurrent = 0.0;             // A
     double minCurrent = kDefaultMinCurrent; // A
+    // Where the built part's reference and adjust current lie.
+    tolerance::Bounds vrefRange = kLM317ReferenceRange;
+    tolerance::Bounds adjustCurrentRange = kLM317AdjustCurrentRange;
 };
 
 // Vout's magnitude for R1 and R2.
 double outputVoltage(const Part &part, double r1, double r2);
+// The range of Vout's magnitude for resistors at resistorPercent.
+tolerance::Range outputRange(const Part &part, double r1, double r2, double resistorPercent);
 
 struct Setting
 {
@@ -179,6 +206,7 @@ struct Setting
     double r1Current = 0.0; // A, the LM317 kind's current through R1
     double error = 0.0;     // against the wanted Vout
     bool exact = false;
+    tolerance::Range voutRange;
 };
 
 struct Result
@@ -188,6 +216,8 @@ struct Result
     double wanted = 0.0;
     eseries::Series series = kDefaultSeries;
     double total = kDefaultTotal;
+    double resistorPercent = tolerance::kResistorPercent; // as used
+    double vrefPercent = 0.0;      // as used; 0 for the presets, which bring their own range
     std::vector<Setting> settings; // analysis: one; design: the best, best first
 };
 
@@ -204,6 +234,8 @@ struct Texts
     Given total{};
     Given r1{};
     Given r2{};
+    Given tolerance{};
+    Given vrefTolerance{};
 };
 
 // Vout must lie above Vref (OutOfRange on Vout) and within what the resistors can give

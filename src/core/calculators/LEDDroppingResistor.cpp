@@ -3,6 +3,7 @@
 #include "core/calculators/LEDDroppingResistor.h"
 
 #include "core/text/NumberFormat.h"
+#include "core/text/QuantityText.h"
 #include "core/text/Texts.h"
 
 #include <algorithm>
@@ -22,10 +23,28 @@ std::optional<StandardResistor> standardResistor(const Inputs &inputs, float res
         eseries::atOrAbove(resistance * (1.0 - kSinglePrecisionSlack), inputs.series);
     if (!standard)
         return std::nullopt;
-    const double drop =
-        static_cast<double>(inputs.supplyVoltage) - static_cast<double>(inputs.forwardVoltage);
-    return StandardResistor{inputs.series, *standard, drop / *standard * 1000.0,
-                            drop * drop / *standard};
+    const double supply = inputs.supplyVoltage;
+    const double forward = inputs.forwardVoltage;
+    const double drop = supply - forward;
+    StandardResistor chosen;
+    chosen.series = inputs.series;
+    chosen.resistance = *standard;
+    chosen.currentMilliamps = drop / *standard * 1000.0;
+    chosen.power = drop * drop / *standard;
+    chosen.tolerancePercent =
+        inputs.tolerancePercent.value_or(tolerance::seriesPercent(inputs.series));
+    const std::array parts{tolerance::percent(supply, inputs.supplyTolerancePercent),
+                           tolerance::spread(forward, inputs.forwardSpread),
+                           tolerance::percent(*standard, chosen.tolerancePercent)};
+    // A forward voltage that can reach the supply leaves the LED dark at that corner; its
+    // current then is 0, not negative.
+    chosen.currentRange = tolerance::worstCase(
+        parts, [](double us, double uf, double r) { return std::max(us - uf, 0.0) / r * 1000.0; });
+    chosen.powerRange = tolerance::worstCase(parts, [](double us, double uf, double r) {
+        const double across = std::max(us - uf, 0.0);
+        return across * across / r;
+    });
+    return chosen;
 }
 
 // A standard value the way it is printed on the bag: "560 Ω", "4.7 kΩ", "2.2 MΩ".
@@ -87,6 +106,23 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
             return Problem<Field>{Reason::OutOfRange, Field::Series};
         inputs.series = *series;
     }
+    if (texts.tolerance) {
+        const auto percent = readPrecise(kFields, Field::Tolerance, texts.tolerance, reading);
+        if (!percent && percent.problem().reason != Reason::Missing)
+            return percent.problem();
+        if (percent)
+            inputs.tolerancePercent = *percent;
+    }
+    const auto supplyTolerance =
+        tolerance::readOr(kFields, Field::SupplyTolerance, texts.supplyTolerance, reading, 0.0);
+    if (!supplyTolerance)
+        return supplyTolerance.problem();
+    inputs.supplyTolerancePercent = *supplyTolerance;
+    const auto spread =
+        tolerance::readOr(kFields, Field::ForwardSpread, texts.forwardSpread, reading, 0.0);
+    if (!spread)
+        return spread.problem();
+    inputs.forwardSpread = *spread;
     if (!(inputs.supplyVoltage > inputs.forwardVoltage))
         return Problem<Field>{Reason::OutOfRange, Field::SupplyVoltage};
     const Result result = calculate(inputs);
@@ -95,7 +131,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     return result;
 }
 
-QString resultText(const Result &result)
+QString nominalText(const Result &result)
 {
     QString lines =
         formatText(u"%@: \t\t%.01f Ohm\n%@: \t\t\t%.03f W",
@@ -107,6 +143,28 @@ QString resultText(const Result &result)
                              standard->currentMilliamps, standard->power});
     }
     return lines;
+}
+
+QString resultText(const Result &result)
+{
+    const QString range = rangeText(result);
+    return range.isEmpty() ? nominalText(result) : nominalText(result) + u'\n' + range;
+}
+
+QString rangeText(const Result &result)
+{
+    const auto &standard = result.standard;
+    if (!standard)
+        return {};
+    const double amperes = standard->currentMilliamps / 1000.0;
+    return formatText(text("LEDStandardRange"),
+                      {formatShortest(static_cast<float>(standard->tolerancePercent)),
+                       prefixedText(amperes, u"A", 4),
+                       prefixedRangeText(amperes, standard->currentRange.min / 1000.0,
+                                         standard->currentRange.max / 1000.0, u"A", 4),
+                       prefixedText(standard->power, u"W", 3),
+                       prefixedRangeText(standard->power, standard->powerRange.min,
+                                         standard->powerRange.max, u"W", 3)});
 }
 
 QString problemText(const Problem<Field> &problem)

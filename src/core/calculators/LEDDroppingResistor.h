@@ -6,10 +6,12 @@
 // R = (U_S - U_F) / I[mA] * 1000 and P = (I/1000)^2 * R, in single precision and in exactly
 // this order, since the printed digits depend on it. R is rarely a value one can buy: the next
 // standard value at or above it, R_E, lets a little less current flow, I_E = (U_S - U_F) / R_E,
-// and burns P_E = (U_S - U_F)^2 / R_E.
+// and burns P_E = (U_S - U_F)^2 / R_E. Built, the supply, the forward voltage and the resistor
+// each lie somewhere in their tolerance, so I_E and P_E lie in a range.
 
 #include "core/calculators/Inputs.h"
 #include "core/calculators/PresetSubstitution.h"
+#include "core/calculators/Tolerance.h"
 #include "core/standard/ESeries.h"
 
 #include <QString>
@@ -42,6 +44,9 @@ struct Inputs
     float forwardVoltage = 0.0f;   // V
     float currentMilliamps = 0.0f; // mA
     eseries::Series series = kStandardSeries[0];
+    std::optional<double> tolerancePercent; // the resistor's; nothing: its series'
+    double supplyTolerancePercent = 0.0;
+    double forwardSpread = 0.0; // ± V
 };
 
 // The resistor to buy, and what the LED then gets.
@@ -51,6 +56,9 @@ struct StandardResistor
     double resistance = 0.0;       // Ohm
     double currentMilliamps = 0.0; // mA
     double power = 0.0;            // W
+    double tolerancePercent = 0.0;
+    tolerance::Range currentRange; // mA
+    tolerance::Range powerRange;   // W
 };
 
 struct Result
@@ -71,6 +79,9 @@ enum class Field
     Preset, // zelkor-calc's preset number, instead of a forward voltage
     Current,
     Series,
+    Tolerance,
+    SupplyTolerance,
+    ForwardSpread,
 };
 
 inline constexpr std::array kFields = {
@@ -109,6 +120,25 @@ inline constexpr std::array kFields = {
                      .help = "Series of the standard resistor to buy: E12 (default) or E24",
                      .kind = FieldKind::Choice,
                      .accepts = "E12 or E24"}},
+    FieldRow<Field>{Field::Tolerance,
+                    {.key = "tolerance",
+                     .option = "--tolerance",
+                     .caption = "ResistorTolerance",
+                     .help = "Tolerance of the standard resistor in % (default its series': E12 "
+                             "10, E24 5)",
+                     .rule = tolerance::kPercentRule}},
+    FieldRow<Field>{Field::SupplyTolerance,
+                    {.key = "supply_tolerance",
+                     .option = "--supply-tolerance",
+                     .caption = "SupplyTolerance",
+                     .help = "Tolerance of the supply voltage in % (default 0)",
+                     .rule = tolerance::kPercentRule}},
+    FieldRow<Field>{Field::ForwardSpread,
+                    {.key = "forward_spread",
+                     .option = "--forward-spread",
+                     .caption = "ForwardSpread",
+                     .help = "Spread of the forward voltage, ± V (default 0)",
+                     .rule = tolerance::kVoltsSpreadRule}},
 };
 static_assert(inFieldOrder(kFields));
 
@@ -121,6 +151,9 @@ struct Texts
     Given preset;
     Given current;
     Given series; // "E12" or "E24"; nothing for the first
+    Given tolerance{};
+    Given supplyTolerance{};
+    Given forwardSpread{};
 };
 
 // Supply, forward voltage and current must be there and not 0, and the supply must be above the
@@ -128,6 +161,11 @@ struct Texts
 Outcome<Result, Field> calculate(const Texts &texts, Reading reading);
 
 // The result lines: resistance and power with their captions, then the standard resistor.
+QString nominalText(const Result &result);
+// The range of the standard resistor's current and power in the built circuit; empty without
+// a standard resistor.
+QString rangeText(const Result &result);
+// Both, the range beneath.
 QString resultText(const Result &result);
 
 // The sentence the panel shows instead of a result for problem; empty when it stays silent.

@@ -42,12 +42,12 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     if (!c)
         return c.problem();
     const auto readTolerances = [&](Result &result) -> std::optional<Problem<Field>> {
-        const auto r = tolerance::readPercent(kFields, Field::Tolerance, texts.tolerance, reading,
-                                              tolerance::kResistorPercent);
+        const auto r = tolerance::readOr(kFields, Field::Tolerance, texts.tolerance, reading,
+                                         tolerance::kResistorPercent);
         if (!r)
             return r.problem();
-        const auto cPercent = tolerance::readPercent(kFields, Field::CTolerance, texts.cTolerance,
-                                                     reading, tolerance::kCapacitorPercent);
+        const auto cPercent = tolerance::readOr(kFields, Field::CTolerance, texts.cTolerance,
+                                                reading, tolerance::kCapacitorPercent);
         if (!cPercent)
             return cPercent.problem();
         result.rPercent = *r;

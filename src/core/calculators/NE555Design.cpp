@@ -183,12 +183,12 @@ Outcome<eseries::Series, DesignField> readSeries(const Given &given)
 Outcome<std::pair<double, double>, DesignField>
 readTolerances(const DesignTexts &texts, eseries::Series series, Reading reading)
 {
-    const auto r = tolerance::readPercent(kDesignFields, DesignField::Tolerance, texts.tolerance,
-                                          reading, tolerance::seriesPercent(series));
+    const auto r = tolerance::readOr(kDesignFields, DesignField::Tolerance, texts.tolerance,
+                                     reading, tolerance::seriesPercent(series));
     if (!r)
         return r.problem();
-    const auto c = tolerance::readPercent(kDesignFields, DesignField::CTolerance, texts.cTolerance,
-                                          reading, tolerance::kCapacitorPercent);
+    const auto c = tolerance::readOr(kDesignFields, DesignField::CTolerance, texts.cTolerance,
+                                     reading, tolerance::kCapacitorPercent);
     if (!c)
         return c.problem();
     return std::pair{*r, *c};

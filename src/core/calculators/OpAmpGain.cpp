@@ -9,23 +9,48 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace zelkor::opamp {
 
 namespace {
 
+// Five significant digits, without a prefix: a gain of 1001 is not "1.0010 k".
+int gainDecimals(double value)
+{
+    const double size = std::abs(value);
+    return 5 - (size < 10.0 ? 1 : size < 100.0 ? 2 : size < 1000.0 ? 3 : 4);
+}
+
+QString gainNumber(double value, int decimals)
+{
+    QString digits = formatFixed(std::abs(value), decimals);
+    return value < 0.0 ? digits.prepend(u'\u2212') : digits;
+}
+
 // "10.000 (20.00 dB)", "−4.7000 (13.44 dB)"
 QString gainText(double value)
 {
-    // Five significant digits, without a prefix: a gain of 1001 is not "1.0010 k".
-    const double size = std::abs(value);
-    const int integerDigits = size < 10.0 ? 1 : size < 100.0 ? 2 : size < 1000.0 ? 3 : 4;
-    QString magnitude = formatFixed(size, 5 - integerDigits);
-    if (value < 0.0)
-        magnitude.prepend(u'\u2212');
-    return formatText(text("OpAmpGainValue"), {magnitude, decibels(value)});
+    return formatText(text("OpAmpGainValue"),
+                      {gainNumber(value, gainDecimals(value)), decibels(value)});
+}
+
+// "(9.822 … 10.182)": the range in the decimals of the nominal.
+QString gainRangeText(const Amplifier &a)
+{
+    const int decimals = gainDecimals(a.gain);
+    return u"("_s + gainNumber(a.gainRange.min, decimals) + u" \u2026 "_s +
+           gainNumber(a.gainRange.max, decimals) + u')';
 }
 
 } // namespace
+
+tolerance::Range gainRange(Circuit circuit, double rf, double rg, double percent)
+{
+    return tolerance::worstCase(
+        std::array{tolerance::percent(rf, percent), tolerance::percent(rg, percent)},
+        [circuit](double f, double g) { return gain(circuit, f, g); });
+}
 
 double gain(Circuit circuit, double rf, double rg)
 {
@@ -62,10 +87,16 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         const auto rg = readPrecise(kFields, Field::Rg, texts.rg, reading);
         if (!rg)
             return rg.problem();
+        const auto percent = tolerance::readOr(kFields, Field::Tolerance, texts.tolerance, reading,
+                                               tolerance::kResistorPercent);
+        if (!percent)
+            return percent.problem();
+        result.tolerancePercent = *percent;
         const double g = gain(result.circuit, *rf, *rg);
-        if (const auto problem = overflow(Field::Rg, g))
+        const tolerance::Range range = gainRange(result.circuit, *rf, *rg, *percent);
+        if (const auto problem = overflow(Field::Rg, g, range.min, range.max))
             return *problem;
-        result.amplifiers.push_back({*rf, *rg, g, 0.0, false});
+        result.amplifiers.push_back({*rf, *rg, g, 0.0, false, range});
         return result;
     }
 
@@ -79,6 +110,11 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
             return Problem<Field>{Reason::OutOfRange, Field::Series};
         result.series = *series;
     }
+    const auto percent = tolerance::readOr(kFields, Field::Tolerance, texts.tolerance, reading,
+                                           tolerance::seriesPercent(result.series));
+    if (!percent)
+        return percent.problem();
+    result.tolerancePercent = *percent;
     const bool nonInverting = result.circuit == Circuit::NonInverting;
     if (nonInverting && !(result.wanted > 1.0))
         return Problem<Field>{Reason::OutOfRange, Field::Gain};
@@ -96,25 +132,29 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     query.size = [](double rf, double rg) { return rf + rg; };
     query.preferredSize = kPreferredTotal;
     for (const pairs::Pair &pair : pairs::bestPairs(query))
-        result.amplifiers.push_back({pair.first, pair.second,
-                                     gain(circuit, pair.first, pair.second), pair.error,
-                                     pair.exact});
+        result.amplifiers.push_back(
+            {pair.first, pair.second, gain(circuit, pair.first, pair.second), pair.error,
+             pair.exact, gainRange(circuit, pair.first, pair.second, result.tolerancePercent)});
     return result;
 }
 
 QString resultText(const Result &result)
 {
     if (result.mode == Mode::Analysis)
-        return formatText(text("OpAmpAnalysisText"), {gainText(result.amplifiers.front().gain)});
+        return formatText(text("OpAmpAnalysisText"),
+                          {gainText(result.amplifiers.front().gain) + u' ' +
+                           gainRangeText(result.amplifiers.front())});
     QStringList lines;
     const double sign = result.circuit == Circuit::Inverting ? -1.0 : 1.0;
     if (!result.amplifiers.empty() && result.amplifiers.front().exact)
         lines << formatText(text("PairTargetMet"), {gainText(sign * result.wanted)});
     const int digits = eseries::significantDigits(result.series);
+    // A pair's gain goes without its decibels, which leaves the display room for the range.
     for (const Amplifier &a : result.amplifiers)
         lines << formatText(text("OpAmpPairLine"),
                             {standardOhmsText(a.rf, digits), standardOhmsText(a.rg, digits),
-                             gainText(a.gain), signedPercentText(a.error * 100.0, 3)});
+                             gainNumber(a.gain, gainDecimals(a.gain)) + u' ' + gainRangeText(a),
+                             signedPercentText(a.error * 100.0, 3)});
     return lines.join(u'\n');
 }
 

@@ -9,9 +9,11 @@
 // The inverting gain is typed and searched as its magnitude; its sign is the circuit's. Both
 // resistors come from 1 kΩ to 1 MΩ, where an op-amp's input currents and the resistors' noise
 // both stay small, and only their ratio counts: a pair a decade up is the same answer, shown at
-// the decade whose Rf + Rg lies nearest 20 kΩ. Double precision throughout.
+// the decade whose Rf + Rg lies nearest 20 kΩ. Double precision throughout. Built, both
+// resistors lie in their tolerance, so the gain lies in a range.
 
 #include "core/calculators/Inputs.h"
+#include "core/calculators/Tolerance.h"
 #include "core/standard/ESeries.h"
 
 #include <QString>
@@ -48,6 +50,7 @@ enum class Field
     Series,
     Rf,
     Rg,
+    Tolerance,
 };
 
 inline constexpr InputRule kResistor{.unit = units::kOhms, .need = Need::NonZero};
@@ -95,11 +98,20 @@ inline constexpr std::array kFields = {
                      .help = "Resistor to ground (non-inverting) or to the input (inverting) in "
                              "ohms",
                      .rule = kResistor}},
+    FieldRow<Field>{Field::Tolerance,
+                    {.key = "tolerance",
+                     .option = "--tolerance",
+                     .caption = "ResistorTolerance",
+                     .help = "Tolerance of both resistors in % (default the series' when "
+                             "designing, 5 when analysing)",
+                     .rule = tolerance::kPercentRule}},
 };
 static_assert(inFieldOrder(kFields));
 
 // The gain of a circuit's resistors, with its sign.
 double gain(Circuit circuit, double rf, double rg);
+// The range of the gain, with its sign, for resistors at percent.
+tolerance::Range gainRange(Circuit circuit, double rf, double rg, double percent);
 
 struct Amplifier
 {
@@ -108,6 +120,7 @@ struct Amplifier
     double gain = 0.0;  // with its sign
     double error = 0.0; // magnitude against the wanted one: |gain| ÷ wanted − 1
     bool exact = false;
+    tolerance::Range gainRange;
 };
 
 struct Result
@@ -116,6 +129,7 @@ struct Result
     Mode mode = Mode::Design;
     double wanted = 0.0; // design: the wanted magnitude
     eseries::Series series = kDefaultSeries;
+    double tolerancePercent = tolerance::kResistorPercent; // as used
     std::vector<Amplifier> amplifiers; // analysis: one; design: the best, best first
 };
 
@@ -127,6 +141,7 @@ struct Texts
     Given series{};
     Given rf{};
     Given rg{};
+    Given tolerance{};
 };
 
 // A non-inverting gain must lie above 1 (OutOfRange on Gain), and every gain within what two

@@ -57,11 +57,11 @@ std::optional<Problem<Field>> readTolerances(const Texts &texts, Reading reading
                                              double fallbackC, Result &result)
 {
     const auto r =
-        tolerance::readPercent(kFields, Field::Tolerance, texts.tolerance, reading, fallbackR);
+        tolerance::readOr(kFields, Field::Tolerance, texts.tolerance, reading, fallbackR);
     if (!r)
         return r.problem();
-    const auto c = tolerance::readPercent(kFields, Field::CapacitorTolerance,
-                                          texts.capacitorTolerance, reading, fallbackC);
+    const auto c = tolerance::readOr(kFields, Field::CapacitorTolerance, texts.capacitorTolerance,
+                                     reading, fallbackC);
     if (!c)
         return c.problem();
     result.rPercent = *r;
@@ -255,12 +255,12 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         if (at)
             result.at = *at;
     }
-    const auto lPercent = tolerance::readPercent(kFields, Field::LTolerance, texts.lTolerance,
-                                                 reading, tolerance::kInductorPercent);
+    const auto lPercent = tolerance::readOr(kFields, Field::LTolerance, texts.lTolerance, reading,
+                                            tolerance::kInductorPercent);
     if (!lPercent)
         return lPercent.problem();
-    const auto cPercent = tolerance::readPercent(kFields, Field::CTolerance, texts.cTolerance,
-                                                 reading, tolerance::kCapacitorPercent);
+    const auto cPercent = tolerance::readOr(kFields, Field::CTolerance, texts.cTolerance, reading,
+                                            tolerance::kCapacitorPercent);
     if (!cPercent)
         return cPercent.problem();
     result.lPercent = *lPercent;

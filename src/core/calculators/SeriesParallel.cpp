@@ -81,8 +81,8 @@ Outcome<Totals, Field> calculate(std::optional<PartKind> kind, const QList<QStri
             return Problem<Field>{value.problem().reason, Field::Parts, i};
         values.append(*value);
     }
-    const auto percent = tolerance::readPercent(kFields, Field::Tolerance, tolerance, reading,
-                                                defaultPercent(*kind));
+    const auto percent =
+        tolerance::readOr(kFields, Field::Tolerance, tolerance, reading, defaultPercent(*kind));
     if (!percent)
         return percent.problem();
     const Totals totals = combine(values, *percent);

@@ -26,6 +26,12 @@ double seriesPercent(eseries::Series series)
     return kResistorPercent;
 }
 
+double resistorPercent(const std::optional<QString> &seriesName)
+{
+    const auto series = seriesName ? eseries::parse(*seriesName) : std::nullopt;
+    return series ? seriesPercent(*series) : kResistorPercent;
+}
+
 Bounds percent(double nominal, double percent)
 {
     return spread(nominal, std::abs(nominal) * percent / 100.0);

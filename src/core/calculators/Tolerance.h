@@ -15,6 +15,7 @@
 #include <array>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace zelkor::tolerance {
@@ -27,20 +28,24 @@ inline constexpr double kInductorPercent = 10.0;
 // The tolerance parts of a series are sold with: E3 and E6 20 %, E12 10 %, E24 5 %, E48 2 %,
 // E96 1 %, E192 0.5 %.
 double seriesPercent(eseries::Series series);
+// A resistor's default: its series' tolerance, or kResistorPercent where none is chosen or the
+// name is no series.
+double resistorPercent(const std::optional<QString> &seriesName);
 
 // A tolerance in percent, from 0 up to but not including 100; a spread (± in the quantity's
 // own unit) is at least 0.
 inline constexpr Domain kPercentDomain{.low = 0.0, .high = 100.0, .lowOpen = false};
 inline constexpr Domain kSpreadDomain = domains::kAtLeastZero;
+inline constexpr InputRule kVoltsSpreadRule{.unit = units::kVolts, .domain = kSpreadDomain};
 
 // How a tolerance field reads: a bare number in percent.
 inline constexpr InputRule kPercentRule{.unit = units::kNumber, .domain = kPercentDomain};
 
-// A tolerance as typed, or fallback (the series' or the part kind's) where none was: an option
-// left out, or a panel's field left empty.
+// A tolerance or a spread as typed, or fallback (the series' or the part kind's) where none was:
+// an option left out, or a panel's field left empty.
 template <typename Field, std::size_t N>
-Outcome<double, Field> readPercent(const std::array<FieldRow<Field>, N> &table, Field field,
-                                   const Given &given, Reading reading, double fallback)
+Outcome<double, Field> readOr(const std::array<FieldRow<Field>, N> &table, Field field,
+                              const Given &given, Reading reading, double fallback)
 {
     if (!given || (reading == Reading::Lenient && given->trimmed().isEmpty()))
         return fallback;

@@ -33,9 +33,16 @@ QString voltsText(double volts)
     return prefixedText(volts, u"V", 5);
 }
 
+// "3.2991 V (3.2515 … 3.3472 V)"
+QString builtVoltsText(const Circuit &c)
+{
+    return voltsText(c.vout) + u' ' +
+           prefixedRangeText(c.vout, c.voutRange.min, c.voutRange.max, u"V", 5);
+}
+
 } // namespace
 
-Circuit analyse(double vin, double r1, double r2, double load)
+Circuit analyse(double vin, double r1, double r2, double load, const Tolerances &tolerances)
 {
     Circuit c;
     c.vin = vin;
@@ -47,6 +54,12 @@ Circuit analyse(double vin, double r1, double r2, double load)
     c.powerR1 = c.current * c.current * r1;
     c.powerR2 = c.vout * c.vout / r2;
     c.outputImpedance = r1 * r2 / (r1 + r2);
+    c.voutRange = tolerance::worstCase(std::array{tolerance::percent(vin, tolerances.supply),
+                                                  tolerance::percent(r1, tolerances.resistors),
+                                                  tolerance::percent(r2, tolerances.resistors)},
+                                       [load](double v, double upper, double lower) {
+                                           return outputVoltage(v, upper, lower, load);
+                                       });
     return c;
 }
 
@@ -76,14 +89,25 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
         result.load = load ? *load : 0.0;
     }
 
+    const auto supplyTolerance =
+        tolerance::readOr(kFields, Field::SupplyTolerance, texts.supplyTolerance, reading, 0.0);
+    if (!supplyTolerance)
+        return supplyTolerance.problem();
+    result.tolerances.supply = *supplyTolerance;
+
     if (result.mode == Mode::Analysis) {
+        const auto resistors = tolerance::readOr(kFields, Field::Tolerance, texts.tolerance,
+                                                 reading, tolerance::kResistorPercent);
+        if (!resistors)
+            return resistors.problem();
+        result.tolerances.resistors = *resistors;
         const auto r1 = readPrecise(kFields, Field::R1, texts.r1, reading);
         if (!r1)
             return r1.problem();
         const auto r2 = readPrecise(kFields, Field::R2, texts.r2, reading);
         if (!r2)
             return r2.problem();
-        result.circuits.push_back(analyse(result.vin, *r1, *r2, result.load));
+        result.circuits.push_back(analyse(result.vin, *r1, *r2, result.load, result.tolerances));
         const Circuit &c = result.circuits.front();
         if (const auto problem = overflow(Field::Vin, c.vout, c.current, c.powerR1, c.powerR2))
             return *problem;
@@ -98,6 +122,11 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     if (!series)
         return Problem<Field>{Reason::OutOfRange, Field::Series};
     result.series = *series;
+    const auto resistors = tolerance::readOr(kFields, Field::Tolerance, texts.tolerance, reading,
+                                             tolerance::seriesPercent(result.series));
+    if (!resistors)
+        return resistors.problem();
+    result.tolerances.resistors = *resistors;
     if (texts.total) {
         const auto total = readPrecise(kFields, Field::Total, texts.total, reading);
         if (!total && !(reading == Reading::Lenient && total.problem().reason == Reason::Missing))
@@ -125,7 +154,7 @@ Outcome<Result, Field> calculate(const Texts &texts, Reading reading)
     query.size = [](double r1, double r2) { return r1 + r2; };
     query.preferredSize = result.total;
     for (const pairs::Pair &pair : pairs::bestPairs(query)) {
-        Circuit c = analyse(result.vin, pair.first, pair.second, load);
+        Circuit c = analyse(result.vin, pair.first, pair.second, load, result.tolerances);
         c.error = pair.error;
         c.exact = pair.exact;
         // A huge input voltage across a small pair dissipates more than a double holds.
@@ -141,7 +170,7 @@ QString resultText(const Result &result)
     if (result.mode == Mode::Analysis) {
         const Circuit &c = result.circuits.front();
         return formatText(text("DividerAnalysisText"),
-                          {voltsText(c.vout), prefixedText(c.current, u"A", 5),
+                          {builtVoltsText(c), prefixedText(c.current, u"A", 5),
                            prefixedText(c.powerR1, u"W", 5), prefixedText(c.powerR2, u"W", 5),
                            prefixedText(c.outputImpedance, u"\u03a9", 5)});
     }
@@ -152,7 +181,7 @@ QString resultText(const Result &result)
     for (const Circuit &c : result.circuits) {
         lines << formatText(text("DividerPairLine"),
                             {standardOhmsText(c.r1, digits), standardOhmsText(c.r2, digits),
-                             voltsText(c.vout), signedPercentText(c.error * 100.0, 3)});
+                             builtVoltsText(c), signedPercentText(c.error * 100.0, 3)});
         lines << formatText(text("DividerPairDetails"),
                             {prefixedText(c.current, u"A", 4), prefixedText(c.powerR1, u"W", 3),
                              prefixedText(c.powerR2, u"W", 3),

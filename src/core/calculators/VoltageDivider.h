@@ -10,8 +10,11 @@
 // (1 Ω to 10 MΩ) for a wanted Vout; without a load only their ratio matters, so a pair and the
 // same pair a decade up are one answer, shown at the decade whose R1 + R2 lies nearest the
 // preferred total. With a load every decade is its own answer. Double precision throughout.
+// Built, each resistor and the input voltage lie somewhere in their tolerance, so Vout lies in a
+// range; the load is taken as exact.
 
 #include "core/calculators/Inputs.h"
+#include "core/calculators/Tolerance.h"
 #include "core/standard/ESeries.h"
 #include "core/standard/PairSearch.h"
 
@@ -44,6 +47,8 @@ enum class Field
     Total,
     R1,
     R2,
+    Tolerance,
+    SupplyTolerance,
 };
 
 inline constexpr InputRule kVoltage{.unit = units::kVolts, .need = Need::NonZero};
@@ -101,6 +106,19 @@ inline constexpr std::array kFields = {
                      .caption = "DividerR2",
                      .help = "Lower resistor in ohms",
                      .rule = kResistor}},
+    FieldRow<Field>{Field::Tolerance,
+                    {.key = "tolerance",
+                     .option = "--tolerance",
+                     .caption = "ResistorTolerance",
+                     .help = "Tolerance of both resistors in % (default the series' when "
+                             "designing, 5 when analysing)",
+                     .rule = tolerance::kPercentRule}},
+    FieldRow<Field>{Field::SupplyTolerance,
+                    {.key = "supply_tolerance",
+                     .option = "--supply-tolerance",
+                     .caption = "SupplyTolerance",
+                     .help = "Tolerance of the input voltage in % (default 0)",
+                     .rule = tolerance::kPercentRule}},
 };
 static_assert(inFieldOrder(kFields));
 
@@ -118,9 +136,18 @@ struct Circuit
     double outputImpedance = 0.0; // Ω, R1 ∥ R2
     double error = 0.0;           // against the wanted Vout: vout ÷ wanted − 1
     bool exact = false;
+    tolerance::Range voutRange;
 };
 
-Circuit analyse(double vin, double r1, double r2, double load = 0.0);
+// How far the parts of a built divider may lie from their values, in percent.
+struct Tolerances
+{
+    double resistors = 0.0;
+    double supply = 0.0;
+};
+
+Circuit analyse(double vin, double r1, double r2, double load = 0.0,
+                const Tolerances &tolerances = {});
 
 struct Result
 {
@@ -130,6 +157,7 @@ struct Result
     double load = 0.0;
     double total = kDefaultTotal;
     eseries::Series series = kDefaultSeries;
+    Tolerances tolerances;         // as used: the series' or 5 % where none was given
     std::vector<Circuit> circuits; // analysis: one; design: the best, best first
 };
 
@@ -143,6 +171,8 @@ struct Texts
     Given total{};
     Given r1{};
     Given r2{};
+    Given tolerance{};
+    Given supplyTolerance{};
 };
 
 // Vout must lie below Vin (OutOfRange on Vout), and within what two resistors of the range can

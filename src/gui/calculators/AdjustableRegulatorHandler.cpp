@@ -3,6 +3,7 @@
 #include "gui/calculators/AdjustableRegulatorHandler.h"
 
 #include "core/calculators/AdjustableRegulator.h"
+#include "core/text/NumberFormat.h"
 
 #include <QEvent>
 
@@ -40,8 +41,12 @@ AdjustableRegulatorHandler::AdjustableRegulatorHandler(QWidget *panel) : QObject
                                                  {Field::MinCurrent, ui.minCurrentField},
                                                  {Field::Total, ui.totalField},
                                                  {Field::R1, ui.r1Field},
-                                                 {Field::R2, ui.r2Field}});
+                                                 {Field::R2, ui.r2Field},
+                                                 {Field::Tolerance, ui.toleranceField},
+                                                 {Field::VrefTolerance, ui.vrefToleranceField}});
     m_fields.connect(this, &AdjustableRegulatorHandler::calculateRegulator);
+    ui.vrefToleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(regulator::kReferencePercent)));
     calculateRegulator();
 }
 
@@ -61,6 +66,8 @@ void AdjustableRegulatorHandler::showFieldsOfChoice()
     show(design && kind != Kind::Feedback,
          {ui.minCurrentLabel, ui.minCurrentField, ui.minCurrentUnitLabel});
     show(design && kind == Kind::Feedback, {ui.totalLabel, ui.totalField, ui.totalUnitLabel});
+    show(kind == Kind::Adjust || kind == Kind::Feedback,
+         {ui.vrefToleranceLabel, ui.vrefToleranceField, ui.vrefToleranceFieldUnitLabel});
     show(!design, {ui.r1Label, ui.r1Field, ui.r1UnitLabel, ui.r2Label, ui.r2Field, ui.r2UnitLabel});
 }
 
@@ -73,6 +80,10 @@ void AdjustableRegulatorHandler::calculateRegulator()
     const auto mode = Mode(ui.regulatorModeGroup->checkedId());
     const bool feedback = kind == Kind::Feedback;
     const bool design = mode == Mode::Design;
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.toleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::resistorPercent(
+            design ? std::optional(ui.seriesBox->currentText()) : std::nullopt))));
     // Only the fields the panel shows: a hidden one of the other kind would be a conflict.
     regulator::Texts texts{.kind = kind, .mode = mode};
     if (feedback)
@@ -81,6 +92,9 @@ void AdjustableRegulatorHandler::calculateRegulator()
         texts.adjustVref = ui.adjustVrefField->text();
         texts.adjustCurrent = ui.adjustCurrentField->text();
     }
+    texts.tolerance = ui.toleranceField->text();
+    if (kind == Kind::Adjust || feedback)
+        texts.vrefTolerance = ui.vrefToleranceField->text();
     if (design) {
         texts.vout = ui.voutField->text();
         texts.series = ui.seriesBox->currentText();

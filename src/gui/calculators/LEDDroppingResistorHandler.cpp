@@ -3,6 +3,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 
 #include "core/calculators/LEDDroppingResistor.h"
+#include "core/text/NumberFormat.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
 {
@@ -15,8 +16,14 @@ LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject
     m_fields = FieldBinding(zelkor::led::kFields, {{Field::SupplyVoltage, ui.ledSupplyVoltage},
                                                    {Field::ForwardVoltage, ui.ledForwardBias},
                                                    {Field::Current, ui.ledOperatingCurrent},
-                                                   {Field::Series, ui.resistorSeries}});
+                                                   {Field::Series, ui.resistorSeries},
+                                                   {Field::Tolerance, ui.ledResistorTolerance},
+                                                   {Field::SupplyTolerance, ui.ledSupplyTolerance},
+                                                   {Field::ForwardSpread, ui.ledForwardSpread}});
     m_fields.connect(this, &LEDDroppingResistorHandler::valueChanged);
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.ledSupplyTolerance->setPlaceholderText(QStringLiteral("0"));
+    ui.ledForwardSpread->setPlaceholderText(QStringLiteral("0"));
 }
 
 void LEDDroppingResistorHandler::valueChanged()
@@ -24,11 +31,15 @@ void LEDDroppingResistorHandler::valueChanged()
     // Substitute before the completeness test: a chosen preset shows its number even while
     // the other fields are still empty.
     ui.ledForwardBias->substitutePresetValue();
+    ui.ledResistorTolerance->setPlaceholderText(zelkor::formatShortest(
+        float(zelkor::tolerance::resistorPercent(ui.resistorSeries->currentText()))));
 
-    const auto result = zelkor::led::calculate(
-        {ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(), std::nullopt,
-         ui.ledOperatingCurrent->text(), ui.resistorSeries->currentText()},
-        zelkor::Reading::Lenient);
+    const auto result =
+        zelkor::led::calculate({ui.ledSupplyVoltage->text(), ui.ledForwardBias->currentText(),
+                                std::nullopt, ui.ledOperatingCurrent->text(),
+                                ui.resistorSeries->currentText(), ui.ledResistorTolerance->text(),
+                                ui.ledSupplyTolerance->text(), ui.ledForwardSpread->text()},
+                               zelkor::Reading::Lenient);
     if (!result) {
         // An LED that cannot light is worth a sentence; an unfinished input is not. A value no
         // LED circuit has leaves no number behind.
@@ -38,16 +49,20 @@ void LEDDroppingResistorHandler::valueChanged()
             reason == zelkor::Reason::Overflow) {
             ui.warningSign->setShown(false);
             ui.outputField->setText(problem);
+            ui.rangeLabel->clear();
         }
         return;
     }
     ui.warningSign->setShown(result->powerWarning);
-    ui.outputField->setText(zelkor::led::resultText(*result));
+    // The display keeps the lines it always had; the built circuit's range reads beneath it.
+    ui.outputField->setText(zelkor::led::nominalText(*result));
+    ui.rangeLabel->setText(zelkor::led::rangeText(*result));
 }
 
 QString LEDDroppingResistorHandler::resultText() const
 {
-    return ui.outputField->text();
+    const QString range = ui.rangeLabel->text();
+    return range.isEmpty() ? ui.outputField->text() : ui.outputField->text() + u'\n' + range;
 }
 
 void LEDDroppingResistorHandler::recalculate()

@@ -4,6 +4,7 @@
 
 #include "core/calculators/OpAmpGain.h"
 #include "core/drawing/CenteredTextRect.h"
+#include "core/text/NumberFormat.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -52,7 +53,8 @@ OpAmpGainHandler::OpAmpGainHandler(QWidget *panel) : QObject(panel)
                                                      {Field::Gain, ui.gainField},
                                                      {Field::Series, ui.seriesBox},
                                                      {Field::Rf, ui.rfField},
-                                                     {Field::Rg, ui.rgField}});
+                                                     {Field::Rg, ui.rgField},
+                                                     {Field::Tolerance, ui.toleranceField}});
     m_fields.connect(this, &OpAmpGainHandler::calculateGain);
     // The display's size is known only once the panel is laid out.
     ui.outputField->installEventFilter(this);
@@ -67,7 +69,12 @@ void OpAmpGainHandler::calculateGain()
     Texts texts{.circuit = ui.opAmpCircuitSegControl->checkedId() == kInverting
                                ? Circuit::Inverting
                                : Circuit::NonInverting,
-                .mode = mode == kAnalysis ? Mode::Analysis : Mode::Design};
+                .mode = mode == kAnalysis ? Mode::Analysis : Mode::Design,
+                .tolerance = ui.toleranceField->text()};
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.toleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::resistorPercent(
+            mode == kAnalysis ? std::nullopt : std::optional(ui.seriesBox->currentText())))));
     if (mode == kAnalysis) {
         texts.rf = ui.rfField->text();
         texts.rg = ui.rgField->text();

@@ -3,6 +3,7 @@
 #include "gui/calculators/VoltageDividerHandler.h"
 
 #include "core/calculators/VoltageDivider.h"
+#include "core/text/NumberFormat.h"
 
 using zelkor::divider::Field;
 using zelkor::divider::Mode;
@@ -16,17 +17,28 @@ VoltageDividerHandler::VoltageDividerHandler(QWidget *panel) : QObject(panel)
         ui.designSeriesBox->addItem(zelkor::eseries::name(series));
     ui.designSeriesBox->setCurrentText(zelkor::eseries::name(zelkor::divider::kDefaultSeries));
     ui.designTotalField->setPlaceholderText(QStringLiteral("10k"));
+    // An empty tolerance field stands for its default, which the field shows in grey.
+    ui.analysisToleranceField->setPlaceholderText(
+        zelkor::formatShortest(float(zelkor::tolerance::kResistorPercent)));
+    for (QLineEdit *supply : {ui.designSupplyToleranceField, ui.analysisSupplyToleranceField})
+        supply->setPlaceholderText(QStringLiteral("0"));
 
-    m_design = FieldBinding(zelkor::divider::kFields, {{Field::Mode, ui.dividerModeSegControl},
-                                                       {Field::Vin, ui.designVinField},
-                                                       {Field::Vout, ui.designVoutField},
-                                                       {Field::Series, ui.designSeriesBox},
-                                                       {Field::Load, ui.designLoadField},
-                                                       {Field::Total, ui.designTotalField}});
-    m_analysis = FieldBinding(zelkor::divider::kFields, {{Field::Vin, ui.analysisVinField},
-                                                         {Field::R1, ui.analysisR1Field},
-                                                         {Field::R2, ui.analysisR2Field},
-                                                         {Field::Load, ui.analysisLoadField}});
+    m_design = FieldBinding(zelkor::divider::kFields,
+                            {{Field::Mode, ui.dividerModeSegControl},
+                             {Field::Vin, ui.designVinField},
+                             {Field::Vout, ui.designVoutField},
+                             {Field::Series, ui.designSeriesBox},
+                             {Field::Load, ui.designLoadField},
+                             {Field::Total, ui.designTotalField},
+                             {Field::Tolerance, ui.designToleranceField},
+                             {Field::SupplyTolerance, ui.designSupplyToleranceField}});
+    m_analysis = FieldBinding(zelkor::divider::kFields,
+                              {{Field::Vin, ui.analysisVinField},
+                               {Field::R1, ui.analysisR1Field},
+                               {Field::R2, ui.analysisR2Field},
+                               {Field::Load, ui.analysisLoadField},
+                               {Field::Tolerance, ui.analysisToleranceField},
+                               {Field::SupplyTolerance, ui.analysisSupplyToleranceField}});
     for (const FieldBinding *fields : {&m_design, &m_analysis})
         fields->connect(this, &VoltageDividerHandler::calculateDivider);
     calculateDivider();
@@ -39,6 +51,8 @@ void VoltageDividerHandler::calculateDivider()
     ui.outputField->clear();
     const int mode = ui.dividerModeSegControl->checkedId();
     ui.dividerModeTabView->setCurrentIndex(mode);
+    ui.designToleranceField->setPlaceholderText(zelkor::formatShortest(
+        float(zelkor::tolerance::resistorPercent(ui.designSeriesBox->currentText()))));
 
     zelkor::divider::Texts texts;
     if (mode == kAnalysis) {
@@ -46,14 +60,18 @@ void VoltageDividerHandler::calculateDivider()
                  .vin = ui.analysisVinField->text(),
                  .load = ui.analysisLoadField->text(),
                  .r1 = ui.analysisR1Field->text(),
-                 .r2 = ui.analysisR2Field->text()};
+                 .r2 = ui.analysisR2Field->text(),
+                 .tolerance = ui.analysisToleranceField->text(),
+                 .supplyTolerance = ui.analysisSupplyToleranceField->text()};
     } else {
         texts = {.mode = Mode::Design,
                  .vin = ui.designVinField->text(),
                  .vout = ui.designVoutField->text(),
                  .series = ui.designSeriesBox->currentText(),
                  .load = ui.designLoadField->text(),
-                 .total = ui.designTotalField->text()};
+                 .total = ui.designTotalField->text(),
+                 .tolerance = ui.designToleranceField->text(),
+                 .supplyTolerance = ui.designSupplyToleranceField->text()};
     }
     const auto result = zelkor::divider::calculate(texts, zelkor::Reading::Lenient);
     if (!result) {

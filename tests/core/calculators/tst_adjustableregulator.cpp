@@ -22,12 +22,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("text");
-        // 1.25 · (1 + 720/240) + 50 µA · 720 Ω = 5 + 0.036 V; 1.25 V / 240 Ω = 5.208 mA.
+        // 1.25 · (1 + 720/240) + 50 µA · 720 Ω = 5 + 0.036 V; 1.25 V / 240 Ω = 5.208 mA. Built
+        // at 5 %: 1.20 · (1 + 684/252) + 0 = 4.4571 V to 1.30 · (1 + 756/228) + 100 µA · 756 Ω =
+        // 5.6861 V.
         QTest::newRow("LM317") << int(Kind::LM317)
-                               << u"Output voltage: 5.0360 V\nCurrent through R1: 5.208 mA"_s;
-        // The LM337's adjust pin draws 65 µA: 5 + 0.0468 V, below ground.
+                               << u"Output voltage: 5.0360 V (4.4571 … 5.6861 V)\n"
+                                  "Current through R1: 5.208 mA"_s;
+        // The LM337's adjust pin draws 65 µA: 5 + 0.0468 V, below ground; its datasheet range
+        // is the LM317's.
         QTest::newRow("LM337") << int(Kind::LM337)
-                               << u"Output voltage: 5.0468 V (negative)\n"
+                               << u"Output voltage: 5.0468 V (negative) (4.4571 … 5.6861 V)\n"
                                   "Current through R1: 5.208 mA"_s;
     }
     void analysis()
@@ -51,8 +55,11 @@ private Q_SLOTS:
         feedback.vout = u"3.3"_s;
         auto r = calculate(feedback, Reading::Strict);
         QVERIFY(r);
+        // E24 at 5 % and the reference at 1 %: 0.792 · (1 + 7.125k/2.52k) = 3.0313 V to
+        // 0.808 · (1 + 7.875k/2.28k) = 3.5988 V.
         QCOMPARE(resultText(*r).section(u'\n', 0, 1),
-                 u"3.3000 V is met exactly.\nR1 7.5 kΩ, R2 2.4 kΩ: 3.3000 V (0.000 %)"_s);
+                 u"3.3000 V is met exactly.\n"
+                 "R1 7.5 kΩ, R2 2.4 kΩ: 3.3000 V (3.0313 … 3.5988 V) (0.000 %)"_s);
 
         // LM317 for 5 V: R1 between 31.25 Ω and 125 Ω, every R1 a current of 10 to 40 mA. Best:
         // 1.25 · (1 + 300/100) + 50 µA · 300 Ω = 5.015 V.

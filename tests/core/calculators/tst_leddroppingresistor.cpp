@@ -65,6 +65,30 @@ private Q_SLOTS:
         }
     }
 
+    void builtRange()
+    {
+        // 12 V ± 5 %, 2.0 V ± 0.1 V and 20 mA: 500 Ω, so 560 Ω from E12, a 10 % part. At most
+        // (12.6 − 1.9) / 504 = 21.230 mA and 10.7² / 504 = 227.2 mW; at least
+        // (11.4 − 2.1) / 616 = 15.097 mA and 9.3² / 616 = 140.4 mW.
+        Texts given = texts(u"12|2|-|20|-"_s);
+        given.supplyTolerance = u"5"_s;
+        given.forwardSpread = u"0.1"_s;
+        const auto r = calculate(given, Reading::Strict);
+        QVERIFY(r && r->standard);
+        const StandardResistor &built = *r->standard;
+        QCOMPARE(built.tolerancePercent, 10.0);
+        QCOMPARE(qRound(built.currentRange.min * 1e3), 15097);
+        QCOMPARE(qRound(built.currentRange.max * 1e3), 21230);
+        QCOMPARE(resultText(*r).section(u'\n', 4),
+                 u"Built, R ±10 %: 17.86 mA (15.10 … 21.23 mA)\nand 179 mW (140 … 227 mW)"_s);
+        // A typed tolerance replaces the series': at 0 % only supply and LED spread remain,
+        // (12.6 − 1.9) / 560 = 19.107 mA.
+        given.tolerance = u"0"_s;
+        const auto exact = calculate(given, Reading::Strict);
+        QVERIFY(exact && exact->standard);
+        QCOMPARE(qRound(exact->standard->currentRange.max * 1e3), 19107);
+    }
+
     // The first problem in the order supply, forward voltage or preset, current, series; then
     // whether the LED can light at all.
     void problems_data()

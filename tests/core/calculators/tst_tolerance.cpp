@@ -2,10 +2,14 @@
 
 // Worst-case ranges over the corners of the parts' tolerances, against ranges worked by hand.
 
+#include "core/calculators/AdjustableRegulator.h"
+#include "core/calculators/LEDDroppingResistor.h"
 #include "core/calculators/NE555.h"
+#include "core/calculators/OpAmpGain.h"
 #include "core/calculators/RCAndLC.h"
 #include "core/calculators/SeriesParallel.h"
 #include "core/calculators/Tolerance.h"
+#include "core/calculators/VoltageDivider.h"
 #include "core/text/QuantityText.h"
 #include "support/TestSupport.h"
 
@@ -13,6 +17,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 namespace {
@@ -38,6 +43,65 @@ bool wider(zelkor::tolerance::Range wide, zelkor::tolerance::Range narrow)
 
 using namespace Qt::StringLiterals;
 using namespace zelkor;
+
+namespace {
+
+// One calculator's result for parts anywhere in their box, and its range for a tolerance: the
+// parts' nominal values are drawn once per trial, the tolerance scales every part's box.
+struct Circuit
+{
+    const char *name;
+    int parts;
+    std::function<double(const std::vector<double> &nominal, const std::vector<double> &built)>
+        value;
+    std::function<tolerance::Range(const std::vector<double> &nominal, double percent)> range;
+};
+
+// The LED's standard resistor for a supply n[0] (a float's value) and n[2] mA at 2 V, every
+// part at percent.
+led::StandardResistor ledResistor(const std::vector<double> &n, double percent)
+{
+    led::Inputs inputs;
+    inputs.supplyVoltage = float(n[0]);
+    inputs.forwardVoltage = 2.0f;
+    inputs.currentMilliamps = float(n[2]);
+    inputs.tolerancePercent = percent;
+    inputs.supplyTolerancePercent = percent;
+    inputs.forwardSpread = percent / 100.0;
+    return *led::calculate(inputs).standard;
+}
+
+std::vector<Circuit> resistorCircuits()
+{
+    using V = const std::vector<double> &;
+    return {
+        // The load counts as exact.
+        {"divider", 4, [](V n, V b) { return divider::analyse(b[0], b[1], b[2], n[3]).vout; },
+         [](V n, double p) {
+             return divider::analyse(n[0], n[1], n[2], n[3], {.resistors = p, .supply = p})
+                 .voutRange;
+         }},
+        {"regulator", 2,
+         [](V, V b) { return regulator::outputVoltage(regulator::Part{}, b[0], b[1]); },
+         [](V n, double p) { return regulator::outputRange(regulator::Part{}, n[0], n[1], p); }},
+        {"inverting gain", 2,
+         [](V, V b) { return opamp::gain(opamp::Circuit::Inverting, b[0], b[1]); },
+         [](V n, double p) { return opamp::gainRange(opamp::Circuit::Inverting, n[0], n[1], p); }},
+        {"LED current", 3,
+         [](V n, V b) {
+             // The supply and the resistor vary by the percentage, the forward voltage by as
+             // many hundredths of a volt.
+             const double forward = 2.0 + (b[1] - n[1]) / n[1];
+             return (b[0] - forward) / (ledResistor(n, 0.0).resistance * b[2] / n[2]);
+         },
+         [](V n, double p) {
+             const led::StandardResistor r = ledResistor(n, p);
+             return tolerance::Range{r.currentRange.min / 1000.0, r.currentRange.max / 1000.0};
+         }},
+    };
+}
+
+} // namespace
 
 class TestTolerance : public QObject
 {
@@ -72,6 +136,45 @@ private Q_SLOTS:
             tolerance::worstCase(std::array{tolerance::exact(2.0)}, [](double v) { return v; }),
             (tolerance::Range{2.0, 2.0}));
         QCOMPARE(prefixedRangeText(1.5e-3, 0.9e-3, 2.1e-3, u"A", 3), u"(0.90 … 2.10 mA)"_s);
+    }
+
+    // Random parts, each built anywhere in its box: the result lies inside the range, and so
+    // does the nominal one; a wider tolerance widens the range.
+    void builtValuesLieInsideTheRange()
+    {
+        QRandomGenerator random(22);
+        const auto draw = [&](double low, double high) {
+            return low * std::pow(high / low, random.generateDouble());
+        };
+        for (const Circuit &circuit : resistorCircuits()) {
+            for (int trial = 0; trial < 200; ++trial) {
+                // Parts from 100 Ω to 1 MΩ; the divider's first is its input voltage, its
+                // last the load; the LED's a supply of 3 to 30 V and a current of 1 to 50 mA.
+                std::vector<double> nominal;
+                for (int i = 0; i < circuit.parts; ++i)
+                    nominal.push_back(draw(100.0, 1e6));
+                if (circuit.parts == 3) // the LED
+                    nominal = {double(float(draw(3.0, 30.0))), 100.0, draw(1.0, 50.0)};
+                const double percent = draw(0.1, 30.0);
+                const tolerance::Range range = circuit.range(nominal, percent);
+                const tolerance::Range wider = circuit.range(nominal, percent * 1.5);
+                QVERIFY2(wider.min <= range.min && wider.max >= range.max &&
+                             wider.max - wider.min > range.max - range.min,
+                         circuit.name);
+                const double slack = 1e-12 * std::max(std::abs(range.min), std::abs(range.max));
+                QVERIFY2(circuit.value(nominal, nominal) >= range.min - slack &&
+                             circuit.value(nominal, nominal) <= range.max + slack,
+                         circuit.name);
+                for (int built = 0; built < 20; ++built) {
+                    std::vector<double> parts = nominal;
+                    for (double &part : parts)
+                        part *= 1.0 + percent / 100.0 * (2.0 * random.generateDouble() - 1.0);
+                    const double value = circuit.value(nominal, parts);
+                    QVERIFY2(value >= range.min - slack && value <= range.max + slack,
+                             circuit.name);
+                }
+            }
+        }
     }
 
     void seriesAndSpreads()

@@ -30,9 +30,28 @@ private Q_SLOTS:
                                   .r2 = u"10k"_s},
                                  Reading::Lenient);
         QVERIFY(r);
-        QCOMPARE(resultText(*r), u"Output voltage: 3.3333 V\nCurrent: 666.67 µA\n"
+        // At the default 5 %: 10 · (10.5k ∥ 10k) / (9.5k + …) = 3.5029 V, and 3.1693 V the
+        // other way round.
+        QCOMPARE(resultText(*r), u"Output voltage: 3.3333 V (3.1693 … 3.5029 V)\n"
+                                 "Current: 666.67 µA\n"
                                  "Power in R1: 4.4444 mW\nPower in R2: 1.1111 mW\n"
                                  "Output impedance: 5.0000 kΩ"_s);
+    }
+
+    void builtRangeWithSagSupply()
+    {
+        // 12 V ± 10 % over 2.4 kΩ and 910 Ω at 1 %: 10.8 · 900.9 / 3324.9 = 2.92632 V and
+        // 13.2 · 919.1 / 3295.1 = 3.68187 V.
+        const auto r = calculate({.mode = Mode::Analysis,
+                                  .vin = u"12"_s,
+                                  .r1 = u"2.4k"_s,
+                                  .r2 = u"910"_s,
+                                  .tolerance = u"1"_s,
+                                  .supplyTolerance = u"10"_s},
+                                 Reading::Strict);
+        QVERIFY(r);
+        QCOMPARE(qRound(r->circuits.front().voutRange.min * 1e5), 292632);
+        QCOMPARE(qRound(r->circuits.front().voutRange.max * 1e5), 368187);
     }
 
     void design()
@@ -42,8 +61,10 @@ private Q_SLOTS:
         const auto r = calculate({.vin = u"12"_s, .vout = u"3.3"_s}, Reading::Strict);
         QVERIFY(r);
         QCOMPARE(r->circuits.size(), 5u);
+        // E24 parts are 5 % parts: 12 · 864.5 / 3384.5 = 3.0651 V to 12 · 955.5 / 3235.5 =
+        // 3.5438 V.
         QCOMPARE(resultText(*r).section(u'\n', 0, 1),
-                 u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)\n"
+                 u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (3.0651 … 3.5438 V) (−0.027 %)\n"
                  "    3.625 mA, P1 31.5 mW, P2 12.0 mW, Zout 659.8 Ω"_s);
         // With a 1 kΩ load the loaded output is what counts: 2.4k over (R2 ∥ 1k).
         const auto loaded =

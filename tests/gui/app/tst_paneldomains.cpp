@@ -74,7 +74,8 @@ private Q_SLOTS:
         rows("LED", shown<LEDDroppingResistorHandler>,
              u"ledSupplyVoltage=12;ledForwardBias=2;ledOperatingCurrent=20"_s,
              {u"ledSupplyVoltage=-12"_s, u"ledForwardBias=-2"_s, u"ledOperatingCurrent=-20"_s,
-              u"ledOperatingCurrent=1e39"_s});
+              u"ledOperatingCurrent=1e39"_s, u"ledResistorTolerance=100"_s,
+              u"ledSupplyTolerance=-1"_s, u"ledForwardSpread=-0.1"_s});
         rows("Ohm's law", ohmsLawResults, u"voltageField=12;currentField=2"_s,
              {u"voltageField=-12"_s, u"currentField=-2"_s, u"currentField=0"_s});
         const QString sink = u"power=10;trChip=1.5;trHousingHeatsink=0.3;"
@@ -103,16 +104,18 @@ private Q_SLOTS:
              {u"designFrequencyField=-1000"_s, u"designC1Field=-1"_s},
              u"Every value must be a number above 0."_s);
         rows("regulator", shown<AdjustableRegulatorHandler>, u"voutField=5;minCurrentField=10"_s,
-             {u"voutField=-5"_s, u"minCurrentField=-10"_s, u"voutField=1e39"_s});
+             {u"voutField=-5"_s, u"minCurrentField=-10"_s, u"voutField=1e39"_s,
+              u"toleranceField=100"_s});
         rows("regulator, feedback", shown<AdjustableRegulatorHandler>,
              u"feedbackButton!;vrefBox=0.8;voutField=3.3;totalField=10k"_s,
-             {u"vrefBox=-0.8"_s, u"totalField=-10k"_s});
+             {u"vrefBox=-0.8"_s, u"totalField=-10k"_s, u"vrefToleranceField=-1"_s});
         rows("regulator, custom analysis", shown<AdjustableRegulatorHandler>,
              u"customButton!;analysisButton!;adjustVrefField=1.25;adjustCurrentField=50;"
              "r1Field=240;r2Field=720"_s,
              {u"adjustVrefField=-1"_s, u"adjustCurrentField=-50"_s, u"r1Field=-240"_s,
               u"r2Field=-1"_s});
-        rows("op-amp gain", shown<OpAmpGainHandler>, u"gainField=10"_s, {u"gainField=-10"_s});
+        rows("op-amp gain", shown<OpAmpGainHandler>, u"gainField=10"_s,
+             {u"gainField=-10"_s, u"toleranceField=100"_s});
         rows("op-amp gain analysis", shown<OpAmpGainHandler>,
              u"analysisButton!;rfField=47k;rgField=10k"_s,
              {u"rfField=-47k"_s, u"rgField=-1"_s, u"rfField=1e300;rgField=1e-300"_s});
@@ -133,11 +136,13 @@ private Q_SLOTS:
              {u"partsValueField=-100;addButton!"_s, u"toleranceField=100"_s});
         rows("divider", shown<VoltageDividerHandler>, u"designVinField=12;designVoutField=3.3"_s,
              {u"designVinField=-12"_s, u"designVoutField=-3.3"_s, u"designLoadField=-1k"_s,
-              u"designTotalField=-10k"_s, u"designVinField=1e300;designVoutField=5e299"_s});
+              u"designTotalField=-10k"_s, u"designVinField=1e300;designVoutField=5e299"_s,
+              u"designToleranceField=100"_s});
         rows("divider analysis", shown<VoltageDividerHandler>,
              u"analysisButton!;analysisVinField=10;analysisR1Field=10k;analysisR2Field=10k"_s,
              {u"analysisVinField=-10"_s, u"analysisR1Field=-1"_s, u"analysisR2Field=-1"_s,
-              u"analysisLoadField=-1"_s, u"analysisVinField=1e300;analysisR1Field=1"_s});
+              u"analysisLoadField=-1"_s, u"analysisVinField=1e300;analysisR1Field=1"_s,
+              u"analysisSupplyToleranceField=-1"_s});
         rows("SMD codes", shown<SmdCodeHandler>, u"smdValue=10k"_s, {u"smdValue=-10k"_s},
              u"Type a resistance such as 4k7, 49.9k or 4700."_s);
         rows("capacitor codes", shown<CapacitorCodesHandler>, u"capValue=100n"_s,

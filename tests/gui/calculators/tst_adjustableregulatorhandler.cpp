@@ -25,25 +25,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("output"); // its first lines
         // 1.25 · (1 + 720/240) + 50 µA · 720 Ω = 5.036 V.
-        QTest::newRow("LM317 analysis")
-            << u"analysisButton!;r1Field=240;r2Field=720"_s << u"Output voltage: 5.0360 V"_s;
+        QTest::newRow("LM317 analysis") << u"analysisButton!;r1Field=240;r2Field=720"_s
+                                        << u"Output voltage: 5.0360 V (4.4571 … 5.6861 V)"_s;
+        // 1.20 · (1 + 712.8/242.4) and 1.30 · (1 + 727.2/237.6) + 100 µA · 727.2 Ω.
+        QTest::newRow("LM317 analysis at a typed 1 %")
+            << u"analysisButton!;r1Field=240;r2Field=720;toleranceField=1"_s
+            << u"Output voltage: 5.0360 V (4.7287 … 5.3515 V)"_s;
         // 1.25 · 4 + 65 µA · 720 Ω = 5.0468 V, below ground.
         QTest::newRow("LM337 names the sign")
             << u"lm337Button!;analysisButton!;r1Field=240;r2Field=720"_s
-            << u"Output voltage: 5.0468 V (negative)"_s;
+            << u"Output voltage: 5.0468 V (negative) (4.4571 … 5.6861 V)"_s;
         // 0.8 · (1 + 7.5k/2.4k) = 3.3 V; the panel opens on the 0.8 V reference.
         QTest::newRow("feedback pin, exact in E24")
             << u"feedbackButton!;voutField=3.3"_s
-            << u"3.3000 V is met exactly.\nR1 7.5 kΩ, R2 2.4 kΩ: 3.3000 V (0.000 %)"_s;
+            << u"3.3000 V is met exactly.\n"
+               "R1 7.5 kΩ, R2 2.4 kΩ: 3.3000 V (3.0313 … 3.5988 V) (0.000 %)"_s;
         // 1.22 · (1 + 5.1k/3k) = 3.294 V; read as 1.2 V the best pair would differ.
         QTest::newRow("1.22 V chosen from the list")
             << u"feedbackButton!;vrefBox=#3;voutField=3.3"_s
-            << u"R1 5.1 kΩ, R2 3.0 kΩ: 3.2940 V (−0.182 %)"_s;
+            << u"R1 5.1 kΩ, R2 3.0 kΩ: 3.2940 V (3.0655 … 3.5474 V) (−0.182 %)"_s;
         // A total typed for the feedback kind is not an LM317 input.
         QTest::newRow("a hidden total does not hinder the LM317")
             << u"feedbackButton!;totalField=22k;lm317Button!;analysisButton!;r1Field=240;"
                "r2Field=720"_s
-            << u"Output voltage: 5.0360 V"_s;
+            << u"Output voltage: 5.0360 V (4.4571 … 5.6861 V)"_s;
         QTest::newRow("Vout at the reference")
             << u"voutField=1.25"_s << u"The output voltage must lie above the reference voltage."_s;
         QTest::newRow("Vout out of reach")

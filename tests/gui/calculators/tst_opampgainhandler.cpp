@@ -26,18 +26,22 @@ private Q_SLOTS:
         QTest::newRow("non-inverting 10 in E24 opens with 18 kΩ and 2 kΩ")
             << u"gainField=10"_s
             << u"10.000 (20.00 dB) is met exactly.\n"
-               "Rf 18 kΩ, Rg 2.0 kΩ: 10.000 (20.00 dB) (0.000 %)"_s;
+               "Rf 18 kΩ, Rg 2.0 kΩ: 10.000 (9.143 … 10.947) (0.000 %)"_s;
         // −47k/10k; the list's third entry is E12.
         QTest::newRow("inverting 4.7 in E12 is 47 kΩ over 10 kΩ")
             << u"invertingButton!;seriesBox=#2;gainField=4.7"_s
             << u"−4.7000 (13.44 dB) is met exactly.\n"
-               "Rf 47 kΩ, Rg 10 kΩ: −4.7000 (13.44 dB) (0.000 %)"_s;
+               "Rf 47 kΩ, Rg 10 kΩ: −4.7000 (−5.7444 … −3.8455) (0.000 %)"_s;
         // 1 + 100/4.7 = 22.277, 20·log10 22.277 = 26.96 dB.
-        QTest::newRow("analysis, non-inverting")
-            << u"analysisButton!;rfField=100k;rgField=4k7"_s << u"Gain: 22.277 (26.96 dB)"_s;
+        QTest::newRow("analysis, non-inverting") << u"analysisButton!;rfField=100k;rgField=4k7"_s
+                                                 << u"Gain: 22.277 (26.96 dB) (20.250 … 24.516)"_s;
+        // 1 + 17.82k / 2.02k and 1 + 18.18k / 1.98k.
+        QTest::newRow("analysis at a typed 1 %")
+            << u"analysisButton!;rfField=18k;rgField=2k;toleranceField=1"_s
+            << u"Gain: 10.000 (20.00 dB) (9.822 … 10.182)"_s;
         QTest::newRow("analysis, inverting")
             << u"invertingButton!;analysisButton!;rfField=47k;rgField=10k"_s
-            << u"Gain: −4.7000 (13.44 dB)"_s;
+            << u"Gain: −4.7000 (13.44 dB) (−5.1947 … −4.2524)"_s;
         QTest::newRow("a non-inverting gain of 1 is refused")
             << u"gainField=1"_s << u"A non-inverting amplifier's gain lies above 1."_s;
         // 1 MΩ over 1 kΩ is the most two resistors of the range give.

@@ -35,9 +35,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first"); // the first line of the result; empty: none shown
         const QString twelve = u"designVinField=12;designVoutField=3.3"_s;
         QTest::newRow("E24 by default, best pair first")
-            << twelve << u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)"_s;
+            << twelve << u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (3.0651 … 3.5438 V) (−0.027 %)"_s;
         QTest::newRow("E12 chosen")
-            << twelve + u";designSeriesBox=#2"_s << u"R1 18 kΩ, R2 6.8 kΩ: 3.2903 V (−0.293 %)"_s;
+            << twelve + u";designSeriesBox=#2"_s
+            << u"R1 18 kΩ, R2 6.8 kΩ: 3.2903 V (2.8333 … 3.7905 V) (−0.293 %)"_s;
         // Half of 5 V: equal resistors, 4.7k + 4.7k lying nearest the preferred 10 kΩ.
         QTest::newRow("an exact target says so")
             << u"designVinField=5;designVoutField=2.5;designSeriesBox=#2"_s
@@ -56,10 +57,15 @@ private Q_SLOTS:
         QTest::newRow("analysis with a load")
             << u"analysisButton!;analysisVinField=10;analysisR1Field=10k;analysisR2Field=10k;"
                "analysisLoadField=10k"_s
-            << u"Output voltage: 3.3333 V"_s;
+            << u"Output voltage: 3.3333 V (3.1693 … 3.5029 V)"_s;
+        // 12 V over 2.4 kΩ and 910 Ω at 1 %: 12 · 900.9 / 3324.9 to 12 · 919.1 / 3295.1.
+        QTest::newRow("analysis with a typed tolerance")
+            << u"analysisButton!;analysisVinField=12;analysisR1Field=2.4k;analysisR2Field=910;"
+               "analysisToleranceField=1"_s
+            << u"Output voltage: 3.2991 V (3.2515 … 3.3472 V)"_s;
         QTest::newRow("the design's inputs stay behind its button")
             << twelve + u";analysisButton!;analysisVinField=10;designButton!"_s
-            << u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)"_s;
+            << u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (3.0651 … 3.5438 V) (−0.027 %)"_s;
     }
     void panel()
     {
@@ -97,10 +103,10 @@ private Q_SLOTS:
         restored.handler->restoreState(state);
         restored.handler->recalculate();
         QCOMPARE(restored.handler->resultText().section(u'\n', 0, 0),
-                 u"Output voltage: 5.0000 V"_s);
+                 u"Output voltage: 5.0000 V (4.7500 … 5.2500 V)"_s);
         restored.click("designButton");
         QCOMPARE(restored.handler->resultText().section(u'\n', 0, 0),
-                 u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (−0.027 %)"_s);
+                 u"R1 2.4 kΩ, R2 910 Ω: 3.2991 V (3.0651 … 3.5438 V) (−0.027 %)"_s);
     }
 };
 
