@@ -19,6 +19,7 @@ void addLedCommand(CLI::App &app, const Printer &print);
 void addHeatSinkCommand(CLI::App &app, const Printer &print);
 void addBandsCommand(CLI::App &app, const Printer &print);
 void addSmdCommand(CLI::App &app, const Printer &print);
+void addInductorCommand(CLI::App &app, const Printer &print);
 void addESeriesCommand(CLI::App &app, const Printer &print);
 void addVoltageDividerCommand(CLI::App &app, const Printer &print);
 void addRCCommand(CLI::App &app, const Printer &print);
@@ -40,6 +41,7 @@ constexpr AddCommand kCommands[] = {
     addLCCommand,
     addHeatSinkCommand,
     addCoilCommand,
+    addInductorCommand,
     addTubeCommand,
     addNE555Command,
     addRegulatorCommand,

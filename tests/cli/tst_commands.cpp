@@ -171,6 +171,11 @@ void TestCommands::prints_data()
         "At 1.0000 MHz: X_L 159.15 Ω, X_C 159.15 Ω\n");
     row("tube: non-ASCII in the decoded text", "tube Eö8",
         "'ö' not expected.\n\nHeating: 6.3V, Noval, 9 Pins\n");
+    row("inductor: a value rounded to two digits, in mH", "inductor --value 4.75m --tolerance 5%",
+        "yellow grey red gold\nInductance: 4.80 mH\nTolerance: 5.0% (±0.24 mH)\n"
+        "Rounded to 4.8 mH for 4 bands.\n");
+    row("inductor: three bands have no tolerance band", "inductor Brown GRAY gold",
+        "Inductance: 1.80 µH\nTolerance: 20.0% (±0.36 µH)\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
         "yellow violet black brown gold\nResistance: 4.70 kΩ\nTolerance: 5.0% (±0.23 kΩ)\n");
     row("bands: five significant digits rounded to five bands", "bands 12345",
@@ -367,6 +372,18 @@ void TestCommands::refuses_data()
         "violet, grey, white");
     row("resistor: three colours", "resistor brown black red",
         "resistor: give four, five or six colours, not 3");
+    row("inductor: the military code", "inductor silver red gold red gold",
+        "inductor: A silver first band or a gold digit band marks the military code");
+    row("inductor: gold as a decimal point", "inductor yellow gold violet", "military code");
+    row("inductor: no colour for the multiplier", "inductor brown black white silver",
+        "inductor: White is not a colour of band 3.");
+    row("inductor: two bands", "inductor brown black", "inductor: An inductor has three or four");
+    row("inductor: tolerance without a colour", "inductor --value 10 --tolerance 7",
+        "inductor: --tolerance: '7' is no tolerance band");
+    row("inductor: below silver", "inductor --value 0.05",
+        "inductor: Four bands show 0.1 µH to 990 mH, not 0.05 µH.");
+    row("inductor: colours and a value", "inductor red red red --value 1",
+        "inductor: give either colours or --value, not both");
     row("bands: not a resistance", "bands 4k7x", "bands: '4k7x' is not a resistance");
     row("bands: seven bands", "bands 1k --bands 7", "bands: --bands must be 4, 5 or 6");
     row("bands: no colour for the tolerance", "bands 1k --tolerance 3", "3.0%");
@@ -439,9 +456,9 @@ void TestCommands::helpAndVersion()
 {
     const auto help = run({"--help"});
     QCOMPARE(help.status, 0);
-    for (const char *command : {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555",
-                                "tube", "bands", "smd", "eseries", "divider", "regulator", "gain",
-                                "rc", "lc"})
+    for (const char *command :
+         {"ohm", "resistor", "led", "heatsink", "combine", "coil", "555", "tube", "bands", "smd",
+          "eseries", "divider", "regulator", "gain", "rc", "lc"})
         QVERIFY2(QString::fromStdString(help.out).contains(QString::fromLatin1(command)), command);
     const auto version = run({"--version"});
     QCOMPARE(version.status, 0);

@@ -13,6 +13,7 @@
 #include "gui/calculators/RCAndLCHandler.h"
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
+#include "gui/resistor/InductorColorCodesHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
 #include "gui/tubes/TubeIdentHandler.h"
@@ -35,6 +36,7 @@ constexpr PanelEntry kPanels[] = {
     {"Capacitors", "RCAndLC", build<RCAndLCHandler>},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
+    {"Coils", "InductorColors", build<InductorColorCodesHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},
     {"ICs", "NE555", build<NE555Handler>},
     {"ICs", "AdjustableRegulator", build<AdjustableRegulatorHandler>},
