@@ -420,6 +420,18 @@
         <source>Note on the value</source>
         <translation>Hinweis zum Wert</translation>
     </message>
+    <message id="InductorValueA11yDescription">
+        <source>an inductance in µH such as 4.7 or 4u7; sets the bands</source>
+        <translation>eine Induktivität in µH wie 4.7 oder 4u7; stellt die Ringe ein</translation>
+    </message>
+    <message id="InductorNoteA11yDescription">
+        <source>whether the value was rounded or cannot be shown</source>
+        <translation>ob der Wert gerundet wurde oder nicht darstellbar ist</translation>
+    </message>
+    <message id="InductorPictureA11yDescription">
+        <source>picture of the inductor with the chosen bands</source>
+        <translation>Bild der Induktivität mit den gewählten Ringen</translation>
+    </message>
     <message id="InductorColorsKeywords">
         <source>inductor choke coil colour color code bands rings µH moulded</source>
         <translation>Induktivität Drossel Spule Farbcode Farbringe Ringe µH Festinduktivität</translation>

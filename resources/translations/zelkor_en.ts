@@ -420,6 +420,18 @@
         <source>Note on the value</source>
         <translation>Note on the value</translation>
     </message>
+    <message id="InductorValueA11yDescription">
+        <source>an inductance in µH such as 4.7 or 4u7; sets the bands</source>
+        <translation>an inductance in µH such as 4.7 or 4u7; sets the bands</translation>
+    </message>
+    <message id="InductorNoteA11yDescription">
+        <source>whether the value was rounded or cannot be shown</source>
+        <translation>whether the value was rounded or cannot be shown</translation>
+    </message>
+    <message id="InductorPictureA11yDescription">
+        <source>picture of the inductor with the chosen bands</source>
+        <translation>picture of the inductor with the chosen bands</translation>
+    </message>
     <message id="InductorColorsKeywords">
         <source>inductor choke coil colour color code bands rings µH moulded</source>
         <translation>inductor choke coil colour color code bands rings µH moulded</translation>

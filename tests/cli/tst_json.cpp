@@ -126,7 +126,7 @@ void TestJson::reports_data()
         "results/tempco", "50 ppm/K");
     row("bands: colours", "bands 4k7", "results/colours", "yellow violet red gold");
     row("inductor: gold multiplier, in henries", "inductor yellow violet gold gold",
-        "results/inductance", "4.7 µH");
+        "results/inductance", "4.70 µH");
     row("inductor: black band both ways", "inductor red red silver black",
         "results/tolerance_minus_percent", "20");
     row("inductor: colours of a value", "inductor --value 10", "results/colours",
