@@ -42,11 +42,14 @@ float toleranceOf(const OptionValue &option)
         const auto position = resistor::positionOf(resistor::Band::InductorTolerance, *code);
         if (position)
             percent = resistor::inductorToleranceFor(*position);
-    } else if (const auto number = parseNumber(QStringView(typed).chopped(typed.endsWith(u'%'))))
-        percent = *number;
-    if (std::find(std::begin(resistor::kInductorTolerances),
-                  std::end(resistor::kInductorTolerances),
-                  percent) == std::end(resistor::kInductorTolerances))
+    } else {
+        QStringView number = typed;
+        if (number.endsWith(u'%'))
+            number.chop(1);
+        percent = parseNumber(number).value_or(0.0f);
+    }
+    if (std::ranges::find(resistor::kInductorTolerances, percent) ==
+        std::end(resistor::kInductorTolerances))
         throw InputError(std::string(kCommand) + ": --tolerance: " + quoted(option.value) +
                          " is no tolerance band; use 20, 10, 5, 4, 3, 2 or 1 (%) or black, "
                          "silver, gold, yellow, orange, red or brown");
