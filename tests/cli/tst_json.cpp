@@ -127,8 +127,6 @@ void TestJson::reports_data()
     row("bands: colours", "bands 4k7", "results/colours", "yellow violet red gold");
     row("inductor: gold multiplier, in henries", "inductor yellow violet gold gold",
         "results/inductance", "4.70 µH");
-    row("inductor: black band both ways", "inductor red red silver black",
-        "results/tolerance_minus_percent", "20");
     row("inductor: colours of a value", "inductor --value 10", "results/colours",
         "brown black black silver");
     row("inductor: typed value in henries", "inductor --value 0.22 --tolerance 20", "inputs/value",
