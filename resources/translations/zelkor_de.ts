@@ -373,8 +373,8 @@
         <translation>%@ ist keine Farbe für Ring %d.</translation>
     </message>
     <message id="InductorBandsOutOfRange">
-        <source>Four bands show 0.1 µH to 990 mH, not %@.</source>
-        <translation>Vier Ringe zeigen 0.1 µH bis 990 mH, nicht %@.</translation>
+        <source>Four bands show only 0.1 µH to 990 mH.</source>
+        <translation>Vier Ringe zeigen nur 0.1 µH bis 990 mH.</translation>
     </message>
     <message id="NotAnInductance">
         <source>Type an inductance in µH such as 4.7, 4u7 or 10m (10 mH).</source>

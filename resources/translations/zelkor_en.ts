@@ -373,8 +373,8 @@
         <translation>%@ is not a colour of band %d.</translation>
     </message>
     <message id="InductorBandsOutOfRange">
-        <source>Four bands show 0.1 µH to 990 mH, not %@.</source>
-        <translation>Four bands show 0.1 µH to 990 mH, not %@.</translation>
+        <source>Four bands show only 0.1 µH to 990 mH.</source>
+        <translation>Four bands show only 0.1 µH to 990 mH.</translation>
     </message>
     <message id="NotAnInductance">
         <source>Type an inductance in µH such as 4.7, 4u7 or 10m (10 mH).</source>

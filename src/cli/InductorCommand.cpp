@@ -123,9 +123,8 @@ void addInductorCommand(CLI::App &app, const Printer &print)
                                                  : resistor::kDefaultInductorTolerance;
         const resistor::LaidOutBands bands = resistor::inductorBandsFor(*read.value, percent);
         if (bands.failure != resistor::ColorBandsFailure::None)
-            throw InputError(
-                std::string(kCommand) + ": " +
-                resistor::inductorBandsFailureText(bands, *read.value, percent).toStdString());
+            throw InputError(std::string(kCommand) + ": " +
+                             resistor::inductorBandsFailureText(bands, percent).toStdString());
         QStringList names;
         for (const int code : bands.codes)
             names.append(resistor::colorName(code));

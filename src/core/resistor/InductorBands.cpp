@@ -95,11 +95,11 @@ LaidOutBands inductorBandsFor(double microhenries, float tolerance)
     return layOutBands(kLayout, microhenries, tolerance);
 }
 
-QString inductorBandsFailureText(const LaidOutBands &bands, double microhenries, float tolerance)
+QString inductorBandsFailureText(const LaidOutBands &bands, float tolerance)
 {
     switch (bands.failure) {
     case ColorBandsFailure::OutOfRange:
-        return formatText(text("InductorBandsOutOfRange"), {inductanceText(microhenries)});
+        return text("InductorBandsOutOfRange");
     case ColorBandsFailure::Tolerance:
         return formatText(text("BandsTolerance"), {4, toleranceText(tolerance)});
     case ColorBandsFailure::None:
@@ -149,7 +149,7 @@ TypedValueBands inductorBandsForTypedValue(QStringView typed, float tolerance)
         return {{}, text("NotAnInductance")};
     LaidOutBands bands = inductorBandsFor(*reading.value, tolerance);
     if (bands.failure != ColorBandsFailure::None)
-        return {{}, inductorBandsFailureText(bands, *reading.value, tolerance)};
+        return {{}, inductorBandsFailureText(bands, tolerance)};
     QString note;
     if (bands.rounded)
         note = formatText(text("BandsRounded"), {inductanceText(bands.value), 4});

@@ -56,7 +56,7 @@ QString inductorReadingFailureText(const InductorReading &reading, std::span<con
 // kInductorTolerances. value is what the bands show.
 LaidOutBands inductorBandsFor(double microhenries, float tolerance);
 // The sentence for a failure of inductorBandsFor().
-QString inductorBandsFailureText(const LaidOutBands &bands, double microhenries, float tolerance);
+QString inductorBandsFailureText(const LaidOutBands &bands, float tolerance);
 
 // "Inductance: 4.70 µH\nTolerance: 5.0% (±0.24 µH)", in µH below 1 mH, then mH and H.
 QString inductorBandsText(const InductorValue &value);

@@ -8,6 +8,7 @@
 #include "core/text/Texts.h"
 
 #include <array>
+#include <cmath>
 
 namespace zelkor::resistor {
 
@@ -85,7 +86,7 @@ LaidOutBands layOutBands(const BandLayout &layout, double value, float tolerance
         return result;
     };
     const int digits = layout.digits;
-    if (!(value > 0.0))
+    if (!(value > 0.0) || !std::isfinite(value))
         return fail(ColorBandsFailure::OutOfRange);
     const Significand significand = roundedSignificand(value, digits);
     result.rounded = !significandOf(value, digits);

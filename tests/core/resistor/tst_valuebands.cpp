@@ -263,11 +263,12 @@ private Q_SLOTS:
             << "Rounded to 4.8 µH for 4 bands.";
         QTest::newRow("99.5 carries into 100") << "99.5" << 10.0f << "brown black brown silver"
                                                << "Rounded to 100 µH for 4 bands.";
-        QTest::newRow("0.09 µH is below silver")
-            << "0.09" << 10.0f << ""
-            << "Four bands show 0.1 µH to 990 mH, not 0.09 µH.";
+        QTest::newRow("0.09 µH is below silver") << "0.09" << 10.0f << ""
+                                                 << "Four bands show only 0.1 µH to 990 mH.";
+        QTest::newRow("1e400 is no number of bands") << "1e400" << 10.0f << ""
+                                                     << "Four bands show only 0.1 µH to 990 mH.";
         QTest::newRow("1 H is above yellow") << "1000000" << 10.0f << ""
-                                             << "Four bands show 0.1 µH to 990 mH, not 1 H.";
+                                             << "Four bands show only 0.1 µH to 990 mH.";
         QTest::newRow("not a value") << "4.7x" << 10.0f << ""
                                      << "Type an inductance in µH such as 4.7, 4u7 or 10m (10 mH).";
     }
