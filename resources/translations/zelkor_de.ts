@@ -44,6 +44,10 @@
         <source>Air-Cored Coils</source>
         <translation>Luftspulen</translation>
     </message>
+    <message id="InductorColors">
+        <source>Inductor Colour Codes</source>
+        <translation>Farbcode Induktivitäten</translation>
+    </message>
     <message id="Tubes">
         <source>Tubes</source>
         <translation>Röhren</translation>
@@ -424,6 +428,82 @@
     <message id="BandsRounded">
         <source>Rounded to %@ for %d bands.</source>
         <translation>Auf %@ gerundet, damit %d Ringe den Wert zeigen.</translation>
+    </message>
+    <message id="InductorBandCount">
+        <source>An inductor has three or four bands: two digits, a multiplier and a tolerance.</source>
+        <translation>Eine Induktivität hat drei oder vier Ringe: zwei Ziffern, einen Multiplikator und eine Toleranz.</translation>
+    </message>
+    <message id="InductorMilitaryCode">
+        <source>A silver first band or a gold digit band marks the military code, whose gold band is a decimal point. It is not read: only the four-band code is.</source>
+        <translation>Ein silberner erster Ring oder ein goldener Ziffernring kennzeichnet den Militärcode, dessen goldener Ring ein Dezimalkomma ist. Er wird nicht gelesen, nur der Code mit vier Ringen.</translation>
+    </message>
+    <message id="InductorBandColor">
+        <source>%@ is not a colour of band %d.</source>
+        <translation>%@ ist keine Farbe für Ring %d.</translation>
+    </message>
+    <message id="InductorBandsOutOfRange">
+        <source>Four bands show only 0.1 µH to 990 mH.</source>
+        <translation>Vier Ringe zeigen nur 0.1 µH bis 990 mH.</translation>
+    </message>
+    <message id="NotAnInductance">
+        <source>Type an inductance in µH such as 4.7, 4u7 or 10m (10 mH).</source>
+        <translation>Bitte eine Induktivität in µH wie 4.7, 4u7 oder 10m (10 mH) eingeben.</translation>
+    </message>
+    <message id="InductanceMicrohenries">
+        <source>Inductance (µH)</source>
+        <translation>Induktivität (µH)</translation>
+    </message>
+    <message id="InductorValuePlaceholder">
+        <source>e.g. 4.7</source>
+        <translation>z. B. 4.7</translation>
+    </message>
+    <message id="InductorValueA11yName">
+        <source>Inductance value in microhenries</source>
+        <translation>Induktivität in Mikrohenry</translation>
+    </message>
+    <message id="InductorFirstBandA11yName">
+        <source>First band, first digit</source>
+        <translation>Erster Ring, erste Ziffer</translation>
+    </message>
+    <message id="InductorSecondBandA11yName">
+        <source>Second band, second digit</source>
+        <translation>Zweiter Ring, zweite Ziffer</translation>
+    </message>
+    <message id="InductorMultiplierBandA11yName">
+        <source>Third band, multiplier</source>
+        <translation>Dritter Ring, Multiplikator</translation>
+    </message>
+    <message id="InductorToleranceBandA11yName">
+        <source>Fourth band, tolerance</source>
+        <translation>Vierter Ring, Toleranz</translation>
+    </message>
+    <message id="InductorPictureA11yName">
+        <source>Inductor</source>
+        <translation>Induktivität</translation>
+    </message>
+    <message id="InductorResultA11yDescription">
+        <source>inductance and tolerance</source>
+        <translation>Induktivität und Toleranz</translation>
+    </message>
+    <message id="InductorNoteA11yName">
+        <source>Note on the value</source>
+        <translation>Hinweis zum Wert</translation>
+    </message>
+    <message id="InductorValueA11yDescription">
+        <source>an inductance in µH such as 4.7 or 4u7; sets the bands</source>
+        <translation>eine Induktivität in µH wie 4.7 oder 4u7; stellt die Ringe ein</translation>
+    </message>
+    <message id="InductorNoteA11yDescription">
+        <source>whether the value was rounded or cannot be shown</source>
+        <translation>ob der Wert gerundet wurde oder nicht darstellbar ist</translation>
+    </message>
+    <message id="InductorPictureA11yDescription">
+        <source>picture of the inductor with the chosen bands</source>
+        <translation>Bild der Induktivität mit den gewählten Ringen</translation>
+    </message>
+    <message id="InductorColorsKeywords">
+        <source>inductor choke coil colour color code bands rings µH moulded</source>
+        <translation>Induktivität Drossel Spule Farbcode Farbringe Ringe µH Festinduktivität</translation>
     </message>
     <message id="BandsOutOfRange">
         <source>%d bands cannot show %@.</source>

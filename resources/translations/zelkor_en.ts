@@ -44,6 +44,10 @@
         <source>Air-Cored Coils</source>
         <translation>Air-Cored Coils</translation>
     </message>
+    <message id="InductorColors">
+        <source>Inductor Colour Codes</source>
+        <translation>Inductor Colour Codes</translation>
+    </message>
     <message id="Tubes">
         <source>Tubes</source>
         <translation>Tubes</translation>
@@ -424,6 +428,82 @@
     <message id="BandsRounded">
         <source>Rounded to %@ for %d bands.</source>
         <translation>Rounded to %@ for %d bands.</translation>
+    </message>
+    <message id="InductorBandCount">
+        <source>An inductor has three or four bands: two digits, a multiplier and a tolerance.</source>
+        <translation>An inductor has three or four bands: two digits, a multiplier and a tolerance.</translation>
+    </message>
+    <message id="InductorMilitaryCode">
+        <source>A silver first band or a gold digit band marks the military code, whose gold band is a decimal point. It is not read: only the four-band code is.</source>
+        <translation>A silver first band or a gold digit band marks the military code, whose gold band is a decimal point. It is not read: only the four-band code is.</translation>
+    </message>
+    <message id="InductorBandColor">
+        <source>%@ is not a colour of band %d.</source>
+        <translation>%@ is not a colour of band %d.</translation>
+    </message>
+    <message id="InductorBandsOutOfRange">
+        <source>Four bands show only 0.1 µH to 990 mH.</source>
+        <translation>Four bands show only 0.1 µH to 990 mH.</translation>
+    </message>
+    <message id="NotAnInductance">
+        <source>Type an inductance in µH such as 4.7, 4u7 or 10m (10 mH).</source>
+        <translation>Type an inductance in µH such as 4.7, 4u7 or 10m (10 mH).</translation>
+    </message>
+    <message id="InductanceMicrohenries">
+        <source>Inductance (µH)</source>
+        <translation>Inductance (µH)</translation>
+    </message>
+    <message id="InductorValuePlaceholder">
+        <source>e.g. 4.7</source>
+        <translation>e.g. 4.7</translation>
+    </message>
+    <message id="InductorValueA11yName">
+        <source>Inductance value in microhenries</source>
+        <translation>Inductance value in microhenries</translation>
+    </message>
+    <message id="InductorFirstBandA11yName">
+        <source>First band, first digit</source>
+        <translation>First band, first digit</translation>
+    </message>
+    <message id="InductorSecondBandA11yName">
+        <source>Second band, second digit</source>
+        <translation>Second band, second digit</translation>
+    </message>
+    <message id="InductorMultiplierBandA11yName">
+        <source>Third band, multiplier</source>
+        <translation>Third band, multiplier</translation>
+    </message>
+    <message id="InductorToleranceBandA11yName">
+        <source>Fourth band, tolerance</source>
+        <translation>Fourth band, tolerance</translation>
+    </message>
+    <message id="InductorPictureA11yName">
+        <source>Inductor</source>
+        <translation>Inductor</translation>
+    </message>
+    <message id="InductorResultA11yDescription">
+        <source>inductance and tolerance</source>
+        <translation>inductance and tolerance</translation>
+    </message>
+    <message id="InductorNoteA11yName">
+        <source>Note on the value</source>
+        <translation>Note on the value</translation>
+    </message>
+    <message id="InductorValueA11yDescription">
+        <source>an inductance in µH such as 4.7 or 4u7; sets the bands</source>
+        <translation>an inductance in µH such as 4.7 or 4u7; sets the bands</translation>
+    </message>
+    <message id="InductorNoteA11yDescription">
+        <source>whether the value was rounded or cannot be shown</source>
+        <translation>whether the value was rounded or cannot be shown</translation>
+    </message>
+    <message id="InductorPictureA11yDescription">
+        <source>picture of the inductor with the chosen bands</source>
+        <translation>picture of the inductor with the chosen bands</translation>
+    </message>
+    <message id="InductorColorsKeywords">
+        <source>inductor choke coil colour color code bands rings µH moulded</source>
+        <translation>inductor choke coil colour color code bands rings µH moulded</translation>
     </message>
     <message id="BandsOutOfRange">
         <source>%d bands cannot show %@.</source>

@@ -20,6 +20,7 @@ extern const Command rcCommand;
 extern const Command lcCommand;
 extern const Command heatSinkCommand;
 extern const Command coilCommand;
+extern const Command inductorCommand;
 extern const Command tubeCommand;
 extern const Command ne555Command;
 extern const Command regulatorCommand;
@@ -42,6 +43,7 @@ constexpr const Command *kCommands[] = {
     &lcCommand,
     &heatSinkCommand,
     &coilCommand,
+    &inductorCommand,
     &tubeCommand,
     &ne555Command,
     &regulatorCommand,

@@ -195,6 +195,11 @@ void TestCommands::prints_data()
     row("cap: voltage code after a space", "cap 104J 2A", "100 nF ±5 % 100 V\n");
     row("cap: tantalum", "cap A475", "4.7 µF 10 V\n");
     row("cap: codes of a value", "cap --value 100n", "Code: 104\nEIA-198: A5\n");
+    row("inductor: a value rounded to two digits, in mH", "inductor --value 4.75m --tolerance 5%",
+        "yellow grey red gold\nInductance: 4.80 mH\nTolerance: 5.0% (±0.24 mH)\n"
+        "Rounded to 4.8 mH for 4 bands.\n");
+    row("inductor: three bands have no tolerance band", "inductor Brown GRAY gold",
+        "Inductance: 1.80 µH\nTolerance: 20.0% (±0.36 µH)\n");
     row("bands: number of bands", "bands 4k7 --bands 5",
         "yellow violet black brown gold\nResistance: 4.70 kΩ\nTolerance: 5.0% (±0.23 kΩ)\n");
     row("bands: five significant digits rounded to five bands", "bands 12345",
@@ -393,6 +398,15 @@ void TestCommands::refuses_data()
         "violet, grey, white");
     row("resistor: three colours", "resistor brown black red",
         "resistor: give four, five or six colours, not 3");
+    row("inductor: the military code", "inductor silver red gold red gold",
+        "inductor: A silver first band or a gold digit band marks the military code, whose gold "
+        "band is a decimal point. It is not read: only the four-band code is.");
+    row("inductor: no colour for the multiplier", "inductor brown black white silver",
+        "inductor: White is not a colour of band 3.");
+    row("inductor: tolerance without a colour", "inductor --value 10 --tolerance 7",
+        "'7' is no tolerance band");
+    row("inductor: colours and a value", "inductor red red red --value 1",
+        "inductor: give either colours or --value, not both");
     row("bands: not a resistance", "bands 4k7x", "bands: '4k7x' is not a resistance");
     row("bands: seven bands", "bands 1k --bands 7", "bands: --bands must be 4, 5 or 6");
     row("bands: no colour for the tolerance", "bands 1k --tolerance 3", "3.0%");

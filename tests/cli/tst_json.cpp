@@ -108,6 +108,12 @@ void TestJson::reports_data()
     row("resistor: tempco of six bands", "resistor brown black black brown brown red",
         "results/tempco", "50 ppm/K");
     row("bands: colours", "bands 4k7", "results/colours", "yellow violet red gold");
+    row("inductor: gold multiplier, in henries", "inductor yellow violet gold gold",
+        "results/inductance", "4.70 µH");
+    row("inductor: colours of a value", "inductor --value 10", "results/colours",
+        "brown black black silver");
+    row("inductor: typed value in henries", "inductor --value 0.22 --tolerance 20", "inputs/value",
+        "0.22 µH");
     row("eseries: megohms", "eseries 2M --series E6", "results/at_or_above", "2.2 MΩ");
     row("smd: the other reading", "smd 47R", "results/eia96_alternative", "3.01 Ω");
     row("smd: code of a value", "smd --value 4k7", "results/three_digits", "472");

@@ -21,11 +21,16 @@ constexpr int kFiveBandsMultiplierCodes[] = {Silver, Gold,   Black, Brown, Red,
 // Ordered by rising percentage, 20 % (no band) last.
 constexpr int kFourBandsToleranceCodes[] = {Green, Brown, Red, Gold, Silver, NoBand};
 constexpr int kFiveBandsToleranceCodes[] = {Silver, Gold, Brown, Red, Green, Blue, Violet, Grey};
+// Inductors stop at yellow: 99 × 10⁴ µH is about the largest moulded choke.
+constexpr int kInductorMultiplierCodes[] = {Silver, Gold, Black, Brown, Red, Orange, Yellow};
+// Black before "no band", so a typed 20 % is printed as the band makers paint.
+constexpr int kInductorToleranceCodes[] = {Brown, Red, Orange, Yellow, Gold, Silver, Black, NoBand};
 constexpr int kTemperatureCoefficientCodes[] = {Black, Brown, Red,    Orange, Yellow,
                                                 Green, Blue,  Violet, Grey};
 
 constexpr float kFourBandsTolerances[] = {0.5f, 1.0f, 2.0f, 5.0f, 10.0f, 20.0f};
 constexpr float kFiveBandsTolerances[] = {10.0f, 5.0f, 1.0f, 2.0f, 0.5f, 0.25f, 0.1f, 0.05f};
+constexpr float kInductorTolerances[] = {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 10.0f, 20.0f, 20.0f};
 constexpr float kFiveBandsMultipliers[] = {0.01f,   0.1f,     1.0f,      10.0f,     100.0f,
                                            1000.0f, 10000.0f, 100000.0f, 1000000.0f};
 // ppm/K after IEC 60062; yellow (25) lies between orange (15) and green (20) out of order.
@@ -65,12 +70,14 @@ std::span<const int> bandColorCodes(Band band)
     case Band::FourBandsFirst:
     case Band::FiveBandsFirst:
     case Band::SixBandsFirst:
+    case Band::InductorFirst:
         return kFirstDigitCodes;
     case Band::FourBandsSecond:
     case Band::FiveBandsSecond:
     case Band::FiveBandsThird:
     case Band::SixBandsSecond:
     case Band::SixBandsThird:
+    case Band::InductorSecond:
         return kDigitCodes;
     case Band::FourBandsThird:
         return kFourBandsMultiplierCodes;
@@ -81,6 +88,10 @@ std::span<const int> bandColorCodes(Band band)
         return kFourBandsToleranceCodes;
     case Band::SixBandsSixth:
         return kTemperatureCoefficientCodes;
+    case Band::InductorMultiplier:
+        return kInductorMultiplierCodes;
+    case Band::InductorTolerance:
+        return kInductorToleranceCodes;
     case Band::FiveBandsFifth:
     case Band::SixBandsFifth:
         break;
@@ -110,6 +121,11 @@ float fiveBandsToleranceFor(std::uint32_t position)
 float fiveBandsMultiplierFor(std::uint32_t position)
 {
     return lookUp(kFiveBandsMultipliers, position, 0.0f);
+}
+
+float inductorToleranceFor(std::uint32_t position)
+{
+    return lookUp(kInductorTolerances, position, 0.0f);
 }
 
 int sixBandsTemperatureCoefficientFor(std::uint32_t position)

@@ -56,6 +56,12 @@ enum class Band
     SixBandsFourth,
     SixBandsFifth,
     SixBandsSixth, // temperature coefficient
+    // A moulded inductor: two digits, a multiplier (silver × 0.01 … yellow × 10⁴) and a
+    // tolerance, in µH.
+    InductorFirst,
+    InductorSecond,
+    InductorMultiplier,
+    InductorTolerance,
 };
 
 // The colour codes of band's items, in pop-up order: item i carries the i-th code.
@@ -70,6 +76,9 @@ float fourBandsResistorToleranceFor(std::uint32_t position);
 float fiveBandsToleranceFor(std::uint32_t position);
 // Multiplier; 0 past the list.
 float fiveBandsMultiplierFor(std::uint32_t position);
+// An inductor's tolerance in percent (black or no band 20, silver 10, gold 5, brown 1 … yellow 4);
+// 0 past the list.
+float inductorToleranceFor(std::uint32_t position);
 // Temperature coefficient in ppm/K (black 250 ... grey 1); 0 past the list.
 int sixBandsTemperatureCoefficientFor(std::uint32_t position);
 

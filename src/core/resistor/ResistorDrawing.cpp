@@ -4,6 +4,7 @@
 
 #include "core/resistor/ResistorBands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -33,6 +34,10 @@ constexpr Rgb kColorTable[kColorCodeCount] = {
 };
 
 constexpr Rgb kBodyColor = grey(0.6);
+// The pale green lacquer of moulded chokes; the colour bands all stand out from it.
+constexpr Rgb kInductorBodyColor{0.55, 0.72, 0.6};
+constexpr double kInductorBodyWidth = 140.0;
+constexpr double kInductorCornerRadius = 20.0;
 constexpr Rgb kLeadColor = grey(0.5);
 constexpr double kLeadWidth = 0.5;
 
@@ -86,8 +91,34 @@ void BandColors::setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5, i
     bands[5] = colorForCode(c6);
 }
 
-DrawingPlan drawingPlan(const BandColors &colors, double top)
+namespace {
+
+DrawingPlan mouldedInductorPlan(const BandColors &colors, double top)
 {
+    constexpr double w = kInductorBodyWidth;
+    const double hb = bandHeight(top);
+    DrawingPlan plan;
+    plan.body = {{kBodyLeft, 0.0, w, top}, gradientForColor(kInductorBodyColor)};
+    // Never rounder than half the height, or the ends would bulge past the body.
+    plan.bodyCornerRadius = std::max(0.0, std::min(kInductorCornerRadius, top * 0.5));
+    plan.leads[0] = {0.0, 0.0, kBodyLeft, top * 0.5, kLeadWidth, kLeadColor};
+    plan.leads[1] = {w + kBodyLeft, top * 0.5, w + 2 * kBodyLeft, 0.0, kLeadWidth, kLeadColor};
+    // Digits and multiplier together, the tolerance apart, all on the straight middle part.
+    constexpr double xs[] = {70.0, 90.0, 110.0, 140.0};
+    for (std::size_t i = 0; i < std::size(xs); ++i) {
+        const BandColor &color = colors.bands[i];
+        if (color && *color != kNoBandColor)
+            plan.bands.push_back({{xs[i], 0.0, kBandWidth, hb}, gradientForColor(*color)});
+    }
+    return plan;
+}
+
+} // namespace
+
+DrawingPlan drawingPlan(const BandColors &colors, double top, Body body)
+{
+    if (body == Body::MouldedInductor)
+        return mouldedInductorPlan(colors, top);
     // Each band beyond four lengthens the body by 20.
     const double w = colors.hasSixBands ? 140.0 : colors.hasFiveBands ? 120.0 : 100.0;
     const bool fiveOrMore = colors.hasFiveBands || colors.hasSixBands;

@@ -80,10 +80,19 @@ struct Line
     Rgb color;
 };
 
+// The part that carries the bands. A moulded inductor is a capsule, longer than a four-band
+// resistor so that its bands stay clear of the rounded ends.
+enum class Body
+{
+    Resistor,
+    MouldedInductor,
+};
+
 // Painted in this order: body, leads, bands.
 struct DrawingPlan
 {
     GradientFill body;
+    double bodyCornerRadius = 0.0; // 0 for square corners
     std::array<Line, 2> leads;
     std::vector<GradientFill> bands; // left to right, without a missing fourth band
 };
@@ -91,7 +100,8 @@ struct DrawingPlan
 inline constexpr double kBodyLeft = 40.0;
 inline constexpr double kBandWidth = 10.0;
 
-// The plan for a view whose top edge is at y = top.
-DrawingPlan drawingPlan(const BandColors &colors, double top);
+// The plan for a view whose top edge is at y = top. A moulded inductor shows the first four
+// bands.
+DrawingPlan drawingPlan(const BandColors &colors, double top, Body body = Body::Resistor);
 
 } // namespace zelkor::resistor

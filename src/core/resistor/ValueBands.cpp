@@ -8,6 +8,7 @@
 #include "core/text/Texts.h"
 
 #include <array>
+#include <cmath>
 
 namespace zelkor::resistor {
 
@@ -39,11 +40,6 @@ int digitBands(int count)
     return count == 4 ? 2 : 3;
 }
 
-float toleranceAt(int count, std::uint32_t position)
-{
-    return count == 4 ? fourBandsResistorToleranceFor(position) : fiveBandsToleranceFor(position);
-}
-
 // The code at the first position of band whose meaning equals wanted.
 template <typename T, typename Meaning>
 std::optional<int> codeMeaning(Band band, T wanted, Meaning meaning)
@@ -55,51 +51,85 @@ std::optional<int> codeMeaning(Band band, T wanted, Meaning meaning)
     return std::nullopt;
 }
 
+BandLayout layoutOf(int count)
+{
+    return {bandsOf(count), digitBands(count),
+            count == 4 ? fourBandsResistorToleranceFor : fiveBandsToleranceFor};
+}
+
 ColorBands tryBands(int count, const ColorBandsRequest &request)
 {
-    ColorBands result{ColorBandsFailure::None, count, {}};
-    const auto fail = [&](ColorBandsFailure failure) {
-        result.failure = failure;
-        result.codes.clear();
-        return result;
-    };
-    const std::span<const Band> bands = bandsOf(count);
-    const int digits = digitBands(count);
-    if (!(request.resistance > 0.0))
-        return fail(ColorBandsFailure::OutOfRange);
-    const Significand significand = roundedSignificand(request.resistance, digits);
-    result.rounded = !significandOf(request.resistance, digits);
-
-    const Significand shown = widened(significand, digits);
-    result.resistance = valueOf(shown);
-    long long divisor = shown.count == 3 ? 100 : 10;
-    for (int i = 0; i < digits; ++i, divisor /= 10)
-        result.codes.push_back(Black + static_cast<int>(shown.digits / divisor % 10));
-
-    // The multiplier pop-ups start at silver, 10⁻².
-    const auto multipliers = bandColorCodes(bands[digits]);
-    const long long multiplier = shown.exponent + 2LL;
-    if (multiplier < 0 || multiplier >= static_cast<long long>(multipliers.size()))
-        return fail(ColorBandsFailure::OutOfRange);
-    result.codes.push_back(multipliers[static_cast<std::size_t>(multiplier)]);
-
-    const auto tolerance = codeMeaning(bands[digits + 1], request.tolerance,
-                                       [count](auto p) { return toleranceAt(count, p); });
-    if (!tolerance)
-        return fail(ColorBandsFailure::Tolerance);
-    result.codes.push_back(*tolerance);
-
-    if (count == 6) {
-        const auto coefficient = codeMeaning(bands[5], request.temperatureCoefficient,
+    LaidOutBands laidOut = layOutBands(layoutOf(count), request.resistance, request.tolerance);
+    ColorBands result{laidOut.failure, count, std::move(laidOut.codes), laidOut.value,
+                      laidOut.rounded};
+    if (count == 6 && result.failure == ColorBandsFailure::None) {
+        const auto coefficient = codeMeaning(bandsOf(6)[5], request.temperatureCoefficient,
                                              sixBandsTemperatureCoefficientFor);
-        if (!coefficient)
-            return fail(ColorBandsFailure::TemperatureCoefficient);
-        result.codes.push_back(*coefficient);
+        if (coefficient) {
+            result.codes.push_back(*coefficient);
+        } else {
+            result.failure = ColorBandsFailure::TemperatureCoefficient;
+            result.codes.clear();
+        }
     }
     return result;
 }
 
 } // namespace
+
+LaidOutBands layOutBands(const BandLayout &layout, double value, float tolerance)
+{
+    LaidOutBands result;
+    const auto fail = [&](ColorBandsFailure failure) {
+        result.failure = failure;
+        result.codes.clear();
+        return result;
+    };
+    const int digits = layout.digits;
+    if (!(value > 0.0) || !std::isfinite(value))
+        return fail(ColorBandsFailure::OutOfRange);
+    const Significand significand = roundedSignificand(value, digits);
+    result.rounded = !significandOf(value, digits);
+
+    const Significand shown = widened(significand, digits);
+    result.value = valueOf(shown);
+    long long divisor = shown.count == 3 ? 100 : 10;
+    for (int i = 0; i < digits; ++i, divisor /= 10)
+        result.codes.push_back(Black + static_cast<int>(shown.digits / divisor % 10));
+
+    // The multiplier pop-ups start at silver, 10⁻².
+    const auto multipliers = bandColorCodes(layout.bands[std::size_t(digits)]);
+    const long long multiplier = shown.exponent + 2LL;
+    if (multiplier < 0 || multiplier >= static_cast<long long>(multipliers.size()))
+        return fail(ColorBandsFailure::OutOfRange);
+    result.codes.push_back(multipliers[static_cast<std::size_t>(multiplier)]);
+
+    const auto code =
+        codeMeaning(layout.bands[std::size_t(digits) + 1], tolerance, layout.toleranceFor);
+    if (!code)
+        return fail(ColorBandsFailure::Tolerance);
+    result.codes.push_back(*code);
+    return result;
+}
+
+std::optional<LaidOutValue> readBands(const BandLayout &layout, std::span<const int> codes)
+{
+    if (codes.size() != layout.bands.size())
+        return std::nullopt;
+    std::array<std::uint32_t, 6> positions{};
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        const auto position = positionOf(layout.bands[i], codes[i]);
+        if (!position)
+            return std::nullopt;
+        positions[i] = *position;
+    }
+    const auto digits = std::size_t(layout.digits);
+    Significand significand{0, static_cast<int>(positions[digits]) - 2, layout.digits};
+    for (std::size_t i = 0; i < digits; ++i)
+        significand.digits = significand.digits * 10 + (codes[i] - Black);
+    return LaidOutValue{valueOf(significand), layout.toleranceFor(positions[digits + 1]),
+                        positions};
+}
 
 ColorBands colorBandsFor(const ColorBandsRequest &request)
 {
@@ -118,26 +148,16 @@ ColorBands colorBandsFor(const ColorBandsRequest &request)
 std::optional<BandValue> valueOfColorCodes(std::span<const int> codes)
 {
     const int count = static_cast<int>(codes.size());
-    const std::span<const Band> bands = bandsOf(count);
-    if (bands.empty())
+    if (bandsOf(count).empty())
         return std::nullopt;
-    std::array<std::uint32_t, 6> positions{};
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        const auto position = positionOf(bands[i], codes[i]);
-        if (!position)
-            return std::nullopt;
-        positions[i] = *position;
-    }
-    const int digits = digitBands(count);
-    Significand significand{0, static_cast<int>(positions[std::size_t(digits)]) - 2, digits};
-    for (std::size_t i = 0; i < std::size_t(digits); ++i)
-        significand.digits = significand.digits * 10 + (codes[i] - Black);
-
+    const auto read = readBands(layoutOf(count), codes);
+    if (!read)
+        return std::nullopt;
     BandValue value;
-    value.resistance = valueOf(significand);
-    value.tolerance = toleranceAt(count, positions[std::size_t(digits) + 1]);
+    value.resistance = read->value;
+    value.tolerance = read->tolerance;
     if (count == 6)
-        value.temperatureCoefficient = sixBandsTemperatureCoefficientFor(positions[5]);
+        value.temperatureCoefficient = sixBandsTemperatureCoefficientFor(read->positions[5]);
     return value;
 }
 

@@ -15,10 +15,13 @@
 // for 10 %, E24 for 5 %, E48 for 2 %, E96 for 1 % and E192 below. A value outside it can still be
 // banded; standardValueNote() says so and names the standard values around it.
 
+#include "core/resistor/ResistorBands.h"
 #include "core/standard/ESeries.h"
 
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
@@ -54,6 +57,36 @@ struct ColorBands
 };
 
 ColorBands colorBandsFor(const ColorBandsRequest &request);
+
+// The engine behind the resistor and the inductor codes: digit bands, a multiplier band that
+// starts at silver (× 0.01), and a tolerance band, on the pop-ups that bands name.
+struct BandLayout
+{
+    std::span<const Band> bands; // digits, multiplier, tolerance; nothing after them is read
+    int digits = 2;
+    float (*toleranceFor)(std::uint32_t position) = nullptr;
+};
+
+struct LaidOutBands
+{
+    ColorBandsFailure failure = ColorBandsFailure::None;
+    std::vector<int> codes; // empty on failure
+    double value = 0.0;     // as the bands show it
+    bool rounded = false;
+};
+
+// value rounded half away from zero to the layout's digits, on its bands.
+LaidOutBands layOutBands(const BandLayout &layout, double value, float tolerance);
+
+struct LaidOutValue
+{
+    double value = 0.0; // exactly the decimal the bands show
+    float tolerance = 0.0f;
+    std::array<std::uint32_t, 6> positions{}; // each code's pop-up position
+};
+
+// One code per band of the layout; nothing when a code cannot stand on its band.
+std::optional<LaidOutValue> readBands(const BandLayout &layout, std::span<const int> codes);
 
 // What a band's colour codes say, exactly: 47 × 10² rather than the float the text shows.
 struct BandValue

@@ -14,6 +14,7 @@
 #include "gui/calculators/SeriesParallelConnectionHandler.h"
 #include "gui/calculators/VoltageDividerHandler.h"
 #include "gui/capacitor/CapacitorCodesHandler.h"
+#include "gui/resistor/InductorColorCodesHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/SmdCodeHandler.h"
 #include "gui/tubes/TubeIdentHandler.h"
@@ -38,6 +39,7 @@ constexpr PanelEntry kPanels[] = {
     {"Capacitors", "RCAndLC", build<RCAndLCHandler>, "circuit=rc;r=16k;c=10n"},
     {"Miscellaneous", "HeatSinks", build<HeatSinkHandler>},
     {"Coils", "AirCoredCoils", build<AirCoredCoilHandler>},
+    {"Coils", "InductorColors", build<InductorColorCodesHandler>},
     {"Tubes", "TubeIdent", build<TubeIdentHandler>},
     {"ICs", "NE555", build<NE555Handler>},
     {"ICs", "AdjustableRegulator", build<AdjustableRegulatorHandler>,

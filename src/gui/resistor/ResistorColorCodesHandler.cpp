@@ -11,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QGraphicsOpacityEffect>
-#include <QPainter>
 #include <QPointer>
 #include <QPropertyAnimation>
 #include <QSignalBlocker>
@@ -23,28 +22,6 @@ using namespace zelkor::resistor;
 namespace {
 
 constexpr int kPageFadeMilliseconds = 150;
-
-QIcon swatch(int code)
-{
-    QPixmap pixmap(16, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    const QRectF rect(0.5, 0.5, 15, 11);
-    painter.setPen(QColor(80, 80, 80));
-    if (const BandColor color = colorForCode(code); color && *color != kNoBandColor) {
-        painter.setBrush(QColor::fromRgbF(static_cast<float>(color->red),
-                                          static_cast<float>(color->green),
-                                          static_cast<float>(color->blue)));
-        painter.drawRect(rect);
-    } else {
-        // "No band": an empty swatch, struck through.
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.drawLine(rect.bottomLeft(), rect.topRight());
-    }
-    return QIcon(pixmap);
-}
 
 // One swatch per colour, shared by every list that offers it.
 using Swatches = std::array<QIcon, kColorCodeCount>;
@@ -105,7 +82,7 @@ ResistorColorCodesHandler::ResistorColorCodesHandler(QWidget *panel) : QObject(p
 
     Swatches swatches;
     for (int code = 0; code < kColorCodeCount; ++code)
-        swatches[static_cast<std::size_t>(code)] = swatch(code);
+        swatches[static_cast<std::size_t>(code)] = bandSwatch(code);
     for (const int page : {0, 1, 2}) {
         const std::vector<QComboBox *> popups = popupsOfPage(page);
         const std::span<const Band> bands = bandsOfPage(page);

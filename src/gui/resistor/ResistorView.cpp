@@ -2,6 +2,7 @@
 
 #include "gui/resistor/ResistorView.h"
 
+#include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,13 +25,19 @@ QRectF toQRect(const Rect &rect)
     return {rect.x, rect.y, rect.width, rect.height};
 }
 
-void fill(QPainter &painter, const GradientFill &fill)
+void fill(QPainter &painter, const GradientFill &fill, double cornerRadius = 0.0)
 {
     const QRectF rect = toQRect(fill.rect);
     // In the drawing's y-up space the rectangle's top() is its bottom edge.
     QLinearGradient gradient(rect.left(), rect.top(), rect.left(), rect.bottom());
     gradient.setColorAt(0.0, toQColor(fill.gradient.start));
     gradient.setColorAt(1.0, toQColor(fill.gradient.end));
+    if (cornerRadius > 0.0) {
+        QPainterPath rounded;
+        rounded.addRoundedRect(rect, cornerRadius, cornerRadius);
+        painter.fillPath(rounded, gradient);
+        return;
+    }
     painter.fillRect(rect, gradient);
 }
 
@@ -45,6 +52,28 @@ void stroke(QPainter &painter, const Line &line)
 }
 
 } // namespace
+
+QIcon bandSwatch(int code)
+{
+    QPixmap pixmap(16, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    const QRectF rect(0.5, 0.5, 15, 11);
+    painter.setPen(QColor(80, 80, 80));
+    if (const BandColor color = colorForCode(code); color && *color != kNoBandColor) {
+        painter.setBrush(QColor::fromRgbF(static_cast<float>(color->red),
+                                          static_cast<float>(color->green),
+                                          static_cast<float>(color->blue)));
+        painter.drawRect(rect);
+    } else {
+        // "No band": an empty swatch, struck through.
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.drawLine(rect.bottomLeft(), rect.topRight());
+    }
+    return QIcon(pixmap);
+}
 
 ResistorView::ResistorView(QWidget *parent) : QWidget(parent)
 {
@@ -69,6 +98,12 @@ void ResistorView::setColorsByColorCodes(int c1, int c2, int c3, int c4, int c5,
     update();
 }
 
+void ResistorView::setBody(Body body)
+{
+    m_body = body;
+    update();
+}
+
 QSize ResistorView::sizeHint() const
 {
     return {kDrawingWidth, 48};
@@ -83,7 +118,7 @@ void ResistorView::paintEvent(QPaintEvent * /*event*/)
 {
     // The whole view's height, not the update rectangle's: a partial repaint must paint the
     // same picture as a full one.
-    const DrawingPlan plan = drawingPlan(m_colors, height());
+    const DrawingPlan plan = drawingPlan(m_colors, height(), m_body);
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -91,7 +126,7 @@ void ResistorView::paintEvent(QPaintEvent * /*event*/)
     // The plan's y grows upwards from the bottom edge.
     painter.translate(0, height());
     painter.scale(1, -1);
-    fill(painter, plan.body);
+    fill(painter, plan.body, plan.bodyCornerRadius);
     for (const Line &lead : plan.leads)
         stroke(painter, lead);
     for (const GradientFill &band : plan.bands)

@@ -4,6 +4,7 @@
 
 #include "core/resistor/ResistorDrawing.h"
 
+#include <QIcon>
 #include <QWidget>
 
 // Shows a resistor with the chosen colour bands. Paints no background: the panel shows
@@ -22,6 +23,10 @@ public:
 
     const zelkor::resistor::BandColors &bandColors() const { return m_colors; }
 
+    // A resistor unless told otherwise.
+    void setBody(zelkor::resistor::Body body);
+    zelkor::resistor::Body body() const { return m_body; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -30,4 +35,9 @@ protected:
 
 private:
     zelkor::resistor::BandColors m_colors;
+    zelkor::resistor::Body m_body = zelkor::resistor::Body::Resistor;
 };
+
+// The 16 × 12 swatch that a band pop-up shows beside a colour code; "no band" is an empty box,
+// struck through.
+QIcon bandSwatch(int code);

@@ -2,10 +2,12 @@
 
 // The colour-code panel driven through the real widgets: picked bands show and draw their
 // colours and fill the value field, a typed value sets the bands and the page, and the note
-// names the standard values around a value that is none.
+// names the standard values around a value that is none. The inductor panel works the same way
+// on its own four bands.
 
 #include "core/resistor/ResistorBands.h"
 #include "core/resistor/ResistorDrawing.h"
+#include "gui/resistor/InductorColorCodesHandler.h"
 #include "gui/resistor/ResistorColorCodesHandler.h"
 #include "gui/resistor/ResistorView.h"
 #include "support/PanelFixture.h"
@@ -20,6 +22,19 @@ namespace {
 
 const QString kOneKiloOhm = u"Resistance: 1.00 kΩ\nTolerance: 5.0% (±0.05 kΩ)"_s;
 
+// The colour codes of the first count bands the drawing shows.
+QList<int> drawnCodes(const BandColors &colors, int count)
+{
+    QList<int> codes;
+    for (int i = 0; i < count; ++i)
+        for (int code = 0; code < kColorCodeCount; ++code)
+            if (colors.bands[std::size_t(i)] == colorForCode(code)) {
+                codes << code;
+                break;
+            }
+    return codes;
+}
+
 struct ResistorPanel : zelkor::test::PanelFixture<ResistorColorCodesHandler>
 {
     ResistorPanel() { handler->popupValueChanged(); } // as the application does at launch
@@ -28,19 +43,20 @@ struct ResistorPanel : zelkor::test::PanelFixture<ResistorColorCodesHandler>
     QList<int> drawn() const
     {
         const BandColors &colors = find<ResistorView>("displayResistorView")->bandColors();
-        const int count = colors.hasSixBands ? 6 : colors.hasFiveBands ? 5 : 4;
-        QList<int> codes;
-        for (int i = 0; i < count; ++i)
-            for (int code = 0; code < kColorCodeCount; ++code)
-                if (colors.bands[std::size_t(i)] == colorForCode(code)) {
-                    codes << code;
-                    break;
-                }
-        return codes;
+        return drawnCodes(colors, colors.hasSixBands ? 6 : colors.hasFiveBands ? 5 : 4);
     }
     int page() const { return find<QStackedWidget>("colorBandsTabView")->currentIndex(); }
     QString note() const { return find<QLabel>("seriesNote")->text(); }
     QString value() const { return find<QLineEdit>("resistanceValue")->text(); }
+};
+
+struct InductorPanel : zelkor::test::PanelFixture<InductorColorCodesHandler>
+{
+    InductorPanel() { handler->recalculate(); }
+    QList<int> drawn() const
+    {
+        return drawnCodes(find<ResistorView>("inductorView")->bandColors(), 4);
+    }
 };
 
 } // namespace
@@ -175,6 +191,41 @@ private Q_SLOTS:
         QCOMPARE(p.drawn(), (QList<int>{Yellow, Violet, Black, Brown, Brown, Yellow}));
         QCOMPARE(p.output(), u"Resistance: 4.70 kΩ\nTolerance: 1.0% (±0.05 kΩ)\n"
                              "Temperature coefficient: 25 ppm/K"_s);
+    }
+
+    void inductorPanelBothWays()
+    {
+        InductorPanel p;
+        QCOMPARE(p.find<ResistorView>("inductorView")->body(), Body::MouldedInductor);
+        QCOMPARE(p.output(), u"Inductance: 10.00 µH\nTolerance: 10.0% (±1.00 µH)"_s);
+        QCOMPARE(p.find<QLineEdit>("inductanceValue")->text(), u"10"_s);
+
+        // One step down from the silver default (10 %) is gold (5 %).
+        auto *tolerance = p.find<QComboBox>("valueTolerance");
+        QTest::keyClick(tolerance, Qt::Key_Down);
+        p.type("inductanceValue", u"4.7"_s);
+        QCOMPARE(p.drawn(), (QList<int>{Yellow, Violet, Gold, Gold}));
+        QCOMPARE(p.output(), u"Inductance: 4.70 µH\nTolerance: 5.0% (±0.24 µH)"_s);
+
+        p.type("inductanceValue", u"4.75"_s);
+        QCOMPARE(p.find<QLabel>("valueNote")->text(), u"Rounded to 4.8 µH for 4 bands."_s);
+
+        p.find<QComboBox>("firstBand")->setCurrentIndex(1);      // red
+        p.find<QComboBox>("secondBand")->setCurrentIndex(2);     // red
+        p.find<QComboBox>("multiplierBand")->setCurrentIndex(0); // silver
+        p.find<QComboBox>("toleranceBand")->setCurrentIndex(6);  // black
+        QCOMPARE(p.output(), u"Inductance: 0.22 µH\nTolerance: 20.0% (±0.04 µH)"_s);
+        QCOMPARE(p.find<QLineEdit>("inductanceValue")->text(), u"0.22"_s);
+        QCOMPARE(tolerance->currentText(), u"20%"_s);
+        QCOMPARE(p.find<QLabel>("valueNote")->text(), QString());
+
+        // Kept inputs come back; a colour a band cannot take leaves that band alone.
+        QVariantMap state = p.handler->saveState();
+        InductorPanel q;
+        q.handler->restoreState(state);
+        QCOMPARE(q.drawn(), (QList<int>{Red, Red, Silver, Black}));
+        q.handler->restoreState({{u"bands"_s, QStringList{u"silver"_s, u"blue"_s}}});
+        QCOMPARE(q.drawn(), (QList<int>{Red, Blue, Silver, Black}));
     }
 };
 
