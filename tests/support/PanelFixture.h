@@ -3,6 +3,8 @@
 #pragma once
 // A panel built the way the app builds it, driven through its widgets the way a user would.
 
+#include "gui/views/SchematicView.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -80,6 +82,15 @@ public:
         }
     }
 
+    // The labels of the panel's circuit drawing, in the plan's order.
+    QStringList drawing() const
+    {
+        QStringList texts;
+        if (const auto *view = panel.findChild<SchematicView *>())
+            for (const zelkor::views::Label &label : view->plan().labels)
+                texts << label.text;
+        return texts;
+    }
     QString output() const
     {
         if (auto *text = panel.findChild<QPlainTextEdit *>(QStringLiteral("outputField")))

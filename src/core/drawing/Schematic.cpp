@@ -11,8 +11,8 @@ namespace zelkor::views {
 
 namespace {
 
-// Widths in ems, set a little wider than wide sans-serif fonts (DejaVu Sans) draw them: a view may shrink
-// a text that turns out wider, but a box that is too wide only costs space.
+// Widths in ems, set a little wider than wide sans-serif fonts (DejaVu Sans) draw them: a view may
+// shrink a text that turns out wider, but a box that is too wide only costs space.
 double characterWidth(QChar c)
 {
     static const QStringView narrow = u" .,:;'|!()[]-/ijlftrI";
@@ -89,6 +89,35 @@ QString temperatureLabel(const QString &name, std::optional<double> celsius)
     if (written.startsWith(u'-'))
         written.replace(0, 1, QChar(0x2212));
     return named(name, written + QStringLiteral(" \u00b0C"));
+}
+
+SchematicPlan besides(SchematicPlan left, const SchematicPlan &right)
+{
+    if (right.bounds.isEmpty())
+        return left;
+    if (left.bounds.isEmpty())
+        return right;
+    const QPointF shift(left.bounds.right() - right.bounds.left(),
+                        left.bounds.center().y() - right.bounds.center().y());
+    for (Stroke stroke : right.strokes) {
+        for (QPointF &point : stroke.points)
+            point += shift;
+        left.strokes << stroke;
+    }
+    for (Dot dot : right.dots) {
+        dot.centre += shift;
+        left.dots << dot;
+    }
+    for (Label label : right.labels) {
+        label.box.translate(shift);
+        left.labels << label;
+    }
+    for (Part part : right.parts) {
+        part.box.translate(shift);
+        left.parts << part;
+    }
+    left.bounds |= right.bounds.translated(shift);
+    return left;
 }
 
 } // namespace zelkor::views

@@ -77,6 +77,10 @@ struct SchematicPlan
     QRectF bounds; // everything above, with a margin
 };
 
+// One drawing with right set to the right of left, both centred on one height: a circuit and
+// its waveform copy as one picture. An empty plan adds nothing.
+SchematicPlan besides(SchematicPlan left, const SchematicPlan &right);
+
 // The width the model gives text at kTextHeight.
 double estimatedTextWidth(QStringView text);
 

@@ -41,6 +41,28 @@ class TestHeatSinkHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // 25 °C + 10 W · 2 K/W = 45 °C at the sink, + 10 W · 0.3 K/W at the case, + 10 W · 1.5 K/W.
+    void drawsTheValues_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("chip temperature, mica washer")
+            << u"power=10;trChip=1.5;trHeatSinkOrMaxTemperature=2;ambientTemperature=25;"
+               "trHousingHeatsink=#0"_s
+            << QStringList{u"Junction 63.0 °C"_s, u"Case 48.0 °C"_s, u"Heat sink 45.0 °C"_s,
+                           u"Ambient 25.0 °C"_s};
+    }
+    void drawsTheValues()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QStringList, labels);
+        HeatSinkPanel p;
+        p.play(steps);
+        const QStringList drawn = p.drawing();
+        for (const QString &label : labels)
+            QVERIFY2(drawn.contains(label), qPrintable(drawn.join(u" | ")));
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");
