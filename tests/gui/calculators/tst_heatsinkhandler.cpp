@@ -51,6 +51,13 @@ private Q_SLOTS:
                "trHousingHeatsink=#0"_s
             << QStringList{u"Junction 63.0 °C"_s, u"Case 48.0 °C"_s, u"Heat sink 45.0 °C"_s,
                            u"Ambient 25.0 °C"_s};
+        // 75 K / 3.8 K/W = 19.74 W brings the junction to the maximum: 25 + 19.74 · 2 = 64.5 °C
+        // at the sink, + 19.74 · 0.3 = 70.4 °C at the case.
+        QTest::newRow("largest power reaches the maximum")
+            << u"maxPowerModeButton!;power=100;trChip=1.5;trHeatSinkOrMaxTemperature=2;"
+               "ambientTemperature=25;trHousingHeatsink=#0"_s
+            << QStringList{u"P 19.7 W"_s, u"Junction 100.0 °C"_s, u"Case 70.4 °C"_s,
+                           u"Heat sink 64.5 °C"_s};
     }
     void drawsTheValues()
     {
