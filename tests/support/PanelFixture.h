@@ -82,14 +82,18 @@ public:
         }
     }
 
-    // The labels of the panel's circuit drawing, in the plan's order.
-    QStringList drawing() const
+    // The first of labels that the panel's circuit drawing does not show, with all it shows;
+    // empty when it shows every one.
+    QString missingFromDrawing(const QStringList &labels) const
     {
-        QStringList texts;
+        QStringList drawn;
         if (const auto *view = panel.findChild<SchematicView *>())
             for (const zelkor::views::Label &label : view->plan().labels)
-                texts << label.text;
-        return texts;
+                drawn << label.text;
+        for (const QString &label : labels)
+            if (!drawn.contains(label))
+                return label + QStringLiteral(" not in ") + drawn.join(u'|');
+        return {};
     }
     QString output() const
     {

@@ -41,9 +41,9 @@ SeriesParallelConnectionHandler::SeriesParallelConnectionHandler(QWidget *panel)
     ui.seriesChoice->setCurrentIndex(kDefaultSeries);
     ui.targetField->setMaxLength(ui.partsValueField->maxLength());
 
-    m_kind =
-        FieldBinding(zelkor::seriesparallel::kFields, {{Field::Kind, ui.capacitorOrResistorSeg},
-                                                       {Field::Tolerance, ui.toleranceField}});
+    m_kind = FieldBinding(zelkor::seriesparallel::kFields,
+                          {{Field::Kind, ui.capacitorOrResistorSeg},
+                           {Field::Tolerance, ui.toleranceField}});
     m_search = FieldBinding(zelkor::seriesparallel::kFields, {{Field::Target, ui.targetField},
                                                               {Field::Series, ui.seriesChoice},
                                                               {Field::PartsCount, ui.partsChoice}});

@@ -21,24 +21,11 @@ private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
     // 0.8 · (1 + 7.5k/2.4k) = 3.3 V.
-    void drawsTheValues_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("LM317 analysis") << u"analysisButton!;r1Field=240;r2Field=720"_s
-                                        << QStringList{u"R1 240 Ω"_s, u"R2 720 Ω"_s};
-        QTest::newRow("feedback design")
-            << u"feedbackButton!;voutField=3.3"_s << QStringList{u"R1 7.5 kΩ"_s, u"R2 2.4 kΩ"_s};
-    }
     void drawsTheValues()
     {
-        QFETCH(QString, steps);
-        QFETCH(QStringList, labels);
         RegulatorPanel p;
-        p.play(steps);
-        const QStringList drawn = p.drawing();
-        for (const QString &label : labels)
-            QVERIFY2(drawn.contains(label), qPrintable(drawn.join(u" | ")));
+        p.play(u"feedbackButton!;voutField=3.3"_s);
+        QCOMPARE(p.missingFromDrawing({u"R1 7.5 kΩ"_s, u"R2 2.4 kΩ"_s}), QString());
     }
 
     void panel_data()

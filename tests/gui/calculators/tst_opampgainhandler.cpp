@@ -19,25 +19,11 @@ private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
     // 1 + 18k/2k = 10; the parts are marked as bought, without trailing zeros.
-    void drawsTheValues_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("non-inverting 10")
-            << u"gainField=10"_s << QStringList{u"Rf 18 kΩ"_s, u"Rg 2 kΩ"_s};
-        QTest::newRow("inverting analysis")
-            << u"invertingButton!;analysisButton!;rfField=47k;rgField=10k"_s
-            << QStringList{u"Rf 47 kΩ"_s, u"Rg 10 kΩ"_s};
-    }
     void drawsTheValues()
     {
-        QFETCH(QString, steps);
-        QFETCH(QStringList, labels);
         OpAmpPanel p;
-        p.play(steps);
-        const QStringList drawn = p.drawing();
-        for (const QString &label : labels)
-            QVERIFY2(drawn.contains(label), qPrintable(drawn.join(u" | ")));
+        p.play(u"gainField=10"_s);
+        QCOMPARE(p.missingFromDrawing({u"Rf 18 kΩ"_s, u"Rg 2 kΩ"_s}), QString());
     }
 
     void panel_data()

@@ -29,27 +29,14 @@ class TestVoltageDividerHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
-    // 12 · 910 / 3310 = 3.2991 V, written with three digits.
-    void drawsTheValues_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QStringList>("labels");
-        QTest::newRow("the best pair, at the Vout it gives")
-            << u"designVinField=12;designVoutField=3.3"_s
-            << QStringList{u"R1 2.4 kΩ"_s, u"R2 910 Ω"_s, u"Vout 3.3 V"_s};
-        QTest::newRow("an erased output leaves the names")
-            << u"designVinField=12;designVoutField=3.3;designVoutField="_s
-            << QStringList{u"R1"_s, u"R2"_s};
-    }
+    // 12 · 910 / 3310 = 3.2991 V, written with three digits; an erased output leaves the names.
     void drawsTheValues()
     {
-        QFETCH(QString, steps);
-        QFETCH(QStringList, labels);
         DividerPanel p;
-        p.play(steps);
-        const QStringList drawn = p.drawing();
-        for (const QString &label : labels)
-            QVERIFY2(drawn.contains(label), qPrintable(drawn.join(u" | ")));
+        p.play(u"designVinField=12;designVoutField=3.3"_s);
+        QCOMPARE(p.missingFromDrawing({u"R1 2.4 kΩ"_s, u"R2 910 Ω"_s, u"Vout 3.3 V"_s}), QString());
+        p.play(u"designVoutField="_s);
+        QCOMPARE(p.missingFromDrawing({u"R1"_s, u"R2"_s}), QString());
     }
 
     void panel_data()
