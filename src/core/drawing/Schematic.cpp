@@ -91,33 +91,34 @@ QString temperatureLabel(const QString &name, std::optional<double> celsius)
     return named(name, written + QStringLiteral(" \u00b0C"));
 }
 
-SchematicPlan besides(SchematicPlan left, const SchematicPlan &right)
+SchematicPlan above(SchematicPlan upper, const SchematicPlan &lower)
 {
-    if (right.bounds.isEmpty())
-        return left;
-    if (left.bounds.isEmpty())
-        return right;
-    const QPointF shift(left.bounds.right() - right.bounds.left(),
-                        left.bounds.center().y() - right.bounds.center().y());
-    for (Stroke stroke : right.strokes) {
+    if (lower.bounds.isEmpty())
+        return upper;
+    if (upper.bounds.isEmpty())
+        return lower;
+    // y points up, so the lower plan's top edge (its largest y) meets the upper plan's lowest y.
+    const QPointF shift(upper.bounds.center().x() - lower.bounds.center().x(),
+                        upper.bounds.top() - lower.bounds.bottom());
+    for (Stroke stroke : lower.strokes) {
         for (QPointF &point : stroke.points)
             point += shift;
-        left.strokes << stroke;
+        upper.strokes << stroke;
     }
-    for (Dot dot : right.dots) {
+    for (Dot dot : lower.dots) {
         dot.centre += shift;
-        left.dots << dot;
+        upper.dots << dot;
     }
-    for (Label label : right.labels) {
+    for (Label label : lower.labels) {
         label.box.translate(shift);
-        left.labels << label;
+        upper.labels << label;
     }
-    for (Part part : right.parts) {
+    for (Part part : lower.parts) {
         part.box.translate(shift);
-        left.parts << part;
+        upper.parts << part;
     }
-    left.bounds |= right.bounds.translated(shift);
-    return left;
+    upper.bounds |= lower.bounds.translated(shift);
+    return upper;
 }
 
 } // namespace zelkor::views

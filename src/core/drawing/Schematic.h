@@ -77,9 +77,10 @@ struct SchematicPlan
     QRectF bounds; // everything above, with a margin
 };
 
-// One drawing with right set to the right of left, both centred on one height: a circuit and
-// its waveform copy as one picture. An empty plan adds nothing.
-SchematicPlan besides(SchematicPlan left, const SchematicPlan &right);
+// One drawing with lower set under upper, both centred on one vertical: a circuit and its
+// waveform copy as one picture, and fit the tall column beside a panel's fields. An empty plan
+// adds nothing.
+SchematicPlan above(SchematicPlan upper, const SchematicPlan &lower);
 
 // The width the model gives text at kTextHeight.
 double estimatedTextWidth(QStringView text);

@@ -87,7 +87,7 @@ void NE555Handler::showTimer(zelkor::ne555::Circuit circuit, zelkor::views::Valu
 {
     using namespace zelkor::views;
     ui.drawingView->setPlan(
-        besides(timerDrawing({circuit, r1, r2, c}), timerWaveformDrawing({circuit, tHigh, tLow})));
+        above(timerDrawing({circuit, r1, r2, c}), timerWaveformDrawing({circuit, tHigh, tLow})));
 }
 
 // Each circuit whose fields are filled gets its parts, or the reason it has none; the capacitor

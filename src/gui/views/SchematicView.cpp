@@ -153,8 +153,8 @@ void SchematicView::paintEvent(QPaintEvent *)
     const double scale =
         std::min({width() / planSize.width(), height() / planSize.height(), kLargestScale});
     QPainter painter(this);
-    painter.translate((width() - planSize.width() * scale) / 2,
-                      (height() - planSize.height() * scale) / 2);
+    // At the top of its column, level with the first field it shows the values of.
+    painter.translate((width() - planSize.width() * scale) / 2, 0);
     painter.scale(scale, scale);
     paintPlan(painter, m_plan, font(), palette().color(QPalette::WindowText),
               palette().color(QPalette::Window));
