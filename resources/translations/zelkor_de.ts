@@ -1207,6 +1207,10 @@ ihrer Flussspannung liegen.</translation>
     </message>
     <!-- end of tube designations -->
     <!-- solving in every direction -->
+    <message id="CopyDrawing">
+        <source>Copy Drawing</source>
+        <translation>Zeichnung kopieren</translation>
+    </message>
     <message id="ValuesNotPositive">
         <source>Every value must be a number above 0.</source>
         <translation>Jeder Wert muss eine Zahl über 0 sein.</translation>

@@ -1207,6 +1207,10 @@ above its forward voltage.</translation>
     </message>
     <!-- end of tube designations -->
     <!-- solving in every direction -->
+    <message id="CopyDrawing">
+        <source>Copy Drawing</source>
+        <translation>Copy Drawing</translation>
+    </message>
     <message id="ValuesNotPositive">
         <source>Every value must be a number above 0.</source>
         <translation>Every value must be a number above 0.</translation>

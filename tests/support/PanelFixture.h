@@ -3,6 +3,8 @@
 #pragma once
 // A panel built the way the app builds it, driven through its widgets the way a user would.
 
+#include "gui/views/SchematicView.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -80,6 +82,19 @@ public:
         }
     }
 
+    // The first of labels that the panel's circuit drawing does not show, with all it shows;
+    // empty when it shows every one.
+    QString missingFromDrawing(const QStringList &labels) const
+    {
+        QStringList drawn;
+        if (const auto *view = panel.findChild<SchematicView *>())
+            for (const zelkor::views::Label &label : view->plan().labels)
+                drawn << label.text;
+        for (const QString &label : labels)
+            if (!drawn.contains(label))
+                return label + QStringLiteral(" not in ") + drawn.join(u'|');
+        return {};
+    }
     QString output() const
     {
         if (auto *text = panel.findChild<QPlainTextEdit *>(QStringLiteral("outputField")))

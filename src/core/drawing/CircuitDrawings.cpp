@@ -210,4 +210,39 @@ SchematicPlan thermalPathDrawing(const ThermalPath &values)
     return s.finish();
 }
 
+ThermalPath thermalPathOf(const heatsink::Result &result)
+{
+    using heatsink::Mode;
+    using heatsink::Outcome;
+    const heatsink::Inputs &in = result.inputs;
+    ThermalPath path;
+    path.ambient = in.ambientTemperature;
+    path.chipResistance = in.chipResistance;
+    path.mountResistance = in.mountingResistance;
+    if (in.mode != Mode::PowerLimit)
+        path.power = in.power;
+    double sinkResistance = 0;
+    switch (result.outcome) {
+    case Outcome::ChipTemperature:
+        sinkResistance = in.sinkResistanceOrMaxTemperature;
+        break;
+    case Outcome::MaxSinkResistance:
+        sinkResistance = result.value;
+        break;
+    case Outcome::MaxPower:
+        path.power = result.value;
+        sinkResistance = in.sinkResistance;
+        break;
+    case Outcome::NoSinkSuffices:
+    case Outcome::AmbientTooHot:
+        return path;
+    }
+    const double power = *path.power;
+    path.sinkResistance = sinkResistance;
+    path.sink = in.ambientTemperature + power * sinkResistance;
+    path.caseTemperature = *path.sink + power * in.mountingResistance;
+    path.junction = *path.caseTemperature + power * in.chipResistance;
+    return path;
+}
+
 } // namespace zelkor::views

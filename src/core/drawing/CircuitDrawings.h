@@ -6,6 +6,7 @@
 // Values are in base units (V, A, Ω, F, H, s, K/W), temperatures in °C.
 
 #include "core/calculators/AdjustableRegulator.h"
+#include "core/calculators/HeatSink.h"
 #include "core/calculators/NE555.h"
 #include "core/calculators/OpAmpGain.h"
 #include "core/drawing/Schematic.h"
@@ -88,5 +89,9 @@ struct ThermalPath
     Value chipResistance, mountResistance, sinkResistance; // K/W
 };
 SchematicPlan thermalPathDrawing(const ThermalPath &values);
+// The path a heat-sink result describes: the power falls by P · R across each resistance from
+// the ambient up. Where the result names no heat sink (none suffices, or the air is too hot),
+// the sink and the temperatures above the ambient stay unknown.
+ThermalPath thermalPathOf(const heatsink::Result &result);
 
 } // namespace zelkor::views

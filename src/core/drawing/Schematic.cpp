@@ -11,8 +11,8 @@ namespace zelkor::views {
 
 namespace {
 
-// Widths in ems, set a little wider than wide sans-serif fonts (DejaVu Sans) draw them: a view may shrink
-// a text that turns out wider, but a box that is too wide only costs space.
+// Widths in ems, set a little wider than wide sans-serif fonts (DejaVu Sans) draw them: a view may
+// shrink a text that turns out wider, but a box that is too wide only costs space.
 double characterWidth(QChar c)
 {
     static const QStringView narrow = u" .,:;'|!()[]-/ijlftrI";
@@ -89,6 +89,36 @@ QString temperatureLabel(const QString &name, std::optional<double> celsius)
     if (written.startsWith(u'-'))
         written.replace(0, 1, QChar(0x2212));
     return named(name, written + QStringLiteral(" \u00b0C"));
+}
+
+SchematicPlan above(SchematicPlan upper, const SchematicPlan &lower)
+{
+    if (lower.bounds.isEmpty())
+        return upper;
+    if (upper.bounds.isEmpty())
+        return lower;
+    // y points up, so the lower plan's top edge (its largest y) meets the upper plan's lowest y.
+    const QPointF shift(upper.bounds.center().x() - lower.bounds.center().x(),
+                        upper.bounds.top() - lower.bounds.bottom());
+    for (Stroke stroke : lower.strokes) {
+        for (QPointF &point : stroke.points)
+            point += shift;
+        upper.strokes << stroke;
+    }
+    for (Dot dot : lower.dots) {
+        dot.centre += shift;
+        upper.dots << dot;
+    }
+    for (Label label : lower.labels) {
+        label.box.translate(shift);
+        upper.labels << label;
+    }
+    for (Part part : lower.parts) {
+        part.box.translate(shift);
+        upper.parts << part;
+    }
+    upper.bounds |= lower.bounds.translated(shift);
+    return upper;
 }
 
 } // namespace zelkor::views

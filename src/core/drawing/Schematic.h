@@ -77,6 +77,11 @@ struct SchematicPlan
     QRectF bounds; // everything above, with a margin
 };
 
+// One drawing with lower set under upper, both centred on one vertical: a circuit and its
+// waveform copy as one picture, and fit the tall column beside a panel's fields. An empty plan
+// adds nothing.
+SchematicPlan above(SchematicPlan upper, const SchematicPlan &lower);
+
 // The width the model gives text at kTextHeight.
 double estimatedTextWidth(QStringView text);
 

@@ -3,6 +3,7 @@
 #include "gui/calculators/AdjustableRegulatorHandler.h"
 
 #include "core/calculators/AdjustableRegulator.h"
+#include "core/drawing/CircuitDrawings.h"
 #include "core/text/NumberFormat.h"
 
 #include <QEvent>
@@ -109,6 +110,16 @@ void AdjustableRegulatorHandler::calculateRegulator()
     // without a sentence shows nothing.
     const auto result = regulator::calculate(texts, zelkor::Reading::Lenient);
     showResult(result ? regulator::resultText(*result) : regulator::problemText(result.problem()));
+    // The design's best pair, which the display lists first; names alone without a result.
+    zelkor::views::RegulatorCircuit drawn;
+    drawn.kind = kind;
+    if (result && !result->settings.empty()) {
+        const regulator::Setting &best = result->settings.front();
+        drawn.r1 = best.r1;
+        drawn.r2 = best.r2;
+        drawn.vout = best.vout;
+    }
+    ui.drawingView->setPlan(zelkor::views::adjustableRegulatorDrawing(drawn));
 }
 
 void AdjustableRegulatorHandler::showResult(const QString &text)

@@ -2,6 +2,7 @@
 
 #include "gui/calculators/HeatSinkHandler.h"
 
+#include "core/drawing/CircuitDrawings.h"
 #include "core/text/Texts.h"
 
 #include <QFontMetrics>
@@ -106,12 +107,15 @@ void HeatSinkHandler::calculateHeatSink()
             ui.warningSignMaxTemperature->setShown(false);
             ui.warningSignAmbientTemperature->setShown(false);
             ui.outputField->clear();
+            ui.drawingView->setPlan(zelkor::views::thermalPathDrawing({}));
         }
         return;
     }
     ui.warningSignMaxTemperature->setShown(result->temperatureWarnings());
     ui.warningSignAmbientTemperature->setShown(result->temperatureWarnings());
     ui.outputField->setText(zelkor::heatsink::resultText(*result));
+    ui.drawingView->setPlan(
+        zelkor::views::thermalPathDrawing(zelkor::views::thermalPathOf(*result)));
 }
 
 QString HeatSinkHandler::resultText() const

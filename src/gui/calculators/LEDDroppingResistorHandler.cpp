@@ -3,6 +3,7 @@
 #include "gui/calculators/LEDDroppingResistorHandler.h"
 
 #include "core/calculators/LEDDroppingResistor.h"
+#include "core/drawing/CircuitDrawings.h"
 #include "core/text/NumberFormat.h"
 
 LEDDroppingResistorHandler::LEDDroppingResistorHandler(QWidget *panel) : QObject(panel)
@@ -50,6 +51,7 @@ void LEDDroppingResistorHandler::valueChanged()
             ui.warningSign->setShown(false);
             ui.outputField->setText(problem);
             ui.rangeLabel->clear();
+            ui.drawingView->setPlan(zelkor::views::ledDroppingResistorDrawing({}));
         }
         return;
     }
@@ -57,6 +59,14 @@ void LEDDroppingResistorHandler::valueChanged()
     // The display keeps the lines it always had; the built circuit's range reads beneath it.
     ui.outputField->setText(zelkor::led::nominalText(*result));
     ui.rangeLabel->setText(zelkor::led::rangeText(*result));
+    // The standard resistor is what gets built, with the current it lets through.
+    const zelkor::led::Inputs &given = result->inputs;
+    const auto &standard = result->standard;
+    ui.drawingView->setPlan(zelkor::views::ledDroppingResistorDrawing(
+        {.supply = given.supplyVoltage,
+         .resistance = standard ? standard->resistance : double(result->resistance),
+         .forwardVoltage = given.forwardVoltage,
+         .current = (standard ? standard->currentMilliamps : given.currentMilliamps) / 1000.0}));
 }
 
 QString LEDDroppingResistorHandler::resultText() const

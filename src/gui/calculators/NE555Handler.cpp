@@ -69,13 +69,30 @@ void NE555Handler::calculateNE555()
          (astable ? ui.c1ValueField : ui.monostableC1ValueField)->text(),
          ui.resistorToleranceField->text(), ui.capacitorToleranceField->text()},
         zelkor::Reading::Lenient);
-    if (result)
-        ui.outputField->setText(zelkor::ne555::resultText(*result));
+    if (!result) {
+        showTimer(astable ? Circuit::Astable : Circuit::Monostable, {}, {}, {}, {}, {});
+        return;
+    }
+    ui.outputField->setText(zelkor::ne555::resultText(*result));
+    if (astable)
+        showTimer(Circuit::Astable, result->r1, result->r2, result->c1 * 1e-6,
+                  result->timing.highTime, result->timing.lowTime);
+    else
+        showTimer(Circuit::Monostable, result->r, {}, result->c1 * 1e-6, result->value, {});
+}
+
+void NE555Handler::showTimer(zelkor::ne555::Circuit circuit, zelkor::views::Value r1,
+                             zelkor::views::Value r2, zelkor::views::Value c,
+                             zelkor::views::Value tHigh, zelkor::views::Value tLow)
+{
+    using namespace zelkor::views;
+    ui.drawingView->setPlan(
+        above(timerDrawing({circuit, r1, r2, c}), timerWaveformDrawing({circuit, tHigh, tLow})));
 }
 
 // Each circuit whose fields are filled gets its parts, or the reason it has none; the capacitor
 // serves both.
-QString NE555Handler::designText() const
+QString NE555Handler::designText()
 {
     const zelkor::ne555::DesignTexts texts{
         ui.designFrequencyField->text(),   ui.designDutyField->text(),
@@ -89,8 +106,23 @@ QString NE555Handler::designText() const
         if (!part.isEmpty())
             parts << part;
     };
-    add(zelkor::ne555::designAstable(texts, zelkor::Reading::Lenient));
-    add(zelkor::ne555::designMonostable(texts, zelkor::Reading::Lenient));
+    const auto astable = zelkor::ne555::designAstable(texts, zelkor::Reading::Lenient);
+    const auto monostable = zelkor::ne555::designMonostable(texts, zelkor::Reading::Lenient);
+    add(astable);
+    add(monostable);
+    // The circuit the display lists first with the standard parts it chose: the astable one
+    // unless only the pulse was asked for.
+    using zelkor::ne555::Circuit;
+    using zelkor::ne555::DesignOutcome;
+    if (astable && astable->outcome == DesignOutcome::Designed) {
+        showTimer(Circuit::Astable, astable->standardR1, astable->standardR2, astable->c1 * 1e-6,
+                  astable->withStandardParts.highTime, astable->withStandardParts.lowTime);
+    } else if (monostable && monostable->outcome == DesignOutcome::Designed) {
+        showTimer(Circuit::Monostable, monostable->standardR, {}, monostable->c1 * 1e-6,
+                  monostable->standardDuration, {});
+    } else {
+        showTimer(Circuit::Astable, {}, {}, {}, {}, {});
+    }
     return parts.join(QStringLiteral("\n\n"));
 }
 

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "core/drawing/CircuitDrawings.h"
 #include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_NE555Panel.h"
@@ -33,7 +34,10 @@ public Q_SLOTS:
     void calculateNE555();
 
 private:
-    QString designText() const;
+    // Also draws the designed circuit.
+    QString designText();
+    void showTimer(zelkor::ne555::Circuit circuit, zelkor::views::Value r1, zelkor::views::Value r2,
+                   zelkor::views::Value c, zelkor::views::Value tHigh, zelkor::views::Value tLow);
 
     Ui::NE555Panel ui;
     FieldBinding m_astable; // and the mode

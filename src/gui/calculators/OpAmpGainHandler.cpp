@@ -4,6 +4,7 @@
 
 #include "core/calculators/OpAmpGain.h"
 #include "core/drawing/CenteredTextRect.h"
+#include "core/drawing/CircuitDrawings.h"
 #include "core/text/NumberFormat.h"
 
 #include <QEvent>
@@ -84,6 +85,14 @@ void OpAmpGainHandler::calculateGain()
     }
     const auto result = calculate(texts, zelkor::Reading::Lenient);
     m_result = result ? zelkor::opamp::resultText(*result) : problemText(result.problem());
+    // The design's best pair, which the display lists first; names alone without a result.
+    zelkor::views::AmplifierCircuit drawn;
+    drawn.circuit = *texts.circuit;
+    if (result && !result->amplifiers.empty()) {
+        drawn.rf = result->amplifiers.front().rf;
+        drawn.rg = result->amplifiers.front().rg;
+    }
+    ui.drawingView->setPlan(zelkor::views::opAmpGainDrawing(drawn));
     showResult();
 }
 

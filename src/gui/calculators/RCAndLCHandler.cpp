@@ -3,6 +3,7 @@
 #include "gui/calculators/RCAndLCHandler.h"
 
 #include "core/calculators/RCAndLC.h"
+#include "core/drawing/CircuitDrawings.h"
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
@@ -143,6 +144,13 @@ QString RCAndLCHandler::rcText()
          ui.rcCapacitorSeriesBox->currentText(), ui.rcToleranceField->text(),
          ui.rcCapacitorToleranceField->text()},
         zelkor::Reading::Lenient);
+    // The design's best pair, which the display lists first; names alone without a result.
+    zelkor::views::LowPassCircuit drawn;
+    if (result && !result->filters.empty()) {
+        const zelkor::rc::Filter &best = result->filters.front();
+        drawn = {.r = best.r, .c = best.c, .frequency = best.frequency};
+    }
+    ui.drawingView->setPlan(zelkor::views::rcLowPassDrawing(drawn));
     return result ? zelkor::rc::resultText(*result) : zelkor::rc::problemText(result.problem());
 }
 
@@ -163,6 +171,10 @@ QString RCAndLCHandler::lcText()
         {sought, ui.lcFrequencyField->text(), ui.lcLField->text(), ui.lcCField->text(),
          ui.lcAtField->text(), ui.lcLToleranceField->text(), ui.lcCToleranceField->text()},
         zelkor::Reading::Lenient);
+    zelkor::views::ResonantCircuit drawn;
+    if (result)
+        drawn = {.l = result->inductance, .c = result->capacitance, .frequency = result->frequency};
+    ui.drawingView->setPlan(zelkor::views::lcResonantDrawing(drawn));
     return result ? zelkor::lc::resultText(*result) : QString();
 }
 

@@ -3,6 +3,7 @@
 #include "gui/calculators/VoltageDividerHandler.h"
 
 #include "core/calculators/VoltageDivider.h"
+#include "core/drawing/CircuitDrawings.h"
 #include "core/text/NumberFormat.h"
 
 using zelkor::divider::Field;
@@ -74,12 +75,21 @@ void VoltageDividerHandler::calculateDivider()
                  .supplyTolerance = ui.designSupplyToleranceField->text()};
     }
     const auto result = zelkor::divider::calculate(texts, zelkor::Reading::Lenient);
-    if (!result) {
+    if (!result || result->circuits.empty()) {
         m_result = zelkor::divider::problemText(result.problem());
         ui.outputField->setText(m_result);
+        ui.drawingView->setPlan(zelkor::views::voltageDividerDrawing({}));
         return;
     }
     m_result = zelkor::divider::resultText(*result);
+    // The design's best pair, which the display lists first.
+    const zelkor::divider::Circuit &drawn = result->circuits.front();
+    ui.drawingView->setPlan(zelkor::views::voltageDividerDrawing(
+        {.vin = drawn.vin,
+         .r1 = drawn.r1,
+         .r2 = drawn.r2,
+         .load = drawn.load > 0 ? zelkor::views::Value(drawn.load) : std::nullopt,
+         .vout = drawn.vout}));
     // Each pair is a line of parts and a line of what they draw and dissipate.
     ui.outputField->setEntries(m_result, result->mode == Mode::Design ? 2 : 1);
 }

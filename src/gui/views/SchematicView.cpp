@@ -3,8 +3,14 @@
 #include "gui/views/SchematicView.h"
 
 #include "core/drawing/YUpSpace.h"
+#include "core/text/Texts.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -79,6 +85,32 @@ void paintPlan(QPainter &painter, const SchematicPlan &plan, const QFont &widget
 SchematicView::SchematicView(QWidget *parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    // A window-wide shortcut fires only for a visible widget, so each panel's view answers only
+    // while its panel is the one shown.
+    auto *copy = new QAction(this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &SchematicView::copyImage);
+    addAction(copy);
+}
+
+bool SchematicView::copyImage() const
+{
+    const QImage picture = image(devicePixelRatioF());
+    if (picture.isNull())
+        return false;
+    QGuiApplication::clipboard()->setImage(picture);
+    return true;
+}
+
+void SchematicView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Built when asked for: most views are never right-clicked.
+    QMenu menu(this);
+    QAction *copy = menu.addAction(zelkor::text("CopyDrawing"), this, &SchematicView::copyImage);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copy->setEnabled(!m_plan.bounds.isEmpty());
+    menu.exec(event->globalPos());
 }
 
 void SchematicView::setPlan(SchematicPlan plan)
@@ -121,8 +153,8 @@ void SchematicView::paintEvent(QPaintEvent *)
     const double scale =
         std::min({width() / planSize.width(), height() / planSize.height(), kLargestScale});
     QPainter painter(this);
-    painter.translate((width() - planSize.width() * scale) / 2,
-                      (height() - planSize.height() * scale) / 2);
+    // At the top of its column, level with the first field it shows the values of.
+    painter.translate((width() - planSize.width() * scale) / 2, 0);
     painter.scale(scale, scale);
     paintPlan(painter, m_plan, font(), palette().color(QPalette::WindowText),
               palette().color(QPalette::Window));

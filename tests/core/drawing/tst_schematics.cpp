@@ -105,6 +105,12 @@ private Q_SLOTS:
         QTest::newRow("555 astable output: t_high and t_low")
             << timerWaveformDrawing({Circuit::Astable, 75.9e-6, 69e-6})
             << QStringList{"t_high 75.9 µs", "t_low 69 µs"} << QStringList{} << QStringList{};
+        // Stacked, neither drawing's texts may land on the other's.
+        QTest::newRow("555 above its output, as the panel shows them")
+            << above(timerDrawing({Circuit::Astable, 1e3, 10e3, 10e-9}),
+                     timerWaveformDrawing({Circuit::Astable, 75.9e-6, 69e-6}))
+            << QStringList{"R1 1 kΩ", "t_high 75.9 µs", "t_low 69 µs"}
+            << QStringList{"555", "R1", "R2", "C"} << QStringList{};
         QTest::newRow("555 monostable output: only the pulse")
             << timerWaveformDrawing({Circuit::Monostable, 0.11, {}}) << QStringList{"t_high 110 ms"}
             << QStringList{} << QStringList{"t_low"};

@@ -195,6 +195,27 @@ private Q_SLOTS:
         press(Qt::Key_C);
         QCOMPARE(QGuiApplication::clipboard()->text(), u"Power"_s);
     }
+
+    // Only the drawing of the panel in front answers; a panel without one copies nothing.
+    void copyDrawing()
+    {
+        zelkor::test::showPanel(*m_app, "VoltageDivider");
+        QTest::keyClicks(child<QLineEdit>(u"designVinField"_s), u"12"_s);
+        QTest::keyClicks(child<QLineEdit>(u"designVoutField"_s), u"3.3"_s);
+        zelkor::test::showPanel(*m_app, "OhmsLaw");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+
+        zelkor::test::showPanel(*m_app, "VoltageDivider");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QVERIFY(!copied.isNull());
+        // The whole drawing, not a thumbnail.
+        QVERIFY2(copied.height() > 100 && copied.width() > 100,
+                 qPrintable(u"%1×%2"_s.arg(copied.width()).arg(copied.height())));
+    }
 };
 
 QTEST_MAIN(TestKeyboard)

@@ -194,8 +194,8 @@ private Q_SLOTS:
         QTest::newRow("a size of another type and a list wider than the window")
             << QByteArray("[window]\nsize=banana\nsourceListWidth=99999\npanel=NE555\n")
             << Check([](const ZelkorAppDelegate &app) {
-                   QCOMPARE(app.window()->size(), QSize(760, 540));
-                   QVERIFY(app.categoriesOutlineView()->width() < 760 / 2);
+                   QCOMPARE(app.window()->size(), QSize(1060, 560));
+                   QVERIFY(app.categoriesOutlineView()->width() < 1060 / 2);
                    const int shown = app.panels()->indexOf(app.containerView()->panel());
                    QCOMPARE(app.panels()->entry(shown).titleKey, "NE555");
                });

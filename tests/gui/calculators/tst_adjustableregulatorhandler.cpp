@@ -20,6 +20,14 @@ class TestAdjustableRegulatorHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // 0.8 · (1 + 7.5k/2.4k) = 3.3 V.
+    void drawsTheValues()
+    {
+        RegulatorPanel p;
+        p.play(u"feedbackButton!;voutField=3.3"_s);
+        QCOMPARE(p.missingFromDrawing({u"R1 7.5 kΩ"_s, u"R2 2.4 kΩ"_s}), QString());
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");

@@ -41,6 +41,23 @@ class TestHeatSinkHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // 25 °C + 10 W · 2 K/W = 45 °C at the sink, + 10 W · 0.3 K/W at the case, + 10 W · 1.5 K/W. The
+    // largest power, 75 K / 3.8 K/W = 19.74 W, brings the junction to the maximum: 25 + 19.74 · 2
+    // = 64.5 °C at the sink, + 19.74 · 0.3 = 70.4 °C at the case.
+    void drawsTheValues()
+    {
+        HeatSinkPanel p;
+        p.play(u"power=10;trChip=1.5;trHeatSinkOrMaxTemperature=2;ambientTemperature=25;"
+               "trHousingHeatsink=#0"_s);
+        QCOMPARE(p.missingFromDrawing({u"Junction 63.0 °C"_s, u"Case 48.0 °C"_s,
+                                       u"Heat sink 45.0 °C"_s, u"Ambient 25.0 °C"_s}),
+                 QString());
+        p.play(u"maxPowerModeButton!;power=100"_s);
+        QCOMPARE(p.missingFromDrawing({u"P 19.7 W"_s, u"Junction 100.0 °C"_s, u"Case 70.4 °C"_s,
+                                       u"Heat sink 64.5 °C"_s}),
+                 QString());
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");

@@ -39,6 +39,14 @@ class TestLEDDroppingResistorHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // (12 − 2) V / 20 mA = 500 Ω, built from the next E12 value: 10 V / 560 Ω = 17.9 mA.
+    void drawsTheValues()
+    {
+        LedPanel p;
+        p.play(u"ledSupplyVoltage=12;ledOperatingCurrent=20;ledForwardBias=2.0"_s);
+        QCOMPARE(p.missingFromDrawing({u"R 560 Ω"_s, u"I 17.9 mA"_s}), QString());
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");

@@ -18,6 +18,16 @@ class TestNE555Handler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // t_high = 0.69 · 11 kΩ · 10 µF = 75.9 ms, t_low = 0.69 · 10 kΩ · 10 µF = 69 ms.
+    void drawsTheValues()
+    {
+        zelkor::test::PanelFixture<NE555Handler> p;
+        p.play(u"r1ValueField=1000;r2ValueField=10000;c1ValueField=10"_s);
+        QCOMPARE(p.missingFromDrawing({u"R1 1 kΩ"_s, u"R2 10 kΩ"_s, u"C 10 µF"_s,
+                                       u"t_high 75.9 ms"_s, u"t_low 69 ms"_s}),
+                 QString());
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");

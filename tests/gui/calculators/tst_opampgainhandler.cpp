@@ -18,6 +18,14 @@ class TestOpAmpGainHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // 1 + 18k/2k = 10; the parts are marked as bought, without trailing zeros.
+    void drawsTheValues()
+    {
+        OpAmpPanel p;
+        p.play(u"gainField=10"_s);
+        QCOMPARE(p.missingFromDrawing({u"Rf 18 kΩ"_s, u"Rg 2 kΩ"_s}), QString());
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");

@@ -18,6 +18,16 @@ class TestRCAndLCHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // 1 / (2π · 16 kΩ · 10 nF) = 995 Hz; 1 / (2π · √(10 µH · 100 pF)) = 5.03 MHz.
+    void drawsTheValues()
+    {
+        Panel p;
+        p.play(u"rcRField=16k;rcCField=10n"_s);
+        QCOMPARE(p.missingFromDrawing({u"R 16 kΩ"_s, u"C 10 nF"_s, u"fc 995 Hz"_s}), QString());
+        p.play(u"lcButton!;lcLField=10;lcCField=100p"_s);
+        QCOMPARE(p.missingFromDrawing({u"L 10 µH"_s, u"C 100 pF"_s, u"f₀ 5.03 MHz"_s}), QString());
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");

@@ -29,6 +29,16 @@ class TestVoltageDividerHandler : public QObject
 private Q_SLOTS:
     void initTestCase() { zelkor::test::initIsolatedApp(); }
 
+    // 12 · 910 / 3310 = 3.2991 V, written with three digits; an erased output leaves the names.
+    void drawsTheValues()
+    {
+        DividerPanel p;
+        p.play(u"designVinField=12;designVoutField=3.3"_s);
+        QCOMPARE(p.missingFromDrawing({u"R1 2.4 kΩ"_s, u"R2 910 Ω"_s, u"Vout 3.3 V"_s}), QString());
+        p.play(u"designVoutField="_s);
+        QCOMPARE(p.missingFromDrawing({u"R1"_s, u"R2"_s}), QString());
+    }
+
     void panel_data()
     {
         QTest::addColumn<QString>("steps");

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A circuit drawing on screen, in a light and a dark palette: drawn in the text colour, centred
-// in the view without painting around itself, and copied as a sharp image at 200 %.
+// across the view and at its top without painting around itself, and copied as a sharp image at 200
+// %.
 
 #include "core/drawing/CircuitDrawings.h"
 #include "gui/views/SchematicView.h"
@@ -82,6 +83,21 @@ private Q_SLOTS:
         const int copyInk = count(copy, copy.rect(), ink);
         QVERIFY2(copyInk > 3 * inked, qPrintable(QString::number(copyInk)));
         QVERIFY(near(copy.pixel(1, 1), paper));
+    }
+
+    void keepsToTheTop()
+    {
+        SchematicView view;
+        view.setPlan(voltageDividerDrawing({12.0, 2400.0, 910.0, 10e3, 3.3}));
+        const QSize drawn = view.sizeHint();
+        view.resize(drawn.width(), drawn.height() + 100);
+        QImage image(view.size(), QImage::Format_ARGB32);
+        image.fill(kUntouched);
+        view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QRect below(0, drawn.height() + 1, view.width(), 99);
+        QCOMPARE(count(image, below, kUntouched), below.width() * below.height());
+        const QRect top(0, 0, drawn.width(), drawn.height());
+        QVERIFY(count(image, top, kUntouched) < top.width() * top.height());
     }
 
     void emptyPlanPaintsNothing()
