@@ -37,8 +37,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
-        if (index.data(OutlineViewDataSource::IsGroupRole).toBool())
-            size.setHeight(size.height() + 8);
+        // A row just the font's height clips the dots of a capital umlaut ("Über").
+        size.setHeight(size.height() +
+                       (index.data(OutlineViewDataSource::IsGroupRole).toBool() ? 8 : 2));
         return size;
     }
 };
