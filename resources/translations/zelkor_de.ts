@@ -2097,8 +2097,8 @@ Bei %@: X_L %@, X_C %@</translation>
         <translation>Kein EIA-198-Code zeigt %@.</translation>
     </message>
     <message id="NotACapacitance">
-        <source>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</source>
-        <translation>Bitte eine Kapazität eingeben, etwa 100n, 4.7u oder 0.1 (µF).</translation>
+        <source>Type a capacitance from 0.01 pF to 100 kF, such as 100n, 4.7u or 0.1 (µF).</source>
+        <translation>Bitte eine Kapazität von 0,01 pF bis 100 kF eingeben, etwa 100n, 4.7u oder 0.1 (µF).</translation>
     </message>
     <message id="DrawingJunction">
         <source>Junction</source>

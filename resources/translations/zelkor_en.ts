@@ -2097,8 +2097,8 @@ At %@: X_L %@, X_C %@</translation>
         <translation>No EIA-198 code shows %@.</translation>
     </message>
     <message id="NotACapacitance">
-        <source>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</source>
-        <translation>Type a capacitance such as 100n, 4.7u or 0.1 (µF).</translation>
+        <source>Type a capacitance from 0.01 pF to 100 kF, such as 100n, 4.7u or 0.1 (µF).</source>
+        <translation>Type a capacitance from 0.01 pF to 100 kF, such as 100n, 4.7u or 0.1 (µF).</translation>
     </message>
     <message id="DrawingJunction">
         <source>Junction</source>

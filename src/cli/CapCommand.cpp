@@ -78,7 +78,7 @@ void addCapCommand(CLI::App &app, const Printer &print)
             const auto farads = readCapacitance(QString::fromStdString(options->value));
             if (!farads)
                 throw InputError("cap: --value: " + cli::quoted(options->value) +
-                                 " is not a capacitance");
+                                 " is not a capacitance from 0.01 pF to 100 kF");
             const Encoded encoded = encode(*farads);
             print(encodedText(encoded, *farads));
             print.input("value", *farads);

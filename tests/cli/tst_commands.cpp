@@ -418,7 +418,9 @@ void TestCommands::refuses_data()
     row("cap: neither code nor value", "cap", "cap: give a CODE or --value");
     row("cap: four digits", "cap 1041",
         "cap: '1041' has too many digits for a picofarad code; it has two or three.");
-    row("cap: no capacitance", "cap --value 0", "cap: --value: '0' is not a capacitance");
+    row("cap: no part is that large", "cap --value 1e39",
+        "cap: --value: '1e39' is not a capacitance from 0.01 pF to 100 kF");
+    row("cap: no part is that small", "cap --value 0.009p", "is not a capacitance from");
     row("smd: bad letter", "smd 47G", "'G'");
     row("smd: value without a code", "smd --value 4705", "4.705 kΩ");
     row("smd: a value below every code is no jumper", "smd --value 1e-50",

@@ -372,7 +372,9 @@ Decoded decode(QStringView typed)
 std::optional<double> readCapacitance(QStringView text)
 {
     const PreciseValueReading read = readPreciseValue(text, units::kMicrofarads);
-    if (!read.value || !(*read.value > 0.0) || !std::isfinite(*read.value * 1e-6))
+    // Below a hundredth of a picofarad, less than a pair of pins has, no part is marked.
+    constexpr double kSmallest = 0.01e-12;
+    if (!read.value || !isCapacitance(*read.value * 1e-6) || *read.value * 1e-6 < kSmallest)
         return std::nullopt;
     return cleaned(*read.value * 1e-6);
 }

@@ -99,7 +99,8 @@ struct Encoded
 Encoded encode(double farads);
 
 // A value typed into the value field: a prefix letter or unit ("100n", "4.7 µF"), or a bare
-// number in microfarads, as in every capacitor field. Nothing when it is no positive value.
+// number in microfarads, as in every capacitor field. Nothing when it is no value from 0.01 pF to
+// 100 kF.
 std::optional<double> readCapacitance(QStringView text);
 
 // "4.7 nF", "0.5 pF": the shortest digits with the prefix that leaves one to three before the

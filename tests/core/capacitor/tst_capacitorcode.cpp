@@ -117,8 +117,9 @@ private Q_SLOTS:
         QTest::newRow("beyond both")
             << "2200u"
             << "No three-digit code shows 2.2 mF.\nNo EIA-198 code shows 2.2 mF.";
-        QTest::newRow("not a capacitance") << "-1n"
-                                           << "Type a capacitance such as 100n, 4.7u or 0.1 (µF).";
+        QTest::newRow("not a capacitance")
+            << "-1n"
+            << "Type a capacitance from 0.01 pF to 100 kF, such as 100n, 4.7u or 0.1 (µF).";
     }
     void encodes()
     {
