@@ -146,7 +146,8 @@ private Q_SLOTS:
         rows("SMD codes", shown<SmdCodeHandler>, u"smdValue=10k"_s, {u"smdValue=-10k"_s},
              u"Type a resistance such as 4k7, 49.9k or 4700."_s);
         rows("capacitor codes", shown<CapacitorCodesHandler>, u"capValue=100n"_s,
-             {u"capValue=-100n"_s}, u"Type a capacitance such as 100n, 4.7u or 0.1 (µF)."_s);
+             {u"capValue=-100n"_s, u"capValue=1e39"_s},
+             u"Type a capacitance from 0.01 pF to 100 kF, such as 100n, 4.7u or 0.1 (µF)."_s);
     }
     void noNumberOutsideTheDomain()
     {
