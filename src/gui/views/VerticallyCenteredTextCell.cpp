@@ -78,7 +78,6 @@ void VerticallyCenteredTextCell::showEntries(const QString &list, int headingLin
     m_chosen = 0;
     m_entriesRoom = {};
     showEntriesThatFit();
-    describeChoice();
 }
 
 bool VerticallyCenteredTextCell::listShown() const
@@ -140,6 +139,8 @@ void VerticallyCenteredTextCell::showEntriesThatFit()
     setText(m_shownEntries);
     if (m_chosen > 0 && m_chosen >= shownEntryCount())
         choose(0);
+    else
+        describeChoice(); // of how many entries
 }
 
 void VerticallyCenteredTextCell::choose(int entry)

@@ -281,6 +281,7 @@ private Q_SLOTS:
         QCOMPARE_LT(cell.shownEntryCount(), 3);
         QCOMPARE(cell.chosenEntry(), 0);
         QCOMPARE(chosen.last().first().toInt(), 0);
+        QVERIFY(cell.accessibleDescription().contains(u"1 of "_s));
         cell.setText(u"Nothing to choose"_s);
         QCOMPARE(cell.chosenEntry(), -1);
     }
