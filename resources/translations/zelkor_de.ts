@@ -1411,6 +1411,10 @@ ihrer Flussspannung liegen.</translation>
         <source>%@ is met exactly.</source>
         <translation>%@ wird genau erreicht.</translation>
     </message>
+    <message id="ChosenEntryA11yDescription">
+        <source>%@ (pair %d of %d chosen, drawn beside)</source>
+        <translation>%@ (Paar %d von %d gewählt, daneben gezeichnet)</translation>
+    </message>
     <message id="DividerAnalysisText">
         <source>Output voltage: %@
 Current: %@

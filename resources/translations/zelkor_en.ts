@@ -1411,6 +1411,10 @@ above its forward voltage.</translation>
         <source>%@ is met exactly.</source>
         <translation>%@ is met exactly.</translation>
     </message>
+    <message id="ChosenEntryA11yDescription">
+        <source>%@ (pair %d of %d chosen, drawn beside)</source>
+        <translation>%@ (pair %d of %d chosen, drawn beside)</translation>
+    </message>
     <message id="DividerAnalysisText">
         <source>Output voltage: %@
 Current: %@

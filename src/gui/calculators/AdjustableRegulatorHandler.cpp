@@ -46,6 +46,8 @@ AdjustableRegulatorHandler::AdjustableRegulatorHandler(QWidget *panel) : QObject
                                                  {Field::Tolerance, ui.toleranceField},
                                                  {Field::VrefTolerance, ui.vrefToleranceField}});
     m_fields.connect(this, &AdjustableRegulatorHandler::calculateRegulator);
+    connect(ui.outputField, &VerticallyCenteredTextCell::entryChosen, this,
+            &AdjustableRegulatorHandler::drawPair);
     ui.vrefToleranceField->setPlaceholderText(
         zelkor::formatShortest(float(regulator::kReferencePercent)));
     calculateRegulator();
@@ -109,23 +111,31 @@ void AdjustableRegulatorHandler::calculateRegulator()
     // An older result must not stand next to inputs it was not computed from: a problem
     // without a sentence shows nothing.
     const auto result = regulator::calculate(texts, zelkor::Reading::Lenient);
-    showResult(result ? regulator::resultText(*result) : regulator::problemText(result.problem()));
-    // The design's best pair, which the display lists first; names alone without a result.
-    zelkor::views::RegulatorCircuit drawn;
-    drawn.kind = kind;
+    m_result = result ? regulator::resultText(*result) : regulator::problemText(result.problem());
+    // Names alone without a result.
+    zelkor::views::RegulatorCircuit names;
+    names.kind = kind;
+    m_pairs.assign(1, names);
     if (result && !result->settings.empty()) {
-        const regulator::Setting &best = result->settings.front();
-        drawn.r1 = best.r1;
-        drawn.r2 = best.r2;
-        drawn.vout = best.vout;
+        m_pairs.clear();
+        for (const regulator::Setting &pair : result->settings)
+            m_pairs.push_back({.kind = kind, .r1 = pair.r1, .r2 = pair.r2, .vout = pair.vout});
     }
-    ui.drawingView->setPlan(zelkor::views::adjustableRegulatorDrawing(drawn));
+    // The design's best pair, which the display lists first and chooses.
+    drawPair(0);
+    if (result && design) {
+        const bool heading = !result->settings.empty() && result->settings.front().exact;
+        ui.outputField->setChoices(m_result, heading ? 1 : 0, 1);
+    } else {
+        ui.outputField->setEntries(m_result, 1);
+    }
 }
 
-void AdjustableRegulatorHandler::showResult(const QString &text)
+void AdjustableRegulatorHandler::drawPair(int index)
 {
-    m_result = text;
-    ui.outputField->setEntries(text, 1);
+    if (index >= 0 && std::size_t(index) < m_pairs.size())
+        ui.drawingView->setPlan(
+            zelkor::views::adjustableRegulatorDrawing(m_pairs[std::size_t(index)]));
 }
 
 QString AdjustableRegulatorHandler::resultText() const

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "core/drawing/CircuitDrawings.h"
 #include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_AdjustableRegulatorPanel.h"
@@ -28,9 +29,11 @@ public Q_SLOTS:
 
 private:
     void showFieldsOfChoice();
-    void showResult(const QString &text);
+    // The drawing shows the pair chosen on the display.
+    void drawPair(int index);
 
     Ui::AdjustableRegulatorPanel ui;
     FieldBinding m_fields;
     QString m_result; // every line, for Ctrl+C; the display may show fewer
+    std::vector<zelkor::views::RegulatorCircuit> m_pairs; // of m_result, in its order
 };

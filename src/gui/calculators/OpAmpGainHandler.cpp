@@ -3,37 +3,14 @@
 #include "gui/calculators/OpAmpGainHandler.h"
 
 #include "core/calculators/OpAmpGain.h"
-#include "core/drawing/CenteredTextRect.h"
 #include "core/drawing/CircuitDrawings.h"
 #include "core/text/NumberFormat.h"
-
-#include <QEvent>
-#include <QFontDatabase>
 
 namespace {
 
 // A list of parts is read across its columns; below this size digits such as 3 and 8 blur on
 // the dark display, so the list loses its last lines instead of shrinking further.
 constexpr double kSmallestListPointSize = 10.0;
-
-// The leading lines of text that show whole in the field at the smallest list size; the first
-// line stays even where nothing fits.
-QString linesThatFit(const QString &text, const QLabel &field)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(kSmallestListPointSize);
-    const QFontMetrics metrics(font);
-    const QRectF room(field.contentsRect());
-    QStringList lines = text.split(u'\n');
-    while (lines.size() > 1) {
-        const QSize needed = metrics.size(int(field.alignment()), lines.join(u'\n'));
-        const QRectF textRect = zelkor::views::verticallyCenteredTextRect(room, needed.height());
-        if (needed.height() <= room.height() && needed.width() <= textRect.width())
-            break;
-        lines.removeLast();
-    }
-    return lines.join(u'\n');
-}
 
 } // namespace
 
@@ -57,8 +34,9 @@ OpAmpGainHandler::OpAmpGainHandler(QWidget *panel) : QObject(panel)
                                                      {Field::Rg, ui.rgField},
                                                      {Field::Tolerance, ui.toleranceField}});
     m_fields.connect(this, &OpAmpGainHandler::calculateGain);
-    // The display's size is known only once the panel is laid out.
-    ui.outputField->installEventFilter(this);
+    ui.outputField->setSmallestListPointSize(kSmallestListPointSize);
+    connect(ui.outputField, &VerticallyCenteredTextCell::entryChosen, this,
+            &OpAmpGainHandler::drawPair);
     calculateGain();
 }
 
@@ -85,27 +63,29 @@ void OpAmpGainHandler::calculateGain()
     }
     const auto result = calculate(texts, zelkor::Reading::Lenient);
     m_result = result ? zelkor::opamp::resultText(*result) : problemText(result.problem());
-    // The design's best pair, which the display lists first; names alone without a result.
-    zelkor::views::AmplifierCircuit drawn;
-    drawn.circuit = *texts.circuit;
+    // Names alone without a result.
+    zelkor::views::AmplifierCircuit names;
+    names.circuit = *texts.circuit;
+    m_pairs.assign(1, names);
     if (result && !result->amplifiers.empty()) {
-        drawn.rf = result->amplifiers.front().rf;
-        drawn.rg = result->amplifiers.front().rg;
+        m_pairs.clear();
+        for (const Amplifier &pair : result->amplifiers)
+            m_pairs.push_back({.circuit = *texts.circuit, .rf = pair.rf, .rg = pair.rg});
     }
-    ui.drawingView->setPlan(zelkor::views::opAmpGainDrawing(drawn));
-    showResult();
+    // The design's best pair, which the display lists first and chooses.
+    drawPair(0);
+    if (result && mode == kDesign) {
+        const bool heading = !result->amplifiers.empty() && result->amplifiers.front().exact;
+        ui.outputField->setChoices(m_result, heading ? 1 : 0, 1);
+    } else {
+        ui.outputField->setEntries(m_result, 1);
+    }
 }
 
-void OpAmpGainHandler::showResult()
+void OpAmpGainHandler::drawPair(int index)
 {
-    ui.outputField->setText(linesThatFit(m_result, *ui.outputField));
-}
-
-bool OpAmpGainHandler::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui.outputField && event->type() == QEvent::Resize)
-        showResult();
-    return QObject::eventFilter(watched, event);
+    if (index >= 0 && std::size_t(index) < m_pairs.size())
+        ui.drawingView->setPlan(zelkor::views::opAmpGainDrawing(m_pairs[std::size_t(index)]));
 }
 
 QString OpAmpGainHandler::resultText() const

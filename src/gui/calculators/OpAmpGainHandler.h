@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "core/drawing/CircuitDrawings.h"
 #include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_OpAmpGainPanel.h"
@@ -34,13 +35,12 @@ public Q_SLOTS:
     // gain; an incomplete input, or one no resistor has, shows nothing.
     void calculateGain();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    void showResult();
+    // The drawing shows the pair chosen on the display.
+    void drawPair(int index);
 
     Ui::OpAmpGainPanel ui;
     FieldBinding m_fields;
     QString m_result;
+    std::vector<zelkor::views::AmplifierCircuit> m_pairs; // of m_result, in its order
 };

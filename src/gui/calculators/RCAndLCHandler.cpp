@@ -7,9 +7,6 @@
 #include "core/text/NumberFormat.h"
 #include "core/text/Texts.h"
 
-#include <QFontDatabase>
-#include <QFontMetrics>
-
 namespace {
 
 using zelkor::eseries::Series;
@@ -33,10 +30,6 @@ constexpr std::array kPanelFields = {
 // The LC fields share their keys with the RC fields ("frequency", "c"): theirs are kept with a
 // prefix.
 const auto kLCPrefix = QStringLiteral("lc_");
-
-// The smallest size the result cell sets a text in; a list longer than that shows its first
-// lines whole rather than a last one cut in half.
-constexpr double kSmallestPointSize = 8.0;
 
 void showRow(bool shown, std::initializer_list<QWidget *> row)
 {
@@ -98,6 +91,8 @@ RCAndLCHandler::RCAndLCHandler(QWidget *panel) : QObject(panel)
         zelkor::formatShortest(float(zelkor::tolerance::kCapacitorPercent)));
     for (const FieldBinding *fields : {&m_circuit, &m_rc, &m_lc})
         fields->connect(this, &RCAndLCHandler::calculateRCAndLC);
+    connect(ui.outputField, &VerticallyCenteredTextCell::entryChosen, this,
+            &RCAndLCHandler::drawFilter);
     calculateRCAndLC();
 }
 
@@ -111,10 +106,13 @@ void RCAndLCHandler::calculateRCAndLC()
                                                                      : QSizePolicy::Ignored;
         page->setSizePolicy(policy, policy);
     }
-    showResult(circuit == kLC ? lcText() : rcText());
+    if (circuit == kLC)
+        showLC();
+    else
+        showRC();
 }
 
-QString RCAndLCHandler::rcText()
+void RCAndLCHandler::showRC()
 {
     using zelkor::rc::Mode;
     const auto mode = Mode(ui.rcModeGroup->checkedId());
@@ -144,17 +142,31 @@ QString RCAndLCHandler::rcText()
          ui.rcCapacitorSeriesBox->currentText(), ui.rcToleranceField->text(),
          ui.rcCapacitorToleranceField->text()},
         zelkor::Reading::Lenient);
-    // The design's best pair, which the display lists first; names alone without a result.
-    zelkor::views::LowPassCircuit drawn;
+    m_result = result ? zelkor::rc::resultText(*result) : zelkor::rc::problemText(result.problem());
+    // Names alone without a result.
+    m_filters.assign(1, {});
     if (result && !result->filters.empty()) {
-        const zelkor::rc::Filter &best = result->filters.front();
-        drawn = {.r = best.r, .c = best.c, .frequency = best.frequency};
+        m_filters.clear();
+        for (const zelkor::rc::Filter &pair : result->filters)
+            m_filters.push_back({.r = pair.r, .c = pair.c, .frequency = pair.frequency});
     }
-    ui.drawingView->setPlan(zelkor::views::rcLowPassDrawing(drawn));
-    return result ? zelkor::rc::resultText(*result) : zelkor::rc::problemText(result.problem());
+    // The design's best pair, which the display lists first and chooses.
+    drawFilter(0);
+    if (result && design) {
+        const bool heading = !result->filters.empty() && result->filters.front().exact;
+        ui.outputField->setChoices(m_result, heading ? 1 : 0, 1);
+    } else {
+        ui.outputField->setEntries(m_result, 1);
+    }
 }
 
-QString RCAndLCHandler::lcText()
+void RCAndLCHandler::drawFilter(int index)
+{
+    if (index >= 0 && std::size_t(index) < m_filters.size())
+        ui.drawingView->setPlan(zelkor::views::rcLowPassDrawing(m_filters[std::size_t(index)]));
+}
+
+void RCAndLCHandler::showLC()
 {
     using zelkor::lc::Sought;
     const auto sought = Sought(ui.lcSoughtGroup->checkedId());
@@ -175,23 +187,8 @@ QString RCAndLCHandler::lcText()
     if (result)
         drawn = {.l = result->inductance, .c = result->capacitance, .frequency = result->frequency};
     ui.drawingView->setPlan(zelkor::views::lcResonantDrawing(drawn));
-    return result ? zelkor::lc::resultText(*result) : QString();
-}
-
-// The display has a fixed size: the lines that fit whole at the cell's smallest size are shown,
-// and copying takes all of them.
-void RCAndLCHandler::showResult(const QString &text)
-{
-    m_result = text;
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(kSmallestPointSize);
-    const QFontMetrics metrics(font);
-    const QMargins frame = ui.displayFrame->contentsMargins() + ui.displayLayout->contentsMargins();
-    const int room = ui.displayFrame->sizeHint().height() - frame.top() - frame.bottom();
-    QStringList lines = text.split(u'\n');
-    while (lines.size() > 1 && metrics.size(Qt::TextExpandTabs, lines.join(u'\n')).height() > room)
-        lines.removeLast();
-    ui.outputField->setText(lines.join(u'\n'));
+    m_result = result ? zelkor::lc::resultText(*result) : QString();
+    ui.outputField->setEntries(m_result, 1);
 }
 
 QString RCAndLCHandler::resultText() const

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "core/drawing/CircuitDrawings.h"
 #include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_RCAndLCPanel.h"
@@ -31,9 +32,11 @@ public Q_SLOTS:
     void calculateRCAndLC();
 
 private:
-    QString rcText();
-    QString lcText();
-    void showResult(const QString &text);
+    // Each shows its result: the display keeps the lines that fit, copying takes them all.
+    void showRC();
+    void showLC();
+    // The drawing shows the pair chosen on the display.
+    void drawFilter(int index);
 
     Ui::RCAndLCPanel ui;
     FieldBinding m_circuit;
@@ -41,4 +44,5 @@ private:
     FieldBinding m_lc;
     // All of the result, for copying; the display may show only the lines that fit.
     QString m_result;
+    std::vector<zelkor::views::LowPassCircuit> m_filters; // of m_result, in its order
 };

@@ -42,6 +42,8 @@ VoltageDividerHandler::VoltageDividerHandler(QWidget *panel) : QObject(panel)
                                {Field::SupplyTolerance, ui.analysisSupplyToleranceField}});
     for (const FieldBinding *fields : {&m_design, &m_analysis})
         fields->connect(this, &VoltageDividerHandler::calculateDivider);
+    connect(ui.outputField, &VerticallyCenteredTextCell::entryChosen, this,
+            &VoltageDividerHandler::drawPair);
     calculateDivider();
 }
 
@@ -49,6 +51,7 @@ void VoltageDividerHandler::calculateDivider()
 {
     // An older result must not stand next to inputs it was not computed from.
     m_result.clear();
+    m_pairs.clear();
     ui.outputField->clear();
     const int mode = ui.dividerModeSegControl->checkedId();
     ui.dividerModeTabView->setCurrentIndex(mode);
@@ -82,16 +85,29 @@ void VoltageDividerHandler::calculateDivider()
         return;
     }
     m_result = zelkor::divider::resultText(*result);
-    // The design's best pair, which the display lists first.
-    const zelkor::divider::Circuit &drawn = result->circuits.front();
+    m_pairs = result->circuits;
+    // The design's best pair, which the display lists first and chooses.
+    drawPair(0);
+    if (result->mode == Mode::Design) {
+        // Each pair is a line of parts and a line of what they draw and dissipate.
+        const int heading = int(m_result.count(u'\n') + 1) % 2;
+        ui.outputField->setChoices(m_result, heading, 2);
+    } else {
+        ui.outputField->setEntries(m_result, 1);
+    }
+}
+
+void VoltageDividerHandler::drawPair(int index)
+{
+    if (index < 0 || std::size_t(index) >= m_pairs.size())
+        return;
+    const zelkor::divider::Circuit &drawn = m_pairs[std::size_t(index)];
     ui.drawingView->setPlan(zelkor::views::voltageDividerDrawing(
         {.vin = drawn.vin,
          .r1 = drawn.r1,
          .r2 = drawn.r2,
          .load = drawn.load > 0 ? zelkor::views::Value(drawn.load) : std::nullopt,
          .vout = drawn.vout}));
-    // Each pair is a line of parts and a line of what they draw and dissipate.
-    ui.outputField->setEntries(m_result, result->mode == Mode::Design ? 2 : 1);
 }
 
 QString VoltageDividerHandler::resultText() const

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include "core/calculators/VoltageDivider.h"
 #include "gui/app/FieldBinding.h"
 #include "gui/app/PanelHandler.h"
 #include "ui_VoltageDividerPanel.h"
@@ -31,8 +32,12 @@ public Q_SLOTS:
     void calculateDivider();
 
 private:
+    // The drawing shows the pair chosen on the display.
+    void drawPair(int index);
+
     Ui::VoltageDividerPanel ui;
     FieldBinding m_design; // and the mode
     FieldBinding m_analysis;
     QString m_result; // every pair, also those the display has no room for
+    std::vector<zelkor::divider::Circuit> m_pairs; // of m_result, in its order
 };

@@ -4,6 +4,7 @@
 // display that shows whole lines of the pairs while Ctrl+C gets them all.
 
 #include "gui/calculators/OpAmpGainHandler.h"
+#include "gui/views/VerticallyCenteredTextCell.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
@@ -24,6 +25,19 @@ private Q_SLOTS:
         OpAmpPanel p;
         p.play(u"gainField=10"_s);
         QCOMPARE(p.missingFromDrawing({u"Rf 18 kΩ"_s, u"Rg 2 kΩ"_s}), QString());
+    }
+
+    // Under the line saying 10 is met, 1 + 27k/3k = 10 is the second pair.
+    void drawsTheChosenPairBelowTheHeading()
+    {
+        OpAmpPanel p;
+        p.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+        p.play(u"gainField=10"_s);
+        auto *display = p.find<VerticallyCenteredTextCell>("outputField");
+        display->setFocus();
+        QTest::keyClick(display, Qt::Key_Down);
+        QCOMPARE(p.missingFromDrawing({u"Rf 27 kΩ"_s, u"Rg 3 kΩ"_s}), QString());
     }
 
     void panel_data()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The divider panel as a user fills it: both modes, the series, the refusals, a list longer
-// than the display, and the inputs kept across a restart.
+// than the display, the pair chosen for the drawing, and the inputs kept across a restart.
 
 #include "gui/calculators/VoltageDividerHandler.h"
+#include "gui/views/VerticallyCenteredTextCell.h"
 #include "support/PanelFixture.h"
 #include "support/TestSupport.h"
 
@@ -37,6 +38,26 @@ private Q_SLOTS:
         QCOMPARE(p.missingFromDrawing({u"R1 2.4 kΩ"_s, u"R2 910 Ω"_s, u"Vout 3.3 V"_s}), QString());
         p.play(u"designVoutField="_s);
         QCOMPARE(p.missingFromDrawing({u"R1"_s, u"R2"_s}), QString());
+    }
+
+    // 12 · 6.8k / 24.8k = 3.2903 V and 12 · 1.8k / 6.5k = 3.3231 V: the second and third pairs,
+    // drawn as chosen while the copied text keeps the best pair first.
+    void drawsTheChosenPair()
+    {
+        DividerPanel p;
+        p.play(u"designVinField=12;designVoutField=3.3"_s);
+        auto *display = p.find<VerticallyCenteredTextCell>("outputField");
+        display->setFocus();
+        QTest::keyClick(display, Qt::Key_Down);
+        QCOMPARE(display->chosenEntry(), 1);
+        QCOMPARE(p.missingFromDrawing({u"R1 18 kΩ"_s, u"R2 6.8 kΩ"_s}), QString());
+        QTest::mouseClick(display, Qt::LeftButton, {}, display->entryRect(2).center().toPoint());
+        QCOMPARE(display->chosenEntry(), 2);
+        QCOMPARE(p.missingFromDrawing({u"R1 4.7 kΩ"_s, u"R2 1.8 kΩ"_s}), QString());
+        QVERIFY(p.handler->resultText().startsWith(u"R1 2.4 kΩ, R2 910 Ω"_s));
+        p.play(u"designVoutField=3.3"_s);
+        QCOMPARE(display->chosenEntry(), 0);
+        QCOMPARE(p.missingFromDrawing({u"R1 2.4 kΩ"_s, u"R2 910 Ω"_s}), QString());
     }
 
     void panel_data()

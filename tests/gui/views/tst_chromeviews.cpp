@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The panel chrome: the drawing plans as data in their own y-up coordinates, then the pixels
-// of the header and the display frames, where a result field puts its text, and how plainly a
-// segmented control shows its checked segment.
+// of the header and the display frames, where a result field puts its text and marks a chosen
+// entry, and how plainly a segmented control shows its checked segment.
 
 #include "core/drawing/CenteredTextRect.h"
 #include "core/drawing/DisplayDrawing.h"
@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -224,6 +225,65 @@ private Q_SLOTS:
             qAbs(ink.center().y() - cell.height() / 2) <= 4,
             qPrintable(
                 QStringLiteral("ink centre %1 of %2").arg(ink.center().y()).arg(cell.height())));
+    }
+
+    // A heading line, then entries of a long and a short line: each band must cover exactly its
+    // entry's lines as QLabel sets them, and only the chosen band is painted.
+    void choiceListMarksTheChosenEntryOnItsLines()
+    {
+        VerticallyCenteredTextCell cell;
+        QPalette inkOnPaper = cell.palette();
+        inkOnPaper.setColor(QPalette::WindowText, Qt::black);
+        inkOnPaper.setColor(QPalette::Highlight, Qt::yellow);
+        cell.setPalette(inkOnPaper);
+        cell.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        const QString longLine(24, u'W');
+        cell.setChoices(u"i\n%1\ni\n%1\ni\n%1\ni"_s.arg(longLine), 1, 2);
+        cell.resize(500, 300);
+        QImage image(cell.size(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        cell.render(&image);
+        QCOMPARE(cell.shownEntryCount(), 3);
+        QCOMPARE(cell.chosenEntry(), 0);
+        QCOMPARE(cell.entryAt(cell.entryRect(0).top() - 1), -1); // the heading
+        for (int entry = 0; entry < 3; ++entry) {
+            const QRect band = cell.entryRect(entry).toRect();
+            QCOMPARE(cell.entryAt(band.center().y()), entry);
+            const int half = band.height() / 2;
+            const QImage upper = image.copy(band.adjusted(0, 1, 0, -half));
+            const QImage lower = image.copy(band.adjusted(0, half, 0, -1));
+            QCOMPARE_GT(inkOf(upper).right(), 200); // the long line
+            QCOMPARE_LT(inkOf(lower).right(), 60);  // the short one
+            const QColor beside(image.pixel(band.right() - 5, band.center().y()));
+            QCOMPARE(beside == Qt::yellow, entry == 0);
+        }
+    }
+
+    // Keys move the choice within what shows; a narrower field falls back to the first entry
+    // once the chosen one is dropped, and a plain text ends the choice.
+    void choiceListFollowsKeysAndSize()
+    {
+        VerticallyCenteredTextCell cell;
+        cell.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        cell.setChoices(u"R1\nR2\nR3\nR4"_s, 0, 1);
+        cell.resize(400, 200);
+        cell.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cell));
+        QSignalSpy chosen(&cell, &VerticallyCenteredTextCell::entryChosen);
+        for (const auto &[key, expected] :
+             {std::pair{Qt::Key_Up, 0}, {Qt::Key_End, 3}, {Qt::Key_Down, 3}, {Qt::Key_Up, 2}}) {
+            QTest::keyClick(&cell, key);
+            QCOMPARE(cell.chosenEntry(), expected);
+        }
+        QCOMPARE(chosen.count(), 2); // End and the last Up; the others change nothing
+        QVERIFY(cell.accessibleDescription().contains(u"3 of 4"_s));
+        cell.resize(400, 20); // a line or two at the smallest size
+        QCOMPARE_LT(cell.shownEntryCount(), 3);
+        QCOMPARE(cell.chosenEntry(), 0);
+        QCOMPARE(chosen.last().first().toInt(), 0);
+        QVERIFY(cell.accessibleDescription().contains(u"1 of "_s));
+        cell.setText(u"Nothing to choose"_s);
+        QCOMPARE(cell.chosenEntry(), -1);
     }
 
     void checkedSegmentStandsOut_data()
