@@ -5,6 +5,7 @@
 // %.
 
 #include "core/drawing/CircuitDrawings.h"
+#include "core/drawing/YUpSpace.h"
 #include "gui/views/SchematicView.h"
 #include "support/TestSupport.h"
 
@@ -12,6 +13,8 @@
 #include <QTest>
 
 using namespace zelkor::views;
+
+Q_DECLARE_METATYPE(zelkor::views::SchematicPlan)
 
 namespace {
 
@@ -29,6 +32,16 @@ int count(const QImage &image, const QRect &area, const QColor &colour)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             n += near(image.pixel(x, y), colour);
+    return n;
+}
+
+// Ink on white, antialiased text's thin strokes included.
+int dark(const QImage &image, const QRect &area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += qGray(image.pixel(x, y)) < 160;
     return n;
 }
 
@@ -83,6 +96,46 @@ private Q_SLOTS:
         const int copyInk = count(copy, copy.rect(), ink);
         QVERIFY2(copyInk > 3 * inked, qPrintable(QString::number(copyInk)));
         QVERIFY(near(copy.pixel(1, 1), paper));
+    }
+
+    // Every kind of drawing, painted: each label's text and each symbol show where the plan
+    // put them, turned over from y-up correctly.
+    void everyKindPaintsWhereItsPlanSays_data()
+    {
+        using zelkor::ne555::Circuit;
+        QTest::addColumn<SchematicPlan>("plan");
+        QTest::newRow("LED") << ledDroppingResistorDrawing({12.0, 470.0, 2.1, 0.02});
+        QTest::newRow("divider") << voltageDividerDrawing({12.0, 2400.0, 910.0, 10e3, 3.3});
+        QTest::newRow("regulator")
+            << adjustableRegulatorDrawing({zelkor::regulator::Kind::LM317, 240.0, 720.0, 5.0});
+        QTest::newRow("inverting amplifier")
+            << opAmpGainDrawing({zelkor::opamp::Circuit::Inverting, 47e3, 10e3});
+        QTest::newRow("RC") << rcLowPassDrawing({10e3, 100e-9, 159.155});
+        QTest::newRow("LC") << lcResonantDrawing({10e-6, 100e-9, 159.155e3});
+        QTest::newRow("555 above its output")
+            << above(timerDrawing({Circuit::Astable, 1e3, 10e3, 10e-9}),
+                     timerWaveformDrawing({Circuit::Astable, 75.9e-6, 69e-6}));
+        QTest::newRow("thermal path")
+            << thermalPathDrawing({10.0, 100.0, 85.0, 80.0, 25.0, 1.5, 0.5, 5.5});
+    }
+    void everyKindPaintsWhereItsPlanSays()
+    {
+        QFETCH(SchematicPlan, plan);
+        SchematicView view;
+        QPalette palette = view.palette();
+        palette.setColor(QPalette::Text, Qt::black);
+        palette.setColor(QPalette::Base, Qt::white);
+        view.setPalette(palette);
+        view.setPlan(plan);
+        const YUpSpace space(plan.bounds.bottom());
+        const auto onImage = [&](const QRectF &box) {
+            return space.toQt(box).translated(-plan.bounds.x(), 0).toAlignedRect();
+        };
+        const QImage image = view.image(1.0).convertToFormat(QImage::Format_RGB32);
+        for (const Label &label : std::as_const(plan.labels))
+            QVERIFY2(dark(image, onImage(label.box) & image.rect()) > 0, qPrintable(label.text));
+        for (const Part &part : std::as_const(plan.parts))
+            QVERIFY2(dark(image, onImage(part.box) & image.rect()) > 0, qPrintable(part.name));
     }
 
     void keepsToTheTop()
