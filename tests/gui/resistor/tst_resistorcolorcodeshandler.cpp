@@ -193,6 +193,31 @@ private Q_SLOTS:
                              "Temperature coefficient: 25 ppm/K"_s);
     }
 
+    // The band lists are built when first opened, and the closed list looks the same before and
+    // after as a list that was given its swatch size the plain way.
+    void bandListIsBuiltWhenFirstOpened()
+    {
+        ResistorPanel p;
+        p.panel.show();
+        QComboBox *band = p.popup("fourBandsThirdBand");
+        QVERIFY(!band->findChild<QAbstractItemView *>());
+        auto *plain = new QComboBox(band->parentWidget());
+        plain->setModel(band->model());
+        plain->setIconSize(QSize(16, 12));
+        plain->setCurrentIndex(band->currentIndex());
+        plain->setGeometry(band->geometry());
+        plain->show();
+        QCOMPARE(band->sizeHint(), plain->sizeHint());
+        QCOMPARE(band->grab().toImage(), plain->grab().toImage());
+
+        band->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(band->view()->window()));
+        QCOMPARE(band->view()->iconSize(), plain->view()->iconSize());
+        band->hidePopup();
+        QCOMPARE(band->sizeHint(), plain->sizeHint());
+        QCOMPARE(band->grab().toImage(), plain->grab().toImage());
+    }
+
     void inductorPanelBothWays()
     {
         InductorPanel p;
