@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 namespace zelkor::images {
 
@@ -118,38 +120,42 @@ QImage decode(const PlainPng &png)
     if (image.isNull())
         return {};
     const auto *in = reinterpret_cast<const uchar *>(raw.constData());
-    const uchar *previous = nullptr;
-    const int bpp = png.channels;
+    const qsizetype bpp = png.channels;
+    const std::vector<uchar> noRowAbove(std::size_t(rowBytes), 0);
+    uchar *const pixels = image.bits();
     for (int y = 0; y < height; ++y, in += rowBytes + 1) {
-        const int filter = in[0];
         const uchar *source = in + 1;
-        uchar *row = image.scanLine(y);
-        for (qsizetype x = 0; x < rowBytes; ++x) {
-            const int left = x >= bpp ? row[x - bpp] : 0;
-            const int up = previous ? previous[x] : 0;
-            const int upLeft = previous && x >= bpp ? previous[x - bpp] : 0;
-            int predicted = 0;
-            switch (filter) {
-            case 0:
-                break;
-            case 1:
-                predicted = left;
-                break;
-            case 2:
-                predicted = up;
-                break;
-            case 3:
-                predicted = (left + up) / 2;
-                break;
-            case 4:
-                predicted = paeth(left, up, upLeft);
-                break;
-            default:
-                return {};
-            }
-            row[x] = uchar(source[x] + predicted);
+        uchar *row = pixels + y * image.bytesPerLine();
+        const uchar *up = y == 0 ? noRowAbove.data() : row - image.bytesPerLine();
+        // Each row names how it was predicted; the left neighbour of the first pixel is 0.
+        switch (in[0]) {
+        case 0:
+            std::memcpy(row, source, std::size_t(rowBytes));
+            break;
+        case 1:
+            std::memcpy(row, source, std::size_t(bpp));
+            for (qsizetype x = bpp; x < rowBytes; ++x)
+                row[x] = uchar(source[x] + row[x - bpp]);
+            break;
+        case 2:
+            for (qsizetype x = 0; x < rowBytes; ++x)
+                row[x] = uchar(source[x] + up[x]);
+            break;
+        case 3:
+            for (qsizetype x = 0; x < bpp; ++x)
+                row[x] = uchar(source[x] + up[x] / 2);
+            for (qsizetype x = bpp; x < rowBytes; ++x)
+                row[x] = uchar(source[x] + (row[x - bpp] + up[x]) / 2);
+            break;
+        case 4:
+            for (qsizetype x = 0; x < bpp; ++x)
+                row[x] = uchar(source[x] + up[x]);
+            for (qsizetype x = bpp; x < rowBytes; ++x)
+                row[x] = uchar(source[x] + paeth(row[x - bpp], up[x], up[x - bpp]));
+            break;
+        default:
+            return {};
         }
-        previous = row;
     }
     // The formats Qt's own reader gives, so the pictures draw exactly as they always did.
     image.convertTo(png.channels == 4 ? QImage::Format_ARGB32 : QImage::Format_RGB32);

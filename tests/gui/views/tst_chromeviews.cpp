@@ -178,8 +178,9 @@ private Q_SLOTS:
         QCOMPARE(SmallDisplayView().sizeHint(), QSize(416, 64));
     }
 
-    // The bundled pictures, and noise that Qt's PNG writer stores with every row filter, read
-    // the same as with Qt's PNG reader; broken files read as nothing, or as far as Qt gets.
+    // The bundled pictures (between them they use all five row filters) and noise with and
+    // without alpha, as Qt's PNG writer stores it, read the same as with Qt's PNG reader; a
+    // broken file reads no worse.
     void pngReadsAsQtReadsIt_data()
     {
         QTest::addColumn<QByteArray>("file");
