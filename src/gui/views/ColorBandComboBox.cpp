@@ -38,6 +38,14 @@ QSize ColorBandComboBox::sizeHint() const
     return withSwatchHeight(QComboBox::sizeHint());
 }
 
+// Qt's minimum may count the default icon too, and is never more than the preferred size.
+QSize ColorBandComboBox::minimumSizeHint() const
+{
+    QSize hint = QComboBox::minimumSizeHint();
+    hint.setHeight(std::min(hint.height(), sizeHint().height()));
+    return hint;
+}
+
 // The box's height is fixed to this hint. Until the list is opened Qt sizes the closed box for its
 // default icon size. The contents of a box with icons are as tall as the taller of a line of text
 // (at least 14) and an icon, with one pixel above and below; the style adds its frame to that.

@@ -23,6 +23,7 @@ public:
 
     void showPopup() override;
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void initStyleOption(QStyleOptionComboBox *option) const override;
