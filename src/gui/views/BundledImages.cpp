@@ -8,7 +8,6 @@
 #include <QPixmap>
 #include <QtEndian>
 
-#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <optional>

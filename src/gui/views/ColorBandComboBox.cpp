@@ -3,6 +3,7 @@
 #include "gui/views/ColorBandComboBox.h"
 
 #include <QAbstractItemView>
+#include <QFontMetricsF>
 #include <QStyleOptionComboBox>
 #include <QtMath>
 
