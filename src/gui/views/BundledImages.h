@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// The pictures that come with Zelkor: PNG files in the resources. The plain ones Zelkor brings
-// are decoded here; Qt's image reader would first open every image plugin file there is, even
-// when told the format. Any other PNG goes to Qt's own PNG reader alone.
+// The pictures that come with Zelkor: PNG files in the resources, read with Qt's own PNG reader
+// alone. Left to find out the format itself, Qt would first load every image plugin there is
+// (and with them the SVG and JPEG libraries) only to ask each one whether it knows the file.
 
-#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 #include <QSize>
@@ -19,9 +18,6 @@ QImage bundled(const QString &name, qreal devicePixelRatio = 1.0);
 
 // The size of ":/images/<name>" in pixels, from its header alone; invalid when it is missing.
 QSize bundledSize(const QString &name);
-
-// The PNG file's picture, as Qt's PNG reader would give it; a null image when it is none.
-QImage decodePng(const QByteArray &file);
 
 // Zelkor's icon for its windows, for screens of the given pixel ratio.
 QIcon appIcon(qreal devicePixelRatio);

@@ -7,7 +7,6 @@
 #include "core/drawing/CenteredTextRect.h"
 #include "core/drawing/DisplayDrawing.h"
 #include "core/drawing/HeaderDrawing.h"
-#include "gui/views/BundledImages.h"
 #include "gui/views/CheckedSegments.h"
 #include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
@@ -15,9 +14,7 @@
 #include "gui/views/VerticallyCenteredTextCell.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QButtonGroup>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPushButton>
@@ -176,57 +173,6 @@ private Q_SLOTS:
     {
         QCOMPARE(DisplayView().sizeHint(), QSize(416, 120));
         QCOMPARE(SmallDisplayView().sizeHint(), QSize(416, 64));
-    }
-
-    // The bundled pictures (between them they use all five row filters) and noise with and
-    // without alpha, as Qt's PNG writer stores it, read the same as with Qt's PNG reader; a
-    // broken file reads no worse.
-    void pngReadsAsQtReadsIt_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        for (const char *name : {"display.png", "display@2x.png", "display_small.png",
-                                 "display_small@2x.png", "zelkor.png", "zelkor@2x.png"}) {
-            QFile bundled(u":/images/"_s + QLatin1String(name));
-            QVERIFY(bundled.open(QIODevice::ReadOnly));
-            QTest::newRow(name) << bundled.readAll();
-        }
-        for (const auto format : {QImage::Format_ARGB32, QImage::Format_RGB32}) {
-            QImage noise(37, 23, format);
-            std::uint32_t seed = 12345;
-            for (int y = 0; y < noise.height(); ++y)
-                for (int x = 0; x < noise.width(); ++x) {
-                    seed = seed * 1664525u + 1013904223u;
-                    // Smooth areas beside noisy ones, so the writer picks differing filters.
-                    noise.setPixel(x, y, y % 3 == 0 ? 0x80402010u + 0x10101u * x : seed);
-                }
-            QByteArray written;
-            QBuffer buffer(&written);
-            buffer.open(QIODevice::WriteOnly);
-            QVERIFY(noise.save(&buffer, "png"));
-            QTest::newRow(format == QImage::Format_ARGB32 ? "noise with alpha" : "noise, opaque")
-                << written;
-        }
-        QFile icon(u":/images/zelkor.png"_s);
-        QVERIFY(icon.open(QIODevice::ReadOnly));
-        const QByteArray whole = icon.readAll();
-        QTest::newRow("cut off in its pixels") << whole.left(whole.size() / 2);
-        QByteArray scrambled = whole;
-        for (qsizetype i = 100; i < scrambled.size() - 20; i += 7)
-            scrambled[i] = char(scrambled[i] ^ 0x5a);
-        QTest::newRow("pixel data scrambled") << scrambled;
-        QTest::newRow("only the signature") << whole.left(8);
-        QTest::newRow("no PNG at all") << "GIF89a"_ba;
-    }
-
-    void pngReadsAsQtReadsIt()
-    {
-        QFETCH(QByteArray, file);
-        QImage expected;
-        expected.loadFromData(file, "png");
-        const QImage image = zelkor::images::decodePng(file);
-        QCOMPARE(image.format(), expected.format());
-        QCOMPARE(image, expected);
-        QCOMPARE(image.dotsPerMeterX(), expected.dotsPerMeterX());
     }
 
     void displayShowsTheImageBottomLeftUnscaled()
