@@ -193,6 +193,43 @@ private Q_SLOTS:
                              "Temperature coefficient: 25 ppm/K"_s);
     }
 
+    // The band lists are built when first opened, and a band list, shown or on a hidden page,
+    // takes the room and looks as one that was given its swatch size the plain way, before and
+    // after it is opened.
+    void bandListIsBuiltWhenFirstOpened()
+    {
+        ResistorPanel p;
+        p.panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+        const auto plainLike = [](QComboBox *band) {
+            auto *plain = new QComboBox(band->parentWidget());
+            plain->setModel(band->model());
+            plain->setIconSize(QSize(16, 12));
+            plain->setCurrentIndex(band->currentIndex());
+            plain->setGeometry(band->geometry());
+            plain->setVisible(band->isVisible());
+            return plain;
+        };
+        QComboBox *hidden = p.popup("sixBandsSixthBand");
+        const QComboBox *hiddenPlain = plainLike(hidden);
+        QCOMPARE(hidden->sizeHint(), hiddenPlain->sizeHint());
+        QCOMPARE(hidden->minimumSizeHint().height(), hiddenPlain->minimumSizeHint().height());
+
+        QComboBox *band = p.popup("fourBandsThirdBand");
+        QVERIFY(!band->findChild<QAbstractItemView *>());
+        QComboBox *plain = plainLike(band);
+        QCOMPARE(band->sizeHint(), plain->sizeHint());
+        QCOMPARE(band->minimumSizeHint().height(), plain->minimumSizeHint().height());
+        QCOMPARE(band->grab().toImage(), plain->grab().toImage());
+
+        band->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(band->view()->window()));
+        QCOMPARE(band->view()->iconSize(), plain->view()->iconSize());
+        band->hidePopup();
+        QCOMPARE(band->sizeHint(), plain->sizeHint());
+        QCOMPARE(band->grab().toImage(), plain->grab().toImage());
+    }
+
     void inductorPanelBothWays()
     {
         InductorPanel p;
