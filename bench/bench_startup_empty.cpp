@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.resize(760, 480);
+    window.resize(1060, 560); // Zelkor's window at its first start
     window.winId();
     zelkor::bench::QuitOnFirstExpose quit;
     window.windowHandle()->installEventFilter(&quit);
