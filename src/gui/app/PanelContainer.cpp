@@ -63,7 +63,11 @@ void PanelContainer::replacePanel(QWidget *panel)
 
 void PanelContainer::finishFade()
 {
-    if (m_snapshot)
+    // Hidden at once: an earlier fade cut short by a quick switch must not be composed under
+    // the next one until the event loop gets round to deleting it.
+    if (m_snapshot) {
+        m_snapshot->hide();
         m_snapshot->deleteLater();
+    }
     m_snapshot = nullptr;
 }

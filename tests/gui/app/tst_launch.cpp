@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -182,13 +183,17 @@ private Q_SLOTS:
         QCOMPARE(list->selectedRow(), -1);
         QCOMPARE(container->panel(), shown);
 
-        // Every row in turn, quicker than the fade: always exactly one panel, and it has all the
-        // room it needs at the first-start size (given less, a panel squeezes its columns into
-        // each other).
+        // Every row in turn, quicker than the fade: always exactly one panel under at most one
+        // fading picture of the last (more would each be composed again at every paint), and it
+        // has all the room it needs at the first-start size (given less, a panel squeezes its
+        // columns into each other).
         const QSize firstStart = app->window()->size();
         for (int row = 0; row < list->numberOfRows(); ++row) {
             list->selectRow(row);
             QCOMPARE(panelsInContainer(*app), 1);
+            const auto pictures = container->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+            QVERIFY(std::count_if(pictures.begin(), pictures.end(),
+                                  [](const QLabel *l) { return l->isVisible(); }) <= 1);
             QApplication::processEvents();
             const QSize needed = container->panel()->minimumSizeHint();
             QVERIFY2(container->panel()->width() >= needed.width() &&
