@@ -9,9 +9,12 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 using namespace zelkor::views;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(zelkor::views::SchematicPlan)
 
@@ -25,6 +28,23 @@ QStringList labelTexts(const SchematicPlan &plan)
     for (const Label &l : plan.labels)
         texts << l.text;
     return texts;
+}
+
+// Whether p lies on the polyline (or polygon) within a hundredth of a unit.
+bool touches(const Stroke &stroke, QPointF p)
+{
+    const qsizetype n = stroke.points.size();
+    for (qsizetype i = 0; i + 1 < n + (stroke.closed ? 1 : 0); ++i) {
+        const QPointF a = stroke.points[i], b = stroke.points[(i + 1) % n];
+        const QPointF ab = b - a, ap = p - a;
+        const double length2 = QPointF::dotProduct(ab, ab);
+        const double t =
+            length2 > 0 ? std::clamp(QPointF::dotProduct(ap, ab) / length2, 0.0, 1.0) : 0.0;
+        const QPointF nearest = a + t * ab;
+        if (std::hypot(p.x() - nearest.x(), p.y() - nearest.y()) < 0.01)
+            return true;
+    }
+    return n == 1 && std::hypot(p.x() - stroke.points[0].x(), p.y() - stroke.points[0].y()) < 0.01;
 }
 
 bool contains(const QRectF &outer, const QRectF &inner)
@@ -147,6 +167,21 @@ private Q_SLOTS:
             QVERIFY2(!names.contains(absent), qPrintable(absent));
             for (const QString &text : texts)
                 QVERIFY2(text.section(u' ', 0, 0) != absent, qPrintable(text));
+        }
+    }
+
+    // The wiring holds together: a terminal sits on the end of a wire, and a junction dot
+    // joins at least two strokes (one passing, one ending), so no part hangs loose.
+    void dotsSitOnTheirWires_data() { plans_data(); }
+    void dotsSitOnTheirWires()
+    {
+        QFETCH(SchematicPlan, plan);
+        for (const Dot &dot : std::as_const(plan.dots)) {
+            int meeting = 0;
+            for (const Stroke &stroke : std::as_const(plan.strokes))
+                meeting += touches(stroke, dot.centre) ? 1 : 0;
+            const QString where = u"(%1, %2)"_s.arg(dot.centre.x()).arg(dot.centre.y());
+            QVERIFY2(meeting >= (dot.fill == Fill::Ink ? 2 : 1), qPrintable(where));
         }
     }
 

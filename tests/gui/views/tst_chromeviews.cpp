@@ -246,6 +246,7 @@ private Q_SLOTS:
         QCOMPARE(cell.shownEntryCount(), 3);
         QCOMPARE(cell.chosenEntry(), 0);
         QCOMPARE(cell.entryAt(cell.entryRect(0).top() - 1), -1); // the heading
+        QCOMPARE(cell.entryAt(cell.entryRect(2).bottom() + 1), -1); // below the list
         for (int entry = 0; entry < 3; ++entry) {
             const QRect band = cell.entryRect(entry).toRect();
             QCOMPARE(cell.entryAt(band.center().y()), entry);
