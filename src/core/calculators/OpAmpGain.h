@@ -98,13 +98,7 @@ inline constexpr std::array kFields = {
                      .help = "Resistor to ground (non-inverting) or to the input (inverting) in "
                              "ohms",
                      .rule = kResistor}},
-    FieldRow<Field>{Field::Tolerance,
-                    {.key = "tolerance",
-                     .option = "--tolerance",
-                     .caption = "ResistorTolerance",
-                     .help = "Tolerance of both resistors in % (default the series' when "
-                             "designing, 5 when analysing)",
-                     .rule = tolerance::kPercentRule}},
+    FieldRow<Field>{Field::Tolerance, tolerance::kPairToleranceField},
 };
 static_assert(inFieldOrder(kFields));
 

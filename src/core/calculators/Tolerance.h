@@ -41,6 +41,15 @@ inline constexpr InputRule kVoltsSpreadRule{.unit = units::kVolts, .domain = kSp
 // How a tolerance field reads: a bare number in percent.
 inline constexpr InputRule kPercentRule{.unit = units::kNumber, .domain = kPercentDomain};
 
+// The one tolerance of a designed or analysed pair of resistors.
+inline constexpr FieldSpec kPairToleranceField{
+    .key = "tolerance",
+    .option = "--tolerance",
+    .caption = "ResistorTolerance",
+    .help = "Tolerance of both resistors in % (default the series' when designing, 5 when "
+            "analysing)",
+    .rule = kPercentRule};
+
 // A tolerance or a spread as typed, or fallback (the series' or the part kind's) where none was:
 // an option left out, or a panel's field left empty.
 template <typename Field, std::size_t N>
