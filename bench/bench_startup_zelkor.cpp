@@ -5,7 +5,7 @@
 #include "core/text/Texts.h"
 #include "FirstShow.h"
 #include "gui/app/ZelkorAppDelegate.h"
-#include "gui/views/BundledImages.h"
+#include "gui/views/PicturePainter.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("ZelkorBench"));
     QApplication::setApplicationName(QStringLiteral("ZelkorBench"));
-    QApplication::setWindowIcon(zelkor::images::appIcon(app.devicePixelRatio()));
+    QApplication::setWindowIcon(zelkor::views::appIcon());
     zelkor::installTranslations(app);
     // A usual start on the first panel: the donation sheet was seen long ago, and nothing else
     // is kept, so every run starts alike.

@@ -6,7 +6,7 @@
 #include "core/text/Texts.h"
 #include "gui/app/Links.h"
 #include "gui/app/PanelState.h"
-#include "gui/views/BundledImages.h"
+#include "gui/views/PicturePainter.h"
 
 #include <QDesktopServices>
 #include <QPixmap>
@@ -14,12 +14,9 @@
 AboutHandler::AboutHandler(QWidget *panel) : QObject(panel)
 {
     ui.setupUi(panel);
-    const QPixmap icon = QPixmap::fromImage(zelkor::images::bundled(QStringLiteral("zelkor.png")));
     const int iconSide = ui.appIcon->minimumWidth();
-    QPixmap fitted = icon.scaled(QSize(iconSide, iconSide) * icon.devicePixelRatio(),
-                                 Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    fitted.setDevicePixelRatio(icon.devicePixelRatio());
-    ui.appIcon->setPixmap(fitted);
+    ui.appIcon->setPixmap(
+        zelkor::views::appIcon().pixmap(QSize(iconSide, iconSide), panel->devicePixelRatioF()));
     ui.websiteButton->setToolTip(zelkor::links::website().toDisplayString());
     ui.mailButton->setToolTip(zelkor::links::mail().toDisplayString());
     ui.donateButton->setToolTip(zelkor::links::donation().toDisplayString());

@@ -5,6 +5,7 @@
 #include "gui/app/PanelHandler.h"
 #include "gui/app/PanelRegistry.h"
 #include "gui/views/CheckedSegments.h"
+#include "gui/views/SelectOnPress.h"
 
 #include <QLineEdit>
 #include <QSettings>
@@ -51,6 +52,7 @@ PanelHandler *Panels::build(const QWidget *view)
         for (QLineEdit *field : panel.view->findChildren<QLineEdit *>())
             field->setMaxLength(kFieldMaxLength);
         zelkor::views::emphasizeCheckedSegments(panel.view);
+        zelkor::views::selectTextOnFirstPress(panel.view);
         panel.handler->restoreState(std::exchange(panel.kept, {}));
         panel.handler->recalculate();
     }

@@ -2,7 +2,7 @@
 
 #include "core/text/Texts.h"
 #include "gui/app/ZelkorAppDelegate.h"
-#include "gui/views/BundledImages.h"
+#include "gui/views/PicturePainter.h"
 
 #include <QApplication>
 
@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(ZELKOR_VERSION));
     // Lets the desktop match the window to its entry and icon (org.zelkor.Zelkor.desktop).
     QApplication::setDesktopFileName(QStringLiteral("org.zelkor.Zelkor"));
-    QApplication::setWindowIcon(zelkor::images::appIcon(app.devicePixelRatio()));
+    QApplication::setWindowIcon(zelkor::views::appIcon());
     zelkor::installTranslations(app);
 
     ZelkorAppDelegate delegate;

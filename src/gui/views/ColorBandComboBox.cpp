@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QStyleOptionComboBox>
 #include <QtMath>
 
@@ -36,26 +37,44 @@ void ColorBandComboBox::initStyleOption(QStyleOptionComboBox *option) const
 
 QSize ColorBandComboBox::sizeHint() const
 {
-    return withSwatchHeight(QComboBox::sizeHint());
+    return contentsSizeHint();
 }
 
-// Qt's minimum may count the default icon too, and is never more than the preferred size.
+// Qt's minimum for a box without a minimum contents length is its preferred size.
 QSize ColorBandComboBox::minimumSizeHint() const
 {
-    QSize hint = QComboBox::minimumSizeHint();
-    hint.setHeight(std::min(hint.height(), sizeHint().height()));
-    return hint;
+    return contentsSizeHint();
 }
 
-// The box's height is fixed to this hint. Until the list is opened Qt sizes the closed box for its
-// default icon size. The contents of a box with icons are as tall as the taller of a line of text
-// (at least 14) and an icon, with one pixel above and below; the style adds its frame to that.
-QSize ColorBandComboBox::withSwatchHeight(QSize hint) const
+// As Qt sizes a box that adjusts to its contents: the widest entry with its icon and a gap of 4,
+// a line of text (at least 14) or the icon with a pixel above and below, and the style's frame
+// and arrow around that.
+QSize ColorBandComboBox::contentsSizeHint() const
 {
-    if (iconSize() == m_swatchSize)
-        return hint;
-    const int line = std::max(qCeil(QFontMetricsF(font()).height()), 14) + 2;
-    const auto contents = [line](int iconHeight) { return std::max(line, iconHeight + 2); };
-    hint.rheight() -= contents(iconSize().height()) - contents(m_swatchSize.height());
-    return hint;
+    static QHash<QString, int> measured; // by font and text
+    const QFontMetrics metrics = fontMetrics();
+    const QString font = this->font().key() + u'\n';
+    const auto textWidth = [&](const QString &text) {
+        auto it = measured.constFind(font + text);
+        if (it == measured.constEnd())
+            it = measured.insert(font + text, metrics.boundingRect(text).width());
+        return *it;
+    };
+
+    QSize contents;
+    bool hasIcon = false;
+    if (count() == 0)
+        contents.setWidth(7 * metrics.horizontalAdvance(u'x'));
+    for (int i = 0; i < count(); ++i) {
+        const bool withIcon = !itemIcon(i).isNull();
+        hasIcon = hasIcon || withIcon;
+        contents.setWidth(std::max(contents.width(), textWidth(itemText(i)) +
+                                                         (withIcon ? m_swatchSize.width() + 4 : 0)));
+    }
+    contents.setHeight(std::max(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
+    if (hasIcon)
+        contents.setHeight(std::max(contents.height(), m_swatchSize.height() + 2));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this);
 }

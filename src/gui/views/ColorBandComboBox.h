@@ -6,6 +6,9 @@
 // of these lists; this one keeps the swatch size itself and hands it to the list when the list
 // is first opened, so a panel that is only looked at never builds the lists. Forms promote a
 // QComboBox to it and set swatchSize in place of iconSize.
+//
+// The box is as large as Qt makes a box for its entries, but Qt measures every entry of a list
+// whenever it sizes it; the lists share their colour names, so each name is measured once.
 
 #include <QComboBox>
 #include <QSize>
@@ -29,7 +32,7 @@ protected:
     void initStyleOption(QStyleOptionComboBox *option) const override;
 
 private:
-    QSize withSwatchHeight(QSize hint) const;
+    QSize contentsSizeHint() const;
 
     QSize m_swatchSize{16, 16};
 };

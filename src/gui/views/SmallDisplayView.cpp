@@ -2,7 +2,9 @@
 
 #include "gui/views/SmallDisplayView.h"
 
+#include "core/drawing/Pictures.h"
+
 SmallDisplayView::SmallDisplayView(QWidget *parent)
-    : DisplayView(QStringLiteral("display_small.png"), parent)
+    : DisplayView(zelkor::views::kSmallDisplaySize, parent)
 {
 }

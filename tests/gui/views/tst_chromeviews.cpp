@@ -5,11 +5,12 @@
 // entry, and how plainly a segmented control shows its checked segment.
 
 #include "core/drawing/CenteredTextRect.h"
-#include "core/drawing/DisplayDrawing.h"
 #include "core/drawing/HeaderDrawing.h"
 #include "gui/views/CheckedSegments.h"
 #include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
+#include "gui/views/PicturePainter.h"
+#include "gui/views/SelectOnPress.h"
 #include "gui/views/SmallDisplayView.h"
 #include "gui/views/VerticallyCenteredTextCell.h"
 #include "support/TestSupport.h"
@@ -17,6 +18,8 @@
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QImageReader>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
@@ -110,33 +113,6 @@ private Q_SLOTS:
         QCOMPARE(d.bottomLine.to, QPointF(lower.width(), 0));
     }
 
-    void displayDrawing_data()
-    {
-        QTest::addColumn<QSizeF>("view");
-        QTest::addColumn<QSizeF>("image");
-        QTest::addColumn<QRectF>("target");
-        QTest::addColumn<QRectF>("source");
-
-        QTest::newRow("208 wide view stretches its width of the image to 416")
-            << QSizeF(208, 100) << QSizeF(416, 120) << QRectF(0, 0, 416, 100)
-            << QRectF(0, 0, 208, 100);
-        QTest::newRow("view taller than the image leaves the top undrawn")
-            << QSizeF(416, 100) << QSizeF(416, 64) << QRectF(0, 0, 416, 64)
-            << QRectF(0, 0, 416, 64);
-        QTest::newRow("view wider than the image squeezes what there is")
-            << QSizeF(832, 64) << QSizeF(416, 64) << QRectF(0, 0, 208, 64) << QRectF(0, 0, 416, 64);
-        QTest::newRow("missing image draws nothing")
-            << QSizeF(416, 100) << QSizeF() << QRectF() << QRectF();
-    }
-    void displayDrawing()
-    {
-        QFETCH(QSizeF, view);
-        QFETCH(QSizeF, image);
-        const DisplayDrawing d = clippedToImage(zelkor::views::displayDrawing(view), image);
-        QTEST(d.target, "target");
-        QTEST(d.source, "source");
-    }
-
     void centeredTextRect_data()
     {
         QTest::addColumn<QRectF>("base");
@@ -169,22 +145,62 @@ private Q_SLOTS:
         QCOMPARE(QColor(lowerHalf.pixel(290, 10)), kUntouched);
     }
 
-    // Read from the picture's header, without decoding it.
-    void displaysTakeTheirPictureSizes()
+    void displaysTakeTheirSizes()
     {
         QCOMPARE(DisplayView().sizeHint(), QSize(416, 120));
         QCOMPARE(SmallDisplayView().sizeHint(), QSize(416, 64));
     }
 
-    void displayShowsTheImageBottomLeftUnscaled()
+    // Dark glass in a grey bezel with rounded corners, lit from above; at 200 % as sharp.
+    void displayPaintsGlassInItsBezel_data()
     {
-        DisplayView display;
-        display.resize(416, 100);
-        const QImage picture = display.image().convertToFormat(QImage::Format_ARGB32);
-        const QImage shown = rendered(display);
-        const int offset = picture.height() - 100; // the image's top rows stay out of view
-        for (const QPoint p : {QPoint(2, 50), QPoint(20, 95), QPoint(208, 50), QPoint(413, 60)})
-            QCOMPARE(shown.pixel(p), picture.pixel(p + QPoint(0, offset)));
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("100 %") << 1.0;
+        QTest::newRow("200 %") << 2.0;
+    }
+    void displayPaintsGlassInItsBezel()
+    {
+        QFETCH(qreal, ratio);
+        SmallDisplayView display;
+        display.resize(display.sizeHint());
+        QImage image(display.size() * ratio, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(kUntouched);
+        display.render(&image, {}, {}, QWidget::DrawChildren);
+        const auto at = [&](int x, int y) { return QColor(image.pixel(QPoint(x, y) * ratio)); };
+
+        QCOMPARE(at(0, 0), kUntouched); // outside the rounded corner
+        const QColor bezelTop = at(3, 20), bezelBottom = at(3, 44);
+        QVERIFY(bezelTop.saturation() < 40 && bezelTop.value() > 60);
+        QCOMPARE_GT(bezelTop.value(), bezelBottom.value());
+        const QColor glass = at(208, 50); // below the gloss
+        QCOMPARE_LT(glass.value(), 0x40);
+        QCOMPARE_GT(glass.blue(), glass.red());
+        QCOMPARE_GT(at(208, 12).value(), glass.value()); // the gloss
+        // The glass's edge is one sharp step at either ratio: nothing of the bezel inside it.
+        QCOMPARE_LT(at(8, 50).value(), 0x40);
+    }
+
+    // The icon the app paints is the icon installed with it.
+    void appIconDrawsTheInstalledIcon()
+    {
+        QImageReader reader(QStringLiteral(ZELKOR_SOURCE_DIR "/resources/images/src/zelkor.svg"));
+        if (!reader.canRead())
+            QSKIP("no SVG image plugin");
+        const QImage installed = reader.read().convertToFormat(QImage::Format_ARGB32);
+        const QImage painted =
+            appIcon().pixmap(installed.size(), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(painted.size(), QSize(128, 128));
+        double difference = 0;
+        for (int y = 0; y < 128; ++y) {
+            for (int x = 0; x < 128; ++x) {
+                const QRgb a = installed.pixel(x, y), b = painted.pixel(x, y);
+                difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                              std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+            }
+        }
+        // Edges may round apart; a band of another colour alone would come to about 3.
+        QCOMPARE_LT(difference / (128 * 128 * 4), 0.25);
     }
 
     // 16 points whatever a form sets, unless the text would not fit: then smaller until it does.
@@ -228,15 +244,24 @@ private Q_SLOTS:
     }
 
     // A heading line, then entries of a long and a short line: each band must cover exactly its
-    // entry's lines as QLabel sets them, and only the chosen band is painted.
+    // entry's lines as QLabel sets them, selectable or not yet, and only the chosen band is
+    // painted.
+    void choiceListMarksTheChosenEntryOnItsLines_data()
+    {
+        QTest::addColumn<bool>("selectable");
+        QTest::newRow("selectable") << true;
+        QTest::newRow("before the first press") << false;
+    }
     void choiceListMarksTheChosenEntryOnItsLines()
     {
+        QFETCH(bool, selectable);
         VerticallyCenteredTextCell cell;
         QPalette inkOnPaper = cell.palette();
         inkOnPaper.setColor(QPalette::WindowText, Qt::black);
         inkOnPaper.setColor(QPalette::Highlight, Qt::yellow);
         cell.setPalette(inkOnPaper);
-        cell.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        if (selectable)
+            cell.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         const QString longLine(24, u'W');
         cell.setChoices(u"i\n%1\ni\n%1\ni\n%1\ni"_s.arg(longLine), 1, 2);
         cell.resize(500, 300);
@@ -285,6 +310,40 @@ private Q_SLOTS:
         QVERIFY(cell.accessibleDescription().contains(u"1 of "_s));
         cell.setText(u"Nothing to choose"_s);
         QCOMPARE(cell.chosenEntry(), -1);
+    }
+
+    // Selectable labels are plain until pressed, look the same before and after, and the press
+    // that makes them selectable already selects; other labels are left alone.
+    void labelsBecomeSelectableAtTheFirstPress()
+    {
+        QWidget panel;
+        auto *layout = new QHBoxLayout(&panel);
+        auto *result = new VerticallyCenteredTextCell;
+        result->setText(u"Resistance: 47.00 kΩ"_s);
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        auto *caption = new QLabel(u"Value"_s);
+        layout->addWidget(caption);
+        layout->addWidget(result);
+        selectTextOnFirstPress(&panel);
+        panel.resize(420, 60);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QCOMPARE(result->textInteractionFlags(), Qt::NoTextInteraction);
+        QCOMPARE(result->focusPolicy(), Qt::NoFocus);
+        const QImage before = result->grab().toImage();
+
+        const QPoint start = result->drawingRect().topLeft().toPoint() + QPoint(1, 5);
+        QTest::mousePress(result, Qt::LeftButton, {}, start);
+        QTest::mouseMove(result, start + QPoint(60, 0));
+        QTest::mouseRelease(result, Qt::LeftButton, {}, start + QPoint(60, 0));
+        QCOMPARE(result->textInteractionFlags(),
+                 Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        QVERIFY(result->hasFocus());
+        QVERIFY(result->selectedText().startsWith(u"Res"_s));
+        result->setSelection(0, 0);
+        result->clearFocus(); // a focused field shows its text cursor
+        QCOMPARE(result->grab().toImage(), before);
+        QCOMPARE(caption->textInteractionFlags(), Qt::LinksAccessibleByMouse);
     }
 
     void checkedSegmentStandsOut_data()
