@@ -2,8 +2,9 @@
 
 #include "gui/resistor/ResistorView.h"
 
+#include "gui/views/LinearShade.h"
+
 #include <QIcon>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -29,9 +30,9 @@ void fill(QPainter &painter, const GradientFill &fill, double cornerRadius = 0.0
 {
     const QRectF rect = toQRect(fill.rect);
     // In the drawing's y-up space the rectangle's top() is its bottom edge.
-    QLinearGradient gradient(rect.left(), rect.top(), rect.left(), rect.bottom());
-    gradient.setColorAt(0.0, toQColor(fill.gradient.start));
-    gradient.setColorAt(1.0, toQColor(fill.gradient.end));
+    const QBrush gradient = zelkor::views::linearShade(
+        painter, rect.topLeft(), rect.bottomLeft(),
+        {{0.0, toQColor(fill.gradient.start)}, {1.0, toQColor(fill.gradient.end)}});
     if (cornerRadius > 0.0) {
         QPainterPath rounded;
         rounded.addRoundedRect(rect, cornerRadius, cornerRadius);

@@ -4,8 +4,8 @@
 
 #include "core/drawing/HeaderDrawing.h"
 #include "core/drawing/YUpSpace.h"
+#include "gui/views/LinearShade.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 
 using namespace zelkor::views;
@@ -19,10 +19,8 @@ QColor grey(double level)
 
 void fillGradient(QPainter &painter, const YUpSpace &space, const GradientFill &g)
 {
-    QLinearGradient gradient(space.toQt(g.start), space.toQt(g.end));
-    gradient.setColorAt(0, grey(g.startGrey));
-    gradient.setColorAt(1, grey(g.endGrey));
-    painter.fillRect(space.toQt(g.rect), gradient);
+    painter.fillRect(space.toQt(g.rect), linearShade(painter, space.toQt(g.start), space.toQt(g.end),
+                                                     {{0, grey(g.startGrey)}, {1, grey(g.endGrey)}}));
 }
 
 // Only the half of an edge line inside the view shows; it is widened to whole pixels so the

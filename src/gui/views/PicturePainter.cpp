@@ -9,6 +9,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include <algorithm>
 #include <cmath>
@@ -40,11 +41,40 @@ QPainterPath pathOf(const PictureShape &shape, const YUpSpace &space)
     return path;
 }
 
+// The band a pen of the shape's stroke width would draw along its boundary, as an area: for a
+// rounded rectangle the rectangle grown by half the width less the one shrunk by as much.
+QPainterPath edgeOf(const PictureShape &shape, const YUpSpace &space)
+{
+    if (!shape.outline.empty())
+        return QPainterPathStroker(QPen(Qt::black, shape.strokeWidth)).createStroke(pathOf(shape, space));
+    const double half = shape.strokeWidth / 2;
+    const QRectF rect = space.toQt(shape.rect);
+    QPainterPath edge;
+    edge.setFillRule(Qt::OddEvenFill);
+    edge.addRoundedRect(rect.adjusted(-half, -half, half, half), shape.radius + half,
+                        shape.radius + half);
+    const double inner = std::max(shape.radius - half, 0.0);
+    edge.addRoundedRect(rect.adjusted(half, half, -half, -half), inner, inner);
+    return edge;
+}
+
+// Qt fills a large area of one colour, or of a picture, on threads that it starts for that, and
+// the first time starting them takes longer than painting the whole display; a gradient it fills
+// on the painting thread. So the pictures' shades and edges, which run round the whole shape,
+// are painted as gradients, an edge as one of a single colour.
+QBrush evenly(const QColor &color)
+{
+    QLinearGradient gradient(0, 0, 0, 1);
+    gradient.setColorAt(0, color);
+    gradient.setColorAt(1, color);
+    return gradient;
+}
+
 QBrush brushOf(const PictureShape &shape, const YUpSpace &space)
 {
     if (shape.fill.empty())
         return Qt::NoBrush;
-    if (shape.fill.size() == 1)
+    if (shape.fill.size() == 1) // the pictures' single colours cover few rows
         return toQColor(shape.fill.front().color);
     QLinearGradient gradient(space.toQt(shape.from), space.toQt(shape.to));
     // Two stops at one offset make a sharp step; Qt keeps one stop per offset, so the second
@@ -94,11 +124,11 @@ public:
         return pixmap;
     }
 
-    // What a window hands its desktop: the sizes a taskbar and a window switcher show. Any other
-    // size is painted when asked for.
+    // What a window hands its desktop: the sizes X11 window managers ask for (EWMH names 16, 32
+    // and 48); larger views take the installed icon. Any other size is painted when asked for.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {{16, 16}, {32, 32}, {48, 48}, {64, 64}};
+        return {{16, 16}, {32, 32}, {48, 48}};
     }
 
     QIconEngine *clone() const override { return new PictureIconEngine(m_picture); }
@@ -120,10 +150,9 @@ void paintPicture(QPainter &painter, const Picture &picture, const QRectF &targe
     painter.translate(target.topLeft());
     painter.scale(target.width() / picture.size.width(), target.height() / picture.size.height());
     for (const PictureShape &shape : picture.shapes) {
-        const QPainterPath path = pathOf(shape, space);
-        painter.fillPath(path, brushOf(shape, space));
+        painter.fillPath(pathOf(shape, space), brushOf(shape, space));
         if (shape.stroke)
-            painter.strokePath(path, QPen(toQColor(*shape.stroke), shape.strokeWidth));
+            painter.fillPath(edgeOf(shape, space), evenly(toQColor(*shape.stroke)));
     }
     painter.restore();
 }

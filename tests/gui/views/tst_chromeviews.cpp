@@ -9,6 +9,7 @@
 #include "gui/views/CheckedSegments.h"
 #include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
+#include "gui/views/LinearShade.h"
 #include "gui/views/PicturePainter.h"
 #include "gui/views/SelectOnPress.h"
 #include "gui/views/SmallDisplayView.h"
@@ -19,6 +20,8 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QImageReader>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -143,6 +146,50 @@ private Q_SLOTS:
         for (int row : {20, 30, 39})
             QCOMPARE(lowerHalf.pixel(290, row), whole.pixel(290, row));
         QCOMPARE(QColor(lowerHalf.pixel(290, 10)), kUntouched);
+    }
+
+    // The chrome's own shade paints what Qt's gradient paints, down or across, at either scale.
+    void linearShadePaintsAsAGradient_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<bool>("down");
+        QTest::newRow("down") << 1.0 << true;
+        QTest::newRow("across at 200 %") << 2.0 << false;
+    }
+    void linearShadePaintsAsAGradient()
+    {
+        QFETCH(qreal, scale);
+        QFETCH(bool, down);
+        const QRectF area(3, 5, down ? 20 : 90, down ? 90 : 20);
+        const QPointF from = area.topLeft();
+        const QPointF to = down ? area.bottomLeft() : area.topRight();
+        const QGradientStops stops{{0, QColor(200, 20, 20)},
+                                   {0.3, QColor(20, 200, 20, 128)},
+                                   {1, QColor(20, 20, 200)}};
+        const auto paint = [&](auto brushFor) {
+            QImage image(QSize(100, 100) * scale, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            painter.scale(scale, scale);
+            painter.fillRect(area, brushFor(painter));
+            return image;
+        };
+        const QImage shaded = paint([&](QPainter &p) { return linearShade(p, from, to, stops); });
+        const QImage gradient = paint([&](QPainter &) {
+            QLinearGradient g(from, to);
+            g.setStops(stops);
+            return QBrush(g);
+        });
+        int worst = 0;
+        for (int y = 0; y < shaded.height(); ++y) {
+            for (int x = 0; x < shaded.width(); ++x) {
+                const QRgb a = shaded.pixel(x, y), b = gradient.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            }
+        }
+        QCOMPARE_LE(worst, 3);
+        QCOMPARE(qAlpha(shaded.pixel(QPoint(1, 1))), 0); // outside the area
     }
 
     void displaysTakeTheirSizes()
