@@ -90,7 +90,10 @@ QBrush brushOf(const PictureShape &shape, const YUpSpace &space)
 class PictureIconEngine : public QIconEngine
 {
 public:
-    explicit PictureIconEngine(Picture picture) : m_picture(std::move(picture)) {}
+    PictureIconEngine(Picture picture, const QList<QImage> &painted)
+        : m_picture(std::move(picture)), m_ready(painted)
+    {
+    }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
     {
@@ -102,40 +105,46 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    // The window asks for its icon in several sizes, and more than once; each is painted once.
+    // A window asks for its icon in several sizes, and more than once; each is made once.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override
     {
         const QSize pixels = size * scale;
         const auto key = std::pair(pixels.width(), pixels.height());
-        if (const auto it = m_painted.constFind(key); it != m_painted.constEnd()) {
-            QPixmap pixmap = *it;
-            pixmap.setDevicePixelRatio(scale);
-            return pixmap;
+        auto it = m_pixmaps.constFind(key);
+        if (it == m_pixmaps.constEnd()) {
+            const auto ready = std::find_if(m_ready.begin(), m_ready.end(),
+                                            [&](const QImage &i) { return i.size() == pixels; });
+            QPixmap pixmap;
+            if (ready != m_ready.end()) {
+                pixmap = QPixmap::fromImage(*ready);
+            } else {
+                pixmap = QPixmap(pixels);
+                pixmap.fill(Qt::transparent);
+                QPainter painter(&pixmap);
+                paint(&painter, QRect(QPoint(0, 0), pixels), mode, state);
+            }
+            it = m_pixmaps.insert(key, pixmap);
         }
-        QPixmap pixmap(pixels);
-        pixmap.fill(Qt::transparent);
-        {
-            QPainter painter(&pixmap);
-            paint(&painter, QRect(QPoint(0, 0), pixels), mode, state);
-        }
-        m_painted.insert(key, pixmap);
+        QPixmap pixmap = *it;
         pixmap.setDevicePixelRatio(scale);
         return pixmap;
     }
 
-    // What a window hands its desktop: the sizes X11 window managers ask for (EWMH names 16, 32
-    // and 48); larger views take the installed icon. Any other size is painted when asked for.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        return {{16, 16}, {32, 32}, {48, 48}};
+        QList<QSize> sizes;
+        for (const QImage &image : m_ready)
+            sizes.append(image.size());
+        return sizes;
     }
 
-    QIconEngine *clone() const override { return new PictureIconEngine(m_picture); }
+    QIconEngine *clone() const override { return new PictureIconEngine(m_picture, m_ready); }
 
 private:
     Picture m_picture;
-    QHash<std::pair<int, int>, QPixmap> m_painted;
+    QList<QImage> m_ready;
+    QHash<std::pair<int, int>, QPixmap> m_pixmaps;
 };
 
 } // namespace
@@ -157,9 +166,9 @@ void paintPicture(QPainter &painter, const Picture &picture, const QRectF &targe
     painter.restore();
 }
 
-QIcon appIcon()
+QIcon pictureIcon(Picture picture, const QList<QImage> &painted)
 {
-    return QIcon(new PictureIconEngine(appIconPicture()));
+    return QIcon(new PictureIconEngine(std::move(picture), painted));
 }
 
 } // namespace zelkor::views

@@ -250,6 +250,24 @@ private Q_SLOTS:
         QCOMPARE_LT(difference / (128 * 128 * 4), 0.25);
     }
 
+    // The sizes painted when Zelkor is built are what the icon offers a window, and what
+    // painting the icon now gives.
+    void appIconIsReadyInTheWindowSizes()
+    {
+        const QIcon icon = appIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+        for (const int side : {16, 32, 48}) {
+            QImage painted(side, side, QImage::Format_ARGB32_Premultiplied);
+            painted.fill(Qt::transparent);
+            {
+                QPainter painter(&painted);
+                paintPicture(painter, appIconPicture(), QRectF(0, 0, side, side));
+            }
+            QCOMPARE(icon.pixmap(QSize(side, side), 1.0).toImage().convertToFormat(painted.format()),
+                     painted);
+        }
+    }
+
     // 16 points whatever a form sets, unless the text would not fit: then smaller until it does.
     void centredCellKeepsItsLabelFontUnlessTooLong()
     {
