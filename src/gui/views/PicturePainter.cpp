@@ -100,16 +100,10 @@ public:
         paintPicture(*painter, m_picture, rect);
     }
 
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    // A window asks for its icon in several sizes, and more than once; each is made once. Qt
+    // asks in pixels, and sets the pixel ratio itself.
+    QPixmap pixmap(const QSize &pixels, QIcon::Mode mode, QIcon::State state) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-
-    // A window asks for its icon in several sizes, and more than once; each is made once.
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override
-    {
-        const QSize pixels = size * scale;
         const auto key = std::pair(pixels.width(), pixels.height());
         auto it = m_pixmaps.constFind(key);
         if (it == m_pixmaps.constEnd()) {
@@ -126,9 +120,7 @@ public:
             }
             it = m_pixmaps.insert(key, pixmap);
         }
-        QPixmap pixmap = *it;
-        pixmap.setDevicePixelRatio(scale);
-        return pixmap;
+        return *it;
     }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override

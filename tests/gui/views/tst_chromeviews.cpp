@@ -7,6 +7,7 @@
 #include "core/drawing/CenteredTextRect.h"
 #include "core/drawing/HeaderDrawing.h"
 #include "gui/views/CheckedSegments.h"
+#include "gui/views/ColorBandComboBox.h"
 #include "gui/views/DisplayView.h"
 #include "gui/views/HeaderView.h"
 #include "gui/views/LinearShade.h"
@@ -17,6 +18,7 @@
 #include "support/TestSupport.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QImageReader>
@@ -192,6 +194,23 @@ private Q_SLOTS:
         QCOMPARE(qAlpha(shaded.pixel(QPoint(1, 1))), 0); // outside the area
     }
 
+    // A band list is as large as a plain list of the same entries, whichever entry is widest and
+    // however tall its swatches.
+    void bandListSizesAsAPlainList()
+    {
+        const QPixmap swatch(16, 30);
+        ColorBandComboBox bands;
+        QComboBox plain;
+        for (QComboBox *box : {static_cast<QComboBox *>(&bands), &plain}) {
+            box->addItem(QIcon(swatch), u"Violett"_s);
+            box->addItem(QIcon(swatch), u"Rot"_s);
+        }
+        bands.setSwatchSize(QSize(16, 30));
+        plain.setIconSize(QSize(16, 30));
+        QCOMPARE(bands.sizeHint(), plain.sizeHint());
+        QCOMPARE(bands.minimumSizeHint(), plain.minimumSizeHint());
+    }
+
     void displaysTakeTheirSizes()
     {
         QCOMPARE(DisplayView().sizeHint(), QSize(416, 120));
@@ -224,6 +243,9 @@ private Q_SLOTS:
         QCOMPARE_LT(glass.value(), 0x40);
         QCOMPARE_GT(glass.blue(), glass.red());
         QCOMPARE_GT(at(208, 12).value(), glass.value()); // the gloss
+        // The bezel's shadow fades out over the glass's top: gone by its fifth row.
+        QCOMPARE_GT(at(208, 11).value(), glass.value());
+        QCOMPARE_LT(at(208, 7).value(), at(208, 11).value());
         // The glass's edge is one sharp step at either ratio: nothing of the bezel inside it.
         QCOMPARE_LT(at(8, 50).value(), 0x40);
     }
