@@ -4,6 +4,7 @@
 
 #include "core/text/Texts.h"
 #include "FirstShow.h"
+#include "gui/app/StartInParallel.h"
 #include "gui/app/ZelkorAppDelegate.h"
 #include "gui/views/PicturePainter.h"
 
@@ -12,7 +13,9 @@
 
 int main(int argc, char *argv[])
 {
+    zelkor::FontConfigurationLoad fontConfiguration;
     QApplication app(argc, argv);
+    const zelkor::SessionBusConnection sessionBus;
     QApplication::setOrganizationName(QStringLiteral("ZelkorBench"));
     QApplication::setApplicationName(QStringLiteral("ZelkorBench"));
     QApplication::setWindowIcon(zelkor::views::appIcon());
@@ -25,6 +28,7 @@ int main(int argc, char *argv[])
         settings.setValue(donationShown, true);
     }
 
+    fontConfiguration.wait();
     ZelkorAppDelegate delegate;
     zelkor::bench::QuitOnFirstExpose quit;
     delegate.window()->winId(); // creates the native window, so its events can be watched

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/text/Texts.h"
+#include "gui/app/StartInParallel.h"
 #include "gui/app/ZelkorAppDelegate.h"
 #include "gui/views/PicturePainter.h"
 
@@ -8,7 +9,9 @@
 
 int main(int argc, char *argv[])
 {
+    zelkor::FontConfigurationLoad fontConfiguration;
     QApplication app(argc, argv);
+    const zelkor::SessionBusConnection sessionBus;
     QApplication::setOrganizationName(QStringLiteral("Zelkor"));
     QApplication::setApplicationName(QStringLiteral("Zelkor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zelkor"));
@@ -18,6 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(zelkor::views::appIcon());
     zelkor::installTranslations(app);
 
+    fontConfiguration.wait();
     ZelkorAppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     return QApplication::exec();
