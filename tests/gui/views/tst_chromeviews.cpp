@@ -22,9 +22,9 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
@@ -162,12 +162,12 @@ private Q_SLOTS:
     {
         QFETCH(qreal, scale);
         QFETCH(bool, down);
-        const QRectF area(3, 5, down ? 20 : 90, down ? 90 : 20);
+        // Wider and taller than the strip the shade repeats.
+        const QRectF area(3, 5, 90, 90);
         const QPointF from = area.topLeft();
         const QPointF to = down ? area.bottomLeft() : area.topRight();
-        const QGradientStops stops{{0, QColor(200, 20, 20)},
-                                   {0.3, QColor(20, 200, 20, 128)},
-                                   {1, QColor(20, 20, 200)}};
+        const QGradientStops stops{
+            {0, QColor(200, 20, 20)}, {0.3, QColor(20, 200, 20, 128)}, {1, QColor(20, 20, 200)}};
         const auto paint = [&](auto brushFor) {
             QImage image(QSize(100, 100) * scale, QImage::Format_ARGB32_Premultiplied);
             image.fill(Qt::transparent);
@@ -186,8 +186,9 @@ private Q_SLOTS:
         for (int y = 0; y < shaded.height(); ++y) {
             for (int x = 0; x < shaded.width(); ++x) {
                 const QRgb a = shaded.pixel(x, y), b = gradient.pixel(x, y);
-                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                  std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+                worst =
+                    std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
             }
         }
         QCOMPARE_LE(worst, 3);
@@ -257,8 +258,10 @@ private Q_SLOTS:
         if (!reader.canRead())
             QSKIP("no SVG image plugin");
         const QImage installed = reader.read().convertToFormat(QImage::Format_ARGB32);
-        const QImage painted =
-            appIcon().pixmap(installed.size(), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage painted = appIcon()
+                                   .pixmap(installed.size(), 1.0)
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(painted.size(), QSize(128, 128));
         double difference = 0;
         for (int y = 0; y < 128; ++y) {
@@ -285,8 +288,9 @@ private Q_SLOTS:
                 QPainter painter(&painted);
                 paintPicture(painter, appIconPicture(), QRectF(0, 0, side, side));
             }
-            QCOMPARE(icon.pixmap(QSize(side, side), 1.0).toImage().convertToFormat(painted.format()),
-                     painted);
+            QCOMPARE(
+                icon.pixmap(QSize(side, side), 1.0).toImage().convertToFormat(painted.format()),
+                painted);
         }
     }
 
@@ -357,7 +361,7 @@ private Q_SLOTS:
         cell.render(&image);
         QCOMPARE(cell.shownEntryCount(), 3);
         QCOMPARE(cell.chosenEntry(), 0);
-        QCOMPARE(cell.entryAt(cell.entryRect(0).top() - 1), -1); // the heading
+        QCOMPARE(cell.entryAt(cell.entryRect(0).top() - 1), -1);    // the heading
         QCOMPARE(cell.entryAt(cell.entryRect(2).bottom() + 1), -1); // below the list
         for (int entry = 0; entry < 3; ++entry) {
             const QRect band = cell.entryRect(entry).toRect();
