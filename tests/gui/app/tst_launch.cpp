@@ -6,6 +6,7 @@
 #include "gui/app/PanelContainer.h"
 #include "gui/app/PanelHandler.h"
 #include "gui/app/Panels.h"
+#include "gui/app/StartInParallel.h"
 #include "gui/app/ZelkorAppDelegate.h"
 #include "support/AppSupport.h"
 
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <clocale>
 
 using zelkor::test::launchApp;
 using zelkor::test::panelAtRow;
@@ -248,6 +250,39 @@ private Q_SLOTS:
                            [active] { QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier); });
         QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
+    }
+
+    // The early read of the font configuration sets the locale from the environment before the
+    // application object does; with a startup token for Qt to take out of the environment, it
+    // leaves both to Qt.
+    void earlyFontConfigurationLeavesAStartupTokenToQt_data()
+    {
+        QTest::addColumn<QByteArray>("token");
+        QTest::addColumn<bool>("readsEarly");
+        QTest::newRow("no token") << QByteArray() << true;
+        QTest::newRow("X11 startup id") << QByteArray("DESKTOP_STARTUP_ID") << false;
+        QTest::newRow("Wayland activation token") << QByteArray("XDG_ACTIVATION_TOKEN") << false;
+    }
+    void earlyFontConfigurationLeavesAStartupTokenToQt()
+    {
+        QFETCH(QByteArray, token);
+        QFETCH(bool, readsEarly);
+        const QByteArray locale = std::setlocale(LC_ALL, nullptr);
+        const QByteArray lcAll = qgetenv("LC_ALL");
+        std::setlocale(LC_ALL, "C");
+        qputenv("LC_ALL", "C.UTF-8");
+        if (!token.isEmpty())
+            qputenv(token.constData(), "zelkor-test");
+        {
+            zelkor::FontConfigurationLoad fontConfiguration;
+            fontConfiguration.wait();
+            fontConfiguration.wait(); // a second wait returns at once
+            QCOMPARE(QByteArray(std::setlocale(LC_ALL, nullptr)) == "C.UTF-8", readsEarly);
+        }
+        if (!token.isEmpty())
+            qunsetenv(token.constData());
+        lcAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", lcAll);
+        std::setlocale(LC_ALL, locale.constData());
     }
 };
 
