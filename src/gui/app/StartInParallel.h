@@ -15,8 +15,8 @@ namespace zelkor {
 
 // Create before the application object, and call wait() before the first widget: from then on
 // Qt asks fontconfig itself, on the GUI thread. Sets the locale from the environment, as the
-// application object does. Sets the locale from the environment, as the
-// application object does.
+// application object does. Does nothing where the desktop hands over a startup token, which Qt
+// takes out of the environment while fontconfig would be reading it.
 class FontConfigurationLoad
 {
 public:
