@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cmath>
+#include <limits>
 
 namespace zelkor::cli {
 
@@ -55,9 +56,18 @@ InputError inputError(const std::string &command, const FieldInput &input, Reaso
         return InputError(prefix + option + ": " + quoted(input.value) + " has the wrong unit");
     case Reason::Zero:
         return InputError(prefix + option + " must not be 0");
-    case Reason::OutsideDomain:
+    case Reason::OutsideDomain: {
+        // A number past the largest float is refused on either side of the bounds; on the
+        // allowed side, its size is what is wrong.
+        const auto whole =
+            readPreciseValue(QString::fromStdString(input.value), input.about.rule.unit);
+        constexpr double kLargest = std::numeric_limits<float>::max();
+        if (whole.value && std::abs(*whole.value) > kLargest &&
+            input.about.rule.domain.contains(std::copysign(kLargest, *whole.value)))
+            return InputError(prefix + option + ": " + quoted(input.value) + " is too large");
         return InputError(prefix + option + " must be " +
                           domainText(input.about.rule.domain).toStdString());
+    }
     case Reason::Overflow: {
         // A tiny divisor overflows a result as surely as a huge factor.
         // Read in double precision: a divisor such as 1e-300 is no float, but still tiny.

@@ -242,6 +242,10 @@ void TestCommands::refuses_data()
     row("ohm: three", "ohm --voltage 12 --current 2 --resistance 6", "give exactly two of");
     row("ohm: a tiny current overflows the resistance", "ohm --voltage 100 --current 1e-37",
         "ohm: --current: '1e-37' is too small: a result would not be a number");
+    row("ohm: past the largest float, on the allowed side", "ohm --voltage 1e300 --current 2",
+        "ohm: --voltage: '1e300' is too large");
+    row("ohm: past the largest float, below the bounds", "ohm --voltage -1e300 --current 2",
+        "ohm: --voltage must be above 0");
     row("led: cannot light", "led --supply 1.5 --forward 2.1 --current 20",
         "led: The LED cannot light: the supply voltage must be above its forward voltage.");
     row("led: forward and preset", "led --supply 5 --forward 2 --preset 1 --current 20",

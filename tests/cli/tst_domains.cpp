@@ -2,7 +2,8 @@
 
 // Every numeric input of every calculator has a domain. From each subcommand's examples, each
 // option in turn gets a value just outside its domain (and the open bound itself): zelkor-calc
-// refuses it with status 2 and one line that names the option and the domain, and prints nothing.
+// refuses it with status 2 and one line that names the option and the domain (or, past the
+// largest float, says the value is too large), and prints nothing.
 
 #include "cli/CommandLine.h"
 #include "support/TestSupport.h"
@@ -76,10 +77,17 @@ private Q_SLOTS:
                     for (const QString &value : outside(about.rule.domain)) {
                         QStringList changed = words;
                         changed[at + 1] = value;
+                        // Past the largest float on the side the domain allows, the size is
+                        // what is wrong; elsewhere, the bounds.
+                        const bool tooLarge =
+                            value.startsWith(u"1e3") && about.rule.domain.contains(1e38);
                         const QString expected =
-                            QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
-                                .arg(words.first(), QString::fromLatin1(about.option),
-                                     domainText(about.rule.domain));
+                            tooLarge
+                                ? QStringLiteral("zelkor-calc: %1: %2: '%3' is too large\n")
+                                      .arg(words.first(), QString::fromLatin1(about.option), value)
+                                : QStringLiteral("zelkor-calc: %1: %2 must be %3\n")
+                                      .arg(words.first(), QString::fromLatin1(about.option),
+                                           domainText(about.rule.domain));
                         QTest::addRow("%s %s %s", example.words, about.option, qPrintable(value))
                             << changed << expected;
                     }
