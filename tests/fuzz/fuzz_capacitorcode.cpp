@@ -3,7 +3,9 @@
 // The input's bytes, taken in pairs as little-endian UTF-16 code units, are one marking. Besides
 // surviving it, the reader must keep its promises: readings exactly when nothing failed, each a
 // positive finite value or voltage, a value's three-digit code reading back as the value, and no
-// raw control character in what the panel would show.
+// raw control character in what the panel would show. A value is read to twelve digits, and one
+// within a billionth of a two-digit value is taken as that value, so the code reads back to within
+// that share (4.40000000440 µF is 445).
 
 #include "core/capacitor/CapacitorCode.h"
 
@@ -26,8 +28,9 @@ bool readsBack(double farads)
     const Encoded encoded = encode(farads);
     if (!encoded.threeDigits)
         return true;
+    constexpr double kTakenAsEqual = 1e-9;
     for (const Reading &r : decode(*encoded.threeDigits).readings)
-        if (r.capacitance == farads)
+        if (r.capacitance && std::abs(*r.capacitance - farads) <= farads * kTakenAsEqual * 1.01)
             return true;
     return false;
 }
