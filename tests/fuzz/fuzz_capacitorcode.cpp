@@ -28,9 +28,10 @@ bool readsBack(double farads)
     const Encoded encoded = encode(farads);
     if (!encoded.threeDigits)
         return true;
-    constexpr double kTakenAsEqual = 1e-9;
+    // The reader compares in scaled digits, rounded once more than here: a hair of slack.
+    constexpr double kTakenAsEqual = 1e-9 * 1.01;
     for (const Reading &r : decode(*encoded.threeDigits).readings)
-        if (r.capacitance && std::abs(*r.capacitance - farads) <= farads * kTakenAsEqual * 1.01)
+        if (r.capacitance && std::abs(*r.capacitance - farads) <= farads * kTakenAsEqual)
             return true;
     return false;
 }
